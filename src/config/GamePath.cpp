@@ -1,0 +1,83 @@
+#include "config/GamePath.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> Components(const std::string& relative) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : relative) {
+        if (c == '\\' || c == '/') {
+            if (!part.empty()) parts.push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty()) parts.push_back(part);
+    return parts;
+}
+}  // namespace
+
+std::string GamePath(const std::string& programFolder, const std::string& relative) {
+    fs::path path = programFolder.empty() ? fs::path(".") : fs::path(programFolder);
+    bool searching = true;
+    for (const std::string& part : Components(relative)) {
+        if (searching) {
+            std::error_code ec;
+            if (!fs::exists(path / part, ec)) {
+                std::string match;
+                for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
+                    const std::string name = it->path().filename().string();
+                    if (SameIgnoringCase(name, part)) {
+                        match = name;
+                        break;
+                    }
+                }
+                if (!match.empty()) {
+                    path /= match;
+                    continue;
+                }
+                searching = false;
+            }
+        }
+        path /= part;
+    }
+    return path.string();
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    return (fs::path(folder) / name).string();
+}
+
+std::string AbsolutePath(const std::string& name) {
+    std::error_code ec;
+    fs::path abs = fs::absolute(name, ec);
+    if (ec) return name;
+    return abs.lexically_normal().string();
+}
+
+bool FileExists(const std::string& name) {
+    std::error_code ec;
+    return fs::is_regular_file(name, ec);
+}
+
+bool FolderExists(const std::string& name) {
+    std::error_code ec;
+    return fs::is_directory(name, ec);
+}

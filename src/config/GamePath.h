@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// Resolves a game path written with backslashes ("\DB\province.csv") under the program
+// folder. Each component is matched case-insensitively against what exists, so
+// DB/Province.csv and DB/province.csv are one file; components that do not exist yet keep
+// the spelling given.
+std::string GamePath(const std::string& programFolder, const std::string& relative);
+
+// Joins a folder and a plain file name (no case folding).
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// The absolute form of a file name, as messages show it.
+std::string AbsolutePath(const std::string& name);
+
+bool FileExists(const std::string& name);
+bool FolderExists(const std::string& name);

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "engine/Dialogs.h"
+#include "engine/World.h"
+
+// Loads Config/TQ3GenerProvince.csv into provinces 0..ProvinceCount. With a restriction set,
+// only the rows of European (and/or Asian) provinces are read.
+void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, bool asianOnly);

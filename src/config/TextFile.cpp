@@ -1,0 +1,220 @@
+#include "config/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <vector>
+
+#include "config/GamePath.h"
+#include "engine/World.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+const std::string kQuote = "\"";
+
+bool Fail(Dialogs& dialogs, const std::string& message) {
+    dialogs.Error(message);
+    return false;
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes the whole content to a temporary file beside `target` and renames it over the target.
+bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string& content,
+                 const char* verb) {
+    const std::string openMessage =
+        std::string("Cannot ") + verb + " file " + kQuote + target + kQuote + " on disk !";
+    std::error_code ec;
+    fs::path path(target);
+    if (fs::is_symlink(path, ec)) path = fs::canonical(path, ec);
+    if (ec) return Fail(dialogs, openMessage);
+
+    mode_t mode = 0666;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        // A read-only game file (no write permission for its owner) is not replaced.
+        if (!S_ISREG(st.st_mode) || (st.st_mode & S_IWUSR) == 0) return Fail(dialogs, openMessage);
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+        if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
+    }
+
+    std::string temp = path.string() + ".tq3gen-XXXXXX";
+    std::vector<char> pattern(temp.begin(), temp.end());
+    pattern.push_back('\0');
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) return Fail(dialogs, openMessage);
+    temp = pattern.data();
+
+    const bool written = WriteAll(fd, content);
+    const bool closed = ::fchmod(fd, mode) == 0 && ::close(fd) == 0;
+    if (!written || !closed) {
+        ::unlink(temp.c_str());
+        return Fail(dialogs, (written ? "Cannot write file: " : "Cannot write whole content of file: ") +
+                                 kQuote + target + kQuote + " !");
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return Fail(dialogs, "Cannot write file: " + kQuote + target + kQuote + " !");
+    }
+    return true;
+}
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+template <class T>
+void Split(const std::string& text, std::span<T> list, int lastIndex, T (*convert)(const std::string&)) {
+    const int last = std::min(lastIndex, static_cast<int>(list.size()) - 1);
+    std::size_t start = 0;
+    for (int i = 0; i <= last; ++i) {
+        const std::size_t semi = text.find(';', start);
+        const std::size_t end = semi == std::string::npos ? text.size() : semi;
+        list[i] = convert(text.substr(start, std::min(end - start, MaxListElement)));
+        if (semi == std::string::npos) break;
+        start = semi + 1;
+    }
+}
+
+std::string AsString(const std::string& piece) { return piece; }
+int16_t AsShort(const std::string& piece) {
+    return static_cast<int16_t>(static_cast<uint16_t>(ParseInteger(Trim(piece))));
+}
+uint8_t AsByte(const std::string& piece) {
+    return static_cast<uint8_t>(ParseInteger(Trim(piece)));
+}
+}  // namespace
+
+bool ReadWholeFile(Dialogs& dialogs, const std::string& fileName, std::string& text) {
+    const std::string name = AbsolutePath(fileName);
+    if (!FileExists(name)) {
+        dialogs.Error("File: " + kQuote + name + kQuote + "does not exist!");
+        return false;
+    }
+    std::ifstream in(name, std::ios::binary);
+    if (!in) return Fail(dialogs, "Cannot open file: " + kQuote + name + kQuote + " !");
+    std::error_code ec;
+    const auto size = fs::file_size(name, ec);
+    if (ec) return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
+    std::string buffer;
+    try {
+        buffer.resize(size);
+    } catch (const std::bad_alloc&) {
+        return Fail(dialogs, "Cannot alocate " + std::to_string(size) + " bytes !");
+    } catch (const std::length_error&) {
+        return Fail(dialogs, "Cannot alocate " + std::to_string(size) + " bytes !");
+    }
+    in.read(buffer.data(), static_cast<std::streamsize>(size));
+    if (in.bad()) return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
+    if (static_cast<std::uintmax_t>(in.gcount()) != size)
+        return Fail(dialogs, "Cannot read whole content of file: " + kQuote + name + kQuote + " !");
+    text = std::move(buffer);
+    return true;
+}
+
+bool WriteWholeFile(Dialogs& dialogs, const std::string& fileName, const std::string& text,
+                    bool append) {
+    const std::string name = AbsolutePath(fileName);
+    if (append && FileExists(name)) {
+        std::string old;
+        std::ifstream in(name, std::ios::binary);
+        if (!in) return Fail(dialogs, "Cannot append file " + kQuote + name + kQuote + " on disk !");
+        old.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad()) return Fail(dialogs, "Cannot append file " + kQuote + name + kQuote + " on disk !");
+        return ReplaceFile(dialogs, name, old + text, "append");
+    }
+    return ReplaceFile(dialogs, name, text, append ? "append" : "create");
+}
+
+std::string Trim(const std::string& text) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && IsBlank(text[b])) ++b;
+    while (e > b && IsBlank(text[e - 1])) --e;
+    return text.substr(b, e - b);
+}
+
+SettingLine FindSettingLine(const std::string& settingsText, const std::string& key) {
+    SettingLine result;
+    const std::size_t at = settingsText.find("\r\n" + key + ";");
+    if (at == std::string::npos) return result;
+    result.start = at + 2;
+    std::size_t end = settingsText.find("\r\n", result.start);
+    if (end == std::string::npos) end = settingsText.size();
+    end = std::min(end, result.start + MaxLineLength);
+    result.end = end;
+    result.line = settingsText.substr(result.start, end - result.start);
+    result.found = true;
+    return result;
+}
+
+std::string ReadNextLine(LineCursor& cursor) {
+    if (cursor.done) return {};
+    const std::string& text = *cursor.text;
+    ++cursor.lineNumber;
+    const std::size_t crlf = text.find("\r\n", cursor.pos);
+    const std::size_t end = crlf == std::string::npos ? text.size() : crlf;
+    if (end - cursor.pos > MaxLineLength) {
+        std::string line = text.substr(cursor.pos, MaxLineLength);
+        cursor.pos = std::min(text.size(), cursor.pos + MaxLineLength + 2);
+        return line;
+    }
+    std::string line = text.substr(cursor.pos, end - cursor.pos);
+    if (crlf == std::string::npos) {
+        cursor.pos = text.size();
+        cursor.done = true;
+    } else {
+        cursor.pos = crlf + 2;
+    }
+    return line;
+}
+
+std::string FirstValueOf(const std::string& line) {
+    const std::size_t first = line.find(';');
+    if (first == std::string::npos) return {};
+    const std::size_t second = line.find(';', first + 1);
+    const std::size_t end = second == std::string::npos ? line.size() : second;
+    return Trim(line.substr(first + 1, end - first - 1));
+}
+
+std::string ValuesOf(const std::string& line) {
+    const std::size_t first = line.find(';');
+    if (first == std::string::npos) return {};
+    return Trim(line.substr(first + 1));
+}
+
+int IntValueOf(const std::string& line) {
+    if (line.find(';') == std::string::npos) return -1;
+    return ParseInteger(FirstValueOf(line));
+}
+
+bool BoolValueOf(const std::string& line) { return IntValueOf(line) != 0; }
+
+void SplitStrings(const std::string& text, std::span<std::string> list, int lastIndex) {
+    Split<std::string>(text, list, lastIndex, &AsString);
+}
+
+void SplitShorts(const std::string& text, std::span<int16_t> list, int lastIndex) {
+    Split<int16_t>(text, list, lastIndex, &AsShort);
+}
+
+void SplitBytes(const std::string& text, std::span<uint8_t> list, int lastIndex) {
+    Split<uint8_t>(text, list, lastIndex, &AsByte);
+}

@@ -1,0 +1,104 @@
+#include "engine/GenerateWorld.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "config/Adjacency.h"
+#include "config/GamePath.h"
+#include "config/ProvinceTemplate.h"
+#include "config/SettingsFile.h"
+
+namespace {
+// Clears the read-only flag (the owner's missing write permission) of the six database
+// files; a missing file or a failure is ignored.
+void MakeDatabaseWritable(const World& world) {
+    for (const char* rel : {"\\DB\\Province.csv", "\\DB\\Country.csv", "\\DB\\DiplomaticMatrix.csv",
+                            "\\DB\\Revolt.txt", "\\DB\\Goods.csv", "\\DB\\tax_stab.csv"}) {
+        const std::string path = GamePath(world.ProgramFolder, rel);
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0)
+            ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR);
+    }
+}
+
+// Lists every province number followed by a blank, when the world is explored.
+void BuildExploredWorldList(World& world) {
+    world.ExploredWorldList.clear();
+    if (!world.Settings.WorldIsExplored) return;
+    for (int p = 1; p <= world.ProvinceCount(); ++p) world.ExploredWorldList += std::to_string(p) + " ";
+}
+
+// Gives the protected regions back their template rows (DontChangeEurope, DontChangeAsia).
+void RestoreProtectedRegions(World& world, Dialogs& dialogs) {
+    const bool europe = world.Settings.DontChangeEurope;
+    const bool asia = world.Settings.DontChangeAsia;
+    if (europe || asia) LoadProvinceTemplate(world, dialogs, europe, asia);
+}
+
+// Scenario-only mode puts the game's own province table back from the backup.
+void RestoreBackedUpProvinceTable(const World& world, Dialogs& dialogs) {
+    const std::string from = GamePath(world.ProgramFolder, "\\Backup\\Province.csv");
+    const std::string to = GamePath(world.ProgramFolder, "\\DB\\Province.csv");
+    std::error_code ec;
+    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec)
+        dialogs.Error("Cannot restore the original province table: copying \"" + AbsolutePath(from) +
+                      "\" to \"" + AbsolutePath(to) + "\" failed (" + ec.message() + ").");
+}
+
+const char* ClosingQuestion(int mode) {
+    switch (mode) {
+        case 1: return "Map created succesfuly!\r\nDo you want to quit ?";
+        case 2: return "Scenario created succesfuly! (Original map is restored)\r\nDo you want to quit ?";
+        default: return "Scenario created succesfuly!\r\nDo you want to quit ?";
+    }
+}
+}  // namespace
+
+RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const RunHooks& hooks) {
+    TGeneratorSettings& s = world.Settings;
+    const int mode = s.GeneratorMode;
+
+    dialogs.Progress(0);
+    MakeDatabaseWritable(world);
+    random.Randomize();
+
+    // Map steps.
+    if (mode != 2) {
+        dialogs.Progress(1);
+    }
+    dialogs.Progress(2);
+    dialogs.Progress(3);
+
+    // Nation steps, on the placement adjacency while nations are placed and grown.
+    if (mode != 1) {
+        BuildExploredWorldList(world);
+        random.Randomize();
+        dialogs.Progress(4);
+        LoadAdjacency(world, dialogs, false);
+        LoadAdjacency(world, dialogs, true);
+    }
+
+    if (mode != 2) RestoreProtectedRegions(world, dialogs);
+    dialogs.Progress(5);
+
+    if (mode != 1) dialogs.Progress(6);
+    dialogs.Progress(7);
+
+    if (s.EditorEnabled && hooks.mapEditor && !hooks.mapEditor(world)) {
+        dialogs.Progress(0);
+        LoadSettings(world, dialogs, false);
+        return RunEnd::Aborted;
+    }
+
+    dialogs.Progress(15);
+    if (mode == 2) RestoreBackedUpProvinceTable(world, dialogs);
+    dialogs.Progress(16);
+
+    if (dialogs.Confirm(ClosingQuestion(mode), Buttons::OkCancel) == Answer::Ok) return RunEnd::Quit;
+    dialogs.Progress(0);
+    LoadSettings(world, dialogs, false);
+    return RunEnd::Stay;
+}

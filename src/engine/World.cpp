@@ -1,0 +1,120 @@
+#include "engine/World.h"
+
+#include <cstdlib>
+
+const std::array<SpecificName, 22> SpecificNames = {{
+    {"Port", SpecPort},
+    {"CoT", SpecCoT},
+    {"Bailiff", SpecBailiff},
+    {"Cityrights", SpecCityrights},
+    {"Courthouse", SpecCourthouse},
+    {"Shipyard", SpecShipyard},
+    {"Fortress", SpecFortress},
+    {"Colonist", SpecColonist},
+    {"Merchant", SpecMerchant},
+    {"Population", SpecPopulation},
+    {"Barrack", SpecBarrack},
+    {"Luxury", SpecLuxury},
+    {"Refinery", SpecRefinery},
+    {"Goods", SpecGoods},
+    {"Weapons", SpecWeapons},
+    {"NavalEquipment", SpecNavalEquipment},
+    {"Bank", SpecBank},
+    {"StartSiberia", SpecStartSiberia},
+    {"StartAmerica", SpecStartAmerica},
+    {"FixedStartLoc", SpecFixedStartLoc},
+    {"SplitArmy", SpecSplitArmy},
+    {"Unknown", SpecUnknown},
+}};
+
+int World::ProvinceCount() const { return Clamp(-1, MaxProvinceNumber, Settings.ProvinceCount); }
+
+int World::NationCountLoaded() const { return Clamp(0, MaxNations, NationsLoaded); }
+
+const std::string& World::ContinentName(int p) const {
+    return NameOf(Settings.ContinentNames, Provinces[p].Continent);
+}
+
+const std::string& World::AreaName(int p) const {
+    return NameOf(Settings.AreaNames, Provinces[p].Area);
+}
+
+int Clamp(int lo, int hi, int v) {
+    if (v > hi) v = hi;
+    if (v < lo) v = lo;
+    return v;
+}
+
+bool IsEuropean(const World& world, int p) {
+    if (p < 0 || p > MaxProvinceNumber) return false;
+    if (world.ContinentName(p) == "Europe") return true;
+    const std::string& area = world.AreaName(p);
+    return area == "Russia" || area == "Baltic" || area == "Ukraine" || area == "Caucasus" ||
+           area == "Mediterranean" || area == "Anatolia";
+}
+
+bool IsAsian(const World& world, int p) {
+    return p >= 0 && p <= MaxProvinceNumber && world.ContinentName(p) == "Asia";
+}
+
+int16_t FindProvinceAt(const World& world, int x, int y) {
+    for (int bound : {30, 60, 100}) {
+        for (int p = 1; p <= world.ProvinceCount(); ++p) {
+            const TProvince& prov = world.Provinces[p];
+            if (!prov.IsLand()) continue;
+            if (std::abs(x - prov.MapX) + std::abs(y - prov.MapY) < bound)
+                return static_cast<int16_t>(p);
+        }
+    }
+    return 0;
+}
+
+int ParseInteger(const std::string& text) {
+    if (text.empty()) return 0;
+    std::size_t i = 0;
+    bool negative = false;
+    if (text[0] == '+' || text[0] == '-') {
+        negative = text[0] == '-';
+        i = 1;
+    }
+    if (i == text.size()) return 0;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return 0;
+        value = value * 10 + (text[i] - '0');
+        if (value > 2147483648LL) return 0;
+    }
+    if (negative) value = -value;
+    if (value > 2147483647LL) return 0;
+    return static_cast<int>(value);
+}
+
+int ParseTenths(const std::string& text) {
+    const std::size_t dot = text.find('.');
+    if (dot == std::string::npos) return 10 * ParseInteger(text);
+    int digit = 0;
+    if (dot + 1 < text.size() && text[dot + 1] >= '0' && text[dot + 1] <= '9')
+        digit = text[dot + 1] - '0';
+    return 10 * ParseInteger(text.substr(0, dot)) + digit;
+}
+
+std::string FormatTenths(int tenths) {
+    return std::to_string(tenths / 10) + "." + std::to_string(std::abs(tenths % 10));
+}
+
+int RoundHalfEvenDiv(int a, int b) {
+    int q = a / b;
+    int r = a % b;
+    if (r < 0) {
+        r += b;
+        --q;
+    }
+    // q <= a / b < q + 1; compare the remainder with half of b.
+    if (2 * r > b || (2 * r == b && (q % 2 != 0))) ++q;
+    return q;
+}
+
+int PercentOf(int w, int m) {
+    const int32_t product = static_cast<int32_t>(static_cast<uint32_t>(w) * static_cast<uint32_t>(m));
+    return product / 100;
+}
