@@ -9,6 +9,10 @@
 #include "config/GamePath.h"
 #include "config/ProvinceTemplate.h"
 #include "config/SettingsFile.h"
+#include "engine/Climate.h"
+#include "engine/Goods.h"
+#include "engine/ProvinceValues.h"
+#include "engine/Terrain.h"
 
 namespace {
 // Clears the read-only flag (the owner's missing write permission) of the six database
@@ -67,9 +71,13 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
 
     // Map steps.
     if (mode != 2) {
+        GenerateClimate(world, random);
         dialogs.Progress(1);
+        GenerateTerrain(world, random);
+        GenerateProvinceValues(world, random);
     }
     dialogs.Progress(2);
+    if (mode != 2) GenerateGoods(world, random);
     dialogs.Progress(3);
 
     // Nation steps, on the placement adjacency while nations are placed and grown.
@@ -81,7 +89,10 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
         LoadAdjacency(world, dialogs, true);
     }
 
-    if (mode != 2) RestoreProtectedRegions(world, dialogs);
+    if (mode != 2) {
+        GenerateManpowerIncome(world, random);
+        RestoreProtectedRegions(world, dialogs);
+    }
     dialogs.Progress(5);
 
     if (mode != 1) dialogs.Progress(6);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "engine/Random.h"
+#include "engine/World.h"
+
+// Shifts the climate of every land province by the world's temperature and humidity and, when
+// ClimateAffectsSeas is set, the climate, ice and storms of the sea provinces. Runs only when
+// IsRandomClimate is set.
+void GenerateClimate(World& world, RandomSource& random);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "engine/Random.h"
+#include "engine/World.h"
+
+// Colonisation difficulty, trade negotiation, native tolerance, native population and native
+// combat of every land province, each pass under its own IsRandom... switch and strength.
+void GenerateProvinceValues(World& world, RandomSource& random);
+
+// Manpower of every land province (IsRandomManpower; held provinces use the last element of
+// TerainManpowerModif), then income from that manpower (IsRandomIncome).
+void GenerateManpowerIncome(World& world, RandomSource& random);
