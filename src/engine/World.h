@@ -4,6 +4,7 @@
 #include <bitset>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/GeneratorSettings.h"
 
@@ -128,6 +129,8 @@ struct World {
     int16_t NationsLoaded = 0;
     int16_t LandProvinceCount = 0;
     std::string ExploredWorldList;
+    // Nations given a centre of trade by the last scenario written, in the order placed.
+    std::vector<int> CentresOfTrade;
     std::string ProgramFolder;
     TGeneratorSettings Settings;
     std::string SettingsText;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+#include "engine/World.h"
+
+// A short plain-text summary of the world as written: land provinces by terrain, goods and
+// religion; the scenario's nations, majors, provinces held and nations short of their size;
+// the centres of trade. One fact per line.
+std::string DescribeWorld(const World& world);
