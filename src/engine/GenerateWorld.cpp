@@ -13,6 +13,10 @@
 #include "engine/Goods.h"
 #include "engine/ProvinceValues.h"
 #include "engine/Terrain.h"
+#include "output/CountryTable.h"
+#include "output/GameTables.h"
+#include "output/ProvinceTable.h"
+#include "output/ScenarioFile.h"
 
 namespace {
 // Clears the read-only flag (the owner's missing write permission) of the six database
@@ -78,6 +82,10 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
     }
     dialogs.Progress(2);
     if (mode != 2) GenerateGoods(world, random);
+    if (mode == 0) {
+        WriteGoodsTable(world, random, dialogs);
+        WriteTaxStabilityTable(world, dialogs);
+    }
     dialogs.Progress(3);
 
     // Nation steps, on the placement adjacency while nations are placed and grown.
@@ -95,7 +103,12 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
     }
     dialogs.Progress(5);
 
-    if (mode != 1) dialogs.Progress(6);
+    world.CentresOfTrade.clear();
+    if (mode != 1) {
+        world.CentresOfTrade = WriteScenarioFile(world, random, dialogs);
+        dialogs.Progress(6);
+        WriteRevoltTable(world, dialogs);
+    }
     dialogs.Progress(7);
 
     if (s.EditorEnabled && hooks.mapEditor && !hooks.mapEditor(world)) {
@@ -104,7 +117,9 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
         return RunEnd::Aborted;
     }
 
+    if (mode != 2) WriteProvinceTable(world, dialogs);
     dialogs.Progress(15);
+    if (mode == 0) WriteCountryTable(world, random, dialogs);
     if (mode == 2) RestoreBackedUpProvinceTable(world, dialogs);
     dialogs.Progress(16);
 
