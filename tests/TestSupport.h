@@ -98,10 +98,13 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 
 // Copies a folder of tests/data into a temporary folder and gives its path.
 inline void CopyTree(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::filesystem::copy(from, to, std::filesystem::copy_options::recursive |
-                                        std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(from, to,
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
 }
 
-inline std::unique_ptr<World> NewWorld() { return std::make_unique<World>(); }
+inline std::unique_ptr<World> NewWorld() {
+    return std::make_unique<World>();
+}
 
 }  // namespace test

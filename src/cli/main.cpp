@@ -1,1 +1,69 @@
-int main() { return 0; }
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "cli/Commands.h"
+#include "config/SettingsFile.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"tq3gen: random scenario generator for TQ3. Run a subcommand for headless work."};
+    app.require_subcommand(0, 1);
+    std::string windowDir;
+    app.add_option("--game-dir", windowDir,
+                   "Game folder to open (default: the folder of this program).");
+
+    GenerateOptions gen;
+    std::vector<std::string> sets;
+    int mode = -1;
+    CLI::App* generate = app.add_subcommand(
+        "generate",
+        "Run one whole generation headless: backup, load, generate and write the game files.");
+    generate->add_option(
+        "--game-dir", gen.gameDir,
+        "Game folder holding Config/, DB/ and Scenarios/ (default: the folder of this program).");
+    generate
+        ->add_option("--mode", mode,
+                     "Generator mode: 0 new map and scenario, 1 map only, 2 scenario only on the "
+                     "game's map.")
+        ->check(CLI::Range(0, 2));
+    generate->add_option(
+        "--seed", gen.seed,
+        "Seed of the random source; the same seed and inputs give byte-identical files.");
+    generate
+        ->add_option(
+            "--set", sets,
+            "Override one setting of Config/TQ3Gener.csv, read as the file reads it (repeatable).")
+        ->type_name("KEY=VALUE");
+
+    std::string checkDir;
+    CLI::App* check = app.add_subcommand(
+        "check", "Load the whole configuration and list every problem found, with file and line.");
+    check->add_option(
+        "--game-dir", checkDir,
+        "Game folder holding Config/, DB/ and Scenarios/ (default: the folder of this program).");
+
+    try {
+        app.parse(argc, argv);
+        for (const std::string& s : sets) {
+            const std::size_t eq = s.find('=');
+            const std::string key = s.substr(0, eq);
+            if (eq == std::string::npos || key.empty())
+                throw CLI::ValidationError("--set", "expected KEY=VALUE, got \"" + s + "\"");
+            const std::string value = s.substr(eq + 1);
+            if (value.find_first_of("\r\n") != std::string::npos)
+                throw CLI::ValidationError("--set", "the value of " + key + " holds a line break");
+            if (!IsSettingKey(key))
+                throw CLI::ValidationError("--set", "\"" + key + "\" is not a key of TQ3Gener.csv");
+            gen.settings.emplace_back(key, value);
+        }
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : 2;
+    }
+    if (mode >= 0) gen.mode = mode;
+
+    if (*generate) return RunGenerate(gen);
+    if (*check) return RunCheck(checkDir);
+    std::cerr << "tq3gen: the desktop window is not part of this build; use a subcommand.\n\n"
+              << app.help();
+    return 2;
+}

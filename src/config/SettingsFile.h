@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/Dialogs.h"
 #include "engine/World.h"
@@ -11,9 +13,13 @@
 // Gives false when the settings or nations file is missing or unreadable (nothing loaded).
 bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload);
 
-// Sets one setting by its key as the settings file would ("Age", "3"), for the command
-// line. Gives false when no setting has that key.
-bool ApplySettingText(TGeneratorSettings& settings, const std::string& key, const std::string& value);
+// True when `key` is a key of the settings file.
+bool IsSettingKey(const std::string& key);
+
+// The settings text with each override written into it, as if the file held that line:
+// the key's first line is replaced, or a line is added at the end.
+std::string WithOverrides(std::string text,
+                          const std::vector<std::pair<std::string, std::string>>& overrides);
 
 // Reports settings whose values would take the run outside the world's tables and puts
 // them back in range (ProvinceCount above 1620).

@@ -69,8 +69,9 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
     const bool closed = ::fchmod(fd, mode) == 0 && ::close(fd) == 0;
     if (!written || !closed) {
         ::unlink(temp.c_str());
-        return Fail(dialogs, (written ? "Cannot write file: " : "Cannot write whole content of file: ") +
-                                 kQuote + target + kQuote + " !");
+        return Fail(dialogs,
+                    (written ? "Cannot write file: " : "Cannot write whole content of file: ") +
+                        kQuote + target + kQuote + " !");
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         ::unlink(temp.c_str());
@@ -79,10 +80,13 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
     return true;
 }
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 template <class T>
-void Split(const std::string& text, std::span<T> list, int lastIndex, T (*convert)(const std::string&)) {
+void Split(const std::string& text, std::span<T> list, int lastIndex,
+           T (*convert)(const std::string&)) {
     const int last = std::min(lastIndex, static_cast<int>(list.size()) - 1);
     std::size_t start = 0;
     for (int i = 0; i <= last; ++i) {
@@ -94,7 +98,9 @@ void Split(const std::string& text, std::span<T> list, int lastIndex, T (*conver
     }
 }
 
-std::string AsString(const std::string& piece) { return piece; }
+std::string AsString(const std::string& piece) {
+    return piece;
+}
 int16_t AsShort(const std::string& piece) {
     return static_cast<int16_t>(static_cast<uint16_t>(ParseInteger(Trim(piece))));
 }
@@ -136,9 +142,11 @@ bool WriteWholeFile(Dialogs& dialogs, const std::string& fileName, const std::st
     if (append && FileExists(name)) {
         std::string old;
         std::ifstream in(name, std::ios::binary);
-        if (!in) return Fail(dialogs, "Cannot append file " + kQuote + name + kQuote + " on disk !");
+        if (!in)
+            return Fail(dialogs, "Cannot append file " + kQuote + name + kQuote + " on disk !");
         old.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad()) return Fail(dialogs, "Cannot append file " + kQuote + name + kQuote + " on disk !");
+        if (in.bad())
+            return Fail(dialogs, "Cannot append file " + kQuote + name + kQuote + " on disk !");
         return ReplaceFile(dialogs, name, old + text, "append");
     }
     return ReplaceFile(dialogs, name, text, append ? "append" : "create");
@@ -205,7 +213,9 @@ int IntValueOf(const std::string& line) {
     return ParseInteger(FirstValueOf(line));
 }
 
-bool BoolValueOf(const std::string& line) { return IntValueOf(line) != 0; }
+bool BoolValueOf(const std::string& line) {
+    return IntValueOf(line) != 0;
+}
 
 void SplitStrings(const std::string& text, std::span<std::string> list, int lastIndex) {
     Split<std::string>(text, list, lastIndex, &AsString);

@@ -16,7 +16,8 @@ bool ReadWholeFile(Dialogs& dialogs, const std::string& name, std::string& text)
 // Writes `text` as the whole file, or appends it when `append` is set and the file exists.
 // The new content goes to a temporary file beside the target and replaces it only when
 // complete, so a failure leaves the old file as it was.
-bool WriteWholeFile(Dialogs& dialogs, const std::string& name, const std::string& text, bool append);
+bool WriteWholeFile(Dialogs& dialogs, const std::string& name, const std::string& text,
+                    bool append);
 
 // Leading and trailing characters with codes of 32 or less removed.
 std::string Trim(const std::string& text);

@@ -9,7 +9,7 @@ enum class Answer { Ok, Cancel, Yes, No };
 // Every message to the user goes through this seam: the window shows message boxes, the
 // command line writes to stderr with fixed answers, tests record.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A system beep, then a modal error box with one OK button.
     virtual void Error(const std::string& text) = 0;

@@ -10,16 +10,21 @@ uint64_t SplitMix(uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-uint64_t Rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+uint64_t Rotl(uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 uint64_t ClockSeed() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    uint64_t x = static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    uint64_t x =
+        static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
     return SplitMix(x) % 1000000000000ULL;
 }
 }  // namespace
 
-Random::Random(std::optional<uint64_t> seed) : seed_(seed ? *seed : ClockSeed()) { Reseed(seed_); }
+Random::Random(std::optional<uint64_t> seed) : seed_(seed ? *seed : ClockSeed()) {
+    Reseed(seed_);
+}
 
 void Random::Reseed(uint64_t value) {
     uint64_t x = value;

@@ -5,7 +5,7 @@
 
 // The one random source of a run. Every random choice is a RandInt draw.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // A uniform integer in 0..n-1; 0 when n is 0 or less.
     virtual int RandInt(int n) = 0;
@@ -18,13 +18,13 @@ public:
 // from the seed it reports. Each Randomize derives a fresh state from that seed and the
 // number of reseeds so far.
 class Random : public RandomSource {
-public:
+  public:
     explicit Random(std::optional<uint64_t> seed = std::nullopt);
     int RandInt(int n) override;
     void Randomize() override;
     uint64_t Seed() const { return seed_; }
 
-private:
+  private:
     void Reseed(uint64_t value);
     uint64_t Next();
 

@@ -27,9 +27,13 @@ const std::array<SpecificName, 22> SpecificNames = {{
     {"Unknown", SpecUnknown},
 }};
 
-int World::ProvinceCount() const { return Clamp(-1, MaxProvinceNumber, Settings.ProvinceCount); }
+int World::ProvinceCount() const {
+    return Clamp(-1, MaxProvinceNumber, Settings.ProvinceCount);
+}
 
-int World::NationCountLoaded() const { return Clamp(0, MaxNations, NationsLoaded); }
+int World::NationCountLoaded() const {
+    return Clamp(0, MaxNations, NationsLoaded);
+}
 
 const std::string& World::ContinentName(int p) const {
     return NameOf(Settings.ContinentNames, Provinces[p].Continent);
@@ -69,24 +73,28 @@ int16_t FindProvinceAt(const World& world, int x, int y) {
     return 0;
 }
 
-int ParseInteger(const std::string& text) {
-    if (text.empty()) return 0;
+std::optional<int> TryParseInteger(const std::string& text) {
+    if (text.empty()) return std::nullopt;
     std::size_t i = 0;
     bool negative = false;
     if (text[0] == '+' || text[0] == '-') {
         negative = text[0] == '-';
         i = 1;
     }
-    if (i == text.size()) return 0;
+    if (i == text.size()) return std::nullopt;
     long long value = 0;
     for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return 0;
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
         value = value * 10 + (text[i] - '0');
-        if (value > 2147483648LL) return 0;
+        if (value > 2147483648LL) return std::nullopt;
     }
     if (negative) value = -value;
-    if (value > 2147483647LL) return 0;
+    if (value > 2147483647LL) return std::nullopt;
     return static_cast<int>(value);
+}
+
+int ParseInteger(const std::string& text) {
+    return TryParseInteger(text).value_or(0);
 }
 
 int ParseTenths(const std::string& text) {
@@ -115,6 +123,7 @@ int RoundHalfEvenDiv(int a, int b) {
 }
 
 int PercentOf(int w, int m) {
-    const int32_t product = static_cast<int32_t>(static_cast<uint32_t>(w) * static_cast<uint32_t>(m));
+    const int32_t product =
+        static_cast<int32_t>(static_cast<uint32_t>(w) * static_cast<uint32_t>(m));
     return product / 100;
 }

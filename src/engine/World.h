@@ -3,24 +3,26 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/GeneratorSettings.h"
 
 constexpr int MaxProvinceSlots = 1621;  // province numbers 0..1620
 constexpr int MaxProvinceNumber = 1620;
-constexpr int MaxNations = 208;         // nation numbers 1..208
-constexpr int NeighbourSlots = 9;       // slots 1..9; slot 9 is always 0
-constexpr int NationProvinceSlots = 11; // slots 1..11; expansion stops at 10
+constexpr int MaxNations = 208;          // nation numbers 1..208
+constexpr int NeighbourSlots = 9;        // slots 1..9; slot 9 is always 0
+constexpr int NationProvinceSlots = 11;  // slots 1..11; expansion stops at 10
 constexpr int MaxNationProvinces = 10;
 constexpr int CultureSlots = 4;
 
 // Terrain codes: 0..4 land, 5 sea; higher codes are neither and stay untouched.
 enum Terrain : int8_t { Plains = 0, Forest = 1, Mountain = 2, Desert = 3, Marsh = 4, Sea = 5 };
-constexpr int TerrainCodes = 5;  // land terrains 0..4
-constexpr int ClimateCodes = 9;  // 0..8
-constexpr int GoodsCodes = 20;   // 1..20, 0 = nothing
+constexpr int TerrainCodes = 5;    // land terrains 0..4
+constexpr int ClimateCodes = 9;    // 0..8
+constexpr int GoodsCodes = 20;     // 1..20, 0 = nothing
 constexpr int ReligionCodes = 11;  // 1..11, 0 = none; 11 only for nations
 
 // Bits of TNation::Specifics, named by the words of the nations file.
@@ -123,7 +125,7 @@ using NeighbourRow = std::array<int16_t, NeighbourSlots + 1>;  // slots 1..9, [0
 // The whole in-memory world: tables of fixed size that live as long as the program.
 struct World {
     std::array<TProvince, MaxProvinceSlots> Provinces{};
-    std::array<TNation, MaxNations + 1> Nations{};  // [0] unused
+    std::array<TNation, MaxNations + 1> Nations{};            // [0] unused
     std::array<NeighbourRow, MaxProvinceSlots> Neighbours{};  // row 0 unused
     std::bitset<256> MajorNations;
     int16_t NationsLoaded = 0;
@@ -134,6 +136,9 @@ struct World {
     std::string ProgramFolder;
     TGeneratorSettings Settings;
     std::string SettingsText;
+    // Settings given on the command line: every load reads them as if the settings file held
+    // them (key, value).
+    std::vector<std::pair<std::string, std::string>> SettingOverrides;
 
     // Settings.ProvinceCount limited to the table: the highest province number any loop visits.
     int ProvinceCount() const;
@@ -162,6 +167,7 @@ int16_t FindProvinceAt(const World& world, int x, int y);
 // A whole text read as a decimal integer with an optional sign; 0 when it is not one (or
 // does not fit 32 bits).
 int ParseInteger(const std::string& text);
+std::optional<int> TryParseInteger(const std::string& text);
 int ParseTenths(const std::string& text);
 std::string FormatTenths(int tenths);
 

@@ -13,9 +13,10 @@ TEST(Tenths, ParseAndFormatRoundTrip) {
         int tenths;
         const char* formatted;
     };
-    for (const Case& c : {Case{"2", 20, "2.0"}, Case{"2.", 20, "2.0"}, Case{"0.5", 5, "0.5"},
-                          Case{"0.3", 3, "0.3"}, Case{"1.25", 12, "1.2"}, Case{"abc", 0, "0.0"},
-                          Case{"1.5", 15, "1.5"}, Case{"12.5", 125, "12.5"}, Case{"x.7", 7, "0.7"}}) {
+    for (const Case& c :
+         {Case{"2", 20, "2.0"}, Case{"2.", 20, "2.0"}, Case{"0.5", 5, "0.5"}, Case{"0.3", 3, "0.3"},
+          Case{"1.25", 12, "1.2"}, Case{"abc", 0, "0.0"}, Case{"1.5", 15, "1.5"},
+          Case{"12.5", 125, "12.5"}, Case{"x.7", 7, "0.7"}}) {
         EXPECT_EQ(ParseTenths(c.text), c.tenths) << c.text;
         EXPECT_EQ(FormatTenths(c.tenths), c.formatted) << c.text;
     }
@@ -46,7 +47,7 @@ TEST(Rounding, HalfToEvenTickets) {
 }
 
 class RegionQueries : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<World> world = test::NewWorld();
     void SetUp() override {
         world->Settings.ProvinceCount = 10;
@@ -79,7 +80,7 @@ TEST_F(RegionQueries, FindProvinceAtPrefersLowNumbersWithinEachBound) {
     world->Provinces[2] = TProvince{};
     world->Provinces[2].MapX = 100;  // distance 29 from (71, 0)
     world->Provinces[5] = TProvince{};
-    world->Provinces[5].MapX = 71;  // distance 0, but higher number
+    world->Provinces[5].MapX = 71;   // distance 0, but higher number
     world->Provinces[7].MapX = 500;  // sea, never returned
     EXPECT_EQ(FindProvinceAt(*world, 71, 0), 2);
     EXPECT_EQ(FindProvinceAt(*world, 40, 0), 5);  // 31 from 5, 60 from 2: second pass finds 5

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "engine/Dialogs.h"
+
+// The command line's dialogs: every message goes to stderr unchanged, questions get fixed
+// answers (Yes to the start-up backup, OK to the closing question), problems are printed as
+// "file:line: text".
+class CliDialogs : public Dialogs {
+  public:
+    explicit CliDialogs(std::ostream& err) : err_(err) {}
+
+    void Error(const std::string& text) override;
+    void Info(const std::string& text) override;
+    Answer Confirm(const std::string& text, Buttons buttons) override;
+    std::optional<std::string> ChooseFolder(const std::string& start, bool allowCreate) override;
+    void Progress(int position) override;
+    void Problem(const std::string& file, int line, const std::string& text) override;
+
+    int errors() const { return errors_; }
+    int problems() const { return problems_; }
+
+  private:
+    std::ostream& err_;
+    int errors_ = 0;
+    int problems_ = 0;
+};

@@ -1,0 +1,111 @@
+#include "cli/Commands.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "cli/CliDialogs.h"
+#include "config/ConfigCheck.h"
+#include "config/GamePath.h"
+#include "config/SettingsFile.h"
+#include "engine/GenerateWorld.h"
+#include "output/Backup.h"
+
+namespace {
+
+std::string GameFolder(const std::string& gameDir) {
+    if (gameDir.empty()) return ExecutableFolder();
+    std::string folder = gameDir;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
+}
+
+// The game files a run may write, by their game paths.
+std::vector<std::string> WrittenFileCandidates(const World& world) {
+    std::vector<std::string> files;
+    for (const char* rel : {"\\DB\\Goods.csv", "\\DB\\tax_stab.csv"})
+        files.push_back(GamePath(world.ProgramFolder, rel));
+    files.push_back(
+        GamePath(world.ProgramFolder, "\\Scenarios\\" + world.Settings.ScenarioFileName + ".tqg"));
+    for (const char* rel : {"\\DB\\Revolt.txt", "\\DB\\province.csv", "\\DB\\country.csv"})
+        files.push_back(GamePath(world.ProgramFolder, rel));
+    return files;
+}
+
+struct FileStamp {
+    bool exists = false;
+    ino_t inode = 0;
+    timespec mtime{};
+    off_t size = 0;
+    bool operator==(const FileStamp& o) const {
+        return exists == o.exists && inode == o.inode && mtime.tv_sec == o.mtime.tv_sec &&
+               mtime.tv_nsec == o.mtime.tv_nsec && size == o.size;
+    }
+};
+
+FileStamp Stamp(const std::string& path) {
+    FileStamp s;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return s;
+    s.exists = true;
+    s.inode = st.st_ino;
+    s.mtime = st.st_mtim;
+    s.size = st.st_size;
+    return s;
+}
+
+}  // namespace
+
+std::string ExecutableFolder() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return std::filesystem::current_path(ec).string();
+    return exe.parent_path().string();
+}
+
+int RunGenerate(const GenerateOptions& options) {
+    CliDialogs dialogs(std::cerr);
+    auto world = std::make_unique<World>();
+    world->ProgramFolder = GameFolder(options.gameDir);
+    // --mode first, then every --set in order, each read as the settings file would read it.
+    if (options.mode)
+        world->SettingOverrides.emplace_back("GeneratorMode", std::to_string(*options.mode));
+    for (const auto& setting : options.settings) world->SettingOverrides.push_back(setting);
+
+    StartupBackup(*world, dialogs);
+    if (!LoadSettings(*world, dialogs, true)) return 1;
+
+    std::vector<std::string> files = WrittenFileCandidates(*world);
+    std::vector<FileStamp> before;
+    for (const std::string& f : files) before.push_back(Stamp(f));
+
+    Random random(options.seed);
+    const RunEnd end = GenerateWorld(*world, random, dialogs);
+
+    std::cout << "Seed: " << random.Seed() << "\n";
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const FileStamp after = Stamp(files[i]);
+        if (after.exists && !(after == before[i]))
+            std::cout << "Wrote " << AbsolutePath(files[i]) << "\n";
+    }
+    std::cout << std::flush;
+    return dialogs.errors() > 0 || end == RunEnd::Refused ? 1 : 0;
+}
+
+int RunCheck(const std::string& gameDir) {
+    CliDialogs dialogs(std::cerr);
+    auto world = std::make_unique<World>();
+    world->ProgramFolder = GameFolder(gameDir);
+    CheckConfiguration(*world, dialogs);
+    const int found = dialogs.problems() + dialogs.errors();
+    if (found == 0) {
+        std::cout << "No problems found in " << AbsolutePath(world->ProgramFolder) << "\n";
+        return 0;
+    }
+    std::cout << found << (found == 1 ? " problem" : " problems") << " found in "
+              << AbsolutePath(world->ProgramFolder) << "\n";
+    return 1;
+}

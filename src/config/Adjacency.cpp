@@ -1,0 +1,82 @@
+#include "config/Adjacency.h"
+
+#include "config/GamePath.h"
+#include "config/TextFile.h"
+
+namespace {
+
+constexpr std::size_t RecordSize = 4;
+
+// The first two bytes of record r, as a signed 16-bit little-endian number.
+int RecordValue(const std::string& data, std::size_t r) {
+    const auto lo = static_cast<unsigned char>(data[r * RecordSize]);
+    const auto hi = static_cast<unsigned char>(data[r * RecordSize + 1]);
+    return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
+}
+
+}  // namespace
+
+void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
+    const std::string indexFile = GamePath(world.ProgramFolder, "\\Config\\TQ3GenerAdjIndex.tbl");
+    const std::string dataFile =
+        GamePath(world.ProgramFolder,
+                 mapTable ? "\\Config\\TQ3GenerAdjDataOrig.tbl" : "\\Config\\TQ3GenerAdjData.tbl");
+    std::string index, data;
+    if (!ReadWholeFile(dialogs, indexFile, index)) return;
+    if (!ReadWholeFile(dialogs, dataFile, data)) return;
+
+    const int provinceCount = world.ProvinceCount();
+    const std::size_t indexRecords = index.size() / RecordSize;
+    const std::size_t dataRecords = data.size() / RecordSize;
+    bool reportedIndex = false, reportedData = false;
+
+    // start(p) for p = 0..ProvinceCount + 1; a missing or negative start gives an empty list.
+    const auto start = [&](int p) -> std::size_t {
+        if (static_cast<std::size_t>(p) >= indexRecords) {
+            if (!reportedIndex) {
+                dialogs.Problem(AbsolutePath(indexFile), 0,
+                                "the index holds " + std::to_string(indexRecords) + " records; " +
+                                    std::to_string(provinceCount + 2) +
+                                    " are needed, provinces without one have no neighbours");
+                reportedIndex = true;
+            }
+            return dataRecords;
+        }
+        const int value = RecordValue(index, static_cast<std::size_t>(p));
+        return value < 0 ? dataRecords : static_cast<std::size_t>(value);
+    };
+
+    for (int p = 1; p <= provinceCount; ++p) {
+        NeighbourRow& row = world.Neighbours[p];
+        int j = 1;
+        const std::size_t first = start(p), last = start(p + 1);
+        for (std::size_t r = first; r < last; ++r) {
+            if (r >= dataRecords) {
+                if (!reportedData) {
+                    dialogs.Problem(AbsolutePath(dataFile), 0,
+                                    "province " + std::to_string(p) +
+                                        ": its list runs past the end of the "
+                                        "data (" +
+                                        std::to_string(dataRecords) +
+                                        " records); the rest is left out");
+                    reportedData = true;
+                }
+                break;
+            }
+            const int n = RecordValue(data, r);
+            if (n <= 0) continue;
+            if (n > provinceCount) {
+                dialogs.Problem(AbsolutePath(dataFile), 0,
+                                "record " + std::to_string(r) + " (province " + std::to_string(p) +
+                                    "): neighbour " + std::to_string(n) + " is beyond province " +
+                                    std::to_string(provinceCount) + "; it is left out");
+                continue;
+            }
+            if (!world.Provinces[p].IsLand() || !world.Provinces[n].IsLand()) continue;
+            row[j] = static_cast<int16_t>(n);
+            if (j == NeighbourSlots) break;
+            ++j;
+        }
+        for (int k = j; k <= NeighbourSlots; ++k) row[k] = 0;
+    }
+}

@@ -1,0 +1,138 @@
+#include "config/SettingsFile.h"
+
+#include <algorithm>
+#include <span>
+
+#include "config/Adjacency.h"
+#include "config/GamePath.h"
+#include "config/NationsFile.h"
+#include "config/ProvinceTemplate.h"
+#include "config/TextFile.h"
+
+namespace {
+
+// Reads one setting from its line (empty when the key is missing), by the field's kind.
+struct FieldReader {
+    const std::string& line;
+
+    void operator()(bool& v) const { v = BoolValueOf(line); }
+    void operator()(int8_t& v) const {
+        v = static_cast<int8_t>(static_cast<uint8_t>(IntValueOf(line)));
+    }
+    void operator()(int16_t& v) const {
+        v = static_cast<int16_t>(static_cast<uint16_t>(IntValueOf(line)));
+    }
+    void operator()(std::string& v) const { v = FirstValueOf(line); }
+    void operator()(std::string& v, TextListSetting) const { v = ValuesOf(line); }
+    template <std::size_t N>
+    void operator()(std::array<std::string, N>& v) const {
+        SplitStrings(ValuesOf(line), v, static_cast<int>(N) - 1);
+    }
+    template <std::size_t N>
+    void operator()(std::array<int16_t, N>& v) const {
+        SplitShorts(ValuesOf(line), v, static_cast<int>(N) - 1);
+    }
+    template <std::size_t N>
+    void operator()(std::array<uint8_t, N>& v) const {
+        SplitBytes(ValuesOf(line), v, static_cast<int>(N) - 1);
+    }
+};
+
+// Reads every field that `visitAll` lists from the settings text.
+template <class VisitAll>
+void ReadKeys(World& world, VisitAll visitAll) {
+    visitAll(world.Settings, [&](const std::string& key, auto& field, auto... tag) {
+        const std::string line = FindSettingLine(world.SettingsText, key).line;
+        FieldReader{line}(field, tag...);
+    });
+}
+
+void ComputeColors(TGeneratorSettings& s) {
+    for (std::size_t i = 0; i < s.Colors.size(); ++i)
+        s.Colors[i] = s.ColorRed[i] + 256 * s.ColorGreen[i] + 65536 * s.ColorBlue[i];
+}
+
+int LineNumberAt(const std::string& text, std::size_t pos) {
+    return 1 + static_cast<int>(
+                   std::count(text.begin(), text.begin() + std::min(pos, text.size()), '\n'));
+}
+
+}  // namespace
+
+bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
+    dialogs.Busy(true);
+    const std::string settingsFile = GamePath(world.ProgramFolder, "\\Config\\TQ3Gener.csv");
+    // Without the settings or the nations file nothing is loaded and nothing changes.
+    if (!FileExists(settingsFile)) {
+        dialogs.Error("File TQ3Gener.csv not found");
+        dialogs.Busy(false);
+        return false;
+    }
+    if (!FileExists(GamePath(world.ProgramFolder, "\\Config\\TQ3GenerCountry.csv"))) {
+        dialogs.Error("File TQ3GenerCountry.csv not found");
+        dialogs.Busy(false);
+        return false;
+    }
+    std::string text;
+    if (!ReadWholeFile(dialogs, settingsFile, text)) {
+        dialogs.Busy(false);
+        return false;
+    }
+    world.SettingsText = WithOverrides(std::move(text), world.SettingOverrides);
+
+    // The user settings are read only on a full load; a reload keeps the window's choices.
+    if (fullReload) {
+        ReadKeys(world, [](auto& s, auto&& visit) { VisitUserSettings(s, visit); });
+        ComputeColors(world.Settings);
+        CheckSettingRanges(world, dialogs);
+    }
+    ReadKeys(world, [](auto& s, auto&& visit) { VisitGenerationTables(s, visit); });
+
+    LoadProvinceTemplate(world, dialogs, false, false);
+    if (fullReload) LoadAdjacency(world, dialogs, true);
+    LoadNations(world, dialogs);
+
+    // IndivSizeDoubled doubles every nation's own size, within 1..10.
+    if (world.Settings.IndivSizeDoubled) {
+        for (int n = 1; n <= world.NationCountLoaded(); ++n)
+            world.Nations[n].Size = static_cast<int8_t>(Clamp(1, 10, 2 * world.Nations[n].Size));
+    }
+    dialogs.Busy(false);
+    return true;
+}
+
+bool IsSettingKey(const std::string& key) {
+    TGeneratorSettings probe;
+    bool found = false;
+    auto match = [&](const std::string& k, auto&&...) { found = found || k == key; };
+    VisitUserSettings(probe, match);
+    VisitGenerationTables(probe, match);
+    return found;
+}
+
+std::string WithOverrides(std::string text,
+                          const std::vector<std::pair<std::string, std::string>>& overrides) {
+    for (const auto& [key, value] : overrides) {
+        const SettingLine at = FindSettingLine(text, key);
+        if (at.found) {
+            std::size_t end = text.find("\r\n", at.start);
+            if (end == std::string::npos) end = text.size();
+            text.replace(at.start, end - at.start, key + ";" + value);
+        } else {
+            text += "\r\n" + key + ";" + value + "\r\n";
+        }
+    }
+    return text;
+}
+
+void CheckSettingRanges(World& world, Dialogs& dialogs) {
+    TGeneratorSettings& s = world.Settings;
+    if (s.ProvinceCount > MaxProvinceNumber) {
+        const SettingLine at = FindSettingLine(world.SettingsText, "ProvinceCount");
+        dialogs.Problem(GamePath(world.ProgramFolder, "\\Config\\TQ3Gener.csv"),
+                        at.found ? LineNumberAt(world.SettingsText, at.start) : 0,
+                        "ProvinceCount " + std::to_string(s.ProvinceCount) +
+                            " is above the highest province number 1620; 1620 is used");
+        s.ProvinceCount = MaxProvinceNumber;
+    }
+}
