@@ -1,0 +1,83 @@
+#include "engine/RunChecks.h"
+
+#include <algorithm>
+#include <bitset>
+#include <string>
+
+#include "engine/Majors.h"
+#include "engine/Placement.h"
+
+namespace {
+const char* const Refused = "The run cannot start: ";
+
+// Whether some nation that placement moves is sure to take the free draw over the map (the
+// draw for RandomStartLoc 6 that repeats until it finds land): every moved nation except a
+// StartSiberia one under IsNationSpecifics, and a major under ForceMajortoEurope.
+bool SomeNationTakesFreeDraw(const World& world) {
+    const TGeneratorSettings& s = world.Settings;
+    int possibleMajors = 0;  // moved nations that take the free draw only if not a major
+    int tagCount = 0;
+    const std::bitset<256> tagMajors = MajorsFromTags(world, tagCount);
+    const int drawable = DrawableMajorCount(world);
+    for (int n = 1; n <= world.NationCountLoaded(); ++n) {
+        if (StaysAtStart(world, n)) continue;
+        if (s.IsNationSpecifics && world.Nations[n].Has(SpecStartSiberia)) continue;
+        if (!s.ForceMajortoEurope) return true;
+        const bool mayBeMajor = s.IsRandomMajor ? s.MajorCount >= 1 && n <= drawable : tagMajors[n];
+        if (!mayBeMajor) return true;
+        ++possibleMajors;
+    }
+    // Random majors cover at most MajorCount of the nations that may be majors.
+    return s.IsRandomMajor && possibleMajors > std::min<int>(s.MajorCount, drawable);
+}
+}  // namespace
+
+bool CheckRunSettings(const World& world, Dialogs& dialogs) {
+    const TGeneratorSettings& s = world.Settings;
+    // A map-only run has no nation steps.
+    if (s.GeneratorMode == 1) return true;
+
+    const int loaded = world.NationCountLoaded();
+    if (s.NationCount > loaded) {
+        dialogs.Error(std::string(Refused) + "NationCount is " + std::to_string(s.NationCount) +
+                      ", but only " + std::to_string(loaded) +
+                      " nations are loaded. Set NationCount to " + std::to_string(loaded) +
+                      " or less.");
+        return false;
+    }
+    if (s.IsRandomMajor && s.MajorCount > DrawableMajorCount(world)) {
+        dialogs.Error(std::string(Refused) + "MajorCount is " + std::to_string(s.MajorCount) +
+                      ", but random majors are drawn from the " +
+                      std::to_string(DrawableMajorCount(world)) +
+                      " nations of NationCount. Lower MajorCount or raise NationCount.");
+        return false;
+    }
+    if (s.RandomStartLoc <= 0) return true;
+
+    // Placement: each moved nation takes one free province, by its tries or by the last
+    // draw over every free province.
+    int moved = 0;
+    for (int n = 1; n <= loaded; ++n)
+        if (!StaysAtStart(world, n)) ++moved;
+    if (moved == 0) return true;
+    int free = 0;
+    for (int p = 1; p <= world.ProvinceCount(); ++p)
+        if (world.Provinces[p].Owner == 0 || !KeepsOwner(world, p)) ++free;
+    if (moved > free) {
+        dialogs.Error(std::string(Refused) + "RandomStartLoc is " +
+                      std::to_string(s.RandomStartLoc) + " and " + std::to_string(moved) +
+                      " nations need a new start province, but only " + std::to_string(free) +
+                      " provinces are free. Set RandomStartLoc to 0 to keep the historical "
+                      "start provinces.");
+        return false;
+    }
+    if (s.RandomStartLoc >= 6 && !FreeDrawFindsLand(world) && SomeNationTakesFreeDraw(world)) {
+        dialogs.Error(std::string(Refused) + "RandomStartLoc is " +
+                      std::to_string(s.RandomStartLoc) +
+                      ", which draws start provinces among provinces 1 to " +
+                      std::to_string(FreeDrawHighest(world)) +
+                      ", but none of them is land. Set RandomStartLoc below 6.");
+        return false;
+    }
+    return true;
+}
