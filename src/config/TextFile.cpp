@@ -42,8 +42,10 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
         std::string("Cannot ") + verb + " file " + kQuote + target + kQuote + " on disk !";
     std::error_code ec;
     fs::path path(target);
-    if (fs::is_symlink(path, ec)) path = fs::canonical(path, ec);
-    if (ec) return Fail(dialogs, openMessage);
+    if (fs::is_symlink(fs::symlink_status(path, ec))) {
+        path = fs::canonical(path, ec);
+        if (ec) return Fail(dialogs, openMessage);
+    }
 
     mode_t mode = 0666;
     struct stat st {};
