@@ -67,15 +67,6 @@ TEST_F(ClimateStep, BadCodesKeepTheClimateAndStillTakeBothDraws) {
     EXPECT_EQ(P(3).Climate, 3);  // the bad temperature target is passed over, humidity applies
 }
 
-TEST_F(ClimateStep, SliderBeyondItsEndCountsAsTheEnd) {
-    s.Temperature = 40;
-    s.TemperClimateModif[8][5] = 100;
-    s.TemperClimateNew[8][5] = 6;
-    test::ScriptedRandom random;
-    GenerateClimate(*world, random);
-    EXPECT_EQ(P(1).Climate, 6);
-}
-
 // Sea provinces 1..175 with three land provinces among them.
 class SeaClimate : public ::testing::Test {
   protected:
@@ -140,17 +131,6 @@ TEST_F(SeaClimate, DrawOrderHotSeasStormsAndIce) {
     EXPECT_FALSE(P(4).HasStorm);
     EXPECT_FALSE(P(5).HasIce);
     EXPECT_FALSE(P(5).HasStorm);  // 100 is not below 100
-}
-
-TEST_F(SeaClimate, SeasUntouchedWithoutClimateAffectsSeas) {
-    s.ClimateAffectsSeas = false;
-    P(7).HasIce = true;
-    P(7).Climate = 6;
-    test::ScriptedRandom random;
-    GenerateClimate(*world, random);
-    EXPECT_TRUE(random.asked.empty());
-    EXPECT_TRUE(P(7).HasIce);
-    EXPECT_EQ(P(7).Climate, 6);
 }
 
 }  // namespace

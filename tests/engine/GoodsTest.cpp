@@ -25,17 +25,6 @@ class GoodsStep : public ::testing::Test {
     }
 };
 
-TEST_F(GoodsStep, RoundHalfToEvenTickets) {
-    s.GoodsProb = {14, 15, 25, 35};
-    const int goods[9] = {1, 2, 2, 3, 3, 4, 4, 4, 4};
-    for (int k = 0; k < 9; ++k) {
-        test::ScriptedRandom random{k};
-        GenerateGoods(*world, random);
-        EXPECT_EQ(random.asked, std::vector<int>{9});
-        EXPECT_EQ(P(1).Goods, goods[k]) << k;
-    }
-}
-
 TEST_F(GoodsStep, CoastClimateAndTerrainScaleTheWeights) {
     s.IsGoodsTerrainDependency = true;
     s.GoodsCoastalModif[0] = 300;
