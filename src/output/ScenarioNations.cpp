@@ -15,11 +15,6 @@ std::vector<int> ScenarioNations(const World& world) {
     return nations;
 }
 
-int TargetSize(const World& world, int nation) {
-    if (world.Settings.StartingCountrySize > 0) return world.Settings.StartingCountrySize;
-    return world.Nations[nation].Size;
-}
-
 int ReceivedSize(const World& world, int nation) {
     return TargetSize(world, nation) - world.Nations[nation].SizeShortfall;
 }

@@ -2,15 +2,12 @@
 
 #include <vector>
 
+#include "engine/Expansion.h"
 #include "engine/World.h"
 
 // The nations a scenario holds: every major in ascending nation number, then the other
 // loaded nations in ascending number while fewer than NationCount have been taken.
 std::vector<int> ScenarioNations(const World& world);
-
-// The size a nation was meant to start with: StartingCountrySize when it is above 0, else
-// the nation's own Size.
-int TargetSize(const World& world, int nation);
 
 // The number of provinces the nation actually got: its target size minus its shortfall.
 int ReceivedSize(const World& world, int nation);
