@@ -10,8 +10,13 @@
 #include "config/ProvinceTemplate.h"
 #include "config/SettingsFile.h"
 #include "engine/Climate.h"
+#include "engine/Expansion.h"
 #include "engine/Goods.h"
+#include "engine/Majors.h"
+#include "engine/Placement.h"
 #include "engine/ProvinceValues.h"
+#include "engine/Religions.h"
+#include "engine/RunChecks.h"
 #include "engine/Terrain.h"
 #include "output/CountryTable.h"
 #include "output/GameTables.h"
@@ -69,6 +74,9 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
     TGeneratorSettings& s = world.Settings;
     const int mode = s.GeneratorMode;
 
+    // Settings under which the nation steps could never end are refused before anything.
+    if (!CheckRunSettings(world, dialogs)) return RunEnd::Refused;
+
     dialogs.Progress(0);
     MakeDatabaseWritable(world);
     random.Randomize();
@@ -90,11 +98,16 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
 
     // Nation steps, on the placement adjacency while nations are placed and grown.
     if (mode != 1) {
+        GenerateReligions(world, random);
         BuildExploredWorldList(world);
+        SelectMajors(world, random);
         random.Randomize();
         dialogs.Progress(4);
         LoadAdjacency(world, dialogs, false);
+        if (s.RandomStartLoc > 0) PlaceNations(world, random);
+        ExpandNations(world);
         LoadAdjacency(world, dialogs, true);
+        ApplyNationFaith(world);
     }
 
     if (mode != 2) {
