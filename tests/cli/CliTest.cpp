@@ -1,0 +1,195 @@
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <map>
+
+#include "TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// Runs tq3gen with the arguments and gives its exit status and output.
+Result RunTq3(const std::vector<std::string>& args, const fs::path& scratch) {
+    std::string command = Quote(TQ3_EXECUTABLE);
+    for (const std::string& a : args) command += " " + Quote(a);
+    const fs::path out = scratch / "stdout.txt", err = scratch / "stderr.txt";
+    command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
+    Result r;
+    const int raw = std::system(command.c_str());
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = test::ReadFile(out);
+    r.err = test::ReadFile(err);
+    return r;
+}
+
+// Every file under a folder with its bytes, for comparing two runs.
+std::map<std::string, std::string> Tree(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        if (e.is_regular_file())
+            files[fs::relative(e.path(), root).string()] = test::ReadFile(e.path());
+    return files;
+}
+
+struct CliGame : ::testing::Test {
+    test::TempDir scratch, game;
+    void SetUp() override { test::CopyTree(TQ3_TEST_DATA "/mini", game.path); }
+    Result Tq3(std::vector<std::string> args) { return RunTq3(args, scratch.path); }
+};
+
+}  // namespace
+
+TEST_F(CliGame, GenerateWritesTheGameFilesAndBacksUpTheOriginals) {
+    const std::string original = test::ReadFile(game.path / "DB" / "Province.csv");
+    const Result r = Tq3({"generate", "--game-dir", game.str(), "--seed", "7"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Seed: 7\n"), std::string::npos);
+    for (const char* f : {"DB/Goods.csv", "DB/tax_stab.csv", "Scenarios/Mini.tqg", "DB/Revolt.txt",
+                          "DB/Province.csv", "DB/Country.csv"})
+        EXPECT_NE(r.out.find("Wrote " + (game.path / f).string() + "\n"), std::string::npos) << f;
+    EXPECT_EQ(test::ReadFile(game.path / "Backup" / "Province.csv"), original);
+    EXPECT_NE(r.err.find("Welcome to TQ3 Scenario Generator.\r\n"), std::string::npos);
+    EXPECT_NE(r.err.find("Scenario created succesfuly!\r\nDo you want to quit ?\n"),
+              std::string::npos);
+}
+
+TEST_F(CliGame, TheSameSeedGivesByteIdenticalFiles) {
+    test::TempDir second;
+    test::CopyTree(TQ3_TEST_DATA "/mini", second.path);
+    ASSERT_EQ(Tq3({"generate", "--game-dir", game.str(), "--seed", "99"}).status, 0);
+    ASSERT_EQ(Tq3({"generate", "--game-dir", second.str(), "--seed", "99"}).status, 0);
+    EXPECT_EQ(Tree(game.path), Tree(second.path));
+    test::TempDir third;
+    test::CopyTree(TQ3_TEST_DATA "/mini", third.path);
+    ASSERT_EQ(Tq3({"generate", "--game-dir", third.str(), "--seed", "100"}).status, 0);
+    EXPECT_NE(Tree(game.path), Tree(third.path));
+}
+
+TEST_F(CliGame, ModesAndSettingsFromTheCommandLine) {
+    const std::string country = test::ReadFile(game.path / "DB" / "Country.csv");
+    const Result r = Tq3({"generate", "--game-dir", game.str(), "--mode", "1", "--seed", "1",
+                          "--set", "ScenarioFileName=Other"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("Map created succesfuly!\r\nDo you want to quit ?"), std::string::npos);
+    EXPECT_EQ(test::ReadFile(game.path / "DB" / "Country.csv"), country);
+    EXPECT_FALSE(fs::exists(game.path / "Scenarios" / "Other.tqg"));
+    EXPECT_NE(r.out.find("Wrote " + (game.path / "DB" / "Province.csv").string()),
+              std::string::npos);
+
+    // Mode 2 puts the backed-up province table back.
+    const Result r2 = Tq3({"generate", "--game-dir", game.str(), "--set", "GeneratorMode=2"});
+    EXPECT_EQ(r2.status, 0) << r2.err;
+    EXPECT_EQ(test::ReadFile(game.path / "DB" / "Province.csv"),
+              test::ReadFile(game.path / "Backup" / "Province.csv"));
+    EXPECT_TRUE(fs::exists(game.path / "Scenarios" / "Mini.tqg"));
+}
+
+TEST_F(CliGame, UsageErrorsExitWithTwo) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"generate", "--mode", "5"},
+          {"generate", "--set", "NoSuchKey=1"},
+          {"generate", "--set", "Age"},
+          {"frobnicate"},
+          {"generate", "--seed", "x"}}) {
+        const Result r = Tq3(args);
+        EXPECT_EQ(r.status, 2) << args.back() << r.err;
+    }
+    EXPECT_EQ(Tq3({"--help"}).status, 0);
+    const Result help = Tq3({"generate", "--help"});
+    for (const char* option : {"--game-dir", "--mode", "--seed", "--set"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+}
+
+TEST_F(CliGame, MissingConfigurationWritesNothing) {
+    fs::remove(game.path / "Config" / "TQ3Gener.csv");
+    const std::string revolt = test::ReadFile(game.path / "DB" / "Revolt.txt");
+    const Result r = Tq3({"generate", "--game-dir", game.str()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("File TQ3Gener.csv not found\n"), std::string::npos);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(test::ReadFile(game.path / "DB" / "Revolt.txt"), revolt);
+}
+
+TEST_F(CliGame, CheckListsProblemsWithFileAndLine) {
+    Result r = Tq3({"check", "--game-dir", game.str()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("No problems found"), std::string::npos);
+
+    std::string settings = test::ReadFile(game.path / "Config" / "TQ3Gener.csv");
+    settings.replace(settings.find("\r\nAge;0"), 7, "");
+    settings += "Humidity;3\r\n";
+    test::WriteFile(game.path / "Config" / "TQ3Gener.csv", settings);
+    std::string nations = test::ReadFile(game.path / "Config" / "TQ3GenerCountry.csv");
+    nations.replace(nations.find("Bland;orthodox;4;2"), 18, "Bland;orthodox;4;12");
+    test::WriteFile(game.path / "Config" / "TQ3GenerCountry.csv", nations);
+    r = Tq3({"check", "--game-dir", game.str()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("TQ3GenerCountry.csv:3: nation 2 (BBB) has size 12"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("Corrupted nations file: nation with size > 10"), std::string::npos);
+    EXPECT_NE(r.err.find("TQ3Gener.csv: Age is missing"), std::string::npos);
+    EXPECT_NE(r.err.find("Humidity is given again; only its first line"), std::string::npos);
+}
+
+// Broken files of every kind: the program reports and ends, it never crashes or hangs.
+TEST_F(CliGame, BrokenInputNeverCrashes) {
+    std::string garbage;
+    for (int i = 0; i < 30000; ++i) garbage += static_cast<char>((i * 2654435761u) >> 13);
+    const std::vector<std::pair<std::string, std::string>> breakages = {
+        {"TQ3Gener.csv", garbage},
+        {"TQ3Gener.csv", ""},
+        {"TQ3GenerProvince.csv", garbage},
+        {"TQ3GenerProvince.csv", "h\r\n;;;;"},
+        {"TQ3GenerCountry.csv", garbage},
+        {"TQ3GenerCountry.csv", std::string(4000, ';')},
+        {"TQ3GenerAdjIndex.tbl", garbage},
+        {"TQ3GenerAdjIndex.tbl", ""},
+        {"TQ3GenerAdjDataOrig.tbl", garbage},
+        {"TQ3GenerAdjData.tbl", "\x01"},
+        {"TQ3GenerFixedProvince.csv", garbage},
+        {"TQ3GenerFixedCountry.csv", ""},
+    };
+    for (const auto& [file, bytes] : breakages) {
+        test::TempDir copy;
+        test::CopyTree(TQ3_TEST_DATA "/mini", copy.path);
+        test::WriteFile(copy.path / "Config" / file, bytes);
+        for (const char* mode : {"0", "1", "2"}) {
+            const Result r =
+                Tq3({"generate", "--game-dir", copy.str(), "--mode", mode, "--seed", "3"});
+            EXPECT_TRUE(r.status == 0 || r.status == 1)
+                << file << " mode " << mode << ": " << r.err;
+        }
+        const Result c = Tq3({"check", "--game-dir", copy.str()});
+        EXPECT_TRUE(c.status == 0 || c.status == 1) << file;
+    }
+}
+
+TEST_F(CliGame, OutOfTableSettingsAreRefusedOrLimited) {
+    for (const std::vector<std::string>& sets : {std::vector<std::string>{"ProvinceCount=30000"},
+                                                 {"ProvinceCount=-5"},
+                                                 {"NationCount=500"},
+                                                 {"MajorCount=100", "IsRandomMajor=1"},
+                                                 {"RandomStartLoc=6"},
+                                                 {"Temperature=100"},
+                                                 {"ReligDispersity=-3"},
+                                                 {"StartingCountrySize=50"},
+                                                 {"ScenarioFileName=../escape"}}) {
+        std::vector<std::string> args{"generate", "--game-dir", game.str(), "--seed", "5"};
+        for (const std::string& s : sets) args.insert(args.end(), {"--set", s});
+        const Result r = Tq3(args);
+        EXPECT_TRUE(r.status == 0 || r.status == 1) << sets[0] << ": " << r.err;
+    }
+    EXPECT_FALSE(fs::exists(game.path / "escape.tqg"));
+}
