@@ -1,0 +1,35 @@
+#include "GoldenWorld.h"
+#include "TestSupport.h"
+#include "output/WorldSummary.h"
+
+using namespace test;
+
+TEST(WorldSummary, DescribesTheGoldenWorld) {
+    auto world = NewWorld();
+    BuildGoldenWorld(*world, "/nonexistent");
+    world->CentresOfTrade = {2, 3};
+    world->Provinces[6].Goods = 7;
+    EXPECT_EQ(DescribeWorld(*world),
+              "Land provinces: 5 (plains 1, forest 1, mountain 2, desert 0, marsh 1)\n"
+              "Goods: furs 1, gold 1, grain 2, wool 1\n"
+              "Religions: pagan 1, catholic 3, protestant 1\n"
+              "Nations in the scenario: 4\n"
+              "Majors: 1 (BBB)\n"
+              "Provinces held: 5\n"
+              "Nations short of their size: 2 (AAA 1, CCC 1)\n"
+              "Centres of trade: 2 (BBB CCC)\n");
+}
+
+TEST(WorldSummary, EmptyWorld) {
+    auto world = NewWorld();
+    world->Settings.ProvinceCount = -1;
+    EXPECT_EQ(DescribeWorld(*world),
+              "Land provinces: 0 (plains 0, forest 0, mountain 0, desert 0, marsh 0)\n"
+              "Goods: -\n"
+              "Religions: -\n"
+              "Nations in the scenario: 0\n"
+              "Majors: 0\n"
+              "Provinces held: 0\n"
+              "Nations short of their size: 0\n"
+              "Centres of trade: 0\n");
+}
