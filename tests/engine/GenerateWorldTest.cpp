@@ -1,0 +1,209 @@
+#include <sys/stat.h>
+
+#include <map>
+
+#include "TestSupport.h"
+#include "config/SettingsFile.h"
+#include "engine/GenerateWorld.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The game files a full run writes, in the order it writes them.
+const std::vector<std::string> kWritten = {"DB/Goods.csv",  "DB/tax_stab.csv", "Scenarios/Mini.tqg",
+                                           "DB/Revolt.txt", "DB/Province.csv", "DB/Country.csv"};
+
+struct Run : ::testing::Test {
+    test::TempDir dir;
+    std::unique_ptr<World> world = test::NewWorld();
+    test::RecordingDialogs dialogs;
+    Random random{11};
+
+    void SetUp() override {
+        test::CopyTree(TQ3_TEST_DATA "/mini", dir.path);
+        fs::create_directories(dir.path / "Backup");
+        fs::copy_file(dir.path / "DB" / "Province.csv", dir.path / "Backup" / "Province.csv");
+        world->ProgramFolder = dir.str();
+        ASSERT_TRUE(LoadSettings(*world, dialogs, true));
+        dialogs = test::RecordingDialogs{};
+    }
+    RunEnd Generate(int mode, const RunHooks& hooks = {}) {
+        world->Settings.GeneratorMode = static_cast<int8_t>(mode);
+        return GenerateWorld(*world, random, dialogs, hooks);
+    }
+    // The driver's own progress positions, without the province writer's 8..14.
+    std::vector<int> DriverProgress() const {
+        std::vector<int> positions;
+        for (int p : dialogs.progress)
+            if (p < 8 || p > 14) positions.push_back(p);
+        return positions;
+    }
+    std::map<std::string, std::string> Files() const {
+        std::map<std::string, std::string> files;
+        for (const std::string& f : kWritten)
+            files[f] = fs::exists(dir.path / f) ? test::ReadFile(dir.path / f) : "<none>";
+        return files;
+    }
+    // Puts a folder where every game file goes, so that each write fails with a message
+    // naming its file: the messages then tell the order of the writes.
+    std::vector<std::string> WriteOrder(int mode) {
+        for (const std::string& f : kWritten) {
+            fs::remove(dir.path / f);
+            fs::create_directories(dir.path / f);
+        }
+        Generate(mode);
+        std::vector<std::string> order;
+        for (const std::string& e : dialogs.errors)
+            for (const std::string& f : kWritten)
+                if (e == "Cannot create file \"" + (dir.path / f).string() + "\" on disk !")
+                    order.push_back(f);
+        return order;
+    }
+};
+
+}  // namespace
+
+TEST_F(Run, ProgressAndQuestionOfEachMode) {
+    struct Case {
+        int mode;
+        std::vector<int> progress;
+        const char* question;
+        int randomizes;
+    };
+    for (const Case& c : {
+             Case{0,
+                  {0, 1, 2, 3, 4, 5, 6, 7, 15, 16},
+                  "Scenario created succesfuly!\r\nDo you want to quit ?",
+                  2},
+             Case{1,
+                  {0, 1, 2, 3, 5, 7, 15, 16},
+                  "Map created succesfuly!\r\nDo you want to quit ?",
+                  1},
+             Case{
+                 2,
+                 {0, 2, 3, 4, 5, 6, 7, 15, 16},
+                 "Scenario created succesfuly! (Original map is restored)\r\nDo you want to quit ?",
+                 2},
+         }) {
+        SCOPED_TRACE(c.mode);
+        dialogs = test::RecordingDialogs{};
+        test::ScriptedRandom scripted;
+        world->Settings.GeneratorMode = static_cast<int8_t>(c.mode);
+        EXPECT_EQ(GenerateWorld(*world, scripted, dialogs), RunEnd::Quit);
+        EXPECT_EQ(DriverProgress(), c.progress);
+        EXPECT_EQ(dialogs.confirms, std::vector<std::string>{c.question});
+        EXPECT_EQ(scripted.randomizes, c.randomizes);
+        EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors[0];
+        ASSERT_TRUE(LoadSettings(*world, dialogs, true));
+    }
+}
+
+TEST_F(Run, ModeZeroWritesEveryFileInOrder) {
+    EXPECT_EQ(WriteOrder(0), kWritten);
+}
+
+TEST_F(Run, ModeOneWritesOnlyTheProvinceTable) {
+    EXPECT_EQ(WriteOrder(1), std::vector<std::string>{"DB/Province.csv"});
+}
+
+TEST_F(Run, ModeTwoWritesTheScenarioAndRestoresTheMap) {
+    const auto before = Files();
+    EXPECT_EQ(Generate(2), RunEnd::Quit);
+    const auto after = Files();
+    EXPECT_NE(after.at("Scenarios/Mini.tqg"), "<none>");
+    EXPECT_NE(after.at("DB/Revolt.txt"), before.at("DB/Revolt.txt"));
+    EXPECT_EQ(after.at("DB/Goods.csv"), before.at("DB/Goods.csv"));
+    EXPECT_EQ(after.at("DB/Country.csv"), before.at("DB/Country.csv"));
+    EXPECT_EQ(after.at("DB/Province.csv"), test::ReadFile(dir.path / "Backup" / "Province.csv"));
+}
+
+TEST_F(Run, ModeTwoReportsAMissingBackup) {
+    fs::remove(dir.path / "Backup" / "Province.csv");
+    Generate(2);
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_NE(dialogs.errors[0].find("Backup/Province.csv"), std::string::npos);
+    EXPECT_EQ(dialogs.confirms.size(), 1u);  // the run still ends with its question
+}
+
+TEST_F(Run, ReadOnlyDatabaseFilesAreMadeWritable) {
+    const std::string country = (dir.path / "DB" / "Country.csv").string();
+    ::chmod(country.c_str(), 0444);
+    EXPECT_EQ(Generate(0), RunEnd::Quit);
+    struct stat st {};
+    ASSERT_EQ(::stat(country.c_str(), &st), 0);
+    EXPECT_NE(st.st_mode & S_IWUSR, 0u);
+    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_NE(test::ReadFile(country).find("country;main color"), std::string::npos);
+}
+
+TEST_F(Run, CancelReloadsTheWorldAndKeepsTheUserSettings) {
+    world->Settings.Temperature = 4;
+    world->Settings.NationCount = 3;
+    dialogs.answers = {Answer::Cancel};
+    EXPECT_EQ(Generate(0), RunEnd::Stay);
+    EXPECT_EQ(dialogs.progress.back(), 0);
+    EXPECT_EQ(world->Settings.Temperature, 4);
+    EXPECT_EQ(world->Settings.NationCount, 3);
+
+    auto fresh = test::NewWorld();
+    fresh->ProgramFolder = dir.str();
+    ASSERT_TRUE(LoadSettings(*fresh, dialogs, true));
+    for (int p = 0; p <= 12; ++p) {
+        EXPECT_EQ(world->Provinces[p].Terrain, fresh->Provinces[p].Terrain) << p;
+        EXPECT_EQ(world->Provinces[p].Goods, fresh->Provinces[p].Goods) << p;
+        EXPECT_EQ(world->Provinces[p].Owner, fresh->Provinces[p].Owner) << p;
+    }
+    EXPECT_EQ(world->Neighbours, fresh->Neighbours);  // the map table is back in place
+}
+
+TEST_F(Run, AbortInTheEditorLeavesProvinceAndCountryTablesUntouched) {
+    world->Settings.EditorEnabled = true;
+    const auto before = Files();
+    int shown = 0;
+    RunHooks hooks;
+    hooks.mapEditor = [&](World&) {
+        ++shown;
+        return false;
+    };
+    EXPECT_EQ(Generate(0, hooks), RunEnd::Aborted);
+    EXPECT_EQ(shown, 1);
+    const auto after = Files();
+    for (const char* f : {"DB/Goods.csv", "DB/tax_stab.csv", "Scenarios/Mini.tqg", "DB/Revolt.txt"})
+        EXPECT_NE(after.at(f), before.at(f)) << f;
+    EXPECT_EQ(after.at("DB/Province.csv"), before.at("DB/Province.csv"));
+    EXPECT_EQ(after.at("DB/Country.csv"), before.at("DB/Country.csv"));
+    EXPECT_TRUE(dialogs.confirms.empty());
+    EXPECT_EQ(dialogs.progress.back(), 0);
+}
+
+TEST_F(Run, ProtectedRegionsKeepTheirTemplateRows) {
+    world->Settings.DontChangeEurope = true;
+    auto fresh = test::NewWorld();
+    fresh->ProgramFolder = dir.str();
+    ASSERT_TRUE(LoadSettings(*fresh, dialogs, true));
+    world->Settings.Temperature = 4;
+    world->Settings.Humidity = 4;
+    world->Settings.GeneratorMode = 1;
+    dialogs.answers = {Answer::Ok};
+    GenerateWorld(*world, random, dialogs);
+    for (int p : {1, 2, 3, 5}) {  // European, Mediterranean
+        EXPECT_EQ(world->Provinces[p].Climate, fresh->Provinces[p].Climate) << p;
+        EXPECT_EQ(world->Provinces[p].Manpower, fresh->Provinces[p].Manpower) << p;
+        EXPECT_EQ(world->Provinces[p].Goods, fresh->Provinces[p].Goods) << p;
+    }
+}
+
+TEST_F(Run, TheSameSeedGivesTheSameWorld) {
+    auto other = test::NewWorld();
+    other->ProgramFolder = dir.str();
+    ASSERT_TRUE(LoadSettings(*other, dialogs, true));
+    Random a{2024}, b{2024};
+    world->Settings.GeneratorMode = other->Settings.GeneratorMode = 1;
+    GenerateWorld(*world, a, dialogs);
+    const std::string first = test::ReadFile(dir.path / "DB" / "Province.csv");
+    GenerateWorld(*other, b, dialogs);
+    EXPECT_EQ(test::ReadFile(dir.path / "DB" / "Province.csv"), first);
+    for (int p = 0; p <= 12; ++p)
+        EXPECT_EQ(world->Provinces[p].Terrain, other->Provinces[p].Terrain);
+}
