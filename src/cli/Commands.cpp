@@ -13,6 +13,8 @@
 #include "config/SettingsFile.h"
 #include "engine/GenerateWorld.h"
 #include "output/Backup.h"
+#include "output/WorldSummary.h"
+#include "output/WorldSummary.h"
 
 namespace {
 
@@ -91,6 +93,7 @@ int RunGenerate(const GenerateOptions& options) {
         if (after.exists && !(after == before[i]))
             std::cout << "Wrote " << AbsolutePath(files[i]) << "\n";
     }
+    if (end == RunEnd::Quit) std::cout << "\n" << DescribeWorld(*world);
     std::cout << std::flush;
     return dialogs.errors() > 0 || end == RunEnd::Refused ? 1 : 0;
 }
