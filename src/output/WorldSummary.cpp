@@ -63,7 +63,8 @@ std::string DescribeWorld(const World& world) {
     out += "Religions: " +
            Counts(byReligion, "none", [&](int r) { return NameOrCode(s.ReligNames, r); }) + "\n";
 
-    // The scenario's nations and what they received.
+    // The scenario's nations and what they received; a map-only run writes no scenario.
+    if (s.GeneratorMode == 1) return out + "No scenario written (map only)\n";
     const std::vector<int> nations = ScenarioNations(world);
     std::vector<int> majors;
     int held = 0;

@@ -33,3 +33,13 @@ TEST(WorldSummary, EmptyWorld) {
               "Nations short of their size: 0\n"
               "Centres of trade: 0\n");
 }
+
+TEST(WorldSummary, MapOnlyRunHasNoScenarioPart) {
+    auto world = NewWorld();
+    BuildGoldenWorld(*world, "/nonexistent");
+    world->Settings.GeneratorMode = 1;
+    const std::string text = DescribeWorld(*world);
+    EXPECT_NE(text.find("Land provinces: 5"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 31), "No scenario written (map only)\n");
+    EXPECT_EQ(text.find("Majors"), std::string::npos);
+}
