@@ -18,16 +18,58 @@ bool IsChristian(int religion) {
     return religion == 2 || religion == 3 || religion == 4;
 }
 
+// What the walk needs of the map, gathered once per placement: how many neighbours each
+// province lists (up to the first 0), whether the walk may enter it, and the number of steps.
+struct WalkMap {
+    std::array<uint8_t, MaxProvinceSlots> neighbours{};
+    std::array<bool, MaxProvinceSlots> enterable{};
+    int steps = 0;
+
+    explicit WalkMap(const World& world) {
+        // Steps: 4, 8, 16, 32, 64 for RandomStartLoc 1..5 (bounded for values off the slider).
+        const int exponent = std::min(world.Settings.RandomStartLoc + 1, 16);
+        steps = exponent < 0 ? 0 : 1 << exponent;
+        const int pc = world.ProvinceCount();
+        for (int p = 1; p <= pc; ++p) {
+            const NeighbourRow& row = world.Neighbours[p];
+            int count = 0;
+            while (count < NeighbourSlots && row[count + 1] != 0) ++count;
+            neighbours[p] = static_cast<uint8_t>(count);
+            // Land below the last ten provinces, and never the barrier.
+            enterable[p] = p <= pc - 10 && world.Provinces[p].IsLand() && p != WalkBarrier;
+        }
+    }
+};
+
+int Walk(const World& world, const WalkMap& map, RandomSource& random, int start) {
+    // A start outside the map has no neighbours: the walk stays where it is.
+    if (!world.IsValidProvince(start)) return start;
+    int c = start;
+    for (int step = 0; step < map.steps; ++step) {
+        const int count = map.neighbours[c];
+        if (count == 0) continue;
+        const int m = world.Neighbours[c][random.RandInt(count) + 1];
+        if (m >= 1 && m <= MaxProvinceNumber && map.enterable[m]) c = m;
+    }
+    return c;
+}
+
+// What every try of a placement reads besides the world.
+struct PlacementMap {
+    WalkMap walk;
+    bool freeDrawFindsLand;
+};
+
 // Draws a candidate start for nation n by the first rule that applies; 0 when the try fails
 // already at the draw (an island or excluded province, or a number outside the map).
-int DrawCandidate(const World& world, RandomSource& random, int n, bool freeDrawFindsLand) {
+int DrawCandidate(const World& world, RandomSource& random, int n, const PlacementMap& map) {
     const TGeneratorSettings& s = world.Settings;
     const TNation& nation = world.Nations[n];
     const int pc = world.ProvinceCount();
     int c = 0;
     if (s.RandomStartLoc < 6) {
         // A walk from the nation's current start, anew at every try.
-        c = WanderFrom(world, random, nation.Capital());
+        c = Walk(world, map.walk, random, nation.Capital());
     } else if (s.ForceMajortoEurope && world.IsMajor(n)) {
         // Uniform over EuropeRangeMin..NearEastRangeMax and the North African range together.
         const int europe = s.NearEastRangeMax - s.EuropeRangeMin + 1;
@@ -49,7 +91,7 @@ int DrawCandidate(const World& world, RandomSource& random, int n, bool freeDraw
         }
     } else {
         // A free draw over the map until it hits land; islands and a few provinces fail.
-        if (!freeDrawFindsLand) return 0;
+        if (!map.freeDrawFindsLand) return 0;
         do {
             c = random.RandInt(pc - 1) + 1;
         } while (!world.IsLand(c));
@@ -88,9 +130,9 @@ bool IsAccepted(const World& world, int n, int c, int tries) {
 }
 
 // Up to 100 tries for nation n; 0 when none found a start.
-int FindStart(const World& world, RandomSource& random, int n, bool freeDrawFindsLand) {
+int FindStart(const World& world, RandomSource& random, int n, const PlacementMap& map) {
     for (int tries = 1; tries <= MaxTries; ++tries) {
-        const int c = DrawCandidate(world, random, n, freeDrawFindsLand);
+        const int c = DrawCandidate(world, random, n, map);
         if (c == 0 || IsRejected(world, n, c)) continue;
         if (IsAccepted(world, n, c, tries)) return c;
     }
@@ -99,22 +141,7 @@ int FindStart(const World& world, RandomSource& random, int n, bool freeDrawFind
 }  // namespace
 
 int WanderFrom(const World& world, RandomSource& random, int start) {
-    // Steps: 4, 8, 16, 32, 64 for RandomStartLoc 1..5 (bounded for values off the slider).
-    const int exponent = std::min(world.Settings.RandomStartLoc + 1, 16);
-    const int steps = exponent < 0 ? 0 : 1 << exponent;
-    const int pc = world.ProvinceCount();
-    // A start outside the map has no neighbours: the walk stays where it is.
-    if (!world.IsValidProvince(start)) return start;
-    int c = start;
-    for (int step = 0; step < steps; ++step) {
-        const NeighbourRow& row = world.Neighbours[c];
-        int count = 0;
-        while (count < NeighbourSlots && row[count + 1] != 0) ++count;
-        if (count == 0) continue;
-        const int m = row[random.RandInt(count) + 1];
-        if (m >= 1 && m <= pc - 10 && world.Provinces[m].IsLand() && m != WalkBarrier) c = m;
-    }
-    return c;
+    return Walk(world, WalkMap(world), random, start);
 }
 
 bool KeepsOwner(const World& world, int p) {
@@ -154,12 +181,12 @@ void PlaceNations(World& world, RandomSource& random) {
         if (!KeepsOwner(world, p)) prov.Owner = 0;
         if (prov.Owner == 0) ++free;
     }
-    const bool freeDrawFindsLand = FreeDrawFindsLand(world);
+    const PlacementMap map{WalkMap(world), FreeDrawFindsLand(world)};
 
     // Each movable nation in turn: its tries, then any free province when they all failed.
     for (int n = 1; n <= world.NationCountLoaded(); ++n) {
         if (StaysAtStart(world, n)) continue;
-        int c = FindStart(world, random, n, freeDrawFindsLand);
+        int c = FindStart(world, random, n, map);
         if (c == 0) {
             // With no free province left the nation keeps its start (a run is refused
             // before it gets here).
