@@ -152,13 +152,6 @@ TEST_F(CountryBlock, AiFileAndTreasuryRules) {
     EXPECT_EQ(Block(1).find("changedreligion"), std::string::npos);
 }
 
-TEST_F(CountryBlock, KnownProvincesOfAMajorInAnExploredWorld) {
-    EXPECT_TRUE(HasLine(Block(2), "  knownprovinces = { 1 2 3 4 5 6  }"));
-    EXPECT_TRUE(HasLine(Block(1), "  knownprovinces = { 1 4 3 }"));
-    world->Settings.WorldIsExplored = false;
-    EXPECT_TRUE(HasLine(Block(2), "  knownprovinces = { 2 }"));
-}
-
 TEST_F(CountryBlock, ExplorerSailsFromTheFirstProvinceOpeningToTheSea) {
     // The capital is inland; the second province opens into a sea zone.
     SetList(world->Nations[1].OwnedProvinces, {2, 4});

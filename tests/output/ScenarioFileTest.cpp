@@ -197,13 +197,3 @@ TEST_F(ScenarioFile, RefusesAFileNameThatLeavesTheScenariosFolder) {
     EXPECT_FALSE(fs::exists(dir.path.parent_path() / "escape.tqg"));
     EXPECT_TRUE(IsPlainScenarioFileName("My Scenario.v2"));
 }
-
-TEST_F(ScenarioFile, WritesIntoScenariosWithTheSettingsName) {
-    world->Settings.ScenarioFileName = "Random";
-    ScriptedRandom random;
-    WriteScenarioFile(*world, random, dialogs);
-    EXPECT_TRUE(dialogs.errors.empty());
-    const std::string text = ReadFile(dir.path / "Scenarios" / "Random.tqg");
-    EXPECT_EQ(text.substr(0, 12), "header = {\r\n");
-    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-}

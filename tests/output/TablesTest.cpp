@@ -36,17 +36,6 @@ struct Tables : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(Tables, ProvinceTableLineCountAndBareLinesPastTheFixedTable) {
-    const auto lines = ProvinceLines();
-    ASSERT_EQ(lines.size(), 1u + 7u + 27u);
-    EXPECT_EQ(lines[0], "header");
-    EXPECT_EQ(lines[1].substr(0, 2), "0;");
-    EXPECT_EQ(lines[7].substr(0, 2), "6;");
-    EXPECT_EQ(lines[7].back(), ';');  // nothing after the generated fields
-    EXPECT_EQ(lines.back(),
-              "-1;Filler;inland;0;none;0;0;0;0;0;0;0;0;8;0;0;nothing;0;-3;0;0;0;0;0;0;");
-}
-
 TEST_F(Tables, ProvinceFlagsDependOnTheSea) {
     // Field 9 ice, 10 storm, 11 galleys: ice and storm only at sea, galleys everywhere at sea
     // with UseGalleysAnywhere, on land only where allowed.

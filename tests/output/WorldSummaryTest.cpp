@@ -20,20 +20,6 @@ TEST(WorldSummary, DescribesTheGoldenWorld) {
               "Centres of trade: 2 (BBB CCC)\n");
 }
 
-TEST(WorldSummary, EmptyWorld) {
-    auto world = NewWorld();
-    world->Settings.ProvinceCount = -1;
-    EXPECT_EQ(DescribeWorld(*world),
-              "Land provinces: 0 (plains 0, forest 0, mountain 0, desert 0, marsh 0)\n"
-              "Goods: -\n"
-              "Religions: -\n"
-              "Nations in the scenario: 0\n"
-              "Majors: 0\n"
-              "Provinces held: 0\n"
-              "Nations short of their size: 0\n"
-              "Centres of trade: 0\n");
-}
-
 TEST(WorldSummary, MapOnlyRunHasNoScenarioPart) {
     auto world = NewWorld();
     BuildGoldenWorld(*world, "/nonexistent");
