@@ -14,7 +14,6 @@
 #include "engine/GenerateWorld.h"
 #include "output/Backup.h"
 #include "output/WorldSummary.h"
-#include "output/WorldSummary.h"
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include "config/GamePath.h"
 #include "config/SettingsFile.h"
 #include "config/TextFile.h"
+#include "engine/RunChecks.h"
+#include "output/ScenarioFile.h"
 
 namespace {
 
@@ -53,6 +55,14 @@ void CheckConfiguration(World& world, Dialogs& dialogs) {
         const std::string path = GamePath(world.ProgramFolder, rel);
         if (!FileExists(path)) dialogs.Problem(AbsolutePath(path), 0, "the file is missing");
     }
+    const std::string& scenario = world.Settings.ScenarioFileName;
+    if (!IsPlainScenarioFileName(scenario)) {
+        dialogs.Problem(AbsolutePath(GamePath(world.ProgramFolder, "\\Config\\TQ3Gener.csv")),
+                        SettingLineNumber(world.SettingsText, "ScenarioFileName"),
+                        "ScenarioFileName \"" + scenario + "\" would leave the Scenarios folder");
+    }
+    // Settings under which a run would be refused.
+    CheckRunSettings(world, dialogs);
     // The placement table is read as a run reads it, then the map table again.
     if (FileExists(GamePath(world.ProgramFolder, "\\Config\\TQ3GenerAdjData.tbl"))) {
         LoadAdjacency(world, dialogs, false);

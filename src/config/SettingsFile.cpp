@@ -52,11 +52,6 @@ void ComputeColors(TGeneratorSettings& s) {
         s.Colors[i] = s.ColorRed[i] + 256 * s.ColorGreen[i] + 65536 * s.ColorBlue[i];
 }
 
-int LineNumberAt(const std::string& text, std::size_t pos) {
-    return 1 + static_cast<int>(
-                   std::count(text.begin(), text.begin() + std::min(pos, text.size()), '\n'));
-}
-
 }  // namespace
 
 bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
@@ -101,6 +96,13 @@ bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
     return true;
 }
 
+int SettingLineNumber(const std::string& settingsText, const std::string& key) {
+    const SettingLine at = FindSettingLine(settingsText, key);
+    if (!at.found) return 0;
+    return 1 + static_cast<int>(
+                   std::count(settingsText.begin(), settingsText.begin() + at.start, '\n'));
+}
+
 bool IsSettingKey(const std::string& key) {
     TGeneratorSettings probe;
     bool found = false;
@@ -128,9 +130,8 @@ std::string WithOverrides(std::string text,
 void CheckSettingRanges(World& world, Dialogs& dialogs) {
     TGeneratorSettings& s = world.Settings;
     if (s.ProvinceCount > MaxProvinceNumber) {
-        const SettingLine at = FindSettingLine(world.SettingsText, "ProvinceCount");
         dialogs.Problem(GamePath(world.ProgramFolder, "\\Config\\TQ3Gener.csv"),
-                        at.found ? LineNumberAt(world.SettingsText, at.start) : 0,
+                        SettingLineNumber(world.SettingsText, "ProvinceCount"),
                         "ProvinceCount " + std::to_string(s.ProvinceCount) +
                             " is above the highest province number 1620; 1620 is used");
         s.ProvinceCount = MaxProvinceNumber;

@@ -13,6 +13,9 @@
 // Gives false when the settings or nations file is missing or unreadable (nothing loaded).
 bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload);
 
+// The line number of the line that sets `key` in a settings text; 0 when none does.
+int SettingLineNumber(const std::string& settingsText, const std::string& key);
+
 // True when `key` is a key of the settings file.
 bool IsSettingKey(const std::string& key);
 
