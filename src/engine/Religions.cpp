@@ -142,8 +142,10 @@ void ApplyNationFaith(World& world) {
             TProvince& prov = world.Provinces[q];
             prov.Religion = religion;
             prov.Culture = nation.Cultures[1];
-            // The sea zone next to a nation's province is calm; province 0 is no sea zone.
-            if (world.IsValidProvince(prov.SeaZone)) world.Provinces[prov.SeaZone].HasStorm = false;
+            // The sea zone next to a nation's province is calm. A province without one has
+            // sea zone 0, so the flag of province 0 is cleared then, as the game's files expect.
+            if (prov.SeaZone >= 0 && prov.SeaZone <= world.ProvinceCount())
+                world.Provinces[prov.SeaZone].HasStorm = false;
         }
     }
 }

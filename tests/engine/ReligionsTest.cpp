@@ -131,5 +131,5 @@ TEST(ApplyNationFaith, OnlyScenarioNationsMarkTheirProvinces) {
     }
     EXPECT_FALSE(world->Provinces[30].HasStorm);
     EXPECT_TRUE(world->Provinces[31].HasStorm);
-    EXPECT_TRUE(world->Provinces[0].HasStorm);  // province 0 is never a sea zone
+    EXPECT_FALSE(world->Provinces[0].HasStorm);  // sea zone 0 of the provinces without one
 }
