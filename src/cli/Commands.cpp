@@ -19,7 +19,8 @@ namespace {
 
 std::string GameFolder(const std::string& gameDir) {
     if (gameDir.empty()) return ExecutableFolder();
-    std::string folder = gameDir;
+    // The program folder is absolute and has no trailing separator, as messages show it.
+    std::string folder = AbsolutePath(gameDir);
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     return folder;
 }
