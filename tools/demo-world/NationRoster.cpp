@@ -12,12 +12,12 @@ namespace {
 
 // Nations founded in each block, in block order.
 int NationsInBlock(const std::string& block) {
-    static const std::pair<const char*, int> kCounts[] = {{"Europe and the Near East", 52},
+    static const std::pair<const char*, int> kCounts[] = {{"Europe and the Near East", 44},
                                                           {"North Africa", 8},
                                                           {"Western Siberia", 3},
-                                                          {"Western and southern Asia", 30},
+                                                          {"Western and southern Asia", 34},
                                                           {"Middle Siberia", 2},
-                                                          {"Eastern Asia", 30},
+                                                          {"Eastern Asia", 34},
                                                           {"Eastern Siberia", 4},
                                                           {"Africa", 20},
                                                           {"America", 24},
@@ -115,8 +115,8 @@ void FoundNations(DemoWorld& world, DemoRandom& random, NameMaker& names) {
                 n.religion = kOrthodox;
             n.techGroup = TechGroupOf(c, n.religion);
             const bool native = n.techGroup == kTribal;
-            n.size = native ? random.Between(1, 3) : random.Between(2, 9);
-            if (!native && random.Chance(8)) n.size = 10;
+            n.size = native ? random.Between(1, 3) : random.Between(1, 6);
+            if (!native && random.Chance(12)) n.size = random.Between(7, 10);
             founded.push_back({n, static_cast<int>(b)});
         }
     }

@@ -63,7 +63,10 @@ int LandClimate(const DemoProvince& p, bool siberia, DemoRandom& random) {
     // A few provinces stray to a neighbouring climate of the ladder.
     static const int kColder[9] = {0, 2, 7, 7, 3, 7, 1, 0, 0};
     static const int kWarmer[9] = {7, 6, 1, 4, 4, 6, 6, 5, 5};
-    if (random.Chance(8)) c = random.Chance(50) ? kColder[c] : kWarmer[c];
+    if (random.Chance(8)) {
+        c = random.Chance(50) ? kColder[c] : kWarmer[c];
+        if (siberia) c = c == 0 ? 0 : 7;
+    }
     return c;
 }
 

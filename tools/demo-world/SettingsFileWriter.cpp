@@ -256,7 +256,7 @@ std::string SettingsFileText(const DemoWorld& world) {
         std::vector<int> chance(9);
         for (int c = 0; c < 9; ++c) {
             const int target = step < 0 ? kDrier[c] : kWetter[c];
-            chance[c] = step == 0 || target == c ? 0 : 12 * std::abs(step);
+            chance[c] = step == 0 || target == c ? 0 : 15 * std::abs(step);
         }
         s.List(std::string("Humid") + kSteps[i] + "ClimateModif", chance);
     }
@@ -274,7 +274,7 @@ std::string SettingsFileText(const DemoWorld& world) {
         {70, 30, 50, 140, 200, 120, 120, 160, 60},
         {120, 100, 110, 100, 90, 100, 100, 110, 130},
         {10, 400, 200, 5, 0, 20, 150, 5, 60},
-        {120, 10, 20, 150, 200, 80, 60, 100, 40}};
+        {120, 5, 5, 250, 300, 60, 40, 100, 40}};
     for (int t = 0; t < 5; ++t)
         s.List("Terain" + std::to_string(t) + "ClimateModif", terrainByClimate[t]);
     s.Comment("Base weights of the five terrains, then percent on coasts and inland.");
