@@ -50,11 +50,13 @@ uint64_t Random::Next() {
 
 int Random::RandInt(int n) {
     if (n <= 0) return 0;
-    // Lemire's multiply-and-reject: unbiased and the same on every platform.
+    // Lemire's multiply-and-reject: unbiased and the same on every platform. The rejection
+    // threshold (a division) is needed only when the low half falls below the range.
     const uint64_t range = static_cast<uint64_t>(n);
-    const uint64_t threshold = (0 - range) % range;
-    for (;;) {
-        const unsigned __int128 m = static_cast<unsigned __int128>(Next()) * range;
-        if (static_cast<uint64_t>(m) >= threshold) return static_cast<int>(m >> 64);
+    unsigned __int128 m = static_cast<unsigned __int128>(Next()) * range;
+    if (static_cast<uint64_t>(m) < range) {
+        const uint64_t threshold = (0 - range) % range;
+        while (static_cast<uint64_t>(m) < threshold) m = static_cast<unsigned __int128>(Next()) * range;
     }
+    return static_cast<int>(m >> 64);
 }

@@ -17,7 +17,7 @@ class RandomSource {
 // Without a seed, a seed is taken from the clock once, so that every run can be repeated
 // from the seed it reports. Each Randomize derives a fresh state from that seed and the
 // number of reseeds so far.
-class Random : public RandomSource {
+class Random final : public RandomSource {
   public:
     explicit Random(std::optional<uint64_t> seed = std::nullopt);
     int RandInt(int n) override;
