@@ -369,6 +369,8 @@ struct RunResult {
     int status = -1;
     int frozen = 0, stormy = 0, mountains = 0, marshes = 0, deserts = 0;
     std::map<int, int> climates;
+    std::vector<int> terrain = std::vector<int>(MaxProvinceSlots, -1);
+    std::vector<std::string> goods = std::vector<std::string>(MaxProvinceSlots);
     int Cold() const {
         const auto count = [&](int c) { return climates.count(c) ? climates.at(c) : 0; };
         return count(0) + count(7);
@@ -386,7 +388,9 @@ RunResult Generate(const std::string& source, const std::vector<std::string>& se
     for (const std::string& line : Lines(test::ReadFile(copy.path / "DB/Province.csv"))) {
         const auto f = Fields(line);
         if (f.size() < 25 || f[0] == "Id" || f[0] == "-1" || f[0] == "0") continue;
+        const int p = std::atoi(f[0].c_str());
         const int terrain = std::atoi(f[13].c_str());
+        if (p >= 1 && p <= MaxProvinceNumber) r.terrain[p] = terrain, r.goods[p] = f[16];
         if (terrain == 5) {
             r.frozen += f[8] == "1";
             r.stormy += f[9] == "1";
@@ -426,9 +430,45 @@ TEST_F(DemoWorldTest, SlidersMakeAVisibleDifference) {
     EXPECT_GT(wet.marshes, dry.marshes + 20);
     EXPECT_GT(dry.deserts, wet.deserts + 20);
 
+    // Low diversity grows large regions of one terrain; high diversity ignores the
+    // neighbours.
+    const auto alike = [&](const RunResult& r) {
+        int same = 0;
+        for (int p = 1; p <= MaxProvinceNumber; ++p)
+            for (int k = 1; k <= NeighbourSlots && W().Neighbours[p][k] != 0; ++k)
+                same += r.terrain[p] == r.terrain[W().Neighbours[p][k]];
+        return same;
+    };
+    const RunResult uniform = Generate(folder, {"Diversity=-4"});
+    const RunResult diverse = Generate(folder, {"Diversity=4"});
+    EXPECT_GT(alike(uniform), alike(diverse) * 3 / 2);
+
     const RunResult young = Generate(folder, {"Age=-4"});
     const RunResult old = Generate(folder, {"Age=4"});
     EXPECT_GT(young.mountains, 2 * old.mountains);
+}
+
+TEST_F(DemoWorldTest, GoodsFollowCoastAndContinent) {
+    const RunResult r = Generate(folder_->str(), {});
+    ASSERT_EQ(r.status, 0);
+    std::map<std::string, std::map<std::string, int>> byContinent;
+    for (int p = 1; p <= MaxProvinceNumber; ++p) {
+        if (!W().IsLand(p)) continue;
+        // Fish needs a coast.
+        if (!W().Provinces[p].IsCoastal) {
+            EXPECT_NE(r.goods[p], "Fish") << p;
+        }
+        ++byContinent[W().ContinentName(p)][r.goods[p]];
+    }
+    // Every continent keeps its own goods: tea and orient goods are Asian, tobacco American,
+    // ivory African, and neither tea, ivory nor spices grow in Europe.
+    EXPECT_EQ(byContinent["America"]["Tea"] + byContinent["America"]["Orient"], 0);
+    EXPECT_EQ(byContinent["Europe"]["Tea"] + byContinent["Europe"]["Ivory"] +
+                  byContinent["Europe"]["Spices"],
+              0);
+    EXPECT_GT(byContinent["Asia"]["Tea"] + byContinent["Asia"]["Orient"], 10);
+    EXPECT_GT(byContinent["America"]["Tobbaco"], 10);
+    EXPECT_GT(byContinent["Africa"]["Ivory"], 5);
 }
 
 }  // namespace

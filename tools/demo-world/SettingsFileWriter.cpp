@@ -290,7 +290,7 @@ std::string SettingsFileText(const DemoWorld& world) {
     s.List("TemperIceModif", std::vector<int>{7, 7, 8, 8, 9, 9, 9, 9, 9});
     s.Comment("Diversity -4..4: weight a terrain gains for each neighbour that has it; large");
     s.Comment("regions of one terrain at -4, terrain independent of the neighbours at 4.");
-    s.List("TerainDiversityModif", std::vector<int>{400, 250, 150, 90, 50, 30, 15, 5, 0});
+    s.List("TerainDiversityModif", std::vector<int>{800, 450, 250, 120, 60, 35, 15, 5, 0});
     s.Comment("Manpower base by terrain 0..4, and for provinces a nation holds.");
     s.List("TerainManpowerModif", std::vector<int>{6, 4, 3, 2, 2, 8});
     s.Comment("Values a gold mine draws from.");
