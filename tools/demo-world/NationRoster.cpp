@@ -12,15 +12,15 @@ namespace {
 
 // Nations founded in each block, in block order.
 int NationsInBlock(const std::string& block) {
-    static const std::pair<const char*, int> kCounts[] = {{"Europe and the Near East", 44},
+    static const std::pair<const char*, int> kCounts[] = {{"Europe and the Near East", 38},
                                                           {"North Africa", 8},
                                                           {"Western Siberia", 3},
                                                           {"Western and southern Asia", 34},
                                                           {"Middle Siberia", 2},
                                                           {"Eastern Asia", 34},
                                                           {"Eastern Siberia", 4},
-                                                          {"Africa", 20},
-                                                          {"America", 24},
+                                                          {"Africa", 24},
+                                                          {"America", 26},
                                                           {"Oceania", 6}};
     for (const auto& [name, count] : kCounts)
         if (block == name) return count;
