@@ -144,6 +144,26 @@ void LinkProvinces(DemoWorld& world) {
         links.push_back({a, b, length, placement});
     }
 
+    // A province the triangulation left without a land border joins the nearest province of
+    // its own island when the way there stays on land.
+    std::vector<bool> hasLand(count + 1, false);
+    for (const Link& l : links)
+        if (pr[l.a].land && pr[l.b].land) hasLand[l.a] = hasLand[l.b] = true;
+    for (int p = 1; p <= count; ++p) {
+        if (!pr[p].land || hasLand[p]) continue;
+        int best = 0;
+        for (int q = 1; q <= count; ++q)
+            if (q != p && pr[q].land && pr[q].shape == pr[p].shape &&
+                (best == 0 || Distance(pr[p].at, pr[q].at) < Distance(pr[p].at, pr[best].at)))
+                best = q;
+        if (best == 0) continue;
+        const std::vector<bool> along = LandAlong(pr[p].at, pr[best].at);
+        if (std::find(along.begin(), along.end(), false) != along.end()) continue;
+        links.push_back(
+            {std::min(p, best), std::max(p, best), Distance(pr[p].at, pr[best].at), true});
+        hasLand[p] = hasLand[best] = true;
+    }
+
     // At most 8 land neighbours: drop the longest land borders of crowded provinces.
     std::sort(links.begin(), links.end(), [](const Link& x, const Link& y) {
         if (x.length != y.length) return x.length > y.length;
