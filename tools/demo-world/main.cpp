@@ -11,6 +11,7 @@
 #include "NameMaker.h"
 #include "NationRoster.h"
 #include "NeighbourGraph.h"
+#include "ProvinceBlocks.h"
 #include "ProvinceLayout.h"
 #include "ProvinceTraits.h"
 
@@ -29,9 +30,13 @@ ProvinceRanges FindRanges(const DemoWorld& world) {
                 hi = p;
             }
     };
-    span([](const DemoProvince& p) { return p.land && p.number <= 170; }, r.europeMin,
-         r.nearEastMax);
-    span([](const DemoProvince& p) { return p.land && p.number <= 170 && p.region == "Near East"; },
+    // Europe and the Near East share one block; the Near East areas close it.
+    const auto inEurope = [](const DemoProvince& p) {
+        return p.land && ProvinceBlocks()[p.block].name == "Europe and the Near East";
+    };
+    int last = 0;
+    span(inEurope, r.europeMin, last);
+    span([&](const DemoProvince& p) { return inEurope(p) && p.region == "Near East"; },
          r.nearEastMin, r.nearEastMax);
     r.europeMax = r.nearEastMin - 1;
     span([](const DemoProvince& p) { return p.land && p.region == "North Africa"; },
