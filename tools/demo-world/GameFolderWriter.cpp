@@ -106,6 +106,15 @@ std::string ProvinceDatabaseText(const DemoWorld& world) {
     return out;
 }
 
+// The columns that the nations file and the country table share: tag, colours, technology
+// group, the four graphic and language codes and the nine policy values, each ended by ";".
+void WriteCountryColumns(std::ostringstream& o, const DemoNation& n) {
+    o << n.tag << ';' << ColourName(n.mainColor) << ';' << ColourName(n.fantasiaColor) << ';'
+      << kTechGroupNames[n.techGroup - 1] << ';' << n.leaderLanguage << ';' << n.armySprite << ';'
+      << n.shipSprite << ';' << n.cityNationality << ';';
+    for (int v : n.policies) o << v << ';';
+}
+
 std::string NationsText(const DemoWorld& world) {
     std::string out =
         "Tag;MainColor;FantasiaColor;TechGroup;LeaderLanguage;ArmySprite;ShipSprite;"
@@ -116,10 +125,7 @@ std::string NationsText(const DemoWorld& world) {
     out += kCrLf;
     for (const DemoNation& n : world.nations) {
         std::ostringstream o;
-        o << n.tag << ';' << ColourName(n.mainColor) << ';' << ColourName(n.fantasiaColor) << ';'
-          << kTechGroupNames[n.techGroup - 1] << ';' << n.leaderLanguage << ';' << n.armySprite
-          << ';' << n.shipSprite << ';' << n.cityNationality << ';';
-        for (int v : n.policies) o << v << ';';
+        WriteCountryColumns(o, n);
         o << n.name << ';' << kReligNames[n.religion - 1] << ';' << n.capital << ';' << n.size
           << ';' << n.treasury << ';' << n.techLand << ';' << n.techNaval << ';' << n.techTrade
           << ';' << n.techInfra << ';' << n.stability << ';' << n.infantry << ';' << n.cavalry
@@ -149,10 +155,7 @@ std::string CountryDatabaseText(const DemoWorld& world) {
     out += kCrLf;
     for (const DemoNation& n : world.nations) {
         std::ostringstream o;
-        o << n.tag << ';' << ColourName(n.mainColor) << ';' << ColourName(n.fantasiaColor) << ';'
-          << kTechGroupNames[n.techGroup - 1] << ';' << n.leaderLanguage << ';' << n.armySprite
-          << ';' << n.shipSprite << ';' << n.cityNationality << ';';
-        for (int v : n.policies) o << v << ';';
+        WriteCountryColumns(o, n);
         o << 'X';
         out += o.str() + kCrLf;
     }
