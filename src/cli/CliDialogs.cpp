@@ -17,7 +17,7 @@ Answer CliDialogs::Confirm(const std::string& text, Buttons buttons) {
 }
 
 std::optional<std::string> CliDialogs::ChooseFolder(const std::string&, bool) {
-    return std::nullopt;
+    return folder_;
 }
 
 void CliDialogs::Progress(int) {}

@@ -19,6 +19,8 @@ class CliDialogs : public Dialogs {
     void Progress(int position) override;
     void Problem(const std::string& file, int line, const std::string& text) override;
 
+    // The folder that ChooseFolder answers with (none: the user cancels).
+    void SetChosenFolder(std::optional<std::string> folder) { folder_ = std::move(folder); }
     int errors() const { return errors_; }
     int problems() const { return problems_; }
 
@@ -26,4 +28,5 @@ class CliDialogs : public Dialogs {
     std::ostream& err_;
     int errors_ = 0;
     int problems_ = 0;
+    std::optional<std::string> folder_;
 };

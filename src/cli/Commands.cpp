@@ -112,3 +112,34 @@ int RunCheck(const std::string& gameDir) {
               << AbsolutePath(world->ProgramFolder) << "\n";
     return 1;
 }
+
+int RunRestore(const std::string& gameDir) {
+    CliDialogs dialogs(std::cerr);
+    auto world = std::make_unique<World>();
+    world->ProgramFolder = GameFolder(gameDir);
+    RestoreGameFiles(*world, dialogs);
+    return dialogs.errors() > 0 ? 1 : 0;
+}
+
+namespace {
+// Loads the settings (for ScenarioFileName) and runs one scenario copy with `folder` as the
+// user's choice.
+int RunScenarioCopy(const std::string& gameDir, const std::string& folder,
+                    void (*copy)(const World&, Dialogs&)) {
+    CliDialogs dialogs(std::cerr);
+    auto world = std::make_unique<World>();
+    world->ProgramFolder = GameFolder(gameDir);
+    if (!LoadSettings(*world, dialogs, true)) return 1;
+    dialogs.SetChosenFolder(AbsolutePath(folder));
+    copy(*world, dialogs);
+    return dialogs.errors() > 0 ? 1 : 0;
+}
+}  // namespace
+
+int RunBackupScenario(const std::string& gameDir, const std::string& folder) {
+    return RunScenarioCopy(gameDir, folder, &BackupScenario);
+}
+
+int RunRestoreScenario(const std::string& gameDir, const std::string& folder) {
+    return RunScenarioCopy(gameDir, folder, &RestoreScenario);
+}

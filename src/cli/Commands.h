@@ -19,5 +19,12 @@ int RunGenerate(const GenerateOptions& options);
 // Loads the whole configuration and lists every problem; 1 when there is any.
 int RunCheck(const std::string& gameDir);
 
+// "Restore orig. files": the six database files back from Backup/.
+int RunRestore(const std::string& gameDir);
+
+// Copies the scenario and its database files to `folder`, or back from it.
+int RunBackupScenario(const std::string& gameDir, const std::string& folder);
+int RunRestoreScenario(const std::string& gameDir, const std::string& folder);
+
 // The folder that holds the running executable.
 std::string ExecutableFolder();

@@ -42,6 +42,32 @@ int main(int argc, char** argv) {
         "--game-dir", checkDir,
         "Game folder holding Config/, DB/ and Scenarios/ (default: the folder of this program).");
 
+    std::string restoreDir;
+    CLI::App* restore = app.add_subcommand(
+        "restore",
+        "Put the game's original database files back from Backup/ (\"Restore orig. files\").");
+    restore->add_option(
+        "--game-dir", restoreDir,
+        "Game folder holding DB/ and Backup/ (default: the folder of this program).");
+
+    std::string backupDir, backupTo;
+    CLI::App* backupScenario = app.add_subcommand(
+        "backup-scenario", "Copy the generated scenario and its six database files to a folder.");
+    backupScenario->add_option("--game-dir", backupDir,
+                               "Game folder (default: the folder of this program).");
+    backupScenario->add_option("--to", backupTo, "Folder to copy to; it is created when missing.")
+        ->required();
+
+    std::string restoreScenarioDir, restoreFrom;
+    CLI::App* restoreScenario = app.add_subcommand(
+        "restore-scenario",
+        "Copy a backed-up scenario and its six database files back into the game.");
+    restoreScenario->add_option("--game-dir", restoreScenarioDir,
+                                "Game folder (default: the folder of this program).");
+    restoreScenario->add_option("--from", restoreFrom, "Folder that holds the backed-up scenario.")
+        ->required()
+        ->check(CLI::ExistingDirectory);
+
     try {
         app.parse(argc, argv);
         for (const std::string& s : sets) {
@@ -63,6 +89,9 @@ int main(int argc, char** argv) {
 
     if (*generate) return RunGenerate(gen);
     if (*check) return RunCheck(checkDir);
+    if (*restore) return RunRestore(restoreDir);
+    if (*backupScenario) return RunBackupScenario(backupDir, backupTo);
+    if (*restoreScenario) return RunRestoreScenario(restoreScenarioDir, restoreFrom);
     std::cerr << "tq3gen: the desktop window is not part of this build; use a subcommand.\n\n"
               << app.help();
     return 2;

@@ -2,10 +2,10 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <string>
 
 #include "config/Adjacency.h"
+#include "config/FileCopy.h"
 #include "config/GamePath.h"
 #include "config/ProvinceTemplate.h"
 #include "config/SettingsFile.h"
@@ -40,7 +40,8 @@ void MakeDatabaseWritable(const World& world) {
 void BuildExploredWorldList(World& world) {
     world.ExploredWorldList.clear();
     if (!world.Settings.WorldIsExplored) return;
-    for (int p = 1; p <= world.ProvinceCount(); ++p) world.ExploredWorldList += std::to_string(p) + " ";
+    for (int p = 1; p <= world.ProvinceCount(); ++p)
+        world.ExploredWorldList += std::to_string(p) + " ";
 }
 
 // Gives the protected regions back their template rows (DontChangeEurope, DontChangeAsia).
@@ -54,18 +55,20 @@ void RestoreProtectedRegions(World& world, Dialogs& dialogs) {
 void RestoreBackedUpProvinceTable(const World& world, Dialogs& dialogs) {
     const std::string from = GamePath(world.ProgramFolder, "\\Backup\\Province.csv");
     const std::string to = GamePath(world.ProgramFolder, "\\DB\\Province.csv");
-    std::error_code ec;
-    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec)
-        dialogs.Error("Cannot restore the original province table: copying \"" + AbsolutePath(from) +
-                      "\" to \"" + AbsolutePath(to) + "\" failed (" + ec.message() + ").");
+    if (!CopyWholeFile(from, to, true))
+        dialogs.Error("Cannot restore the original province table: copying \"" +
+                      AbsolutePath(from) + "\" to \"" + AbsolutePath(to) + "\" failed.");
 }
 
 const char* ClosingQuestion(int mode) {
     switch (mode) {
-        case 1: return "Map created succesfuly!\r\nDo you want to quit ?";
-        case 2: return "Scenario created succesfuly! (Original map is restored)\r\nDo you want to quit ?";
-        default: return "Scenario created succesfuly!\r\nDo you want to quit ?";
+        case 1:
+            return "Map created succesfuly!\r\nDo you want to quit ?";
+        case 2:
+            return "Scenario created succesfuly! (Original map is restored)\r\nDo you want to quit "
+                   "?";
+        default:
+            return "Scenario created succesfuly!\r\nDo you want to quit ?";
     }
 }
 }  // namespace
@@ -136,7 +139,8 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
     if (mode == 2) RestoreBackedUpProvinceTable(world, dialogs);
     dialogs.Progress(16);
 
-    if (dialogs.Confirm(ClosingQuestion(mode), Buttons::OkCancel) == Answer::Ok) return RunEnd::Quit;
+    if (dialogs.Confirm(ClosingQuestion(mode), Buttons::OkCancel) == Answer::Ok)
+        return RunEnd::Quit;
     dialogs.Progress(0);
     LoadSettings(world, dialogs, false);
     return RunEnd::Stay;

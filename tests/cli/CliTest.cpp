@@ -193,3 +193,30 @@ TEST_F(CliGame, OutOfTableSettingsAreRefusedOrLimited) {
     }
     EXPECT_FALSE(fs::exists(game.path / "escape.tqg"));
 }
+
+TEST_F(CliGame, RestoreAndScenarioBackupCommands) {
+    const std::string original = test::ReadFile(game.path / "DB" / "Country.csv");
+    ASSERT_EQ(Tq3({"generate", "--game-dir", game.str(), "--seed", "4"}).status, 0);
+    const std::string generated = test::ReadFile(game.path / "DB" / "Country.csv");
+    ASSERT_NE(generated, original);
+
+    test::TempDir saved;
+    Result r = Tq3({"backup-scenario", "--game-dir", game.str(), "--to", saved.str()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(saved.path / "Mini.tqg"));
+
+    r = Tq3({"restore", "--game-dir", game.str()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadFile(game.path / "DB" / "Country.csv"), original);
+    EXPECT_NE(r.err.find("were restored from backup\r\nDo you want to quit ?"), std::string::npos);
+
+    r = Tq3({"restore-scenario", "--game-dir", game.str(), "--from", saved.str()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadFile(game.path / "DB" / "Country.csv"), generated);
+
+    test::TempDir empty;
+    r = Tq3({"restore-scenario", "--game-dir", game.str(), "--from", empty.str()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "No scenario found in: " + empty.str() + " or TQ3 is running!\n");
+    EXPECT_EQ(Tq3({"restore-scenario", "--game-dir", game.str()}).status, 2);
+}
