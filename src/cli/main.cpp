@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
     CLI::App app{"tq3gen: random scenario generator for TQ3. Run a subcommand for headless work."};
     app.require_subcommand(0, 1);
+    app.set_version_flag("--version", std::string("tq3gen ") + TQ3GEN_VERSION);
     std::string windowDir;
     app.add_option("--game-dir", windowDir,
                    "Game folder to open (default: the folder of this program).");
