@@ -44,6 +44,28 @@ const int kWarmer[9] = {7, 6, 1, 4, 4, 6, 6, 5, 5};
 const int kDrier[9] = {0, 1, 2, 5, 6, 2, 1, 7, 8};
 const int kWetter[9] = {0, 6, 5, 3, 4, 3, 4, 7, 8};
 
+// The nine chance lists and the nine target lists of one slider ("Temper" or "Humid"): a
+// step below 0 moves each climate to its `lower` neighbour, a step above 0 to its `higher`
+// one, with a chance of 15 percent per step; step 0 and climates that stay change nothing.
+void ClimateShiftTables(SettingsText& s, const std::string& slider, const int (&lower)[9],
+                        const int (&higher)[9]) {
+    for (int i = 0; i < 9; ++i) {
+        const int step = i - 4;
+        std::vector<int> chance(9);
+        for (int c = 0; c < 9; ++c) {
+            const int target = step < 0 ? lower[c] : higher[c];
+            chance[c] = step == 0 || target == c ? 0 : 15 * std::abs(step);
+        }
+        s.List(slider + kSteps[i] + "ClimateModif", chance);
+    }
+    for (int i = 0; i < 9; ++i) {
+        const int step = i - 4;
+        std::vector<int> target(9);
+        for (int c = 0; c < 9; ++c) target[c] = step == 0 ? c : step < 0 ? lower[c] : higher[c];
+        s.List(slider + kSteps[i] + "ClimateNew", target);
+    }
+}
+
 }  // namespace
 
 std::string SettingsFileText(const DemoWorld& world) {
@@ -234,38 +256,10 @@ std::string SettingsFileText(const DemoWorld& world) {
     s.Comment("Temperature: for each step, per climate 0..8, the chance in percent that a land");
     s.Comment("province changes its climate, then the climate it changes into. A cold world");
     s.Comment("turns calm lands cold and cold lands to tundra, a warm one the other way round.");
-    for (int i = 0; i < 9; ++i) {
-        const int step = i - 4;
-        std::vector<int> chance(9);
-        for (int c = 0; c < 9; ++c) {
-            const int target = step < 0 ? kColder[c] : kWarmer[c];
-            chance[c] = step == 0 || target == c ? 0 : 15 * std::abs(step);
-        }
-        s.List(std::string("Temper") + kSteps[i] + "ClimateModif", chance);
-    }
-    for (int i = 0; i < 9; ++i) {
-        const int step = i - 4;
-        std::vector<int> target(9);
-        for (int c = 0; c < 9; ++c) target[c] = step == 0 ? c : step < 0 ? kColder[c] : kWarmer[c];
-        s.List(std::string("Temper") + kSteps[i] + "ClimateNew", target);
-    }
+    ClimateShiftTables(s, "Temper", kColder, kWarmer);
     s.Comment("Humidity: the same for dry and wet worlds; a wet world turns calm lands wet and");
     s.Comment("the hot tropics into rain forest, a dry one the other way round.");
-    for (int i = 0; i < 9; ++i) {
-        const int step = i - 4;
-        std::vector<int> chance(9);
-        for (int c = 0; c < 9; ++c) {
-            const int target = step < 0 ? kDrier[c] : kWetter[c];
-            chance[c] = step == 0 || target == c ? 0 : 15 * std::abs(step);
-        }
-        s.List(std::string("Humid") + kSteps[i] + "ClimateModif", chance);
-    }
-    for (int i = 0; i < 9; ++i) {
-        const int step = i - 4;
-        std::vector<int> target(9);
-        for (int c = 0; c < 9; ++c) target[c] = step == 0 ? c : step < 0 ? kDrier[c] : kWetter[c];
-        s.List(std::string("Humid") + kSteps[i] + "ClimateNew", target);
-    }
+    ClimateShiftTables(s, "Humid", kDrier, kWetter);
     s.Comment("Terrain: percent applied to the weight of plains, forest, mountain, desert and");
     s.Comment("marsh (one key each) by climate 0..8: deserts in the dry belts, forests in");
     s.Comment("the wet and cold lands, marshes in the tropics and the tundra.");
