@@ -7,7 +7,7 @@
 #include "engine/Goods.h"
 #include "engine/MapTestWorld.h"
 #include "engine/ProvinceValues.h"
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/Terrain.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <random>
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
 #include "output/CountryTable.h"
 #include "output/GameTables.h"

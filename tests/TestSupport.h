@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 namespace test {

@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 
 // The command line's dialogs: every message goes to stderr unchanged, questions get fixed
 // answers (Yes to the start-up backup, OK to the closing question), problems are printed as

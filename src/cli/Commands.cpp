@@ -7,13 +7,13 @@
 #include <iostream>
 #include <memory>
 
+#include "base/GamePath.h"
 #include "cli/CliDialogs.h"
-#include "config/ConfigCheck.h"
-#include "config/GamePath.h"
 #include "config/SettingsFile.h"
-#include "engine/GenerateWorld.h"
-#include "output/Backup.h"
-#include "output/WorldSummary.h"
+#include "session/Backup.h"
+#include "session/ConfigCheck.h"
+#include "session/GenerateWorld.h"
+#include "session/WorldSummary.h"
 
 namespace {
 

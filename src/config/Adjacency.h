@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
 
 // Rebuilds world.Neighbours from the index file and the map table (mapTable set,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
 
 // Loads Config/TQ3GenerCountry.csv into the nation table and sets the owner of every

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
 
 // Loads Config/TQ3GenerProvince.csv into provinces 0..ProvinceCount. With a restriction set,

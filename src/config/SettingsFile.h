@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
 
 // Loads Config/TQ3Gener.csv into world.Settings, then the province template, the map

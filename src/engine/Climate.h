@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // Shifts the climate of every land province by the world's temperature and humidity and, when

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // Draws the trade goods of every land province from GoodsProb, scaled by coast, climate and

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "config/TextFile.h"
+#include "base/TextFile.h"
 
 std::bitset<256> MajorsFromTags(const World& world, int& count) {
     std::bitset<256> majors;

@@ -2,7 +2,7 @@
 
 #include <bitset>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // The nations named by the tags of SpecifiedMajors (up to 8, ";" between them): for each

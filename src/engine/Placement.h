@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // A random walk of Trunc(2 ^ (RandomStartLoc + 1)) steps over the neighbour table from

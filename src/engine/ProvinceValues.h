@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // Colonisation difficulty, trade negotiation, native tolerance, native population and native

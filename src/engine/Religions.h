@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // Draws the nations' religions from the ReligProb quotas (IsRandomReligNation), turns the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
 
 // Refuses settings under which the nation steps of a run could never end, before anything

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // Draws a new terrain for every land province from TerainProbs, scaled by Age, coast and

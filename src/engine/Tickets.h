@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 
 // A weighted choice by ticket list: candidate i holds Round(weights[i] / 10) tickets (round
 // half to even; none when that is 0 or less), the candidates in order, and one ticket is drawn

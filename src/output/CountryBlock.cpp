@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "output/ScenarioNations.h"
+#include "engine/ScenarioNations.h"
 
 namespace {
 constexpr int kLandUnitType = 9423;

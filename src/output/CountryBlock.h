@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // The scenario's block for one nation: policy, AI, treasury, religion and culture, known and

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
 
 // Writes DB/province.csv from provinces 0..ProvinceCount: 25 generated fields per line,

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // Whether ScenarioFileName is a plain file name that stays inside Scenarios/ (no "/",

@@ -1,7 +1,7 @@
 #include <span>
 
 #include "LoaderTestSupport.h"
-#include "config/NameMatch.h"
+#include "base/NameMatch.h"
 #include "config/ProvinceTemplate.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include "TestSupport.h"
 #include "config/Adjacency.h"
-#include "config/ConfigCheck.h"
+#include "session/ConfigCheck.h"
 #include "config/SettingsFile.h"
 #include "engine/World.h"
 

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "config/SettingsFile.h"
-#include "engine/GenerateWorld.h"
+#include "session/GenerateWorld.h"
 
 namespace fs = std::filesystem;
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 namespace nationtest {

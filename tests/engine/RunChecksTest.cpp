@@ -4,7 +4,7 @@
 #include "NationTestWorld.h"
 #include "TestSupport.h"
 #include "engine/Expansion.h"
-#include "engine/GenerateWorld.h"
+#include "session/GenerateWorld.h"
 #include "engine/Majors.h"
 #include "engine/Placement.h"
 #include "engine/RunChecks.h"

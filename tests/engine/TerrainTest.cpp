@@ -3,7 +3,7 @@
 
 #include "MapTestWorld.h"
 #include "TestSupport.h"
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/Terrain.h"
 #include "engine/Tickets.h"
 

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "output/Backup.h"
+#include "session/Backup.h"
 
 namespace fs = std::filesystem;
 using test::ReadFile;

@@ -3,9 +3,9 @@
 #include "GoldenWorld.h"
 #include "OutputTestSupport.h"
 #include "TestSupport.h"
-#include "output/CentresOfTrade.h"
+#include "engine/CentresOfTrade.h"
 #include "output/ScenarioFile.h"
-#include "output/ScenarioNations.h"
+#include "engine/ScenarioNations.h"
 
 namespace fs = std::filesystem;
 using namespace test;

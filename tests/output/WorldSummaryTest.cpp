@@ -1,6 +1,6 @@
 #include "GoldenWorld.h"
 #include "TestSupport.h"
-#include "output/WorldSummary.h"
+#include "session/WorldSummary.h"
 
 using namespace test;
 

@@ -1,4 +1,4 @@
-#include "config/GamePath.h"
+#include "base/GamePath.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "output/ScenarioNations.h"
+#include "engine/ScenarioNations.h"
 
 std::vector<int> ScenarioNations(const World& world) {
     const int loaded = world.NationCountLoaded();

@@ -1,9 +1,9 @@
-#include "output/WorldSummary.h"
+#include "session/WorldSummary.h"
 
 #include <map>
 #include <vector>
 
-#include "output/ScenarioNations.h"
+#include "engine/ScenarioNations.h"
 
 namespace {
 const char* const kTerrainNames[TerrainCodes] = {"plains", "forest", "mountain", "desert", "marsh"};

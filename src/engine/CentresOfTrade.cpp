@@ -1,4 +1,4 @@
-#include "output/CentresOfTrade.h"
+#include "engine/CentresOfTrade.h"
 
 #include <algorithm>
 #include <bitset>

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 // The nations that receive a centre of trade, pass by pass. A nation gets at most one.

@@ -1,4 +1,4 @@
-#include "config/NameMatch.h"
+#include "base/NameMatch.h"
 
 namespace {
 char Lower(char c) {

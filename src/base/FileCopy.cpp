@@ -1,7 +1,7 @@
-#include "config/FileCopy.h"
+#include "base/FileCopy.h"
 
-#include "config/GamePath.h"
-#include "config/TextFile.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
 
 namespace {
 // Takes the messages of the whole-file operations without showing them.

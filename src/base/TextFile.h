@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 
 constexpr std::size_t MaxLineLength = 1200;
 constexpr std::size_t MaxListElement = 99;

@@ -1,4 +1,4 @@
-#include "config/TextFile.h"
+#include "base/TextFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,8 +11,8 @@
 #include <new>
 #include <vector>
 
-#include "config/GamePath.h"
-#include "engine/World.h"
+#include "base/GamePath.h"
+#include "base/Numbers.h"
 
 namespace fs = std::filesystem;
 
