@@ -18,6 +18,8 @@
 #include "base/Random.h"
 #include "engine/World.h"
 
+using namespace tq3;
+
 namespace test {
 
 struct RecordingDialogs : Dialogs {

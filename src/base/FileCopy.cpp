@@ -3,6 +3,8 @@
 #include "base/GamePath.h"
 #include "base/TextFile.h"
 
+namespace tq3 {
+
 namespace {
 // Takes the messages of the whole-file operations without showing them.
 struct SilentDialogs : Dialogs {
@@ -22,3 +24,5 @@ bool CopyWholeFile(const std::string& from, const std::string& to, bool overwrit
     std::string bytes;
     return ReadWholeFile(silent, from, bytes) && WriteWholeFile(silent, to, bytes, false);
 }
+
+}  // namespace tq3

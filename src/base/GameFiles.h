@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+namespace tq3 {
+
 // The files of a game folder, as relative paths under the program folder. The game spells
 // them with backslashes; GamePath resolves each component without regard to case.
 namespace GameFiles {
@@ -35,3 +37,5 @@ inline constexpr std::array<const char*, 6> DatabaseFiles = {"Province.csv", "Di
                                                              "Country.csv",  "Revolt.txt",
                                                              "Goods.csv",    "tax_stab.csv"};
 }  // namespace GameFiles
+
+}  // namespace tq3

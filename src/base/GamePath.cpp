@@ -4,6 +4,8 @@
 #include <system_error>
 #include <vector>
 
+namespace tq3 {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -81,3 +83,5 @@ bool FolderExists(const std::string& name) {
     std::error_code ec;
     return fs::is_directory(name, ec);
 }
+
+}  // namespace tq3

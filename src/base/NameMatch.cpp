@@ -1,5 +1,7 @@
 #include "base/NameMatch.h"
 
+namespace tq3 {
+
 namespace {
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -22,3 +24,5 @@ int MatchName(std::span<const std::string> names, const std::string& text, bool 
     }
     return 0;
 }
+
+}  // namespace tq3

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace tq3 {
+
 int Clamp(int lo, int hi, int v) {
     if (v > hi) v = hi;
     if (v < lo) v = lo;
@@ -62,3 +64,5 @@ int PercentOf(int w, int m) {
         static_cast<int32_t>(static_cast<uint32_t>(w) * static_cast<uint32_t>(m));
     return product / 100;
 }
+
+}  // namespace tq3

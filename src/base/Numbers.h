@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace tq3 {
+
 int Clamp(int lo, int hi, int v);
 // A whole text read as a decimal integer with an optional sign; 0 when it is not one (or
 // does not fit 32 bits).
@@ -14,3 +16,5 @@ std::string FormatTenths(int tenths);
 int RoundHalfEvenDiv(int a, int b);
 // Trunc(w * m / 100) with the product taken as a 32-bit integer.
 int PercentOf(int w, int m);
+
+}  // namespace tq3

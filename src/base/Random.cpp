@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace tq3 {
+
 namespace {
 uint64_t SplitMix(uint64_t& x) {
     uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
@@ -61,3 +63,5 @@ int Random::RandInt(int n) {
     }
     return static_cast<int>(m >> 64);
 }
+
+}  // namespace tq3

@@ -14,6 +14,8 @@
 #include "base/GamePath.h"
 #include "base/Numbers.h"
 
+namespace tq3 {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -230,3 +232,5 @@ void SplitShorts(const std::string& text, std::span<int16_t> list, int lastIndex
 void SplitBytes(const std::string& text, std::span<uint8_t> list, int lastIndex) {
     Split<uint8_t>(text, list, lastIndex, &AsByte);
 }
+
+}  // namespace tq3

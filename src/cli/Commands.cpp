@@ -15,6 +15,8 @@
 #include "session/GenerateWorld.h"
 #include "session/WorldSummary.h"
 
+namespace tq3 {
+
 namespace {
 
 std::string GameFolder(const std::string& gameDir) {
@@ -143,3 +145,5 @@ int RunBackupScenario(const std::string& gameDir, const std::string& folder) {
 int RunRestoreScenario(const std::string& gameDir, const std::string& folder) {
     return RunScenarioCopy(gameDir, folder, &RestoreScenario);
 }
+
+}  // namespace tq3

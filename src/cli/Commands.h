@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace tq3 {
+
 struct GenerateOptions {
     std::string gameDir;
     std::optional<int> mode;
@@ -28,3 +30,5 @@ int RunRestoreScenario(const std::string& gameDir, const std::string& folder);
 
 // The folder that holds the running executable.
 std::string ExecutableFolder();
+
+}  // namespace tq3

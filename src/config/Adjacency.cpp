@@ -4,6 +4,8 @@
 #include "base/GamePath.h"
 #include "base/TextFile.h"
 
+namespace tq3 {
+
 namespace {
 
 constexpr std::size_t RecordSize = 4;
@@ -80,3 +82,5 @@ void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
         for (int k = j; k <= NeighbourSlots; ++k) row[k] = 0;
     }
 }
+
+}  // namespace tq3

@@ -7,6 +7,8 @@
 #include "base/NameMatch.h"
 #include "base/TextFile.h"
 
+namespace tq3 {
+
 namespace {
 
 constexpr std::size_t MaxNationLine = 551;
@@ -257,3 +259,5 @@ void LoadNations(World& world, Dialogs& dialogs) {
     if (!ReadWholeFile(dialogs, file, text)) return;
     NationsReader(world, dialogs, AbsolutePath(file)).ReadAll(text);
 }
+
+}  // namespace tq3

@@ -8,6 +8,8 @@
 #include "base/NameMatch.h"
 #include "base/TextFile.h"
 
+namespace tq3 {
+
 namespace {
 
 constexpr std::size_t MaxRowLength = 500;
@@ -163,3 +165,5 @@ void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, boo
     if (!europeanOnly)
         for (int p = 1; p <= world.ProvinceCount(); ++p) world.Provinces[p].Owner = 0;
 }
+
+}  // namespace tq3

@@ -10,6 +10,8 @@
 #include "config/NationsFile.h"
 #include "config/ProvinceTemplate.h"
 
+namespace tq3 {
+
 namespace {
 
 // Reads one setting from its line (empty when the key is missing), by the field's kind.
@@ -138,3 +140,5 @@ void CheckSettingRanges(World& world, Dialogs& dialogs) {
         s.ProvinceCount = MaxProvinceNumber;
     }
 }
+
+}  // namespace tq3

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bitset>
 
+namespace tq3 {
+
 namespace {
 // The random pass leaves out the last five nations of the scenario's count.
 constexpr int kUndrawnNations = 5;
@@ -64,3 +66,5 @@ TradeCentres PlaceCentresOfTrade(const World& world, RandomSource& random,
     }
     return result;
 }
+
+}  // namespace tq3

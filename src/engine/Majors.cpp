@@ -6,6 +6,8 @@
 
 #include "base/TextFile.h"
 
+namespace tq3 {
+
 std::bitset<256> MajorsFromTags(const World& world, int& count) {
     std::bitset<256> majors;
     count = 0;
@@ -52,3 +54,5 @@ void SelectMajors(World& world, RandomSource& random) {
         world.MajorNations.set(n);
     }
 }
+
+}  // namespace tq3

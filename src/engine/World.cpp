@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace tq3 {
+
 const std::array<SpecificName, 22> SpecificNames = {{
     {"Port", SpecPort},
     {"CoT", SpecCoT},
@@ -66,3 +68,5 @@ int16_t FindProvinceAt(const World& world, int x, int y) {
     }
     return 0;
 }
+
+}  // namespace tq3

@@ -11,6 +11,8 @@
 #include "base/Numbers.h"
 #include "engine/GeneratorSettings.h"
 
+namespace tq3 {
+
 constexpr int MaxProvinceSlots = 1621;  // province numbers 0..1620
 constexpr int MaxProvinceNumber = 1620;
 constexpr int MaxNations = 208;          // nation numbers 1..208
@@ -164,3 +166,5 @@ struct World {
 bool IsEuropean(const World& world, int p);
 bool IsAsian(const World& world, int p);
 int16_t FindProvinceAt(const World& world, int x, int y);
+
+}  // namespace tq3

@@ -4,6 +4,8 @@
 
 #include "engine/ScenarioNations.h"
 
+namespace tq3 {
+
 namespace {
 constexpr int kLandUnitType = 9423;
 constexpr int kNavalUnitType = 9424;
@@ -348,3 +350,5 @@ std::string WriteCountryBlock(const World& world, RandomSource& random, int nati
     Technology(out, c);
     return out;
 }
+
+}  // namespace tq3

@@ -7,6 +7,8 @@
 #include "base/GamePath.h"
 #include "base/TextFile.h"
 
+namespace tq3 {
+
 namespace {
 const char* const kHeader =
     "country;main color;fantasia color;techgroup;leader language;ArmyNationalitySprite;"
@@ -76,3 +78,5 @@ void WriteCountryTable(const World& world, RandomSource& random, Dialogs& dialog
     WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::CountryTable), text, false);
     if (!fixedFound) dialogs.Error("File TQ3GenerFixedCountry.csv not found");
 }
+
+}  // namespace tq3

@@ -7,6 +7,8 @@
 #include "base/TextFile.h"
 #include "engine/ScenarioNations.h"
 
+namespace tq3 {
+
 namespace {
 constexpr int kUnscaledGoods = 5;  // keeps its base value as configured
 constexpr int kLowestGoodsValue = 3;
@@ -78,3 +80,5 @@ void WriteTaxStabilityTable(const World& world, Dialogs& dialogs) {
     WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::TaxStabilityTable), text,
                    false);
 }
+
+}  // namespace tq3

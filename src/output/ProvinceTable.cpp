@@ -7,6 +7,8 @@
 #include "base/GamePath.h"
 #include "base/TextFile.h"
 
+namespace tq3 {
+
 namespace {
 const char* const kFillerLine =
     "-1;Filler;inland;0;none;0;0;0;0;0;0;0;0;8;0;0;nothing;0;-3;0;0;0;0;0;0;";
@@ -116,3 +118,5 @@ void WriteProvinceTable(const World& world, Dialogs& dialogs) {
     }
     WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::ProvinceTable), text, false);
 }
+
+}  // namespace tq3

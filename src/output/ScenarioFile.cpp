@@ -7,6 +7,8 @@
 #include "engine/ScenarioNations.h"
 #include "output/CountryBlock.h"
 
+namespace tq3 {
+
 namespace {
 std::string Num(int v) {
     return std::to_string(v);
@@ -181,3 +183,5 @@ std::vector<int> WriteScenarioFile(const World& world, RandomSource& random, Dia
                    false);
     return centres;
 }
+
+}  // namespace tq3

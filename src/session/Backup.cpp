@@ -8,6 +8,8 @@
 #include "base/GamePath.h"
 #include "output/ScenarioFile.h"
 
+namespace tq3 {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -149,3 +151,5 @@ void RestoreScenario(const World& world, Dialogs& dialogs) {
         dialogs.Error("These files could not be restored from \"" + AbsolutePath(*folder) +
                       "\": " + failed);
 }
+
+}  // namespace tq3

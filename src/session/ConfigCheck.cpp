@@ -10,6 +10,8 @@
 #include "engine/RunChecks.h"
 #include "output/ScenarioFile.h"
 
+namespace tq3 {
+
 namespace {
 
 // Keys missing from the settings file take defaults (true, -1, empty) that are rarely meant;
@@ -69,3 +71,5 @@ void CheckConfiguration(World& world, Dialogs& dialogs) {
         LoadAdjacency(world, dialogs, true);
     }
 }
+
+}  // namespace tq3

@@ -24,6 +24,8 @@
 #include "output/ProvinceTable.h"
 #include "output/ScenarioFile.h"
 
+namespace tq3 {
+
 namespace {
 // Clears the read-only flag (the owner's missing write permission) of the six database
 // files; a missing file or a failure is ignored.
@@ -147,3 +149,5 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
     LoadSettings(world, dialogs, false);
     return RunEnd::Stay;
 }
+
+}  // namespace tq3

@@ -6,6 +6,8 @@
 #include "base/Random.h"
 #include "engine/World.h"
 
+namespace tq3 {
+
 enum class RunEnd { Quit, Stay, Aborted, Refused };
 
 struct RunHooks {
@@ -17,3 +19,5 @@ struct RunHooks {
 // One whole generation run on the loaded world, as the "Run!" button starts it.
 RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs,
                      const RunHooks& hooks = {});
+
+}  // namespace tq3

@@ -5,6 +5,8 @@
 
 #include "engine/ScenarioNations.h"
 
+namespace tq3 {
+
 namespace {
 const char* const kTerrainNames[TerrainCodes] = {"plains", "forest", "mountain", "desert", "marsh"};
 
@@ -91,3 +93,5 @@ std::string DescribeWorld(const World& world) {
            "\n";
     return out;
 }
+
+}  // namespace tq3

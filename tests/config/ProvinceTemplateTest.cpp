@@ -4,6 +4,8 @@
 #include "base/NameMatch.h"
 #include "config/ProvinceTemplate.h"
 
+using namespace tq3;
+
 namespace {
 // Splits a template row at ";" and joins it again.
 std::vector<std::string> Fields(const std::string& row) {

@@ -4,6 +4,8 @@
 #include "base/GamePath.h"
 #include "base/TextFile.h"
 
+using namespace tq3;
+
 using test::ReadFile;
 using test::RecordingDialogs;
 using test::TempDir;

@@ -6,6 +6,8 @@
 #include "config/SettingsFile.h"
 #include "session/GenerateWorld.h"
 
+using namespace tq3;
+
 namespace fs = std::filesystem;
 
 namespace {

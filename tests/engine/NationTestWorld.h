@@ -14,6 +14,8 @@
 #include "base/Random.h"
 #include "engine/World.h"
 
+using namespace tq3;
+
 namespace nationtest {
 
 enum ContinentCode { America = 1, Europe = 2, Asia = 3, Africa = 4, Oceania = 5 };

@@ -7,6 +7,8 @@
 #include "engine/Terrain.h"
 #include "engine/Tickets.h"
 
+using namespace tq3;
+
 namespace {
 
 TEST(Tickets, RoundHalfToEvenCountsAndPositions) {

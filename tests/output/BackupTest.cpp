@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 #include "session/Backup.h"
 
+using namespace tq3;
+
 namespace fs = std::filesystem;
 using test::ReadFile;
 using test::WriteFile;

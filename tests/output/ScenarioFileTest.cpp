@@ -4,8 +4,10 @@
 #include "OutputTestSupport.h"
 #include "TestSupport.h"
 #include "engine/CentresOfTrade.h"
-#include "output/ScenarioFile.h"
 #include "engine/ScenarioNations.h"
+#include "output/ScenarioFile.h"
+
+using namespace tq3;
 
 namespace fs = std::filesystem;
 using namespace test;

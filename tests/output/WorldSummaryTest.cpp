@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "session/WorldSummary.h"
 
+using namespace tq3;
+
 using namespace test;
 
 TEST(WorldSummary, DescribesTheGoldenWorld) {
