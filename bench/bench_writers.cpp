@@ -10,10 +10,7 @@
 #include "base/Dialogs.h"
 #include "base/Random.h"
 #include "engine/World.h"
-#include "output/CountryTable.h"
-#include "output/GameTables.h"
-#include "output/ProvinceTable.h"
-#include "output/ScenarioFile.h"
+#include "session/GameFileWrites.h"
 
 using namespace tq3;
 

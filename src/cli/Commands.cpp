@@ -1,6 +1,5 @@
 #include "cli/Commands.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -27,40 +26,6 @@ std::string GameFolder(const std::string& gameDir) {
     return folder;
 }
 
-// The game files a run may write, by their game paths.
-std::vector<std::string> WrittenFileCandidates(const World& world) {
-    std::vector<std::string> files;
-    for (const char* rel : {"\\DB\\Goods.csv", "\\DB\\tax_stab.csv"})
-        files.push_back(GamePath(world.ProgramFolder, rel));
-    files.push_back(
-        GamePath(world.ProgramFolder, "\\Scenarios\\" + world.Settings.ScenarioFileName + ".tqg"));
-    for (const char* rel : {"\\DB\\Revolt.txt", "\\DB\\province.csv", "\\DB\\country.csv"})
-        files.push_back(GamePath(world.ProgramFolder, rel));
-    return files;
-}
-
-struct FileStamp {
-    bool exists = false;
-    ino_t inode = 0;
-    timespec mtime{};
-    off_t size = 0;
-    bool operator==(const FileStamp& o) const {
-        return exists == o.exists && inode == o.inode && mtime.tv_sec == o.mtime.tv_sec &&
-               mtime.tv_nsec == o.mtime.tv_nsec && size == o.size;
-    }
-};
-
-FileStamp Stamp(const std::string& path) {
-    FileStamp s;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return s;
-    s.exists = true;
-    s.inode = st.st_ino;
-    s.mtime = st.st_mtim;
-    s.size = st.st_size;
-    return s;
-}
-
 }  // namespace
 
 std::string ExecutableFolder() {
@@ -82,22 +47,16 @@ int RunGenerate(const GenerateOptions& options) {
     StartupBackup(*world, dialogs);
     if (!LoadSettings(*world, dialogs, true)) return 1;
 
-    std::vector<std::string> files = WrittenFileCandidates(*world);
-    std::vector<FileStamp> before;
-    for (const std::string& f : files) before.push_back(Stamp(f));
-
     Random random(options.seed);
-    const RunEnd end = GenerateWorld(*world, random, dialogs);
+    const RunReport report = GenerateWorld(*world, random, dialogs);
 
     std::cout << "Seed: " << random.Seed() << "\n";
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const FileStamp after = Stamp(files[i]);
-        if (after.exists && !(after == before[i]))
-            std::cout << "Wrote " << AbsolutePath(files[i]) << "\n";
-    }
-    if (end == RunEnd::Quit) std::cout << "\n" << DescribeWorld(*world);
+    for (const std::string& file : report.written) std::cout << "Wrote " << file << "\n";
+    if (report.end == RunEnd::Quit) std::cout << "\n" << DescribeWorld(*world);
     std::cout << std::flush;
-    return dialogs.errors() > 0 || end == RunEnd::Refused ? 1 : 0;
+    // Errors of the start-up backup and the load count as much as the run's own.
+    const bool failed = dialogs.errors() > 0 || report.HasErrors() || report.end == RunEnd::Refused;
+    return failed ? 1 : 0;
 }
 
 int RunCheck(const std::string& gameDir) {

@@ -13,13 +13,6 @@ constexpr int kUndrawnNations = 5;
 constexpr int kRedrawsPerNation = 100;
 }  // namespace
 
-std::vector<int> TradeCentres::All() const {
-    std::vector<int> all = toMajors;
-    all.insert(all.end(), toTraders.begin(), toTraders.end());
-    all.insert(all.end(), drawn.begin(), drawn.end());
-    return all;
-}
-
 TradeCentres PlaceCentresOfTrade(const World& world, RandomSource& random,
                                  const std::vector<int>& scenarioNations) {
     const TGeneratorSettings& s = world.Settings;

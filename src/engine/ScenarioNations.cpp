@@ -35,4 +35,18 @@ std::vector<int> OwnedProvinceList(const TNation& nation) {
     return provinces;
 }
 
+bool SendsExpeditions(const TGeneratorSettings& settings) {
+    return !settings.FantasyMode || settings.GetConquistador;
+}
+
+int ExplorerHarbour(const World& world, int nation) {
+    if (nation < 1 || nation > MaxNations || !world.Nations[nation].HasSeaAccess) return 0;
+    for (int p : OwnedProvinceList(world.Nations[nation])) {
+        if (world.IsValidProvince(p) && world.Provinces[p].IsCoastal &&
+            world.Provinces[p].SeaZone != 0)
+            return p;
+    }
+    return 0;
+}
+
 }  // namespace tq3

@@ -18,6 +18,14 @@ int ReceivedSize(const World& world, int nation);
 // scaled for a major by (100 + MajorAdvantage) / 100.
 int StartingDucats(const World& world, int nation);
 
+// Whether the scenario's nations send conquistadors and explorers: always, unless fantasy
+// mode is on without GetConquistador.
+bool SendsExpeditions(const TGeneratorSettings& settings);
+
+// The first of the nation's provinces, capital first, that is coastal and opens into a sea
+// zone, for a nation with sea access; 0 when there is none.
+int ExplorerHarbour(const World& world, int nation);
+
 // Numbers of the nation's provinces, capital first, up to the first 0.
 std::vector<int> OwnedProvinceList(const TNation& nation);
 

@@ -4,6 +4,13 @@
 
 namespace tq3 {
 
+std::vector<int> TradeCentres::All() const {
+    std::vector<int> all = toMajors;
+    all.insert(all.end(), toTraders.begin(), toTraders.end());
+    all.insert(all.end(), drawn.begin(), drawn.end());
+    return all;
+}
+
 const std::array<SpecificName, 22> SpecificNames = {{
     {"Port", SpecPort},
     {"CoT", SpecCoT},

@@ -118,9 +118,27 @@ struct TNation {
     std::array<int16_t, NationProvinceSlots + 1> KnownExtra{};
     int16_t SizeShortfall = 0;
     bool HasSeaAccess = false;
+    // Drawn for the scenario file: the death years of the nation's conquistador and explorer
+    // (0 when the nation has none).
+    int16_t ConquistadorDeathYear = 0;
+    int16_t ExplorerDeathYear = 0;
+    // Drawn for the country table with RandomizeDP: the eight domestic policies in file order.
+    std::array<int8_t, 8> DrawnPolicies{};
 
     int16_t Capital() const { return OwnedProvinces[1]; }
     bool Has(uint32_t specific) const { return (Specifics & specific) != 0; }
+};
+
+// The nations that receive a centre of trade in the scenario, pass by pass. A nation gets
+// at most one.
+struct TradeCentres {
+    std::vector<int> toMajors;   // pass 1: majors (ForceCoTtoMajor, or ForceCoTtoTrade and CoT)
+    std::vector<int> toTraders;  // pass 2: other scenario nations (ForceCoTtoTrade and CoT)
+    std::vector<int> drawn;      // pass 3: random nations up to CoTCount
+    bool drawPassRan = false;    // pass 3 runs only when NationCount > CoTCount + 5
+
+    // Every nation with a centre, in the order they were placed.
+    std::vector<int> All() const;
 };
 
 using NeighbourRow = std::array<int16_t, NeighbourSlots + 1>;  // slots 1..9, [0] unused
@@ -134,8 +152,10 @@ struct World {
     int16_t NationsLoaded = 0;
     int16_t LandProvinceCount = 0;
     std::string ExploredWorldList;
-    // Nations given a centre of trade by the last scenario written, in the order placed.
-    std::vector<int> CentresOfTrade;
+    // Centres of trade placed for the last scenario drawn.
+    TradeCentres CentresOfTrade;
+    // Base values of the goods table as drawn for the run, by goods code (1..20).
+    std::array<int16_t, GoodsCodes + 1> GoodsPrices{};
     std::string ProgramFolder;
     TGeneratorSettings Settings;
     std::string SettingsText;

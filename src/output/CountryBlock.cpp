@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/ScenarioNations.h"
+#include "output/TextFormat.h"
 
 namespace tq3 {
 
@@ -13,15 +14,6 @@ constexpr int kLeaderType = 4712;
 constexpr int kConquistadorId = 10800;
 constexpr int kExplorerId = 11100;
 constexpr int kLastMajorNumber = 24;  // the game treats nations 1..24 as majors
-constexpr int kLeaderLifeYears = 50;
-constexpr int kLeaderLifeJitter = 30;
-
-std::string Num(int v) {
-    return std::to_string(v);
-}
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
 
 // Everything the block's rules ask about the nation, worked out once.
 struct BlockContext {
@@ -29,7 +21,6 @@ struct BlockContext {
     const TGeneratorSettings& s;
     const TNation& nation;
     int n;
-    RandomSource& random;
     std::vector<int> owned;
     int capital = 0;
     bool major = false;
@@ -44,11 +35,6 @@ struct BlockContext {
                world.Provinces[p].SeaZone != 0;
     }
 };
-
-void Line(std::string& out, const std::string& text) {
-    out += text;
-    out += "\r\n";
-}
 
 // " p1 p2 ..." for the non-zero entries of a 1-based list.
 std::string ListText(const std::array<int16_t, NationProvinceSlots + 1>& list) {
@@ -188,11 +174,10 @@ void Cities(std::string& out, const BlockContext& c) {
     }
 }
 
-// The five lines of a leader; the death year is drawn here (StartYear + 50 + 0..29).
-void Leader(std::string& out, BlockContext& c, int id, const std::string& name,
-            const std::string& category, int movement) {
+// The five lines of a leader, with the death year drawn for the run.
+void Leader(std::string& out, const BlockContext& c, int id, const std::string& name,
+            const std::string& category, int movement, int deathYear) {
     const int startYear = c.s.StartYear;
-    const int deathYear = startYear + kLeaderLifeYears + c.random.RandInt(kLeaderLifeJitter);
     Line(out, "    leader = { id = { type = " + Num(kLeaderType) + " id = " + Num(id) + "}");
     Line(out, "      name = " + Quoted(c.nation.Tag + " " + name) + "  category = " + category);
     Line(out,
@@ -227,7 +212,7 @@ ArmyStrength Strength(const BlockContext& c) {
     return a;
 }
 
-void Armies(std::string& out, BlockContext& c) {
+void Armies(std::string& out, const BlockContext& c) {
     const ArmyStrength strength = Strength(c);
     const std::string capital = Num(c.capital);
 
@@ -237,7 +222,8 @@ void Armies(std::string& out, BlockContext& c) {
     Line(out, "    name = " + Quoted("1st Army"));
     Line(out, "    location = " + capital);
     if (c.expeditions && !c.split)
-        Leader(out, c, c.n + kConquistadorId, "Conquistador", "conquistador", 3);
+        Leader(out, c, c.n + kConquistadorId, "Conquistador", "conquistador", 3,
+               c.nation.ConquistadorDeathYear);
     Line(out, "    infantry = " + Num(strength.infantry));
     Line(out, "    cavalry = " + Num(strength.cavalry));
     Line(out, "    artillery = " + Num(strength.artillery));
@@ -249,7 +235,8 @@ void Armies(std::string& out, BlockContext& c) {
         Line(out, "    id = { type = " + Num(kLandUnitType) + " id = " + Num(10 * c.n + 1) + "}");
         Line(out, "    name = " + Quoted(c.nation.Tag + " Conquistador's Expedition"));
         Line(out, "    location = " + capital);
-        Leader(out, c, c.n + kConquistadorId, "Conquistador", "conquistador", 2);
+        Leader(out, c, c.n + kConquistadorId, "Conquistador", "conquistador", 2,
+               c.nation.ConquistadorDeathYear);
         Line(out, "    infantry = 0");
         Line(out, "    cavalry = " + Num(strength.expeditionCavalry));
         Line(out, "    artillery = 0");
@@ -283,26 +270,17 @@ void Armies(std::string& out, BlockContext& c) {
     }
 
     // The explorer sails from the first owned province that opens to the sea.
-    if (c.expeditions && c.nation.HasSeaAccess) {
-        int harbour = 0;
-        for (int p : c.owned) {
-            if (c.OpensToSea(p)) {
-                harbour = p;
-                break;
-            }
-        }
-        if (harbour != 0) {
-            Line(out, "  navalunit = {");
-            Line(out,
-                 "    id = { type = " + Num(kNavalUnitType) + " id = " + Num(10 * c.n + 6) + "}");
-            Line(out, "    name = " + Quoted(c.nation.Tag + " Explorer's Expedition"));
-            Line(out, "    location = " + Num(harbour));
-            Leader(out, c, c.n + kExplorerId, "Explorer", "explorer", 0);
-            Line(out, "    warships = 2");
-            Line(out, "    galleys = 0");
-            Line(out, "    transports = 0");
-            Line(out, "  }");
-        }
+    const int harbour = c.expeditions ? ExplorerHarbour(c.world, c.n) : 0;
+    if (harbour != 0) {
+        Line(out, "  navalunit = {");
+        Line(out, "    id = { type = " + Num(kNavalUnitType) + " id = " + Num(10 * c.n + 6) + "}");
+        Line(out, "    name = " + Quoted(c.nation.Tag + " Explorer's Expedition"));
+        Line(out, "    location = " + Num(harbour));
+        Leader(out, c, c.n + kExplorerId, "Explorer", "explorer", 0, c.nation.ExplorerDeathYear);
+        Line(out, "    warships = 2");
+        Line(out, "    galleys = 0");
+        Line(out, "    transports = 0");
+        Line(out, "  }");
     }
 }
 
@@ -329,14 +307,14 @@ void Technology(std::string& out, const BlockContext& c) {
 }
 }  // namespace
 
-std::string WriteCountryBlock(const World& world, RandomSource& random, int nation) {
+std::string WriteCountryBlock(const World& world, int nation) {
     if (nation < 1 || nation > MaxNations) return {};
     const TNation& t = world.Nations[nation];
-    BlockContext c{world, world.Settings, t, nation, random, OwnedProvinceList(t)};
+    BlockContext c{world, world.Settings, t, nation, OwnedProvinceList(t)};
     c.capital = t.Capital();
     c.major = world.IsMajor(nation);
     // Expeditions sail unless fantasy mode is on without GetConquistador.
-    c.expeditions = !c.s.FantasyMode || c.s.GetConquistador;
+    c.expeditions = SendsExpeditions(c.s);
     // SplitArmy counts whatever IsNationSpecifics says.
     c.split = c.expeditions && t.Has(SpecSplitArmy);
 

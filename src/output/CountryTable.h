@@ -1,13 +1,13 @@
 #pragma once
 
-#include "base/Dialogs.h"
-#include "base/Random.h"
+#include <string>
+
 #include "engine/World.h"
 
 namespace tq3 {
 
-// Writes DB/country.csv: the header, one line per loaded nation, then the whole of
-// Config/TQ3GenerFixedCountry.csv. With RandomizeDP the policy values are drawn here.
-void WriteCountryTable(const World& world, RandomSource& random, Dialogs& dialogs);
+// DB/country.csv: the header, one line per loaded nation, then the fixed country table
+// `fixed` byte for byte (empty when there is none).
+std::string CountryTableText(const World& world, const std::string& fixed);
 
 }  // namespace tq3

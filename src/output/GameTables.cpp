@@ -2,18 +2,12 @@
 
 #include <string>
 
-#include "base/GameFiles.h"
-#include "base/GamePath.h"
-#include "base/TextFile.h"
 #include "engine/ScenarioNations.h"
+#include "output/TextFormat.h"
 
 namespace tq3 {
 
 namespace {
-constexpr int kUnscaledGoods = 5;  // keeps its base value as configured
-constexpr int kLowestGoodsValue = 3;
-constexpr int kHighestGoodsValue = 25;
-constexpr int kGoodsValueJitter = 5;  // random values move by -5..5
 
 std::string UpperCase(std::string text) {
     for (char& c : text)
@@ -22,7 +16,7 @@ std::string UpperCase(std::string text) {
 }
 }  // namespace
 
-void WriteRevoltTable(const World& world, Dialogs& dialogs) {
+std::string RevoltTableText(const World& world) {
     const TGeneratorSettings& s = world.Settings;
     std::string text;
     for (int n = 1; n <= world.NationCountLoaded(); ++n) {
@@ -43,31 +37,21 @@ void WriteRevoltTable(const World& world, Dialogs& dialogs) {
         text += "\tgroup = " + World::NameOf(s.TechGroupNames, nation.TechGroup) + "\r\n";
         text += "\t}\r\n";
     }
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::RevoltTable), text, false);
+    return text;
 }
 
-void WriteGoodsTable(const World& world, RandomSource& random, Dialogs& dialogs) {
+std::string GoodsTableText(const World& world) {
     const TGeneratorSettings& s = world.Settings;
     std::string text = "Goods;Base Resource Value;Mine;TradePost;NumOfSlaves\r\n";
-    for (int g = 1; g <= GoodsCodes; ++g) {
-        // A fresh value from GoodsValues on every call: optionally moved by a draw
-        // (RandomizeGoodsValues), scaled by GoodsValueModifier / 3 and limited to 3..25.
-        int value = s.GoodsValues[g - 1];
-        if (g != kUnscaledGoods) {
-            if (s.RandomizeGoodsValues)
-                value += random.RandInt(2 * kGoodsValueJitter + 1) - kGoodsValueJitter;
-            value = value * s.GoodsValueModifier / 3;
-            value = Clamp(kLowestGoodsValue, kHighestGoodsValue, value);
-        }
-        text += UpperCase(World::NameOf(s.GoodsNames, g)) + ";" + std::to_string(value) + ";" +
-                std::to_string(s.GoodsMine[g - 1]) + ";" + std::to_string(s.GoodsTradePost[g - 1]) +
-                ";" + std::to_string(s.GoodsSlaves[g - 1]) + "\r\n";
-    }
+    for (int g = 1; g <= GoodsCodes; ++g)
+        text += UpperCase(World::NameOf(s.GoodsNames, g)) + ";" + Num(world.GoodsPrices[g]) + ";" +
+                Num(s.GoodsMine[g - 1]) + ";" + Num(s.GoodsTradePost[g - 1]) + ";" +
+                Num(s.GoodsSlaves[g - 1]) + "\r\n";
     text += "NOTHING;0;0;0;0\r\n";
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::GoodsTable), text, false);
+    return text;
 }
 
-void WriteTaxStabilityTable(const World& world, Dialogs& dialogs) {
+std::string TaxStabilityTableText(const World& world) {
     const TGeneratorSettings& s = world.Settings;
     // TaxStabilImpact picks the row (kept to the five rows there are); TaxValue shifts the
     // whole column by 10 per step from 3.
@@ -77,8 +61,7 @@ void WriteTaxStabilityTable(const World& world, Dialogs& dialogs) {
     for (int stability = 3; stability >= -3; --stability)
         text +=
             std::to_string(stability) + ";" + std::to_string(row[stability + 3] + shift) + "\r\n";
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::TaxStabilityTable), text,
-                   false);
+    return text;
 }
 
 }  // namespace tq3

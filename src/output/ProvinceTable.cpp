@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "base/GameFiles.h"
-#include "base/GamePath.h"
 #include "base/TextFile.h"
+#include "engine/RunProgress.h"
+#include "output/TextFormat.h"
 
 namespace tq3 {
 
@@ -17,22 +17,14 @@ constexpr int kGoodsWithoutFlag = 5;
 
 // Moves the progress bar only when its position changes.
 struct ProgressBar {
-    Dialogs& dialogs;
+    const std::function<void(int)>& report;
     int last = -1;
     void Set(int position) {
-        if (position == last) return;
+        if (position == last || !report) return;
         last = position;
-        dialogs.Progress(position);
+        report(position);
     }
 };
-
-void Field(std::string& line, const std::string& value) {
-    line += value;
-    line += ';';
-}
-void Field(std::string& line, int value) {
-    Field(line, std::to_string(value));
-}
 
 // The 25 generated fields of province p, each followed by ";". Reads the name lists
 // (ReligNames, CultureNames, GoodsNames), NoCulture and UseGalleysAnywhere.
@@ -77,8 +69,9 @@ std::string GeneratedFields(const World& world, int p) {
 }
 }  // namespace
 
-void WriteProvinceTable(const World& world, Dialogs& dialogs) {
-    ProgressBar progress{dialogs};
+std::string ProvinceTableText(const World& world, const std::string& fixed,
+                              const std::function<void(int)>& reportProgress) {
+    ProgressBar progress{reportProgress};
     const int count = world.ProvinceCount();
 
     // The generated part of every province line.
@@ -86,18 +79,10 @@ void WriteProvinceTable(const World& world, Dialogs& dialogs) {
     generated.reserve(static_cast<std::size_t>(count + 1));
     for (int p = 0; p <= count; ++p) {
         generated.push_back(GeneratedFields(world, p));
-        progress.Set(8 + p / 850);
+        progress.Set(RunProgress::ProvinceLines + p / 850);
     }
 
-    // The fixed table gives the header and the tail of every line; without it nothing is
-    // written and the old province table stays.
-    const std::string fixedName = GamePath(world.ProgramFolder, GameFiles::FixedProvinceTable);
-    if (!FileExists(fixedName)) {
-        dialogs.Error("File TQ3GenerFixedProvince.csv not found");
-        return;
-    }
-    std::string fixed;
-    if (!ReadWholeFile(dialogs, fixedName, fixed)) return;
+    // The fixed table gives the header and the tail of every line.
     LineCursor cursor(fixed);
 
     std::string text;
@@ -108,15 +93,15 @@ void WriteProvinceTable(const World& world, Dialogs& dialogs) {
         text += generated[static_cast<std::size_t>(p)];
         text += ReadNextLine(cursor);
         text += "\r\n";
-        progress.Set(10 + p / 400);
+        progress.Set(RunProgress::ProvinceAssembly + p / 400);
     }
-    progress.Set(14);
+    progress.Set(RunProgress::ProvinceTableDone);
     for (int i = 0; i < kFillerLines; ++i) {
         text += kFillerLine;
         text += ReadNextLine(cursor);
         text += "\r\n";
     }
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::ProvinceTable), text, false);
+    return text;
 }
 
 }  // namespace tq3

@@ -1,26 +1,12 @@
 #include "output/ScenarioFile.h"
 
-#include "base/GameFiles.h"
-#include "base/GamePath.h"
-#include "base/TextFile.h"
-#include "engine/CentresOfTrade.h"
 #include "engine/ScenarioNations.h"
 #include "output/CountryBlock.h"
+#include "output/TextFormat.h"
 
 namespace tq3 {
 
 namespace {
-std::string Num(int v) {
-    return std::to_string(v);
-}
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
-void Line(std::string& out, const std::string& text) {
-    out += text;
-    out += "\r\n";
-}
 
 // A label of the scenario tactics text followed by its run of blanks.
 std::string Padded(const char* label, int blanks) {
@@ -143,8 +129,7 @@ bool IsPlainScenarioFileName(const std::string& name) {
            name.find("..") == std::string::npos;
 }
 
-std::string BuildScenarioText(const World& world, RandomSource& random,
-                              std::vector<int>* centresOfTrade) {
+std::string ScenarioText(const World& world) {
     const TGeneratorSettings& s = world.Settings;
     const std::vector<int> nations = ScenarioNations(world);
     std::string out;
@@ -153,35 +138,18 @@ std::string BuildScenarioText(const World& world, RandomSource& random,
     GlobalData(out, s);
 
     // Centres of trade, a blank line after each pass that ran.
-    const TradeCentres centres = PlaceCentresOfTrade(world, random, nations);
+    const TradeCentres& centres = world.CentresOfTrade;
     CentreLines(out, world, centres.toMajors);
     CentreLines(out, world, centres.toTraders);
     if (centres.drawPassRan) CentreLines(out, world, centres.drawn);
-    if (centresOfTrade) *centresOfTrade = centres.All();
 
     if (s.GeneratorMode == 2) ProvinceOverrides(out, world);
-    for (int n : nations) out += WriteCountryBlock(world, random, n);
+    for (int n : nations) out += WriteCountryBlock(world, n);
 
     if (s.RandomEvents) Line(out, "event = " + Quoted("db\\events\\RandomEvents.txt"));
     if (s.ReligiousEvents && !s.AdvancedReligStart)
         Line(out, "event = " + Quoted("db\\events\\ReligiousEvents.txt"));
     return out;
-}
-
-std::vector<int> WriteScenarioFile(const World& world, RandomSource& random, Dialogs& dialogs) {
-    const std::string& name = world.Settings.ScenarioFileName;
-    if (!IsPlainScenarioFileName(name)) {
-        dialogs.Error("ScenarioFileName \"" + name +
-                      "\" is not a plain file name (no \"/\", \"\\\" or \"..\"): the scenario "
-                      "file is not written.");
-        return {};
-    }
-    std::vector<int> centres;
-    const std::string text = BuildScenarioText(world, random, &centres);
-    WriteWholeFile(dialogs,
-                   GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + name + ".tqg"), text,
-                   false);
-    return centres;
 }
 
 }  // namespace tq3

@@ -18,11 +18,9 @@
 #include "engine/ProvinceValues.h"
 #include "engine/Religions.h"
 #include "engine/RunChecks.h"
+#include "engine/RunProgress.h"
 #include "engine/Terrain.h"
-#include "output/CountryTable.h"
-#include "output/GameTables.h"
-#include "output/ProvinceTable.h"
-#include "output/ScenarioFile.h"
+#include "session/GameFileWrites.h"
 
 namespace tq3 {
 
@@ -30,10 +28,9 @@ namespace {
 // Clears the read-only flag (the owner's missing write permission) of the six database
 // files; a missing file or a failure is ignored.
 void MakeDatabaseWritable(const World& world) {
-    for (const char* rel :
-         {"\\DB\\Province.csv", "\\DB\\Country.csv", "\\DB\\DiplomaticMatrix.csv",
-          GameFiles::RevoltTable, GameFiles::GoodsTable, GameFiles::TaxStabilityTable}) {
-        const std::string path = GamePath(world.ProgramFolder, rel);
+    for (const char* name : GameFiles::DatabaseFiles) {
+        const std::string path =
+            GamePath(world.ProgramFolder, std::string(GameFiles::DatabaseFolder) + name);
         struct stat st {};
         if (::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0)
             ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR);
@@ -56,19 +53,26 @@ void RestoreProtectedRegions(World& world, Dialogs& dialogs) {
 }
 
 // Scenario-only mode puts the game's own province table back from the backup.
-void RestoreBackedUpProvinceTable(const World& world, Dialogs& dialogs) {
-    const std::string from = GamePath(world.ProgramFolder, "\\Backup\\Province.csv");
-    const std::string to = GamePath(world.ProgramFolder, "\\DB\\Province.csv");
-    if (!CopyWholeFile(from, to, true))
-        dialogs.Error("Cannot restore the original province table: copying \"" +
-                      AbsolutePath(from) + "\" to \"" + AbsolutePath(to) + "\" failed.");
+void RestoreBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunReport& report) {
+    const std::string from =
+        GamePath(world.ProgramFolder, std::string(GameFiles::BackupFolder) + "Province.csv");
+    const std::string to =
+        GamePath(world.ProgramFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
+    if (CopyWholeFile(from, to, true)) {
+        report.written.push_back(AbsolutePath(to));
+        return;
+    }
+    const std::string message = "Cannot restore the original province table: copying \"" +
+                                AbsolutePath(from) + "\" to \"" + AbsolutePath(to) + "\" failed.";
+    dialogs.Error(message);
+    report.failed.push_back({AbsolutePath(to), message});
 }
 
 const char* ClosingQuestion(int mode) {
     switch (mode) {
-        case 1:
+        case GeneratorModes::MapOnly:
             return "Map created succesfuly!\r\nDo you want to quit ?";
-        case 2:
+        case GeneratorModes::ScenarioOnly:
             return "Scenario created succesfuly! (Original map is restored)\r\nDo you want to quit "
                    "?";
         default:
@@ -77,39 +81,48 @@ const char* ClosingQuestion(int mode) {
 }
 }  // namespace
 
-RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const RunHooks& hooks) {
-    TGeneratorSettings& s = world.Settings;
+RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs,
+                        const RunHooks& hooks) {
+    RunReport report;
+    ReportingDialogs dialogs(userDialogs, report);
+    const TGeneratorSettings& s = world.Settings;
     const int mode = s.GeneratorMode;
+    const bool drawsMap = mode != GeneratorModes::ScenarioOnly;
+    const bool drawsNations = mode != GeneratorModes::MapOnly;
+    const bool writesEverything = mode == GeneratorModes::MapAndScenario;
 
     // Settings under which the nation steps could never end are refused before anything.
-    if (!CheckRunSettings(world, dialogs)) return RunEnd::Refused;
+    if (!CheckRunSettings(world, dialogs)) {
+        report.end = RunEnd::Refused;
+        return report;
+    }
 
-    dialogs.Progress(0);
+    dialogs.Progress(RunProgress::Start);
     MakeDatabaseWritable(world);
     random.Randomize();
 
     // Map steps.
-    if (mode != 2) {
+    if (drawsMap) {
         GenerateClimate(world, random);
-        dialogs.Progress(1);
+        dialogs.Progress(RunProgress::Climate);
         GenerateTerrain(world, random);
         GenerateProvinceValues(world, random);
     }
-    dialogs.Progress(2);
-    if (mode != 2) GenerateGoods(world, random);
-    if (mode == 0) {
-        WriteGoodsTable(world, random, dialogs);
-        WriteTaxStabilityTable(world, dialogs);
+    dialogs.Progress(RunProgress::MapDrawn);
+    if (drawsMap) GenerateGoods(world, random);
+    if (writesEverything) {
+        WriteGoodsTable(world, random, dialogs, &report);
+        WriteTaxStabilityTable(world, dialogs, &report);
     }
-    dialogs.Progress(3);
+    dialogs.Progress(RunProgress::TablesWritten);
 
     // Nation steps, on the placement adjacency while nations are placed and grown.
-    if (mode != 1) {
+    if (drawsNations) {
         GenerateReligions(world, random);
         BuildExploredWorldList(world);
         SelectMajors(world, random);
         random.Randomize();
-        dialogs.Progress(4);
+        dialogs.Progress(RunProgress::NationsChosen);
         LoadAdjacency(world, dialogs, false);
         if (s.RandomStartLoc > 0) PlaceNations(world, random);
         ExpandNations(world);
@@ -117,37 +130,41 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
         ApplyNationFaith(world);
     }
 
-    if (mode != 2) {
+    if (drawsMap) {
         GenerateManpowerIncome(world, random);
         RestoreProtectedRegions(world, dialogs);
     }
-    dialogs.Progress(5);
+    dialogs.Progress(RunProgress::NationsPlaced);
 
-    world.CentresOfTrade.clear();
-    if (mode != 1) {
-        world.CentresOfTrade = WriteScenarioFile(world, random, dialogs);
-        dialogs.Progress(6);
-        WriteRevoltTable(world, dialogs);
+    world.CentresOfTrade = {};
+    if (drawsNations) {
+        WriteScenarioFile(world, random, dialogs, &report);
+        dialogs.Progress(RunProgress::ScenarioWritten);
+        WriteRevoltTable(world, dialogs, &report);
     }
-    dialogs.Progress(7);
+    dialogs.Progress(RunProgress::ReadyForPreview);
 
     if (s.EditorEnabled && hooks.mapEditor && !hooks.mapEditor(world)) {
-        dialogs.Progress(0);
+        dialogs.Progress(RunProgress::Start);
         LoadSettings(world, dialogs, false);
-        return RunEnd::Aborted;
+        report.end = RunEnd::Aborted;
+        return report;
     }
 
-    if (mode != 2) WriteProvinceTable(world, dialogs);
-    dialogs.Progress(15);
-    if (mode == 0) WriteCountryTable(world, random, dialogs);
-    if (mode == 2) RestoreBackedUpProvinceTable(world, dialogs);
-    dialogs.Progress(16);
+    if (drawsMap) WriteProvinceTable(world, dialogs, &report);
+    dialogs.Progress(RunProgress::ProvinceTableWritten);
+    if (writesEverything) WriteCountryTable(world, random, dialogs, &report);
+    if (mode == GeneratorModes::ScenarioOnly) RestoreBackedUpProvinceTable(world, dialogs, report);
+    dialogs.Progress(RunProgress::Done);
 
-    if (dialogs.Confirm(ClosingQuestion(mode), Buttons::OkCancel) == Answer::Ok)
-        return RunEnd::Quit;
-    dialogs.Progress(0);
+    if (dialogs.Confirm(ClosingQuestion(mode), Buttons::OkCancel) == Answer::Ok) {
+        report.end = RunEnd::Quit;
+        return report;
+    }
+    dialogs.Progress(RunProgress::Start);
     LoadSettings(world, dialogs, false);
-    return RunEnd::Stay;
+    report.end = RunEnd::Stay;
+    return report;
 }
 
 }  // namespace tq3

@@ -5,10 +5,9 @@
 #include "base/Dialogs.h"
 #include "base/Random.h"
 #include "engine/World.h"
+#include "session/RunReport.h"
 
 namespace tq3 {
-
-enum class RunEnd { Quit, Stay, Aborted, Refused };
 
 struct RunHooks {
     // The map editor in preview mode; gives false when the user aborts the run. Without it,
@@ -16,8 +15,9 @@ struct RunHooks {
     std::function<bool(World&)> mapEditor;
 };
 
-// One whole generation run on the loaded world, as the "Run!" button starts it.
-RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs,
-                     const RunHooks& hooks = {});
+// One whole generation run on the loaded world, as the "Run!" button starts it. The report
+// says how it ended, which files were written or failed, and every message shown.
+RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs,
+                        const RunHooks& hooks = {});
 
 }  // namespace tq3

@@ -88,9 +88,9 @@ std::string DescribeWorld(const World& world) {
     out += "Provinces held: " + std::to_string(held) + "\n";
     out += "Nations short of their size: " + std::to_string(shortCount) +
            (shortOf.empty() ? "" : " (" + shortOf + ")") + "\n";
-    out += "Centres of trade: " + std::to_string(world.CentresOfTrade.size()) +
-           (world.CentresOfTrade.empty() ? "" : " (" + Tags(world, world.CentresOfTrade) + ")") +
-           "\n";
+    const std::vector<int> centres = world.CentresOfTrade.All();
+    out += "Centres of trade: " + std::to_string(centres.size()) +
+           (centres.empty() ? "" : " (" + Tags(world, centres) + ")") + "\n";
     return out;
 }
 

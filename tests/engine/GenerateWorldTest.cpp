@@ -32,7 +32,7 @@ struct Run : ::testing::Test {
     }
     RunEnd Generate(int mode, const RunHooks& hooks = {}) {
         world->Settings.GeneratorMode = static_cast<int8_t>(mode);
-        return GenerateWorld(*world, random, dialogs, hooks);
+        return GenerateWorld(*world, random, dialogs, hooks).end;
     }
     // The driver's own progress positions, without the province writer's 8..14.
     std::vector<int> DriverProgress() const {
@@ -92,7 +92,7 @@ TEST_F(Run, ProgressAndQuestionOfEachMode) {
         dialogs = test::RecordingDialogs{};
         test::ScriptedRandom scripted;
         world->Settings.GeneratorMode = static_cast<int8_t>(c.mode);
-        EXPECT_EQ(GenerateWorld(*world, scripted, dialogs), RunEnd::Quit);
+        EXPECT_EQ(GenerateWorld(*world, scripted, dialogs).end, RunEnd::Quit);
         EXPECT_EQ(DriverProgress(), c.progress);
         EXPECT_EQ(dialogs.confirms, std::vector<std::string>{c.question});
         EXPECT_EQ(scripted.randomizes, c.randomizes);

@@ -134,7 +134,7 @@ TEST(CheckRunSettings, RefusedRunWritesNothing) {
     world->Settings.NationCount = 9;
     test::RecordingDialogs dialogs;
     test::ScriptedRandom random;
-    EXPECT_EQ(GenerateWorld(*world, random, dialogs), RunEnd::Refused);
+    EXPECT_EQ(GenerateWorld(*world, random, dialogs).end, RunEnd::Refused);
     EXPECT_EQ(dialogs.errors.size(), 1u);
     EXPECT_TRUE(dialogs.confirms.empty());
     EXPECT_TRUE(random.asked.empty());

@@ -1,6 +1,9 @@
+#include <algorithm>
+
 #include "GoldenWorld.h"
 #include "OutputTestSupport.h"
 #include "TestSupport.h"
+#include "engine/ScenarioDraws.h"
 #include "output/CountryBlock.h"
 
 using namespace tq3;
@@ -11,9 +14,11 @@ namespace {
 struct CountryBlock : ::testing::Test {
     std::unique_ptr<World> world = NewWorld();
     void SetUp() override { BuildGoldenWorld(*world, "/nonexistent"); }
+    // The block as a run writes it: the scenario's draws first (every draw gives 0).
     std::string Block(int n) {
         ScriptedRandom random;
-        return WriteCountryBlock(*world, random, n);
+        DrawScenarioValues(*world, random);
+        return WriteCountryBlock(*world, n);
     }
 };
 }  // namespace
@@ -103,12 +108,14 @@ TEST_F(CountryBlock, FantasyWithoutConquistadorWritesNoLeadersOrExpeditions) {
     world->Settings.FantasyMode = true;
     world->Settings.GetConquistador = false;
     ScriptedRandom random;
-    const std::string block = WriteCountryBlock(*world, random, 2);  // BBB has SplitArmy
+    DrawScenarioValues(*world, random);
+    const std::string block = WriteCountryBlock(*world, 2);  // BBB has SplitArmy
     EXPECT_EQ(block.find("leader"), std::string::npos);
     EXPECT_EQ(block.find("Expedition"), std::string::npos);
     EXPECT_TRUE(HasLine(block, "    cavalry = 2400"));  // split leaves the cavalry at home
     EXPECT_TRUE(HasLine(block, "  colonists = 2"));     // Population counts
-    EXPECT_TRUE(random.asked.empty());
+    // No leader, so no death year drawn (those draws ask for 0..29).
+    EXPECT_EQ(std::count(random.asked.begin(), random.asked.end(), 30), 0);
 }
 
 TEST_F(CountryBlock, NationSpecificFleetTurnsGalleysIntoWarshipsWhenStartsMoveFar) {
@@ -146,7 +153,8 @@ TEST_F(CountryBlock, AiFileAndTreasuryRules) {
     s.MajorAdvantage = -50;
     EXPECT_TRUE(HasLine(Block(2), "  treasury = 500"));  // 1000 * 50 / 100
     s.IsNationSpecifGold = true;
-    EXPECT_TRUE(HasLine(Block(2), "  treasury = 500"));  // its own Treasury
+    world->Nations[2].Treasury = 777;
+    EXPECT_TRUE(HasLine(Block(2), "  treasury = 777"));  // its own Treasury
     EXPECT_TRUE(HasLine(Block(1), "  treasury = 100"));
     s.BadBoy = 7;
     EXPECT_TRUE(HasLine(Block(1), "  badboy = 7"));
@@ -185,5 +193,5 @@ TEST_F(CountryBlock, NamesOutsideTheListsAndNumbersOutsideTheTablesWriteNothingW
     EXPECT_TRUE(HasLine(block, "  culture = { type =  type = basque }"));
     EXPECT_TRUE(HasLine(block, "    location = 3000"));
     EXPECT_TRUE(HasLine(block, "    group = "));
-    EXPECT_TRUE(WriteCountryBlock(*world, *std::make_unique<ScriptedRandom>(), 0).empty());
+    EXPECT_TRUE(WriteCountryBlock(*world, 0).empty());
 }

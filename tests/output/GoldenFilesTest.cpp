@@ -5,10 +5,7 @@
 
 #include "GoldenWorld.h"
 #include "TestSupport.h"
-#include "output/CountryTable.h"
-#include "output/GameTables.h"
-#include "output/ProvinceTable.h"
-#include "output/ScenarioFile.h"
+#include "session/GameFileWrites.h"
 
 using namespace tq3;
 
@@ -75,7 +72,8 @@ TEST_F(GoldenFiles, ScenarioFile) {
     // The random centre pass draws nation 2 (has one already), then nation 3; then one death
     // year per leader in block order: BBB, AAA (conquistador, explorer), CCC, DDD.
     ScriptedRandom random{1, 2, 7, 0, 29, 18, 3};
-    const std::vector<int> centres = WriteScenarioFile(*world, random, dialogs);
+    EXPECT_TRUE(WriteScenarioFile(*world, random, dialogs));
+    const std::vector<int> centres = world->CentresOfTrade.All();
     ExpectSame(dir.path / "Scenarios" / "Golden.tqg", "Golden.tqg");
     EXPECT_EQ(random.asked, (std::vector<int>{3, 3, 30, 30, 30, 30, 30}));
     EXPECT_TRUE(random.script.empty());

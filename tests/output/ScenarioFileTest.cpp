@@ -4,8 +4,10 @@
 #include "OutputTestSupport.h"
 #include "TestSupport.h"
 #include "engine/CentresOfTrade.h"
+#include "engine/ScenarioDraws.h"
 #include "engine/ScenarioNations.h"
 #include "output/ScenarioFile.h"
+#include "session/GameFileWrites.h"
 
 using namespace tq3;
 
@@ -20,7 +22,8 @@ struct ScenarioFile : ::testing::Test {
     void SetUp() override { BuildGoldenWorld(*world, dir.str()); }
     std::string Text() {
         ScriptedRandom random;
-        return BuildScenarioText(*world, random);
+        DrawScenarioValues(*world, random);
+        return ScenarioText(*world);
     }
     // Gives nations 5..n copies of nation 3 so that centre draws have room.
     void LoadNations(int n) {
@@ -190,7 +193,7 @@ TEST_F(ScenarioFile, RefusesAFileNameThatLeavesTheScenariosFolder) {
         world->Settings.ScenarioFileName = name;
         dialogs.errors.clear();
         ScriptedRandom random;
-        EXPECT_TRUE(WriteScenarioFile(*world, random, dialogs).empty()) << name;
+        EXPECT_FALSE(WriteScenarioFile(*world, random, dialogs)) << name;
         ASSERT_EQ(dialogs.errors.size(), 1u) << name;
         EXPECT_NE(dialogs.errors[0].find("ScenarioFileName"), std::string::npos);
         EXPECT_TRUE(random.asked.empty());

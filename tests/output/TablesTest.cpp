@@ -6,9 +6,7 @@
 #include "GoldenWorld.h"
 #include "OutputTestSupport.h"
 #include "TestSupport.h"
-#include "output/CountryTable.h"
-#include "output/GameTables.h"
-#include "output/ProvinceTable.h"
+#include "session/GameFileWrites.h"
 
 using namespace tq3;
 

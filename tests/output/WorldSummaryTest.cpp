@@ -9,7 +9,7 @@ using namespace test;
 TEST(WorldSummary, DescribesTheGoldenWorld) {
     auto world = NewWorld();
     BuildGoldenWorld(*world, "/nonexistent");
-    world->CentresOfTrade = {2, 3};
+    world->CentresOfTrade.toMajors = {2, 3};
     world->Provinces[6].Goods = 7;
     EXPECT_EQ(DescribeWorld(*world),
               "Land provinces: 5 (plains 1, forest 1, mountain 2, desert 0, marsh 1)\n"
