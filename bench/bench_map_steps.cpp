@@ -18,7 +18,7 @@ std::unique_ptr<World> FullWorld() {
     auto world = maptest::GridWorld(40, 25);
     TGeneratorSettings& s = world->Settings;
     s.ProvinceCount = 1620;
-    for (int p = 1001; p <= 1620; ++p) world->Provinces[p].Terrain = Sea;
+    for (int p = 1001; p <= 1620; ++p) world->Provinces[p].Terrain = TerrainCode::Sea;
     for (int p = 1; p <= 1000; p += 3) world->Provinces[p].IsCoastal = true;
     s.IsRandomClimate = s.ClimateAffectsSeas = s.IsRandomTerain = true;
     s.IsRandomColonDiff = s.IsRandomTradeNegotiation = s.IsRandomNativTolerance = true;

@@ -61,7 +61,7 @@ std::unique_ptr<World> FullWorld(const std::string& folder) {
     for (int p = 0; p <= 1620; ++p) {
         TProvince& v = w.Provinces[p];
         v.Name = "Province " + std::to_string(p);
-        v.Terrain = static_cast<int8_t>(p <= 1000 ? p % 5 : Sea);
+        v.Terrain = p <= 1000 ? static_cast<TerrainCode>(p % 5) : TerrainCode::Sea;
         v.IsCoastal = p % 3 == 0;
         v.SeaZone = static_cast<int16_t>(v.IsCoastal ? 1001 + p % 600 : 0);
         v.Religion = static_cast<int8_t>(p % 11);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,5 +17,13 @@ std::string FormatTenths(int tenths);
 int RoundHalfEvenDiv(int a, int b);
 // Trunc(w * m / 100) with the product taken as a 32-bit integer.
 int PercentOf(int w, int m);
+
+// The low 8 or 16 bits of a number, as the loaders keep values in their fields.
+inline int8_t Low8(int v) {
+    return static_cast<int8_t>(static_cast<uint8_t>(v));
+}
+inline int16_t Low16(int v) {
+    return static_cast<int16_t>(static_cast<uint16_t>(v));
+}
 
 }  // namespace tq3

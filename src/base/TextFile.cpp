@@ -106,7 +106,7 @@ std::string AsString(const std::string& piece) {
     return piece;
 }
 int16_t AsShort(const std::string& piece) {
-    return static_cast<int16_t>(static_cast<uint16_t>(ParseInteger(Trim(piece))));
+    return Low16(ParseInteger(Trim(piece)));
 }
 uint8_t AsByte(const std::string& piece) {
     return static_cast<uint8_t>(ParseInteger(Trim(piece)));

@@ -58,13 +58,6 @@ std::vector<std::string> CommaItems(const std::string& text) {
     }
 }
 
-int8_t Low8(int v) {
-    return static_cast<int8_t>(static_cast<uint8_t>(v));
-}
-int16_t Low16(int v) {
-    return static_cast<int16_t>(static_cast<uint16_t>(v));
-}
-
 // The number of an exactly matching name among `names`, or 0.
 int ExactCode(std::span<const std::string> names, const std::string& text) {
     for (std::size_t k = 0; k < names.size(); ++k)

@@ -30,13 +30,6 @@ std::vector<std::string> SplitFields(const std::string& row) {
     }
 }
 
-int8_t Low8(int v) {
-    return static_cast<int8_t>(static_cast<uint8_t>(v));
-}
-int16_t Low16(int v) {
-    return static_cast<int16_t>(static_cast<uint16_t>(v));
-}
-
 class TemplateReader {
   public:
     TemplateReader(World& world, Dialogs& dialogs, std::string file)
@@ -76,7 +69,7 @@ class TemplateReader {
         prov.GalleysAllowed = Trim(col(11)) == "1";
         prov.Manpower = Low8(integer(12));
         prov.Income = Low8(integer(13));
-        prov.Terrain = Low8(integer(14));
+        prov.Terrain = static_cast<TerrainCode>(Low8(integer(14)));
         prov.MineValue = Low8(integer(16));
         prov.Goods =
             Low8(MatchName(std::span<const std::string>(s.GoodsNames), col(17), false, "nothing"));
@@ -108,9 +101,9 @@ class TemplateReader {
     void CheckCodes(int p, int line) {
         TProvince& prov = world_.Provinces[p];
         const std::string who = "province " + std::to_string(p) + ": ";
-        if (prov.Terrain < 0)
-            Problem(line,
-                    who + "terrain " + std::to_string(prov.Terrain) + " is not a terrain code");
+        if (prov.Terrain < TerrainCode::Plains)
+            Problem(line, who + "terrain " + std::to_string(Index(prov.Terrain)) +
+                              " is not a terrain code");
         if (prov.IsLand() && (prov.Climate < 0 || prov.Climate >= ClimateCodes))
             Problem(line, who + "climate " + std::to_string(prov.Climate) +
                               " is not a climate code 0..8");
@@ -156,7 +149,7 @@ void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, boo
                 reportedShort = true;
             }
             world.Provinces[p] = TProvince{};
-            world.Provinces[p].Terrain = 8;
+            world.Provinces[p].Terrain = MissingRowTerrain;
             continue;
         }
         reader.ReadRow(p, row, cursor.lineNumber);

@@ -45,7 +45,7 @@ void GenerateGoods(World& world, RandomSource& random) {
             if (byTerrain) {
                 w[g] = PercentOf(w[g], coast[g]);
                 w[g] = PercentOf(w[g], s.GoodsClimateModif[prov.Climate][g]);
-                w[g] = PercentOf(w[g], s.GoodsTerainModif[prov.Terrain][g]);
+                w[g] = PercentOf(w[g], s.GoodsTerainModif[Index(prov.Terrain)][g]);
             }
             if (continent) w[g] = PercentOf(w[g], (*continent)[g]);
         }

@@ -7,7 +7,13 @@
 namespace tq3 {
 
 namespace {
-constexpr int WalkBarrier = 398;                                         // the walk never enters it
+constexpr int WalkBarrier = 398;  // the walk never enters it
+// Where a nation with the StartSiberia specific may start: three runs of province numbers.
+struct ProvinceRange {
+    int first;
+    int count;
+};
+constexpr std::array<ProvinceRange, 3> SiberianRanges = {{{262, 26}, {446, 20}, {578, 65}}};
 constexpr std::array<int, 5> NeverDrawn = {186, 230, 1466, 1568, 1569};  // never a random start
 constexpr int MaxTries = 100;
 constexpr int TriesBeforeAnyReligion = 50;
@@ -17,7 +23,8 @@ bool NationHas(const World& world, int nation, uint32_t specific) {
 }
 
 bool IsChristian(int religion) {
-    return religion == 2 || religion == 3 || religion == 4;
+    return religion == Religion::Catholic || religion == Religion::Protestant ||
+           religion == Religion::Reformed;
 }
 
 // What the walk needs of the map, gathered once per placement: how many neighbours each
@@ -86,17 +93,9 @@ int DrawCandidate(const World& world, RandomSource& random, int n, const Placeme
         c = d <= s.NearEastRangeMax ? d : d - s.NearEastRangeMax - 1 + s.NorthAfricaRangeMin;
     } else if (s.IsNationSpecifics && nation.Has(SpecStartSiberia)) {
         // One of the three Siberian ranges, then a province inside it.
-        switch (random.RandInt(3)) {
-            case 0:
-                c = 262 + random.RandInt(26);
-                break;
-            case 1:
-                c = 446 + random.RandInt(20);
-                break;
-            default:
-                c = 578 + random.RandInt(65);
-                break;
-        }
+        const int which = random.RandInt(static_cast<int>(SiberianRanges.size()));
+        const ProvinceRange& range = SiberianRanges[static_cast<std::size_t>(which)];
+        c = range.first + random.RandInt(range.count);
     } else {
         // A free draw over the map until it hits land; islands and a few provinces fail.
         if (!map.freeDrawFindsLand) return 0;
@@ -120,8 +119,8 @@ bool IsRejected(const World& world, int n, int c) {
     if (s.DontMoveEuroNations && IsEuropean(world, c)) return true;
     const std::string& continent = world.ContinentName(c);
     if (s.IsNationSpecifics && nation.Has(SpecStartAmerica) && continent != "America") return true;
-    if ((nation.Religion == 6 || nation.Religion == 7) && continent != "Asia" &&
-        continent != "Africa")
+    if ((nation.Religion == Religion::Sunni || nation.Religion == Religion::Shiite) &&
+        continent != "Asia" && continent != "Africa")
         return true;
     if (s.RandomizeUnknownsOnly && (continent == "Europe" || continent == "Asia")) return true;
     return false;
@@ -134,7 +133,8 @@ bool IsAccepted(const World& world, int n, int c, int tries) {
     const int religion = world.Provinces[c].Religion;
     if (nation.Has(SpecStartSiberia) || tries >= TriesBeforeAnyReligion) return true;
     if (religion == nation.Religion) return true;
-    return (IsChristian(nation.Religion) || nation.Religion == 11) && IsChristian(religion);
+    return (IsChristian(nation.Religion) || nation.Religion == Religion::Counterreformed) &&
+           IsChristian(religion);
 }
 
 // Up to 100 tries for nation n; 0 when none found a start.

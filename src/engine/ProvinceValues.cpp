@@ -71,7 +71,7 @@ void GenerateManpowerIncome(World& world, RandomSource& random) {
     if (s.IsRandomManpower)
         ForEachLand(world, [&](TProvince& prov) {
             const int base =
-                s.TerainManpowerModif[prov.Owner != 0 ? HeldManpowerElement : prov.Terrain];
+                s.TerainManpowerModif[prov.Owner != 0 ? HeldManpowerElement : Index(prov.Terrain)];
             prov.Manpower = ScaledByStrength(random.RandInt(2 * base), s.ManpowerModif, 2);
         });
 

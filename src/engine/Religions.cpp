@@ -55,10 +55,13 @@ void CorrectStartReligions(World& world) {
     const TGeneratorSettings& s = world.Settings;
     for (int n = 1; n <= world.NationCountLoaded(); ++n) {
         int8_t& religion = world.Nations[n].Religion;
-        if (!s.AdvancedReligStart && (religion == 3 || religion == 4 || religion == 11))
-            religion = 2;
-        else if (s.AdvancedReligStart && s.EdictOfTolerance && religion == 11)
-            religion = 2;
+        if (!s.AdvancedReligStart &&
+            (religion == Religion::Protestant || religion == Religion::Reformed ||
+             religion == Religion::Counterreformed))
+            religion = Religion::Catholic;
+        else if (s.AdvancedReligStart && s.EdictOfTolerance &&
+                 religion == Religion::Counterreformed)
+            religion = Religion::Catholic;
     }
 }
 
@@ -136,7 +139,9 @@ void ApplyNationFaith(World& world) {
         ++taken;
         const TNation& nation = world.Nations[n];
         // Provinces carry religions 0..10: counterreformed is given as Catholic.
-        const int8_t religion = nation.Religion == 11 ? int8_t{2} : nation.Religion;
+        const int8_t religion = nation.Religion == Religion::Counterreformed
+                                    ? int8_t{Religion::Catholic}
+                                    : nation.Religion;
         for (int slot = 1; slot <= NationProvinceSlots; ++slot) {
             const int q = nation.OwnedProvinces[slot];
             if (q == 0) break;

@@ -31,7 +31,8 @@ void GenerateTerrain(World& world, RandomSource& random) {
         // Base weights, Age on the mountains, then coast or inland, then climate percentages.
         std::array<int, TerrainCodes> w{};
         for (int t = 0; t < TerrainCodes; ++t) w[t] = s.TerainProbs[t];
-        w[Mountain] = PercentOf(w[Mountain], mountainPercent);
+        w[Index(TerrainCode::Mountain)] =
+            PercentOf(w[Index(TerrainCode::Mountain)], mountainPercent);
         const auto& coast = prov.IsCoastal ? s.CoastalTerainModif : s.InlandTerainModif;
         for (int t = 0; t < TerrainCodes; ++t) w[t] = PercentOf(w[t], coast[t]);
         for (int t = 0; t < TerrainCodes; ++t)
@@ -44,12 +45,12 @@ void GenerateTerrain(World& world, RandomSource& random) {
         for (int slot = 1; slot <= NeighbourSlots && row[slot] != 0; ++slot) {
             const int n = row[slot];
             if (!world.IsValidProvince(n) || !world.IsLand(n)) continue;
-            w[world.Provinces[n].Terrain] += perNeighbour;
+            w[Index(world.Provinces[n].Terrain)] += perNeighbour;
         }
 
         // Without any ticket the province keeps its terrain.
         const int drawn = DrawTicket(w, random);
-        if (drawn >= 0) prov.Terrain = static_cast<int8_t>(drawn);
+        if (drawn >= 0) prov.Terrain = static_cast<TerrainCode>(drawn);
     }
 }
 

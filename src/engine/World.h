@@ -22,11 +22,40 @@ constexpr int MaxNationProvinces = 10;
 constexpr int CultureSlots = 4;
 
 // Terrain codes: 0..4 land, 5 sea; higher codes are neither and stay untouched.
-enum Terrain : int8_t { Plains = 0, Forest = 1, Mountain = 2, Desert = 3, Marsh = 4, Sea = 5 };
+enum class TerrainCode : int8_t {
+    Plains = 0,
+    Forest = 1,
+    Mountain = 2,
+    Desert = 3,
+    Marsh = 4,
+    Sea = 5
+};
+// The code as an index of the lists by terrain.
+constexpr int Index(TerrainCode t) {
+    return static_cast<int>(t);
+}
+// Code 8 marks a template row that is missing: neither land nor sea.
+constexpr TerrainCode MissingRowTerrain = static_cast<TerrainCode>(8);
 constexpr int TerrainCodes = 5;    // land terrains 0..4
 constexpr int ClimateCodes = 9;    // 0..8
 constexpr int GoodsCodes = 20;     // 1..20, 0 = nothing
 constexpr int ReligionCodes = 11;  // 1..11, 0 = none; 11 only for nations
+
+// Religion codes. Provinces carry 0..10; counterreformed (11) is a nation's religion only.
+namespace Religion {
+inline constexpr int None = 0;
+inline constexpr int Pagan = 1;
+inline constexpr int Catholic = 2;
+inline constexpr int Protestant = 3;
+inline constexpr int Reformed = 4;
+inline constexpr int Orthodox = 5;
+inline constexpr int Sunni = 6;
+inline constexpr int Shiite = 7;
+inline constexpr int Budhist = 8;
+inline constexpr int Hinduist = 9;
+inline constexpr int Confucian = 10;
+inline constexpr int Counterreformed = 11;
+}  // namespace Religion
 
 // Bits of TNation::Specifics, named by the words of the nations file.
 enum Specific : uint32_t {
@@ -72,7 +101,7 @@ struct TProvince {
     bool GalleysAllowed = false;
     int8_t Manpower = 0;
     int8_t Income = 0;
-    int8_t Terrain = 0;
+    TerrainCode Terrain = TerrainCode::Plains;
     int8_t MineValue = 0;
     int8_t Goods = 0;
     bool GoodsFlag = false;
@@ -91,8 +120,8 @@ struct TProvince {
     int8_t Continent = 0;
     int16_t Owner = 0;  // nation holding the province during generation
 
-    bool IsLand() const { return Terrain >= 0 && Terrain < Sea; }
-    bool IsSea() const { return Terrain == Sea; }
+    bool IsLand() const { return Terrain >= TerrainCode::Plains && Terrain < TerrainCode::Sea; }
+    bool IsSea() const { return Terrain == TerrainCode::Sea; }
 };
 
 // Lists inside a nation are 1-based as the game counts them: element 0 is unused, and the

@@ -52,7 +52,7 @@ std::string GeneratedFields(const World& world, int p) {
     Field(line, (s.UseGalleysAnywhere && sea) || prov.GalleysAllowed ? "1" : "0");
     Field(line, prov.Manpower);
     Field(line, prov.Income);
-    Field(line, prov.Terrain);
+    Field(line, Index(prov.Terrain));
     Field(line, prov.MineValue > 0 ? "1" : "0");
     Field(line, prov.MineValue);
     Field(line, prov.Goods == 0 ? std::string("nothing") : World::NameOf(s.GoodsNames, prov.Goods));

@@ -108,9 +108,9 @@ void ProvinceOverrides(std::string& out, const World& world) {
         const TProvince& prov = world.Provinces[p];
         if (!prov.IsLand()) continue;
         std::string line = "province = { id = " + Num(p);
-        if (prov.Religion == 1)
+        if (prov.Religion == Religion::Pagan)
             line += " religion = pagan";
-        else if (prov.Religion != 0)
+        else if (prov.Religion != Religion::None)
             line += " religion = " + World::NameOf(s.ReligNames, prov.Religion);
         if (s.NoCulture)
             line += " culture = " + Quoted("aztek");

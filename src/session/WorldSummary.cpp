@@ -51,7 +51,7 @@ std::string DescribeWorld(const World& world) {
         const TProvince& prov = world.Provinces[p];
         if (!prov.IsLand()) continue;
         ++land;
-        ++byTerrain[prov.Terrain];
+        ++byTerrain[Index(prov.Terrain)];
         ++byGoods[prov.Goods];
         ++byReligion[prov.Religion];
     }

@@ -87,7 +87,7 @@ TEST_F(TemplateRows, ColumnReadingRules) {
     EXPECT_EQ(P[6].Goods, 6);
     EXPECT_EQ(P[7].Manpower, 0);
     EXPECT_EQ(P[8].MapX, -20000);
-    EXPECT_EQ(P[9].Terrain, Sea);
+    EXPECT_EQ(P[9].Terrain, TerrainCode::Sea);
     EXPECT_TRUE(P[10].HasIce);
 }
 
@@ -113,8 +113,8 @@ TEST_F(TemplateRows, ExtraRowsIgnoredMissingRowsLeftEmpty) {
     Save();
     ASSERT_TRUE(Load());
     EXPECT_EQ(world->Provinces[10].Name, "Mare Balticum");
-    EXPECT_EQ(world->Provinces[11].Terrain, 8);  // neither land nor sea
-    EXPECT_EQ(world->Provinces[12].Terrain, 8);
+    EXPECT_EQ(world->Provinces[11].Terrain, MissingRowTerrain);  // neither land nor sea
+    EXPECT_EQ(world->Provinces[12].Terrain, MissingRowTerrain);
     ASSERT_EQ(dialogs.problems.size(), 1u);
     EXPECT_NE(
         dialogs.problems[0].find("TQ3GenerProvince.csv:13: the template ends before province 11"),
@@ -129,7 +129,7 @@ TEST_F(TemplateRows, ShortRowsAndBadCodesAreReportedAndSafe) {
     Save();
     ASSERT_TRUE(Load());
     EXPECT_EQ(world->Provinces[2].Name, "Stub");
-    EXPECT_EQ(world->Provinces[2].Terrain, 0);
+    EXPECT_EQ(world->Provinces[2].Terrain, TerrainCode::Plains);
     EXPECT_EQ(world->Provinces[4].Climate, 40);
     EXPECT_EQ(world->Provinces[5].SeaZone, 0);
     EXPECT_FALSE(world->Provinces[6].IsLand());

@@ -77,14 +77,14 @@ TEST_F(MiniGame, ReloadKeepsUserSettingsAndRereadsTheWorld) {
     world->Settings.Age = 4;
     world->Settings.GoodsProb[0] = 77;   // a user setting: kept
     world->Settings.TerainProbs[0] = 1;  // a generation table: read again
-    world->Provinces[3].Terrain = Sea;
+    world->Provinces[3].Terrain = TerrainCode::Sea;
     world->Nations[1].Religion = 9;
     world->Neighbours[1][1] = 7;
     ASSERT_TRUE(Load(false));
     EXPECT_EQ(world->Settings.Age, 4);
     EXPECT_EQ(world->Settings.GoodsProb[0], 77);
     EXPECT_EQ(world->Settings.TerainProbs[0], 300);
-    EXPECT_EQ(world->Provinces[3].Terrain, Forest);
+    EXPECT_EQ(world->Provinces[3].Terrain, TerrainCode::Forest);
     EXPECT_EQ(world->Nations[1].Religion, 2);
     EXPECT_EQ(world->Neighbours[1][1], 7);  // adjacency is read on a full load only
 }

@@ -17,14 +17,14 @@ class ClimateStep : public ::testing::Test {
 TEST_F(ClimateStep, OffRunsNeitherPassEvenWithSeas) {
     s.IsRandomClimate = false;
     s.ClimateAffectsSeas = true;
-    P(2).Terrain = Sea;
+    P(2).Terrain = TerrainCode::Sea;
     test::ScriptedRandom random;
     GenerateClimate(*world, random);
     EXPECT_TRUE(random.asked.empty());
 }
 
 TEST_F(ClimateStep, TwoDrawsPerLandProvinceEvenWhenNothingCanChange) {
-    P(2).Terrain = Sea;  // sea is not visited without ClimateAffectsSeas
+    P(2).Terrain = TerrainCode::Sea;  // sea is not visited without ClimateAffectsSeas
     P(2).Climate = 3;
     test::ScriptedRandom random;
     GenerateClimate(*world, random);
@@ -80,7 +80,7 @@ class SeaClimate : public ::testing::Test {
         s.ClimateAffectsSeas = true;
         s.TemperIceModif.fill(9);  // no ice except in tundra
         for (int p = 1; p <= 175; ++p) {
-            world->Provinces[p].Terrain = Sea;
+            world->Provinces[p].Terrain = TerrainCode::Sea;
             world->Provinces[p].Climate = 5;
         }
     }
@@ -115,9 +115,10 @@ TEST_F(SeaClimate, DrawOrderHotSeasStormsAndIce) {
     s.TemperClimateNew[5][5] = 6;  // hot tropical sea becomes dry tropical
     s.HumidStormModif[3] = 100;
     s.TemperIceModif[5] = 7;
-    P(2).Terrain = Plains;  // land: humidity lists apply, and it takes two draws of 100
-    P(3).Climate = 8;       // 8 >= 7: ice, never storm
-    P(4).Climate = 0;       // tundra always freezes
+    P(2).Terrain =
+        TerrainCode::Plains;  // land: humidity lists apply, and it takes two draws of 100
+    P(3).Climate = 8;         // 8 >= 7: ice, never storm
+    P(4).Climate = 0;         // tundra always freezes
     P(5).Climate = 2;
     P(5).HasIce = true;  // thaws
     test::ScriptedRandom random{/*land*/ 99, 99, /*1*/ 10, 99, /*3*/ 99, 0,

@@ -32,9 +32,9 @@ TEST_F(GoodsStep, CoastClimateAndTerrainScaleTheWeights) {
     s.GoodsCoastalModif[0] = 300;
     s.GoodsInlandModif[0] = 50;
     s.GoodsClimateModif[2][0] = 150;
-    s.GoodsTerainModif[Mountain][0] = 33;
+    s.GoodsTerainModif[Index(TerrainCode::Mountain)][0] = 33;
     P(1).Climate = 2;
-    P(1).Terrain = Mountain;
+    P(1).Terrain = TerrainCode::Mountain;
     P(1).IsCoastal = true;
     EXPECT_EQ(TicketsDrawnFrom(), 15);  // 100 -> 300 -> 450 -> 148: 15 tickets
     P(1).IsCoastal = false;
@@ -111,7 +111,7 @@ TEST_F(GoodsStep, UndrawableProvincesKeepGoodsAndMine) {
 }
 
 TEST_F(GoodsStep, SeaKeepsItsGoods) {
-    P(1).Terrain = Sea;
+    P(1).Terrain = TerrainCode::Sea;
     P(1).Goods = 4;
     EXPECT_EQ(TicketsDrawnFrom(), -1);
     EXPECT_EQ(P(1).Goods, 4);

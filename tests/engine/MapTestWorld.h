@@ -37,7 +37,7 @@ inline std::unique_ptr<World> GridWorld(int width, int height) {
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int p = y * width + x + 1;
-            world->Provinces[p].Terrain = Plains;
+            world->Provinces[p].Terrain = TerrainCode::Plains;
             world->Provinces[p].Climate = 5;
             int slot = 1;
             for (int dy = -1; dy <= 1; ++dy)

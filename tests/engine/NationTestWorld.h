@@ -35,13 +35,13 @@ inline std::unique_ptr<World> SeaWorld(int provinces) {
     s.ProvinceCount = static_cast<int16_t>(provinces);
     NameContinents(s);
     s.IslandsRangeMin = s.IslandsRangeMax = 1700;
-    for (int p = 1; p <= provinces; ++p) world->Provinces[p].Terrain = Sea;
+    for (int p = 1; p <= provinces; ++p) world->Provinces[p].Terrain = TerrainCode::Sea;
     return world;
 }
 
 inline TProvince& Land(World& world, int p, int continent = Europe, int religion = 2) {
     TProvince& prov = world.Provinces[p];
-    prov.Terrain = Plains;
+    prov.Terrain = TerrainCode::Plains;
     prov.Climate = 5;
     prov.Continent = static_cast<int8_t>(continent);
     prov.Religion = static_cast<int8_t>(religion);

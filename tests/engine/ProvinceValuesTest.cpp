@@ -12,7 +12,7 @@ class ProvinceValuesStep : public ::testing::Test {
     std::unique_ptr<World> world = maptest::GridWorld(3, 1);
     TGeneratorSettings& s = world->Settings;
     void SetUp() override {
-        P(2).Terrain = Sea;
+        P(2).Terrain = TerrainCode::Sea;
         P(2).ColonDifficulty = 77;
         P(2).NativePopulation = 77;
         P(2).Manpower = 77;
@@ -79,8 +79,8 @@ TEST_F(ProvinceValuesStep, PopulationAloneGivesMissingCombatValuesOnePointZero) 
 TEST_F(ProvinceValuesStep, ManpowerByStrengthTerrainAndOwner) {
     s.IsRandomManpower = true;
     s.TerainManpowerModif = {4, 5, 6, 7, 8, 10};
-    P(1).Terrain = Desert;  // base 7
-    P(3).Terrain = Desert;
+    P(1).Terrain = TerrainCode::Desert;  // base 7
+    P(3).Terrain = TerrainCode::Desert;
     P(3).Owner = 12;  // held: base 10 whatever the terrain
     struct Case {
         int strength, draw, manpower;

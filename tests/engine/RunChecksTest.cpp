@@ -29,7 +29,7 @@ std::unique_ptr<World> ValidWorld() {
 
 // Only the last province of the map is land: the free draw (1..ProvinceCount - 1) finds none.
 void OnlyLastProvinceLand(World& w) {
-    for (int p = 1; p <= 10; ++p) w.Provinces[p].Terrain = Sea;
+    for (int p = 1; p <= 10; ++p) w.Provinces[p].Terrain = TerrainCode::Sea;
     Land(w, 30);
 }
 

@@ -56,8 +56,8 @@ TEST_F(TerrainStep, WeightsFromAgeCoastAndClimate) {
     test::ScriptedRandom random{40, 33};
     GenerateTerrain(*world, random);
     EXPECT_EQ(random.asked, (std::vector<int>{43, 63}));
-    EXPECT_EQ(P(1).Terrain, Desert);
-    EXPECT_EQ(P(2).Terrain, Marsh);
+    EXPECT_EQ(P(1).Terrain, TerrainCode::Desert);
+    EXPECT_EQ(P(2).Terrain, TerrainCode::Marsh);
 }
 
 TEST_F(TerrainStep, NeighboursCountWithTheirCurrentTerrain) {
@@ -67,17 +67,17 @@ TEST_F(TerrainStep, NeighboursCountWithTheirCurrentTerrain) {
     world->Neighbours[1][1] = 2;
     world->Neighbours[2][1] = 1;
     world->Neighbours[2][2] = 3;
-    P(1).Terrain = Marsh;
-    P(2).Terrain = Desert;
-    P(3).Terrain = Forest;
+    P(1).Terrain = TerrainCode::Marsh;
+    P(2).Terrain = TerrainCode::Desert;
+    P(3).Terrain = TerrainCode::Forest;
     // Province 1 sees Desert only; province 2 then sees province 1's new Desert and Forest.
     test::ScriptedRandom random{0, 10};
     GenerateTerrain(*world, random);
-    EXPECT_EQ(P(1).Terrain, Desert);
-    EXPECT_EQ(P(2).Terrain, Desert);
+    EXPECT_EQ(P(1).Terrain, TerrainCode::Desert);
+    EXPECT_EQ(P(2).Terrain, TerrainCode::Desert);
     EXPECT_EQ(random.asked[1], 20);
     // Province 3 has no neighbours and no base weight: it keeps its terrain without a draw.
-    EXPECT_EQ(P(3).Terrain, Forest);
+    EXPECT_EQ(P(3).Terrain, TerrainCode::Forest);
     EXPECT_EQ(random.asked.size(), 2u);
 }
 
@@ -86,24 +86,24 @@ TEST_F(TerrainStep, BadEntriesAreSafe) {
     s.TerainDiversityModif.fill(100);
     // Neighbours outside the world, not land, or after the end of the list count for nothing.
     world->Neighbours[1] = {0, 1620, -4, 2, 3, 0, 2, 2, 2, 2};
-    P(2).Terrain = Sea;
-    P(3).Terrain = 9;  // neither land nor sea: untouched
-    world->Provinces[1620].Terrain = Plains;
+    P(2).Terrain = TerrainCode::Sea;
+    P(3).Terrain = static_cast<TerrainCode>(9);  // neither land nor sea: untouched
+    world->Provinces[1620].Terrain = TerrainCode::Plains;
     s.ProvinceCount = 3;
     test::ScriptedRandom random;
     GenerateTerrain(*world, random);
     EXPECT_EQ(random.asked, std::vector<int>{1});
-    EXPECT_EQ(P(1).Terrain, Marsh);
-    EXPECT_EQ(P(2).Terrain, Sea);
-    EXPECT_EQ(P(3).Terrain, 9);
+    EXPECT_EQ(P(1).Terrain, TerrainCode::Marsh);
+    EXPECT_EQ(P(2).Terrain, TerrainCode::Sea);
+    EXPECT_EQ(P(3).Terrain, static_cast<TerrainCode>(9));
 
     // A climate without its list element keeps the terrain and takes no draw.
     for (int8_t bad : {int8_t{12}, int8_t{-1}}) {
-        P(1).Terrain = Forest;
+        P(1).Terrain = TerrainCode::Forest;
         P(1).Climate = bad;
         test::ScriptedRandom again;
         GenerateTerrain(*world, again);
-        EXPECT_EQ(P(1).Terrain, Forest);
+        EXPECT_EQ(P(1).Terrain, TerrainCode::Forest);
         EXPECT_TRUE(again.asked.empty());
     }
 }
@@ -130,7 +130,7 @@ GridStats RunGrid(const std::function<void(TGeneratorSettings&)>& configure, uin
     GridStats stats;
     int pairs = 0, same = 0;
     for (int p = 1; p <= 1600; ++p) {
-        stats.share[world->Provinces[p].Terrain] += 1.0 / 1600;
+        stats.share[Index(world->Provinces[p].Terrain)] += 1.0 / 1600;
         for (int slot = 1; world->Neighbours[p][slot] != 0; ++slot) {
             ++pairs;
             same +=
@@ -147,7 +147,7 @@ TEST(TerrainStatistics, HeavyWeightDominates) {
             s.TerainProbs = {100, 900, 100, 100, 100};
         },
         7);
-    EXPECT_GT(stats.share[Forest], 0.6);
+    EXPECT_GT(stats.share[Index(TerrainCode::Forest)], 0.6);
     for (int t : {0, 2, 3, 4}) EXPECT_LT(stats.share[t], 0.2) << t;
 }
 

@@ -78,7 +78,7 @@ TEST_F(RegionQueries, MediterraneanCountsAsEuropean) {
 }
 
 TEST_F(RegionQueries, FindProvinceAtPrefersLowNumbersWithinEachBound) {
-    for (int p = 1; p <= 10; ++p) world->Provinces[p].Terrain = Sea;
+    for (int p = 1; p <= 10; ++p) world->Provinces[p].Terrain = TerrainCode::Sea;
     world->Provinces[2] = TProvince{};
     world->Provinces[2].MapX = 100;  // distance 29 from (71, 0)
     world->Provinces[5] = TProvince{};

@@ -25,7 +25,7 @@ inline void SetProvince(World& w, int p, const char* name, bool coastal, int rel
     v.Climate = static_cast<int8_t>(climate);
     v.Manpower = static_cast<int8_t>(manpower);
     v.Income = static_cast<int8_t>(income);
-    v.Terrain = static_cast<int8_t>(terrain);
+    v.Terrain = static_cast<TerrainCode>(terrain);
     v.MineValue = static_cast<int8_t>(mine);
     v.Goods = static_cast<int8_t>(goods);
     v.GoodsFlag = goodsFlag;

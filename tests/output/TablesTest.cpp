@@ -50,7 +50,7 @@ TEST_F(Tables, ProvinceFlagsDependOnTheSea) {
     };
     for (const Case& c : cases) {
         TProvince& p = world->Provinces[1];
-        p.Terrain = static_cast<int8_t>(c.terrain);
+        p.Terrain = static_cast<TerrainCode>(c.terrain);
         p.HasIce = c.ice;
         p.HasStorm = c.storm;
         p.GalleysAllowed = c.galleys;
