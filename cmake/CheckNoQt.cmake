@@ -1,8 +1,10 @@
-# Fails when a source of the core (engine, config, output) includes a Qt header.
-file(GLOB_RECURSE core_files ${ROOT}/src/engine/* ${ROOT}/src/config/* ${ROOT}/src/output/*)
+# Fails when a source of the core (engine, config, output) or of the renderer includes a Qt
+# header.
+file(GLOB_RECURSE core_files ${ROOT}/src/engine/* ${ROOT}/src/config/* ${ROOT}/src/output/*
+     ${ROOT}/src/render/*)
 foreach(f ${core_files})
   file(STRINGS ${f} hits REGEX "#[ \t]*include[ \t]*[<\"](Q[A-Za-z]+|Qt[A-Za-z]*/)")
   if(hits)
-    message(FATAL_ERROR "Qt header in the core: ${f}: ${hits}")
+    message(FATAL_ERROR "Qt header below the window layers: ${f}: ${hits}")
   endif()
 endforeach()
