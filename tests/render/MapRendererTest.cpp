@@ -195,11 +195,10 @@ TEST(AdjacencyLines, MarksArePaintedOverTheLineEnds) {
 }
 
 namespace {
-// Pictures with something already on them, as the window's are when a province is repainted.
+// Small pictures with something already on them, as the window's are when a province is
+// repainted; marks reach past their edges on every side.
 MapPictures Painted() {
-    MapPictures p{NewMapPicture(), NewMinimap()};
-    p.map.Fill(RgbColour(0x123456));
-    p.minimap.Fill(RgbColour(0x654321));
+    MapPictures p{PixelBuffer(80, 80, RgbColour(0x123456)), PixelBuffer(6, 6, RgbColour(0x654321))};
     return p;
 }
 
@@ -235,8 +234,6 @@ TEST(Redraw, OneProvinceLooksAsTheWholeLayerDrawsIt) {
     world->Nations[1].FantasiaColor = 1;
     world->Nations[2].FantasiaColor = 2;
     world->Nations[3].FantasiaColor = 30;
-    world->Provinces[1].MapX = 12;  // at the top-left edge: clipping on both sides
-    world->Provinces[1].MapY = 9;
     for (MapLayer layer : AllLayers) {
         const int first = layer == MapLayer::Political ? -1 : FirstCode(layer) - 2;
         const int last = layer == MapLayer::Political ? 4 : LastCode(layer) + 2;
@@ -244,7 +241,7 @@ TEST(Redraw, OneProvinceLooksAsTheWholeLayerDrawsIt) {
             if (layer == MapLayer::Terrain && (code < 0 || code > 4)) continue;  // not land
             SCOPED_TRACE(std::string(LayerName(layer)) + " code " + std::to_string(code));
             SetLayerCode(world->Provinces[1], layer, code);
-            for (auto [x, y] : {std::pair{12, 9}, std::pair{8000, 3500}}) {
+            for (auto [x, y] : {std::pair{12, 9}, std::pair{256, 210}, std::pair{620, 540}}) {
                 world->Provinces[1].MapX = static_cast<int16_t>(x);
                 world->Provinces[1].MapY = static_cast<int16_t>(y);
                 MapPictures whole = Painted(), one = Painted();
