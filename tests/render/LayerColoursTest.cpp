@@ -121,6 +121,12 @@ TEST(LayerColours, CodesOutsideTheTablesAreDrawnAsNone) {
         EXPECT_EQ(Grid(d.map, 17, 17, 6, 6), "######\n######\n######\n######\n######\n######\n");
         EXPECT_EQ(d.minimap.At(0, 2), NoneColour);
     }
+    const World world;
+    for (int p : {-1, 1621, 40000}) {
+        const ProvinceMark mark = MarkOf(world, MapLayer::Religion, p);
+        EXPECT_EQ(mark.colour, NoneColour);
+        EXPECT_EQ(mark.minimapColour, NoneColour);
+    }
 }
 
 TEST(LayerColours, BorderedMarksAreWhiteInsideABlackOutline) {
