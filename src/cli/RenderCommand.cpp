@@ -6,7 +6,7 @@
 
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
-#include "config/GamePath.h"
+#include "base/GamePath.h"
 #include "config/SettingsFile.h"
 #include "render/LayerExport.h"
 
