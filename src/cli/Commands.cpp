@@ -16,8 +16,6 @@
 
 namespace tq3 {
 
-namespace {
-
 std::string GameFolder(const std::string& gameDir) {
     if (gameDir.empty()) return ExecutableFolder();
     // The program folder is absolute and has no trailing separator, as messages show it.
@@ -25,8 +23,6 @@ std::string GameFolder(const std::string& gameDir) {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     return folder;
 }
-
-}  // namespace
 
 std::string ExecutableFolder() {
     std::error_code ec;
