@@ -28,4 +28,18 @@ class Dialogs {
     virtual void Busy(bool /*busy*/) {}
 };
 
+// Shows nothing: for reads whose failure the caller reports in its own words. Questions
+// are answered Cancel or No, and no folder is chosen.
+class QuietDialogs final : public Dialogs {
+  public:
+    void Error(const std::string&) override {}
+    void Info(const std::string&) override {}
+    Answer Confirm(const std::string&, Buttons buttons) override {
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+    std::optional<std::string> ChooseFolder(const std::string&, bool) override { return {}; }
+    void Progress(int) override {}
+    void Problem(const std::string&, int, const std::string&) override {}
+};
+
 }  // namespace tq3

@@ -1,5 +1,6 @@
 #include "base/Numbers.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace tq3 {
@@ -36,11 +37,15 @@ int ParseInteger(const std::string& text) {
 
 int ParseTenths(const std::string& text) {
     const std::size_t dot = text.find('.');
-    if (dot == std::string::npos) return 10 * ParseInteger(text);
+    const std::string whole = dot == std::string::npos ? text : text.substr(0, dot);
     int digit = 0;
-    if (dot + 1 < text.size() && text[dot + 1] >= '0' && text[dot + 1] <= '9')
+    if (dot != std::string::npos && dot + 1 < text.size() && text[dot + 1] >= '0' &&
+        text[dot + 1] <= '9')
         digit = text[dot + 1] - '0';
-    return 10 * ParseInteger(text.substr(0, dot)) + digit;
+    // Taken modulo 2^32 as a 32-bit machine word would: a huge value cannot overflow.
+    const uint32_t tenths =
+        10u * static_cast<uint32_t>(ParseInteger(whole)) + static_cast<uint32_t>(digit);
+    return static_cast<int32_t>(tenths);
 }
 
 std::string FormatTenths(int tenths) {

@@ -62,7 +62,9 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
         if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
     }
 
-    std::string temp = path.string() + ".tq3gen-XXXXXX";
+    // A short name beside the target, so that any legal target name can be written.
+    std::string temp =
+        (path.parent_path() / (std::string(TemporaryFilePrefix) + "XXXXXX")).string();
     std::vector<char> pattern(temp.begin(), temp.end());
     pattern.push_back('\0');
     const int fd = ::mkstemp(pattern.data());
@@ -154,6 +156,50 @@ bool WriteWholeFile(Dialogs& dialogs, const std::string& fileName, const std::st
         return ReplaceFile(dialogs, name, old + text, "append");
     }
     return ReplaceFile(dialogs, name, text, append ? "append" : "create");
+}
+
+bool NormalizeLineFeeds(std::string& text) {
+    if (text.find('\n') == std::string::npos || text.find("\r\n") != std::string::npos)
+        return false;
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    text = std::move(out);
+    return true;
+}
+
+int FirstBareLineFeed(const std::string& text) {
+    int line = 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n') continue;
+        if (i == 0 || text[i - 1] != '\r') return line;
+        ++line;
+    }
+    return 0;
+}
+
+void RemoveLeftoverTemporaryFiles(const std::string& folder) {
+    std::error_code ec;
+    const std::size_t length = std::char_traits<char>::length(TemporaryFilePrefix) + 6;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == length && name.rfind(TemporaryFilePrefix, 0) == 0 &&
+            entry.is_regular_file(ec))
+            fs::remove(entry.path(), ec);
+    }
+}
+
+bool ReadTextFile(Dialogs& dialogs, const std::string& name, std::string& text) {
+    if (!ReadWholeFile(dialogs, name, text)) return false;
+    if (NormalizeLineFeeds(text)) return true;
+    if (const int line = FirstBareLineFeed(text); line > 0)
+        dialogs.Problem(AbsolutePath(name), line,
+                        "the line ends with a line feed alone while other lines end with CR LF; "
+                        "it is read together with the next line");
+    return true;
 }
 
 std::string Trim(const std::string& text) {

@@ -21,6 +21,25 @@ bool ReadWholeFile(Dialogs& dialogs, const std::string& name, std::string& text)
 bool WriteWholeFile(Dialogs& dialogs, const std::string& name, const std::string& text,
                     bool append);
 
+// Line ends. The game's files end their lines with CR LF. A text saved with LF alone (as
+// editors on Linux may save it) is read as lines too: NormalizeLineFeeds turns its LF into
+// CR LF and gives true when it did. A text that mixes both keeps its bytes;
+// FirstBareLineFeed gives the 1-based number of its first line that ends with LF alone
+// (0 when none), which the loaders report.
+bool NormalizeLineFeeds(std::string& text);
+int FirstBareLineFeed(const std::string& text);
+
+// ReadWholeFile for a text read line by line: an LF-only text is taken as CR LF lines, and
+// in a text that mixes both the first line ending with LF alone is reported as a problem.
+bool ReadTextFile(Dialogs& dialogs, const std::string& name, std::string& text);
+
+// Whole-file writes go through a temporary file of this prefix and six more characters in
+// the target's folder. A write cut short (the process killed) can leave one behind:
+// RemoveLeftoverTemporaryFiles removes them from a folder. Call it only while no other
+// write can run in that folder.
+inline constexpr const char* TemporaryFilePrefix = ".tq3gen-";
+void RemoveLeftoverTemporaryFiles(const std::string& folder);
+
 // Leading and trailing characters with codes of 32 or less removed.
 std::string Trim(const std::string& text);
 

@@ -24,8 +24,10 @@ void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
     const std::string dataFile = GamePath(
         world.ProgramFolder, mapTable ? GameFiles::MapAdjacency : GameFiles::PlacementAdjacency);
     std::string index, data;
+    if (mapTable) world.MapAdjacencyRead = false;
     if (!ReadWholeFile(dialogs, indexFile, index)) return;
     if (!ReadWholeFile(dialogs, dataFile, data)) return;
+    if (mapTable) world.MapAdjacencyRead = true;
 
     const int provinceCount = world.ProvinceCount();
     const std::size_t indexRecords = index.size() / RecordSize;

@@ -249,7 +249,7 @@ void LoadNations(World& world, Dialogs& dialogs) {
     const std::string file = GamePath(world.ProgramFolder, GameFiles::NationsTable);
     std::string text;
     world.NationsLoaded = 0;
-    if (!ReadWholeFile(dialogs, file, text)) return;
+    if (!ReadTextFile(dialogs, file, text)) return;
     NationsReader(world, dialogs, AbsolutePath(file)).ReadAll(text);
 }
 

@@ -124,8 +124,11 @@ class TemplateReader {
 
 void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, bool asianOnly) {
     const std::string file = GamePath(world.ProgramFolder, GameFiles::ProvinceTemplate);
+    const bool restricted = europeanOnly || asianOnly;
+    if (!restricted) world.ProvinceTemplateRead = false;
     std::string text;
-    if (!ReadWholeFile(dialogs, file, text)) return;
+    if (!ReadTextFile(dialogs, file, text)) return;
+    if (!restricted) world.ProvinceTemplateRead = true;
     TemplateReader reader(world, dialogs, AbsolutePath(file));
     LineCursor cursor(text);
     ReadNextLine(cursor);  // header
@@ -135,7 +138,6 @@ void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, boo
     for (int p = 0; p <= world.ProvinceCount(); ++p) {
         const bool exhausted = cursor.done;
         const std::string row = ReadNextLine(cursor);
-        const bool restricted = europeanOnly || asianOnly;
         if (restricted &&
             !((europeanOnly && IsEuropean(world, p)) || (asianOnly && IsAsian(world, p))))
             continue;

@@ -72,7 +72,7 @@ bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
         return false;
     }
     std::string text;
-    if (!ReadWholeFile(dialogs, settingsFile, text)) {
+    if (!ReadTextFile(dialogs, settingsFile, text)) {
         dialogs.Busy(false);
         return false;
     }

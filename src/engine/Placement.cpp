@@ -182,30 +182,32 @@ bool FreeDrawFindsLand(const World& world) {
 
 void PlaceNations(World& world, RandomSource& random) {
     const int pc = world.ProvinceCount();
-    // Free the movable provinces and count the free ones.
+    // Free the movable provinces and count the free land ones.
     int free = 0;
     for (int p = 1; p <= pc; ++p) {
         TProvince& prov = world.Provinces[p];
         if (!KeepsOwner(world, p)) prov.Owner = 0;
-        if (prov.Owner == 0) ++free;
+        if (prov.Owner == 0 && prov.IsLand()) ++free;
     }
     const PlacementMap map{WalkMap(world), FreeDrawFindsLand(world)};
 
-    // Each movable nation in turn: its tries, then any free province when they all failed.
+    // Each movable nation in turn: its tries, then any free land province when they all
+    // failed (a nation on a sea province would never grow).
     for (int n = 1; n <= world.NationCountLoaded(); ++n) {
         if (StaysAtStart(world, n)) continue;
         int c = FindStart(world, random, n, map);
         if (c == 0) {
-            // With no free province left the nation keeps its start (a run is refused
+            // With no free land province left the nation keeps its start (a run is refused
             // before it gets here).
             if (free == 0) continue;
             do {
                 c = random.RandInt(pc) + 1;
-            } while (world.Provinces[c].Owner != 0);
+            } while (world.Provinces[c].Owner != 0 || !world.Provinces[c].IsLand());
         }
+        const bool tookFreeLand = world.Provinces[c].Owner == 0 && world.Provinces[c].IsLand();
         world.Nations[n].OwnedProvinces[1] = static_cast<int16_t>(c);
         world.Provinces[c].Owner = static_cast<int16_t>(n);
-        --free;
+        if (tookFreeLand) --free;
     }
 }
 

@@ -186,6 +186,10 @@ struct World {
     // Base values of the goods table as drawn for the run, by goods code (1..20).
     std::array<int16_t, GoodsCodes + 1> GoodsPrices{};
     std::string ProgramFolder;
+    // Whether the last full load could read the province template and the map adjacency: a
+    // run needs both.
+    bool ProvinceTemplateRead = false;
+    bool MapAdjacencyRead = false;
     TGeneratorSettings Settings;
     std::string SettingsText;
     // Settings given on the command line: every load reads them as if the settings file held

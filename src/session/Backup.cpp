@@ -7,6 +7,8 @@
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "output/ScenarioFile.h"
+#include "session/FolderLock.h"
+#include "session/GameFileWrites.h"
 
 namespace tq3 {
 
@@ -58,6 +60,8 @@ bool ScenarioNameIsPlain(const World& world, Dialogs& dialogs) {
 }  // namespace
 
 void StartupBackup(const World& world, Dialogs& dialogs) {
+    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
+    if (!lock) return;
     const std::string backup = GamePath(world.ProgramFolder, "\\Backup");
     if (FolderExists(backup)) {
         for (const char* name : {"Revolt.txt", "tax_stab.csv", "Goods.csv"})
@@ -88,6 +92,8 @@ void StartupBackup(const World& world, Dialogs& dialogs) {
 }
 
 bool RestoreGameFiles(const World& world, Dialogs& dialogs) {
+    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
+    if (!lock) return false;
     std::string failed;
     for (const char* name : kDatabaseFiles)
         if (!CopyWholeFile(Backup(world, name), Db(world, name), true)) AddName(failed, name);
@@ -108,6 +114,8 @@ void RestoreForMapOnly(const World& world) {
 }
 
 void BackupScenario(const World& world, Dialogs& dialogs) {
+    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
+    if (!lock) return;
     const auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), true);
     if (!folder) return;
     if (!ScenarioNameIsPlain(world, dialogs)) return;
@@ -130,6 +138,8 @@ void BackupScenario(const World& world, Dialogs& dialogs) {
 }
 
 void RestoreScenario(const World& world, Dialogs& dialogs) {
+    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
+    if (!lock) return;
     const auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), false);
     if (!folder) return;
     if (!ScenarioNameIsPlain(world, dialogs)) return;
@@ -145,8 +155,12 @@ void RestoreScenario(const World& world, Dialogs& dialogs) {
         return;
     }
     std::string failed;
-    for (const char* name : kBackupOrder)
-        if (!CopyWholeFile(InFolder(*folder, name), Db(world, name), true)) AddName(failed, name);
+    for (const char* name : kBackupOrder) {
+        // The game's original goes to Backup/ first, unless it is there already.
+        if (!KeepOriginal(world.ProgramFolder, Db(world, name), dialogs) ||
+            !CopyWholeFile(InFolder(*folder, name), Db(world, name), true))
+            AddName(failed, name);
+    }
     if (!failed.empty())
         dialogs.Error("These files could not be restored from \"" + AbsolutePath(*folder) +
                       "\": " + failed);

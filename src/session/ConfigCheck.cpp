@@ -8,7 +8,7 @@
 #include "config/Adjacency.h"
 #include "config/SettingsFile.h"
 #include "engine/RunChecks.h"
-#include "output/ScenarioFile.h"
+#include "session/RunInputs.h"
 
 namespace tq3 {
 
@@ -57,13 +57,8 @@ void CheckConfiguration(World& world, Dialogs& dialogs) {
         const std::string path = GamePath(world.ProgramFolder, rel);
         if (!FileExists(path)) dialogs.Problem(AbsolutePath(path), 0, "the file is missing");
     }
-    const std::string& scenario = world.Settings.ScenarioFileName;
-    if (!IsPlainScenarioFileName(scenario)) {
-        dialogs.Problem(AbsolutePath(GamePath(world.ProgramFolder, GameFiles::SettingsTable)),
-                        SettingLineNumber(world.SettingsText, "ScenarioFileName"),
-                        "ScenarioFileName \"" + scenario + "\" would leave the Scenarios folder");
-    }
-    // Settings under which a run would be refused.
+    // Everything under which a run would be refused.
+    for (const std::string& refusal : RunInputRefusals(world)) dialogs.Error(refusal);
     CheckRunSettings(world, dialogs);
     // The placement table is read as a run reads it, then the map table again.
     if (FileExists(GamePath(world.ProgramFolder, GameFiles::PlacementAdjacency))) {

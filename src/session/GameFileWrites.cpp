@@ -1,7 +1,12 @@
 #include "session/GameFileWrites.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "base/FileCopy.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
+#include "base/NameMatch.h"
 #include "base/TextFile.h"
 #include "engine/ScenarioDraws.h"
 #include "output/CountryTable.h"
@@ -46,9 +51,44 @@ void RecordFailure(RunReport* report, const std::string& path, const std::string
 bool ReadFixedTable(Dialogs& dialogs, const std::string& name, const std::string& target,
                     std::string& text, RunReport* report) {
     LastError errors(dialogs);
-    if (ReadWholeFile(errors, name, text)) return true;
+    if (ReadWholeFile(errors, name, text)) {
+        NormalizeLineFeeds(text);
+        return true;
+    }
     RecordFailure(report, target, errors.last);
     return false;
+}
+}  // namespace
+
+bool KeepOriginal(const std::string& programFolder, const std::string& path, Dialogs& dialogs,
+                  RunReport* report) {
+    // Only the six database files of DB/ have originals to keep.
+    const std::string db = GamePath(programFolder, "\\DB");
+    const std::string name = std::filesystem::path(path).filename().string();
+    if (std::filesystem::path(path).parent_path() != std::filesystem::path(db)) return true;
+    const char* const* known =
+        std::find_if(GameFiles::DatabaseFiles.begin(), GameFiles::DatabaseFiles.end(),
+                     [&](const char* f) { return SameTextIgnoringCase(f, name); });
+    if (known == GameFiles::DatabaseFiles.end() || !FileExists(path)) return true;
+
+    const std::string keep = GamePath(programFolder, std::string(GameFiles::BackupFolder) + *known);
+    std::error_code ec;
+    std::filesystem::create_directory(GamePath(programFolder, "\\Backup"), ec);
+    if (CopyWholeFile(path, keep, false) && FileExists(keep)) return true;
+    const std::string message = "The original \"" + AbsolutePath(path) +
+                                "\" could not be copied to \"" + AbsolutePath(keep) +
+                                "\", so it is not replaced.";
+    dialogs.Error(message);
+    RecordFailure(report, path, message);
+    return false;
+}
+
+namespace {
+bool WriteDatabaseFile(const World& world, const char* relative, const std::string& text,
+                       Dialogs& dialogs, RunReport* report) {
+    const std::string path = GamePath(world.ProgramFolder, relative);
+    return KeepOriginal(world.ProgramFolder, path, dialogs, report) &&
+           WriteGameFile(dialogs, path, text, report);
 }
 }  // namespace
 
@@ -65,13 +105,12 @@ bool WriteGameFile(Dialogs& dialogs, const std::string& path, const std::string&
 
 bool WriteGoodsTable(World& world, RandomSource& random, Dialogs& dialogs, RunReport* report) {
     DrawGoodsPrices(world, random);
-    return WriteGameFile(dialogs, GamePath(world.ProgramFolder, GameFiles::GoodsTable),
-                         GoodsTableText(world), report);
+    return WriteDatabaseFile(world, GameFiles::GoodsTable, GoodsTableText(world), dialogs, report);
 }
 
 bool WriteTaxStabilityTable(const World& world, Dialogs& dialogs, RunReport* report) {
-    return WriteGameFile(dialogs, GamePath(world.ProgramFolder, GameFiles::TaxStabilityTable),
-                         TaxStabilityTableText(world), report);
+    return WriteDatabaseFile(world, GameFiles::TaxStabilityTable, TaxStabilityTableText(world),
+                             dialogs, report);
 }
 
 bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs, RunReport* report) {
@@ -93,8 +132,8 @@ bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs, Run
 }
 
 bool WriteRevoltTable(const World& world, Dialogs& dialogs, RunReport* report) {
-    return WriteGameFile(dialogs, GamePath(world.ProgramFolder, GameFiles::RevoltTable),
-                         RevoltTableText(world), report);
+    return WriteDatabaseFile(world, GameFiles::RevoltTable, RevoltTableText(world), dialogs,
+                             report);
 }
 
 bool WriteProvinceTable(const World& world, Dialogs& dialogs, RunReport* report) {
@@ -110,7 +149,7 @@ bool WriteProvinceTable(const World& world, Dialogs& dialogs, RunReport* report)
     if (!ReadFixedTable(dialogs, fixedName, target, fixed, report)) return false;
     const std::string text =
         ProvinceTableText(world, fixed, [&dialogs](int position) { dialogs.Progress(position); });
-    return WriteGameFile(dialogs, target, text, report);
+    return WriteDatabaseFile(world, GameFiles::ProvinceTable, text, dialogs, report);
 }
 
 bool WriteCountryTable(World& world, RandomSource& random, Dialogs& dialogs, RunReport* report) {
@@ -120,8 +159,9 @@ bool WriteCountryTable(World& world, RandomSource& random, Dialogs& dialogs, Run
     const std::string fixedName = GamePath(world.ProgramFolder, GameFiles::FixedCountryTable);
     const bool fixedFound = FileExists(fixedName);
     std::string fixed;
-    if (fixedFound) ReadWholeFile(dialogs, fixedName, fixed);
-    const bool written = WriteGameFile(dialogs, target, CountryTableText(world, fixed), report);
+    if (fixedFound && ReadWholeFile(dialogs, fixedName, fixed)) NormalizeLineFeeds(fixed);
+    const bool written = WriteDatabaseFile(world, GameFiles::CountryTable,
+                                           CountryTableText(world, fixed), dialogs, report);
     if (!fixedFound) dialogs.Error("File TQ3GenerFixedCountry.csv not found");
     return written;
 }

@@ -15,6 +15,13 @@ namespace tq3 {
 // given: the file as written, or as failed with the message the user was shown. Each gives
 // true when its file was written.
 
+// Before a database file of DB/ is replaced, a keeping copy of the original goes into
+// Backup/ (the folder made then if missing; an existing backup is never replaced). Gives
+// false, with the user told and the failure recorded, when that copy cannot be made: the
+// file must not be replaced then. Other files need no copy.
+bool KeepOriginal(const std::string& programFolder, const std::string& path, Dialogs& dialogs,
+                  RunReport* report = nullptr);
+
 // Writes `text` as the whole file `path` and records the outcome.
 bool WriteGameFile(Dialogs& dialogs, const std::string& path, const std::string& text,
                    RunReport* report);

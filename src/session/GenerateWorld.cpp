@@ -7,6 +7,7 @@
 #include "base/FileCopy.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
+#include "base/TextFile.h"
 #include "config/Adjacency.h"
 #include "config/ProvinceTemplate.h"
 #include "config/SettingsFile.h"
@@ -20,7 +21,9 @@
 #include "engine/RunChecks.h"
 #include "engine/RunProgress.h"
 #include "engine/Terrain.h"
+#include "session/FolderLock.h"
 #include "session/GameFileWrites.h"
+#include "session/RunInputs.h"
 
 namespace tq3 {
 
@@ -68,6 +71,19 @@ void RestoreBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunRepor
     report.failed.push_back({AbsolutePath(to), message});
 }
 
+// Removes what an interrupted run may have left: temporary files of whole-file writes.
+void RemoveLeftovers(const World& world) {
+    for (const char* folder : {"\\DB", "\\Scenarios", "\\Backup", "\\Config"})
+        RemoveLeftoverTemporaryFiles(GamePath(world.ProgramFolder, folder));
+}
+
+// After a failure no closing text claims success: the question names what failed.
+std::string FailureQuestion(const RunReport& report) {
+    std::string text = "Some files could not be written:";
+    for (const FileFailure& f : report.failed) text += "\r\n" + f.file;
+    return text + "\r\nDo you want to quit ?";
+}
+
 const char* ClosingQuestion(int mode) {
     switch (mode) {
         case GeneratorModes::MapOnly:
@@ -91,8 +107,17 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     const bool drawsNations = mode != GeneratorModes::MapOnly;
     const bool writesEverything = mode == GeneratorModes::MapAndScenario;
 
-    // Settings under which the nation steps could never end are refused before anything.
-    if (!CheckRunSettings(world, dialogs)) {
+    // One run at a time in a game folder.
+    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
+    if (!lock) {
+        report.end = RunEnd::Refused;
+        return report;
+    }
+    RemoveLeftovers(world);
+
+    // Inputs the run cannot use soundly, and settings under which the nation steps could
+    // never end, are refused before anything is drawn or written.
+    if (!CheckRunInputs(world, dialogs) || !CheckRunSettings(world, dialogs)) {
         report.end = RunEnd::Refused;
         return report;
     }
@@ -157,7 +182,9 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     if (mode == GeneratorModes::ScenarioOnly) RestoreBackedUpProvinceTable(world, dialogs, report);
     dialogs.Progress(RunProgress::Done);
 
-    if (dialogs.Confirm(ClosingQuestion(mode), Buttons::OkCancel) == Answer::Ok) {
+    const std::string question =
+        report.failed.empty() ? ClosingQuestion(mode) : FailureQuestion(report);
+    if (dialogs.Confirm(question, Buttons::OkCancel) == Answer::Ok) {
         report.end = RunEnd::Quit;
         return report;
     }

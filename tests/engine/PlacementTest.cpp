@@ -58,7 +58,7 @@ TEST(PlaceNations, FromTryFiftyReligionNoLongerMatters) {
     EXPECT_EQ(random.asked, std::vector<int>(50, 19));
 }
 
-TEST(PlaceNations, HundredFailedTriesFallBackToAnyFreeProvince) {
+TEST(PlaceNations, HundredFailedTriesFallBackToAnyFreeLandProvince) {
     auto world = ChainWorld(20, 10);  // 11..20 are sea
     const int sunni = AddNation(*world, 5, 6);
     AddNation(*world, 3, 2, 1, SpecFixedStartLoc);
@@ -66,15 +66,30 @@ TEST(PlaceNations, HundredFailedTriesFallBackToAnyFreeProvince) {
     test::ScriptedRandom random;
     for (int i = 0; i < 100; ++i) random.script.push_back(0);
     random.script.push_back(2);   // province 3: held by the fixed nation
-    random.script.push_back(14);  // province 15: free, though sea
+    random.script.push_back(14);  // province 15: free, but sea, where a nation never grows
+    random.script.push_back(6);   // province 7: free land
     PlaceNations(*world, random);
     EXPECT_FALSE(random.outOfRange);
     std::vector<int> asked(100, 19);
-    asked.insert(asked.end(), {20, 20});
+    asked.insert(asked.end(), {20, 20, 20});
     EXPECT_EQ(random.asked, asked);
-    EXPECT_EQ(world->Nations[sunni].Capital(), 15);
-    EXPECT_EQ(world->Provinces[15].Owner, sunni);
+    EXPECT_EQ(world->Nations[sunni].Capital(), 7);
+    EXPECT_EQ(world->Provinces[7].Owner, sunni);
+    EXPECT_EQ(world->Provinces[15].Owner, 0);
     EXPECT_EQ(world->Provinces[3].Owner, 2);
+}
+
+TEST(PlaceNations, WithoutFreeLandTheNationKeepsItsStart) {
+    auto world = ChainWorld(20, 2);  // 3..20 are sea
+    const int moved = AddNation(*world, 15, 6);
+    AddNation(*world, 1, 2, 1, SpecFixedStartLoc);
+    AddNation(*world, 2, 2, 1, SpecFixedStartLoc);
+    world->Settings.RandomStartLoc = 6;
+    Random random(3);
+    PlaceNations(*world, random);  // ends, although sea provinces are free
+    EXPECT_EQ(world->Nations[moved].Capital(), 15);
+    EXPECT_EQ(world->Provinces[1].Owner, 2);
+    EXPECT_EQ(world->Provinces[2].Owner, 3);
 }
 
 // Each rule turns down province 1 for nation 1 (Catholic, RandomStartLoc 6); province 2

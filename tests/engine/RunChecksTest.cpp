@@ -7,6 +7,7 @@
 #include "engine/Majors.h"
 #include "engine/Placement.h"
 #include "engine/RunChecks.h"
+#include "session/FolderLock.h"
 #include "session/GenerateWorld.h"
 
 using namespace tq3;
@@ -124,6 +125,13 @@ TEST(CheckRunSettings, RefusesOnlyRunsThatCouldNeverEnd) {
         SelectMajors(*world, random);
         PlaceNations(*world, random);
         ExpandNations(*world);
+        // ... and leave every nation on a province of the map, or on none.
+        EXPECT_LE(static_cast<int>(world->MajorNations.count()), world->NationCountLoaded())
+            << c.name;
+        for (int n = 1; n <= world->NationCountLoaded(); ++n) {
+            const int capital = world->Nations[n].Capital();
+            EXPECT_TRUE(capital == 0 || world->IsValidProvince(capital)) << c.name << ": " << n;
+        }
     }
 }
 
@@ -138,5 +146,7 @@ TEST(CheckRunSettings, RefusedRunWritesNothing) {
     EXPECT_EQ(dialogs.errors.size(), 1u);
     EXPECT_TRUE(dialogs.confirms.empty());
     EXPECT_TRUE(random.asked.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path));
+    // Nothing but the folder's lock file.
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path))
+        EXPECT_EQ(entry.path().filename(), FolderLock::kFileName);
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "base/Dialogs.h"
+
+namespace tq3 {
+
+// One run at a time per game folder: an advisory lock on the file ".tq3gen.lock" in the
+// folder, held by runs, restores and scenario backups for their whole length. The lock
+// goes with the holder (and with its process, however that ends), so a killed run never
+// leaves the folder locked.
+class FolderLock {
+  public:
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    // Takes the lock of `folder`, waiting up to `waitMs` while another holder has it. When
+    // it cannot be taken, says why through `dialogs` and gives nothing.
+    static std::unique_ptr<FolderLock> Take(const std::string& folder, Dialogs& dialogs,
+                                            int waitMs = kDefaultWaitMs);
+
+    static constexpr int kDefaultWaitMs = 2000;
+    static constexpr const char* kFileName = ".tq3gen.lock";
+
+  private:
+    explicit FolderLock(int fd) : fd_(fd) {}
+    int fd_;
+};
+
+}  // namespace tq3

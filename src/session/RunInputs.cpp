@@ -1,0 +1,110 @@
+#include "session/RunInputs.h"
+
+#include <unistd.h>
+
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
+#include "engine/RunProgress.h"
+#include "output/ScenarioFile.h"
+
+namespace tq3 {
+
+namespace {
+constexpr std::size_t kLongestFileName = 255;  // bytes of one name on Linux file systems
+const char* const kCannotStart = "The run cannot start: ";
+
+std::string Quote(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// The value a setting has in the settings text (after any override), as written there.
+std::string WrittenValue(const World& world, const char* key) {
+    const SettingLine at = FindSettingLine(world.SettingsText, key);
+    return at.found ? Trim(FirstValueOf(at.line)) : std::string();
+}
+
+bool IsReadable(const std::string& path) {
+    return FileExists(path) && ::access(path.c_str(), R_OK) == 0;
+}
+
+// Why ScenarioFileName cannot name a file in Scenarios/; empty when it can.
+std::string ScenarioNameProblem(const std::string& name) {
+    const std::string quoted = Quote(name);
+    if (Trim(name).empty()) return "ScenarioFileName is empty; the scenario file needs a name.";
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 32)
+            return "ScenarioFileName holds a control character; the scenario file needs a "
+                   "plain name.";
+    if (!IsPlainScenarioFileName(name))
+        return "ScenarioFileName " + quoted +
+               " is not a plain file name (no \"/\", \"\\\" or \"..\").";
+    const std::size_t extension = std::char_traits<char>::length(GameFiles::ScenarioExtension);
+    if (name.size() + extension > kLongestFileName)
+        return "ScenarioFileName is " + std::to_string(name.size()) +
+               " characters long; a scenario file name can have at most " +
+               std::to_string(kLongestFileName - extension) + ".";
+    return {};
+}
+}  // namespace
+
+std::vector<std::string> RunInputRefusals(const World& world) {
+    const TGeneratorSettings& s = world.Settings;
+    std::vector<std::string> refusals;
+    auto refuse = [&](const std::string& why) { refusals.push_back(kCannotStart + why); };
+
+    const int mode = s.GeneratorMode;
+    if (mode < 0 || mode >= GeneratorModes::Count)
+        refuse("GeneratorMode is " + std::to_string(mode) +
+               "; it must be 0 (new map and scenario), 1 (new map only) or 2 (new scenario on "
+               "the game's map).");
+    if (s.ProvinceCount < 1)
+        refuse("ProvinceCount is " + Quote(WrittenValue(world, "ProvinceCount")) +
+               "; it must be a whole number from 1 to " + std::to_string(MaxProvinceNumber) + ".");
+
+    const std::string& folder = world.ProgramFolder;
+    if (!world.ProvinceTemplateRead)
+        refuse("the province template " +
+               Quote(AbsolutePath(GamePath(folder, GameFiles::ProvinceTemplate))) +
+               " could not be read.");
+    if (!world.MapAdjacencyRead)
+        refuse("the adjacency tables " +
+               Quote(AbsolutePath(GamePath(folder, GameFiles::AdjacencyIndex))) + " and " +
+               Quote(AbsolutePath(GamePath(folder, GameFiles::MapAdjacency))) +
+               " could not be read.");
+
+    const bool placesNations = mode != GeneratorModes::MapOnly;
+    const bool writesProvinceTable = mode != GeneratorModes::ScenarioOnly;
+    if (placesNations) {
+        const std::string placement = GamePath(folder, GameFiles::PlacementAdjacency);
+        if (!IsReadable(placement))
+            refuse("the placement adjacency table " + Quote(AbsolutePath(placement)) +
+                   " is missing or cannot be read.");
+        if (const std::string why = ScenarioNameProblem(s.ScenarioFileName); !why.empty())
+            refuse(why);
+    }
+    if (writesProvinceTable) {
+        // A row that ends with LF alone inside a CR LF table would put every later row one
+        // province off in the game's table.
+        const std::string fixed = GamePath(folder, GameFiles::FixedProvinceTable);
+        std::string text;
+        QuietDialogs quiet;
+        if (IsReadable(fixed) && ReadWholeFile(quiet, fixed, text) && !NormalizeLineFeeds(text)) {
+            if (const int line = FirstBareLineFeed(text); line > 0)
+                refuse(AbsolutePath(fixed) + ":" + std::to_string(line) +
+                       ": the line ends with a line feed alone while the others end with CR "
+                       "LF; every later province would take the fixed columns of the one "
+                       "before it.");
+        }
+    }
+    return refusals;
+}
+
+bool CheckRunInputs(const World& world, Dialogs& dialogs) {
+    const std::vector<std::string> refusals = RunInputRefusals(world);
+    if (refusals.empty()) return true;
+    dialogs.Error(refusals.front());
+    return false;
+}
+
+}  // namespace tq3
