@@ -15,9 +15,14 @@ class QtEnvironment : public ::testing::Environment {
         static int argc = 1;
         static char name[] = "test_app";
         static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
+        app_ = std::make_unique<QApplication>(argc, argv);
         QApplication::setOrganizationName(QStringLiteral("tq3gen-test"));
     }
+    // Gone before the program's static objects are, as Qt needs.
+    void TearDown() override { app_.reset(); }
+
+  private:
+    std::unique_ptr<QApplication> app_;
 };
 [[maybe_unused]] ::testing::Environment* const kQt =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
