@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -159,7 +160,11 @@ bool TFormGener::event(QEvent* event) {
 
 void TFormGener::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!loaded_) QTimer::singleShot(0, this, [this] { FormActivate(); });
+    if (loaded_) return;
+    // Centred on its screen at the first show.
+    if (const QScreen* shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
+    QTimer::singleShot(0, this, [this] { FormActivate(); });
 }
 
 bool TFormGener::IsGameFolder() const {
