@@ -214,9 +214,11 @@ TechnologyPage::TechnologyPage(World& world, QWidget* parent)
     techGrid->addWidget(closeTech, techGrid->rowCount(), 1, Qt::AlignRight);
     techGrid->setRowStretch(techGrid->rowCount(), 1);
 
+    // The column leaves room for either panel, at any scale.
     for (QGroupBox* panel : {panelDP, panelTech}) {
         panel->setAutoFillBackground(true);
         panel->hide();
+        rightColumn_->setMinimumSize(rightColumn_->minimumSize().expandedTo(panel->sizeHint()));
     }
 }
 
