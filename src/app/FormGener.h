@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -87,6 +88,7 @@ class TFormGener : public QMainWindow {
     void ChooseGameFolder();
     void RunWithSeedCommand();
     void RememberFolder();
+    QStringList RecentFolders() const;
     void FillRecentMenu();
 
     World& world_;
