@@ -9,8 +9,10 @@
 #include "base/GamePath.h"
 #include "cli/CliDialogs.h"
 #include "config/SettingsFile.h"
+#include "render/LayerExport.h"
 #include "session/Backup.h"
 #include "session/ConfigCheck.h"
+#include "session/GameFolder.h"
 #include "session/GenerateWorld.h"
 #include "session/WorldSummary.h"
 
@@ -40,18 +42,34 @@ int RunGenerate(const GenerateOptions& options) {
         world->SettingOverrides.emplace_back("GeneratorMode", std::to_string(*options.mode));
     for (const auto& setting : options.settings) world->SettingOverrides.push_back(setting);
 
+    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
     StartupBackup(*world, dialogs);
     if (!LoadSettings(*world, dialogs, true)) return 1;
+    // What `check` would find beyond the load is said here too.
+    ReviewConfiguration(*world, dialogs);
+
+    // --preview-dir: the map layers as the editor would show them, at the editor's point.
+    RunHooks hooks;
+    std::vector<std::string> pictures;
+    if (options.previewDir) {
+        hooks.preview = [&](const World& w) {
+            const ExportReport exported = WriteLayerPngs(w, AbsolutePath(*options.previewDir));
+            pictures = exported.written;
+            for (const std::string& error : exported.errors) dialogs.Error(error);
+        };
+    }
 
     Random random(options.seed);
-    const RunReport report = GenerateWorld(*world, random, dialogs);
+    const RunReport report = GenerateWorld(*world, random, dialogs, hooks);
 
     std::cout << "Seed: " << random.Seed() << "\n";
     for (const std::string& file : report.written) std::cout << "Wrote " << file << "\n";
+    for (const std::string& file : pictures) std::cout << "Wrote " << file << "\n";
     if (report.end == RunEnd::Quit) std::cout << "\n" << DescribeWorld(*world);
     std::cout << std::flush;
-    // Errors of the start-up backup and the load count as much as the run's own.
-    const bool failed = dialogs.errors() > 0 || report.HasErrors() || report.end == RunEnd::Refused;
+    // Errors and problems of the start-up backup and the load count as much as the run's own.
+    const bool failed = dialogs.errors() > 0 || dialogs.problems() > 0 || report.HasErrors() ||
+                        report.end == RunEnd::Refused;
     return failed ? 1 : 0;
 }
 
@@ -59,6 +77,7 @@ int RunCheck(const std::string& gameDir) {
     CliDialogs dialogs(std::cerr);
     auto world = std::make_unique<World>();
     world->ProgramFolder = GameFolder(gameDir);
+    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
     CheckConfiguration(*world, dialogs);
     const int found = dialogs.problems() + dialogs.errors();
     if (found == 0) {
@@ -74,6 +93,7 @@ int RunRestore(const std::string& gameDir) {
     CliDialogs dialogs(std::cerr);
     auto world = std::make_unique<World>();
     world->ProgramFolder = GameFolder(gameDir);
+    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
     RestoreGameFiles(*world, dialogs);
     return dialogs.errors() > 0 ? 1 : 0;
 }
@@ -86,6 +106,7 @@ int RunScenarioCopy(const std::string& gameDir, const std::string& folder,
     CliDialogs dialogs(std::cerr);
     auto world = std::make_unique<World>();
     world->ProgramFolder = GameFolder(gameDir);
+    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
     if (!LoadSettings(*world, dialogs, true)) return 1;
     dialogs.SetChosenFolder(AbsolutePath(folder));
     copy(*world, dialogs);

@@ -9,6 +9,7 @@
 #include "cli/Commands.h"
 #include "config/SettingsFile.h"
 #include "render/LayerExport.h"
+#include "session/GameFolder.h"
 
 namespace tq3 {
 
@@ -30,6 +31,7 @@ int RunRender(const RenderOptions& options) {
     CliDialogs dialogs(std::cerr);
     auto world = std::make_unique<World>();
     world->ProgramFolder = GameFolder(options.gameDir);
+    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
     // The full load of the window's first activation: settings, template, adjacency, nations.
     if (!LoadSettings(*world, dialogs, true)) return 1;
 

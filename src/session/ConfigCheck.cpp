@@ -49,14 +49,18 @@ void CheckSettingKeys(const World& world, Dialogs& dialogs) {
 
 }  // namespace
 
-void CheckConfiguration(World& world, Dialogs& dialogs) {
-    if (!LoadSettings(world, dialogs, true)) return;
+void ReviewConfiguration(const World& world, Dialogs& dialogs) {
     CheckSettingKeys(world, dialogs);
     for (const char* rel : {GameFiles::FixedProvinceTable, GameFiles::FixedCountryTable,
                             GameFiles::PlacementAdjacency}) {
         const std::string path = GamePath(world.ProgramFolder, rel);
         if (!FileExists(path)) dialogs.Problem(AbsolutePath(path), 0, "the file is missing");
     }
+}
+
+void CheckConfiguration(World& world, Dialogs& dialogs) {
+    if (!LoadSettings(world, dialogs, true)) return;
+    ReviewConfiguration(world, dialogs);
     // Everything under which a run would be refused.
     for (const std::string& refusal : RunInputRefusals(world)) dialogs.Error(refusal);
     CheckRunSettings(world, dialogs);

@@ -8,6 +8,12 @@ namespace tq3 {
 // Loads the whole configuration of the game folder in world.ProgramFolder and reports, through
 // dialogs.Problem, every problem found: what the loaders report, keys missing from or doubled
 // in the settings file, missing fixed tables and an unreadable placement table.
+// Every setting or input under which a run would be refused is reported as its error.
 void CheckConfiguration(World& world, Dialogs& dialogs);
+
+// The problems of a loaded configuration that loading does not report itself: keys missing
+// from or doubled in the settings file, and missing fixed and placement tables. A headless
+// run reports them too, so that it never passes over what the check finds.
+void ReviewConfiguration(const World& world, Dialogs& dialogs);
 
 }  // namespace tq3

@@ -169,6 +169,7 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     }
     dialogs.Progress(RunProgress::ReadyForPreview);
 
+    if (hooks.preview) hooks.preview(world);
     if (s.EditorEnabled && hooks.mapEditor && !hooks.mapEditor(world)) {
         dialogs.Progress(RunProgress::Start);
         LoadSettings(world, dialogs, false);

@@ -13,6 +13,9 @@ struct RunHooks {
     // The map editor in preview mode; gives false when the user aborts the run. Without it,
     // the run goes on as if the editor were closed with OK.
     std::function<bool(World&)> mapEditor;
+    // Called at the same point of every run that reaches it, editor or not, with the world as
+    // the editor would show it (for example to save pictures of it).
+    std::function<void(const World&)> preview;
 };
 
 // One whole generation run on the loaded world, as the "Run!" button starts it. The report

@@ -3,47 +3,15 @@
 #include <cstdlib>
 #include <map>
 
+#include "CliSupport.h"
 #include "TestSupport.h"
 
 using namespace tq3;
+using namespace clitest;
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs tq3gen with the arguments and gives its exit status and output.
-Result RunTq3(const std::vector<std::string>& args, const fs::path& scratch) {
-    std::string command = Quote(TQ3_EXECUTABLE);
-    for (const std::string& a : args) command += " " + Quote(a);
-    const fs::path out = scratch / "stdout.txt", err = scratch / "stderr.txt";
-    command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
-    Result r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = test::ReadFile(out);
-    r.err = test::ReadFile(err);
-    return r;
-}
-
-// Every file under a folder with its bytes, for comparing two runs.
-std::map<std::string, std::string> Tree(const fs::path& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root))
-        if (e.is_regular_file())
-            files[fs::relative(e.path(), root).string()] = test::ReadFile(e.path());
-    return files;
-}
 
 struct CliGame : ::testing::Test {
     test::TempDir scratch, game;
@@ -119,9 +87,11 @@ TEST_F(CliGame, MissingConfigurationWritesNothing) {
     const std::string revolt = test::ReadFile(game.path / "DB" / "Revolt.txt");
     const Result r = Tq3({"generate", "--game-dir", game.str()});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("File TQ3Gener.csv not found\n"), std::string::npos);
+    EXPECT_NE(r.err.find("is not a game folder: it has no Config/TQ3Gener.csv"), std::string::npos)
+        << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(test::ReadFile(game.path / "DB" / "Revolt.txt"), revolt);
+    EXPECT_FALSE(fs::exists(game.path / "Backup"));
 }
 
 TEST_F(CliGame, CheckListsProblemsWithFileAndLine) {
@@ -179,19 +149,44 @@ TEST_F(CliGame, BrokenInputNeverCrashes) {
 }
 
 TEST_F(CliGame, OutOfTableSettingsAreRefusedOrLimited) {
-    for (const std::vector<std::string>& sets : {std::vector<std::string>{"ProvinceCount=30000"},
-                                                 {"ProvinceCount=-5"},
-                                                 {"NationCount=500"},
-                                                 {"MajorCount=100", "IsRandomMajor=1"},
-                                                 {"RandomStartLoc=6"},
-                                                 {"Temperature=100"},
-                                                 {"ReligDispersity=-3"},
-                                                 {"StartingCountrySize=50"},
-                                                 {"ScenarioFileName=../escape"}}) {
+    struct Case {
+        std::vector<std::string> sets;
+        int status;
+        const char* message;  // a part of what stderr must say; nullptr: nothing beyond the run
+        bool writes;          // whether DB/Province.csv is replaced
+    };
+    const std::vector<Case> cases = {
+        {{"ProvinceCount=30000"},
+         1,
+         "ProvinceCount 30000 is above the highest province number 1620; 1620 is used",
+         true},
+        {{"ProvinceCount=-5"}, 1, "The run cannot start: ProvinceCount is \"-5\"", false},
+        {{"NationCount=500"}, 1, "The run cannot start: NationCount is 500", false},
+        {{"MajorCount=100", "IsRandomMajor=1"},
+         1,
+         "The run cannot start: MajorCount is 100",
+         false},
+        {{"RandomStartLoc=6"}, 0, nullptr, true},
+        {{"Temperature=100"}, 0, nullptr, true},
+        {{"ReligDispersity=-3"}, 0, nullptr, true},
+        {{"StartingCountrySize=50"}, 0, nullptr, true},
+        {{"ScenarioFileName=../escape"},
+         1,
+         "The run cannot start: ScenarioFileName \"../escape\" is not a plain file name",
+         false},
+    };
+    const std::string original = test::ReadFile(game.path / "DB" / "Province.csv");
+    for (const Case& c : cases) {
+        test::WriteFile(game.path / "DB" / "Province.csv", original);
         std::vector<std::string> args{"generate", "--game-dir", game.str(), "--seed", "5"};
-        for (const std::string& s : sets) args.insert(args.end(), {"--set", s});
+        for (const std::string& s : c.sets) args.insert(args.end(), {"--set", s});
         const Result r = Tq3(args);
-        EXPECT_TRUE(r.status == 0 || r.status == 1) << sets[0] << ": " << r.err;
+        EXPECT_EQ(r.status, c.status) << c.sets[0] << ": " << r.err;
+        if (c.message) {
+            EXPECT_NE(r.err.find(c.message), std::string::npos) << c.sets[0] << ": " << r.err;
+        }
+        EXPECT_EQ(test::ReadFile(game.path / "DB" / "Province.csv") != original, c.writes)
+            << c.sets[0];
     }
     EXPECT_FALSE(fs::exists(game.path / "escape.tqg"));
 }

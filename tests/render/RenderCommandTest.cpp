@@ -101,7 +101,9 @@ TEST_F(RenderCommand, ANonGameFolderOrAFailedWriteExitsWithOne) {
     Result r =
         Tq3({"render", "--game-dir", empty.str(), "--layer", "terrain", "--out", out.string()});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "File TQ3Gener.csv not found\n");
+    EXPECT_EQ(r.err, "\"" + empty.str() +
+                         "\" is not a game folder: it has no Config/TQ3Gener.csv. Nothing was "
+                         "changed in it.\n");
     EXPECT_FALSE(fs::exists(out));
     EXPECT_TRUE(fs::is_empty(empty.path));
 
