@@ -178,3 +178,35 @@ TEST(Splitters, PiecesLimitsAndUntouchedElements) {
     SplitBytes("1;2;3;4", bytes, 10);
     EXPECT_EQ(bytes[1], 2);
 }
+
+TEST(LineEnds, LineFeedsAloneAreTakenAsLinesOnlyWhenNoLineEndsWithCrLf) {
+    struct Case {
+        std::string text;
+        bool normalized;
+        std::string after;
+        int firstBare;  // of the text after
+    };
+    const std::vector<Case> cases = {
+        {"a;1\nb;2\n", true, "a;1\r\nb;2\r\n", 0},
+        {"a;1\r\nb;2\r\n", false, "a;1\r\nb;2\r\n", 0},
+        {"a;1\r\nb;2\nc;3\r\n", false, "a;1\r\nb;2\nc;3\r\n", 2},
+        {"\na", true, "\r\na", 0},
+        {"no line end", false, "no line end", 0},
+        {"", false, "", 0},
+        {"a\rb\n", true, "a\rb\r\n", 0},  // a CR alone stays a character
+    };
+    for (const Case& c : cases) {
+        std::string text = c.text;
+        EXPECT_EQ(NormalizeLineFeeds(text), c.normalized) << c.text;
+        EXPECT_EQ(text, c.after);
+        EXPECT_EQ(FirstBareLineFeed(text), c.firstBare) << c.text;
+    }
+}
+
+TEST(ParseTenths, HugeValuesWrapAsAMachineWordInsteadOfOverflowing) {
+    EXPECT_EQ(ParseTenths("999999999"), static_cast<int32_t>(9999999990ull & 0xffffffffu));
+    EXPECT_EQ(ParseTenths("-999999999.9"),
+              static_cast<int32_t>(static_cast<uint32_t>(-999999999) * 10u + 9u));
+    EXPECT_EQ(ParseTenths("2.5"), 25);
+    EXPECT_EQ(ParseTenths("-1.5"), -5);
+}

@@ -1,0 +1,284 @@
+// Broken game folders and interrupted or concurrent runs: the game's files end either
+// untouched or all from one sound run, the originals stay recoverable, and the message and
+// exit status say what happened.
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <functional>
+
+#include "CliSupport.h"
+#include "TestSupport.h"
+
+using namespace clitest;
+
+namespace {
+
+struct NothingLost : ::testing::Test {
+    test::TempDir scratch, game;
+    std::string originalProvinces;
+    void SetUp() override {
+        test::CopyTree(TQ3_TEST_DATA "/mini", game.path);
+        originalProvinces = test::ReadFile(game.path / "DB" / "Province.csv");
+    }
+    Result Generate(std::vector<std::string> extra = {}) {
+        std::vector<std::string> args{"generate", "--game-dir", game.str(), "--seed", "3"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return RunTq3(args, scratch.path);
+    }
+    std::string Provinces() const { return test::ReadFile(game.path / "DB" / "Province.csv"); }
+    std::string Config(const char* name) const { return (game.path / "Config" / name).string(); }
+    // Whether the game's original province table can still be had: in DB/ or in Backup/.
+    bool OriginalRecoverable() const {
+        const fs::path backup = game.path / "Backup" / "Province.csv";
+        return Provinces() == originalProvinces ||
+               (fs::exists(backup) && test::ReadFile(backup) == originalProvinces);
+    }
+};
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+}  // namespace
+
+TEST_F(NothingLost, UnsoundInputsRefuseTheRunBeforeAnythingIsWritten) {
+    struct Case {
+        const char* name;
+        std::function<void(NothingLost&)> breakFolder;
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"no province template",
+         [](NothingLost& t) { fs::remove(t.Config("TQ3GenerProvince.csv")); },
+         {},
+         "The run cannot start: the province template"},
+        {"no map adjacency",
+         [](NothingLost& t) { fs::remove(t.Config("TQ3GenerAdjDataOrig.tbl")); },
+         {},
+         "The run cannot start: the adjacency tables"},
+        {"no adjacency index",
+         [](NothingLost& t) { fs::remove(t.Config("TQ3GenerAdjIndex.tbl")); },
+         {},
+         "The run cannot start: the adjacency tables"},
+        {"no placement adjacency",
+         [](NothingLost& t) { fs::remove(t.Config("TQ3GenerAdjData.tbl")); },
+         {},
+         "The run cannot start: the placement adjacency table"},
+        {"ProvinceCount not a number",
+         nullptr,
+         {"--mode", "1", "--set", "ProvinceCount=abc"},
+         "The run cannot start: ProvinceCount is \"abc\""},
+        {"ProvinceCount empty",
+         nullptr,
+         {"--mode", "1", "--set", "ProvinceCount="},
+         "The run cannot start: ProvinceCount is \"\""},
+        {"ProvinceCount zero",
+         nullptr,
+         {"--mode", "1", "--set", "ProvinceCount=0"},
+         "The run cannot start: ProvinceCount is \"0\""},
+        {"ProvinceCount a fraction",
+         nullptr,
+         {"--mode", "1", "--set", "ProvinceCount=1.5"},
+         "The run cannot start: ProvinceCount is \"1.5\""},
+        {"GeneratorMode 3",
+         nullptr,
+         {"--set", "GeneratorMode=3"},
+         "The run cannot start: GeneratorMode is 3"},
+        {"GeneratorMode -1",
+         nullptr,
+         {"--set", "GeneratorMode=-1"},
+         "The run cannot start: GeneratorMode is -1"},
+        {"empty scenario name",
+         nullptr,
+         {"--set", "ScenarioFileName="},
+         "The run cannot start: ScenarioFileName is empty"},
+        {"blank scenario name",
+         nullptr,
+         {"--set", "ScenarioFileName=   "},
+         "The run cannot start: ScenarioFileName is empty"},
+        {"scenario name with a tab",
+         nullptr,
+         {"--set", "ScenarioFileName=a\tb"},
+         "The run cannot start: ScenarioFileName holds a control character"},
+        {"scenario name too long",
+         nullptr,
+         {"--set", "ScenarioFileName=" + std::string(252, 'a')},
+         "The run cannot start: ScenarioFileName is 252 characters long"},
+        {"fixed province row broken by a line feed",
+         [](NothingLost& t) {
+             std::string fixed = test::ReadFile(t.Config("TQ3GenerFixedProvince.csv"));
+             fixed.insert(fixed.find("\r\n", fixed.find("\r\n") + 2), "\n");
+             test::WriteFile(t.Config("TQ3GenerFixedProvince.csv"), fixed);
+         },
+         {},
+         "TQ3GenerFixedProvince.csv:2: the line ends with a line feed alone"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir copy;
+        game.path.swap(copy.path);  // a fresh folder for each case
+        test::CopyTree(TQ3_TEST_DATA "/mini", game.path);
+        if (c.breakFolder) c.breakFolder(*this);
+        const auto before = Tree(game.path / "DB");
+        const Result r = Generate(c.args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("succesfuly"), std::string::npos) << r.err;
+        EXPECT_EQ(Tree(game.path / "DB"), before);
+        EXPECT_FALSE(fs::exists(game.path / "Scenarios" / "Mini.tqg"));
+        EXPECT_FALSE(fs::exists(game.path / "Scenarios" / ".tqg"));
+        game.path.swap(copy.path);
+    }
+}
+
+TEST_F(NothingLost, CheckReportsWhatARunWouldRefuse) {
+    fs::remove(game.path / "Config" / "TQ3GenerAdjData.tbl");
+    std::string settings = test::ReadFile(game.path / "Config" / "TQ3Gener.csv");
+    const std::size_t at = settings.find("\r\nScenarioFileName;") + 2;
+    settings.replace(at, settings.find("\r\n", at) - at, "ScenarioFileName;");
+    test::WriteFile(game.path / "Config" / "TQ3Gener.csv", settings);
+    const Result r = RunTq3({"check", "--game-dir", game.str()}, scratch.path);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("The run cannot start: the placement adjacency table"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("The run cannot start: ScenarioFileName is empty"), std::string::npos)
+        << r.err;
+}
+
+TEST_F(NothingLost, SettingsWithLineFeedsAloneReadAsLines) {
+    const Result crlf = Generate();
+    ASSERT_EQ(crlf.status, 0) << crlf.err;
+    const std::string expected = Provinces();
+
+    test::TempDir other;
+    test::CopyTree(TQ3_TEST_DATA "/mini", other.path);
+    for (const char* name : {"TQ3Gener.csv", "TQ3GenerProvince.csv", "TQ3GenerCountry.csv",
+                             "TQ3GenerFixedProvince.csv"}) {
+        const fs::path file = other.path / "Config" / name;
+        test::WriteFile(file, Replace(test::ReadFile(file), "\r\n", "\n"));
+    }
+    const Result lf = RunTq3({"generate", "--game-dir", other.str(), "--seed", "3"}, scratch.path);
+    EXPECT_EQ(lf.status, 0) << lf.err;
+    EXPECT_EQ(test::ReadFile(other.path / "DB" / "Province.csv"), expected);
+}
+
+TEST_F(NothingLost, OriginalsAreKeptBeforeTheyAreReplaced) {
+    struct Case {
+        const char* name;
+        std::function<void(NothingLost&)> prepare;
+        int status;
+        bool provincesReplaced;
+    };
+    const std::vector<Case> cases = {
+        // Made before the first run: the start-up question is not asked, and the run copies
+        // each original before replacing it.
+        {"empty Backup folder",
+         [](NothingLost& t) { fs::create_directory(t.game.path / "Backup"); }, 0, true},
+        // A first run killed after the backup folder was made and before the copies.
+        {"backup folder with some files only",
+         [](NothingLost& t) {
+             fs::create_directory(t.game.path / "Backup");
+             test::WriteFile(t.game.path / "Backup" / "Revolt.txt", "kept\r\n");
+         },
+         0, true},
+        // No backup can be made: nothing of DB/ is replaced.
+        {"Backup is a file",
+         [](NothingLost& t) { test::WriteFile(t.game.path / "Backup", "not a folder"); }, 1, false},
+        {"Backup/Province.csv is a folder",
+         [](NothingLost& t) { fs::create_directories(t.game.path / "Backup" / "Province.csv"); }, 1,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir copy;
+        game.path.swap(copy.path);
+        test::CopyTree(TQ3_TEST_DATA "/mini", game.path);
+        c.prepare(*this);
+        const Result r = Generate();
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(Provinces() != originalProvinces, c.provincesReplaced);
+        EXPECT_TRUE(OriginalRecoverable());
+        if (c.status != 0) {
+            EXPECT_EQ(r.err.find("succesfuly"), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find("could not be copied to"), std::string::npos) << r.err;
+        }
+        game.path.swap(copy.path);
+    }
+}
+
+TEST_F(NothingLost, AFailedWriteIsNamedInsteadOfSuccess) {
+    fs::remove(game.path / "DB" / "Revolt.txt");
+    fs::create_directories(game.path / "DB" / "Revolt.txt");  // cannot be replaced
+    const Result r = Generate();
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.find("succesfuly"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Some files could not be written:\r\n" + game.str() + "/DB/Revolt.txt"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.out.find("Revolt.txt"), std::string::npos) << r.out;  // never "Wrote" it
+    EXPECT_NE(r.out.find("Wrote " + game.str() + "/DB/Province.csv"), std::string::npos);
+}
+
+TEST_F(NothingLost, LeftoverTemporaryFilesAreRemovedAtTheNextRun) {
+    test::WriteFile(game.path / "DB" / ".tq3gen-a1B2c3", "half a table");
+    test::WriteFile(game.path / "Scenarios" / ".tq3gen-zzzzzz", "half a scenario");
+    test::WriteFile(game.path / "DB" / ".tq3gen-keep-me", "not one of ours");
+    const Result r = Generate();
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(fs::exists(game.path / "DB" / ".tq3gen-a1B2c3"));
+    EXPECT_FALSE(fs::exists(game.path / "Scenarios" / ".tq3gen-zzzzzz"));
+    EXPECT_TRUE(fs::exists(game.path / "DB" / ".tq3gen-keep-me"));
+}
+
+TEST_F(NothingLost, OneRunAtATimePerGameFolder) {
+    // Another run holds the folder's lock.
+    const std::string lockFile = (game.path / ".tq3gen.lock").string();
+    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    const auto before = Tree(game.path / "DB");
+    Result r = Generate();
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("is in use by another run of tq3gen"), std::string::npos) << r.err;
+    EXPECT_EQ(Tree(game.path / "DB"), before);
+    r = RunTq3({"restore", "--game-dir", game.str()}, scratch.path);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("is in use by another run of tq3gen"), std::string::npos) << r.err;
+
+    // Once it is done, the folder is free again.
+    ::close(fd);
+    r = Generate();
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
+TEST_F(NothingLost, ALegalLongScenarioNameCanBeWritten) {
+    const std::string name(240, 's');
+    const Result r = Generate({"--set", "ScenarioFileName=" + name});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(game.path / "Scenarios" / (name + ".tqg")));
+}
+
+TEST_F(NothingLost, EveryCommandRefusesAFolderThatIsNotAGameFolder) {
+    test::TempDir empty;
+    const fs::path missing = empty.path / "nowhere";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"generate", "--game-dir", empty.str()},
+          {"check", "--game-dir", empty.str()},
+          {"restore", "--game-dir", empty.str()},
+          {"backup-scenario", "--game-dir", empty.str(), "--to", scratch.str() + "/to"},
+          {"restore-scenario", "--game-dir", empty.str(), "--from", scratch.str()},
+          {"generate", "--game-dir", missing.string()}}) {
+        const Result r = RunTq3(args, scratch.path);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_TRUE(r.err.find("is not a game folder") != std::string::npos ||
+                    r.err.find("does not exist") != std::string::npos)
+            << r.err;
+    }
+    EXPECT_TRUE(fs::is_empty(empty.path));
+    EXPECT_FALSE(fs::exists(missing));
+}
