@@ -1,5 +1,6 @@
-# Fails when a source of the core (engine, config, output) includes a Qt header.
-file(GLOB_RECURSE core_files ${ROOT}/src/engine/* ${ROOT}/src/config/* ${ROOT}/src/output/*)
+# Fails when a source of the core (engine, config, output) or of the map editor's model includes a Qt header.
+file(GLOB_RECURSE core_files ${ROOT}/src/engine/* ${ROOT}/src/config/* ${ROOT}/src/output/*
+  ${ROOT}/src/mapeditor/model/*)
 foreach(f ${core_files})
   file(STRINGS ${f} hits REGEX "#[ \t]*include[ \t]*[<\"](Q[A-Za-z]+|Qt[A-Za-z]*/)")
   if(hits)
