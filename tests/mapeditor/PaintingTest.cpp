@@ -37,17 +37,17 @@ TEST(Picking, LowestNumberWithinThirtyWinsAndNothingBeyondNinetyNine) {
     Land(*world, 4, 1600, 700);
     // Both 2 and 3 are within 30 of the click at pixel (100, 100) -> (800, 700): 2 wins even
     // when the click is nearer to 3.
-    EXPECT_EQ(PickProvince(*world, 100, 100), 2);
+    EXPECT_EQ(ProvinceAtPixel(*world, 100, 100), 2);
     world->Provinces[2].MapX = 820;
-    EXPECT_EQ(PickProvince(*world, 101, 101), 2);  // (808, 707): 2 at 19, 3 at 5
+    EXPECT_EQ(ProvinceAtPixel(*world, 101, 101), 2);  // (808, 707): 2 at 19, 3 at 5
     // 99 game units away is still picked, 100 is not; sea is never picked.
     auto far = editortest::EmptyWorld(2);
     Land(*far, 1, 899, 0);
-    EXPECT_EQ(PickProvince(*far, 100, 0), 1);  // 800 is 99 away
+    EXPECT_EQ(ProvinceAtPixel(*far, 100, 0), 1);  // 800 is 99 away
     far->Provinces[1].MapX = 900;
-    EXPECT_EQ(PickProvince(*far, 100, 0), 0);
+    EXPECT_EQ(ProvinceAtPixel(*far, 100, 0), 0);
     far->Provinces[2].MapX = 800;
-    EXPECT_EQ(PickProvince(*far, 100, 0), 0);
+    EXPECT_EQ(ProvinceAtPixel(*far, 100, 0), 0);
 }
 
 TEST(SelectionRect, GrowsOnlyRightAndDownWithinOneToAThousand) {
@@ -68,9 +68,11 @@ TEST(SelectionRect, GrowsOnlyRightAndDownWithinOneToAThousand) {
     EXPECT_EQ(r.height, 1000);
     // Edges included.
     r.DragTo(70, 65);
-    for (MapPixel in : {MapPixel{50, 60}, MapPixel{70, 65}, MapPixel{50, 65}, MapPixel{60, 62}})
+    for (PixelPoint in :
+         {PixelPoint{50, 60}, PixelPoint{70, 65}, PixelPoint{50, 65}, PixelPoint{60, 62}})
         EXPECT_TRUE(r.Contains(in)) << in.x << "," << in.y;
-    for (MapPixel out : {MapPixel{49, 60}, MapPixel{71, 65}, MapPixel{60, 66}, MapPixel{60, 59}})
+    for (PixelPoint out :
+         {PixelPoint{49, 60}, PixelPoint{71, 65}, PixelPoint{60, 66}, PixelPoint{60, 59}})
         EXPECT_FALSE(r.Contains(out)) << out.x << "," << out.y;
 }
 

@@ -5,8 +5,6 @@
 namespace tq3 {
 
 namespace {
-constexpr int GameUnitsPerPixelX = 8;
-constexpr int GameUnitsPerPixelY = 7;
 constexpr int MaxSelectionSide = 1000;
 constexpr int MineValueChoices = 7;
 
@@ -56,15 +54,6 @@ bool IsCapitalPick(int code) {
     return code >= tool::FirstCapitalPick && code <= tool::LastCapitalPick;
 }
 
-MapPixel CentrePixel(const TProvince& province) {
-    // Integer division truncates toward zero, as the map's conversion does.
-    return {province.MapX / GameUnitsPerPixelX, province.MapY / GameUnitsPerPixelY};
-}
-
-int PickProvince(const World& world, int x, int y) {
-    return FindProvinceAt(world, x * GameUnitsPerPixelX, y * GameUnitsPerPixelY);
-}
-
 SelectionRect SelectionRect::PressedAt(int x, int y) {
     return SelectionRect{x, y, 1, 1, false};
 }
@@ -75,7 +64,7 @@ void SelectionRect::DragTo(int x, int y) {
     height = std::clamp(y - top, 1, MaxSelectionSide);
 }
 
-bool SelectionRect::Contains(MapPixel p) const {
+bool SelectionRect::Contains(PixelPoint p) const {
     return left <= p.x && p.x <= left + width && top <= p.y && p.y <= top + height;
 }
 
@@ -100,7 +89,7 @@ void PaintSelection(World& world, const SelectionRect& selection, PaintTool tool
     if (!selection.visible) return;
     for (int p = 1; p <= world.ProvinceCount(); ++p) {
         const TProvince& prov = world.Provinces[p];
-        if (prov.IsLand() && selection.Contains(CentrePixel(prov)))
+        if (prov.IsLand() && selection.Contains(MapCentre(prov)))
             PaintProvince(world, p, tool, random, edit);
     }
 }

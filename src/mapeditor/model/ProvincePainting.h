@@ -5,6 +5,7 @@
 #include "engine/Random.h"
 #include "engine/World.h"
 #include "mapeditor/model/WorldEdit.h"
+#include "render/MapGeometry.h"
 
 namespace tq3 {
 
@@ -33,16 +34,6 @@ int ToolCodeOf(PaintTool tool);
 std::optional<PaintTool> PaintToolOf(int toolCode);
 bool IsCapitalPick(int toolCode);
 
-// A province's centre on the map picture: (Trunc(MapX / 8), Trunc(MapY / 7)).
-struct MapPixel {
-    int x;
-    int y;
-};
-MapPixel CentrePixel(const TProvince& province);
-
-// The province a click at map-picture pixel (x, y) acts on, 0 when none is near enough.
-int PickProvince(const World& world, int x, int y);
-
 // The rubber-band selection on the map picture, in map-picture pixels. It grows only to the
 // right and downwards from the press point; each side is 1..1000 pixels.
 struct SelectionRect {
@@ -57,7 +48,7 @@ struct SelectionRect {
     // A drag to (x, y): shown, sides from the press point, limited to 1..1000.
     void DragTo(int x, int y);
     // Edges included.
-    bool Contains(MapPixel pixel) const;
+    bool Contains(PixelPoint pixel) const;
 };
 
 // The mine value that goes with goods g: a random one of the first seven MineValueGenerator

@@ -1,0 +1,50 @@
+#include "render/LayerExport.h"
+
+#include <filesystem>
+
+#include "render/MapRenderer.h"
+#include "render/PngFile.h"
+
+namespace tq3 {
+
+namespace {
+void Write(const PixelBuffer& picture, const std::string& path, ExportReport& report) {
+    const PngResult result = WritePng(picture, path);
+    if (result)
+        report.written.push_back(path);
+    else
+        report.errors.push_back(result.error);
+}
+}  // namespace
+
+ExportReport WriteLayerPng(const World& world, MapLayer layer, const std::string& path) {
+    ExportReport report;
+    Write(RenderMap(world, layer).map, path, report);
+    return report;
+}
+
+ExportReport WriteLayerPngs(const World& world, const std::string& folder) {
+    namespace fs = std::filesystem;
+    ExportReport report;
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) {
+        report.errors.push_back("Cannot create folder \"" + folder + "\": " + ec.message());
+        return report;
+    }
+    // The lines are drawn once; each layer is drawn on its own copy of them.
+    PixelBuffer lines = NewMapPicture();
+    DrawAdjacencyLines(world, lines);
+    PixelBuffer firstMinimap;
+    for (MapLayer layer : AllLayers) {
+        PixelBuffer map = lines;
+        PixelBuffer minimap = NewMinimap();
+        DrawLayer(world, layer, map, minimap);
+        Write(map, (fs::path(folder) / (std::string(LayerName(layer)) + ".png")).string(), report);
+        if (layer == MapLayer::Terrain) firstMinimap = std::move(minimap);
+    }
+    Write(firstMinimap, (fs::path(folder) / "minimap.png").string(), report);
+    return report;
+}
+
+}  // namespace tq3

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "render/PixelBuffer.h"
+
+namespace tq3 {
+
+// What a PNG write or read came to: ok, or the reason it failed, naming the file.
+struct PngResult {
+    bool ok = false;
+    std::string error;
+    explicit operator bool() const { return ok; }
+};
+
+// Writes the picture as an 8-bit RGB PNG. The file is written beside the target under a
+// temporary name and renamed over it when complete, so a failed write leaves no half file and
+// an older file at the path stays as it was. Never throws.
+PngResult WritePng(const PixelBuffer& picture, const std::string& path);
+
+// Reads a PNG of any colour type into an opaque picture; nothing when it cannot, with the reason
+// in `result`.
+std::optional<PixelBuffer> ReadPng(const std::string& path, PngResult* result = nullptr);
+
+}  // namespace tq3
