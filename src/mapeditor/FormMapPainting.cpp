@@ -96,7 +96,7 @@ void TFormMap::ImageMapMouseUp(Qt::MouseButton button, QPoint pixel) {
         // A province is the capital of one row only; clicking it again does nothing.
         if (IsRowCapital(rows_, p)) p = 0;
         if (p != 0) {
-            rows_[row].capital = p;
+            rows_[row - 1].capital = p;
             const PixelRect circle = CapitalCircle(world_.Provinces[p]);
             imageMap_->SetCircle(row, QRect(circle.left, circle.top, circle.width, circle.height));
             EditM(row)->setText(FromGameText(world_.Provinces[p].Name));
