@@ -1,6 +1,12 @@
 #include <CLI/CLI.hpp>
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/Commands.h"
 #include "config/SettingsFile.h"
@@ -93,7 +99,17 @@ int main(int argc, char** argv) {
     if (*restore) return RunRestore(restoreDir);
     if (*backupScenario) return RunBackupScenario(backupDir, backupTo);
     if (*restoreScenario) return RunRestoreScenario(restoreScenarioDir, restoreFrom);
-    std::cerr << "tq3gen: the desktop window is not part of this build; use a subcommand.\n\n"
+
+    // No subcommand: the window, tq3gen-gui from this program's folder, on the same folder.
+    const std::string gui = ExecutableFolder() + "/tq3gen-gui";
+    std::vector<std::string> args = {gui};
+    if (!windowDir.empty()) args.insert(args.end(), {"--game-dir", windowDir});
+    std::vector<char*> argvGui;
+    for (std::string& a : args) argvGui.push_back(a.data());
+    argvGui.push_back(nullptr);
+    ::execv(gui.c_str(), argvGui.data());
+    std::cerr << "tq3gen: cannot start the window " << gui << ": " << std::strerror(errno)
+              << "\nUse a subcommand for headless work.\n\n"
               << app.help();
     return 2;
 }

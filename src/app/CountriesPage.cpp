@@ -1,0 +1,355 @@
+#include "app/CountriesPage.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/Cp1252.h"
+
+namespace tq3 {
+
+namespace {
+using S = TGeneratorSettings;
+
+// Positions of the start-location slider.
+constexpr int kHistoricalStart = 0;
+constexpr int kRandomStart = 6;
+// Limits of a nation's own size.
+constexpr int kMinNationSize = 1;
+constexpr int kMaxNationSize = 10;
+
+const SliderBinding kNationSliders[] = {
+    {"TrackBarNatCount", 1, MaxNations, 50, Setting(&S::NationCount), "LabelNatCount",
+     "&Countries count", "How many nations is to be generated: "},
+    {"TrackBarBadBoy", 0, 50, 1, Setting(&S::BadBoy), "LabelBadBoy", "Starting &Badboy rating",
+     "BadBoy value = "},
+    {"TrackBarMajorAdvantage", -50, 100, 0, Setting(&S::MajorAdvantage), "LabelMajorAdvantage",
+     "Majors &Advantage",
+     "Majors get bonus (or penalty) in ducats and army (in %) (non-individual mode): "},
+};
+const CheckBinding kConquistador{"CheckBoxGetConquistador", "Free Conquistador / Explorer", true,
+                                 Setting(&S::GetConquistador)};
+const CheckBinding kWorldIsExplored{
+    "CheckBoxWorldIsExplored", "Explored world", false, Setting(&S::WorldIsExplored), {}, {},
+    Initially::Hidden};
+
+const RadioPairBinding kMajors{"GroupBoxMajors",
+                               "Major countries",
+                               "RadioButtonRandomMajors",
+                               "Random",
+                               "RadioButtonSpecifiedMajors",
+                               "Specified",
+                               Setting(&S::IsRandomMajor),
+                               0,
+                               {"Label34", "SpinEditMajorCount"},
+                               {"EditMajors", "SpeedButtonMajorsMap"}};
+const SpinBinding kMajorCount{"SpinEditMajorCount", 1, 8, 8, Setting(&S::MajorCount), "Label34",
+                              "Major count:"};
+
+const SliderBinding kRelations{"TrackBarRelations",
+                               -100,
+                               100,
+                               1,
+                               Setting(&S::NationRelationModif),
+                               "Label40",
+                               "Relations",
+                               "left => bad relations, right => good relations: "};
+
+// The boxes that the start-location slider enables from position 1 on.
+const CheckBinding kStartBoxes[] = {
+    {"CheckBoxFMajorCoastal", "Force major countries to coastal", false,
+     Setting(&S::ForceMajortoCoast)},
+    {"CheckBoxFNavalCoastal", "Force 'naval' countries to coastal", true,
+     Setting(&S::ForceNavaltoCoast)},
+    {"CheckBoxFMajorEurope",
+     "Force majors to Europe / Mediterranean",
+     false,
+     Setting(&S::ForceMajortoEurope),
+     {},
+     {},
+     Initially::Hidden},
+    {"CheckBoxDontMoveEurNat", "Don't move Europe / Mediterran. countries", false,
+     Setting(&S::DontMoveEuroNations)},
+    {"CheckBoxRandomizeUnknownsOnly", "Randomize 'unknown' countries only", false,
+     Setting(&S::RandomizeUnknownsOnly)},
+};
+const Names kStartBoxNames = {"CheckBoxFMajorCoastal", "CheckBoxFNavalCoastal",
+                              "CheckBoxFMajorEurope", "CheckBoxDontMoveEurNat",
+                              "CheckBoxRandomizeUnknownsOnly"};
+}  // namespace
+
+CountriesPage::CountriesPage(World& world, QWidget* parent)
+    : SettingsPage("TabSheetNations", world, parent) {
+    // Nations: count, fantasy rules, conquistador, badboy and the majors' advantage.
+    QGroupBox* nations = MakeGroup("GroupBoxNations", tr("Countries"));
+    auto* nationGrid = new QGridLayout(nations);
+    auto* fantasy = new CheckBox("CheckBoxFantasyMode", tr("Use FANTASIA rules"), nations);
+    fantasy->onClick = [this] { CheckBoxFantasyModeClick(); };
+    TrackBar* count = Make(kNationSliders[0]);
+    AddRow(nationGrid, Find<QLabel>("LabelNatCount"), count);
+    nationGrid->addWidget(fantasy, nationGrid->rowCount(), 0, 1, 2);
+    nationGrid->addWidget(Make(kConquistador), nationGrid->rowCount(), 0, 1, 2);
+    nationGrid->addWidget(Make(kWorldIsExplored), nationGrid->rowCount(), 0, 1, 2);
+    for (int i = 1; i < 3; ++i) {
+        TrackBar* bar = Make(kNationSliders[i]);
+        AddRow(nationGrid, Find<QLabel>(kNationSliders[i].label), bar);
+    }
+    nationGrid->setColumnStretch(1, 1);
+
+    // Majors: random with a count, or specified in the edit (or on the map).
+    QGroupBox* majors = Make(kMajors);
+    auto* majorsGrid = new QGridLayout(majors);
+    majorsGrid->addWidget(Find("RadioButtonRandomMajors"), 0, 0);
+    majorsGrid->addWidget(Find("RadioButtonSpecifiedMajors"), 0, 1);
+    SpinEdit* majorCount = Make(kMajorCount);
+    majorsGrid->addWidget(Find("Label34"), 1, 0);
+    majorsGrid->addWidget(majorCount, 1, 1);
+    auto* edit = new Edit("EditMajors", majors);
+    edit->setAccessibleName(tr("Specified majors"));
+    edit->setPlaceholderText(tr("tags separated by ;"));
+    edit->onChange = [this] { EditMajorsChange(); };
+    edit->installEventFilter(this);
+    QToolButton* map = MakeButton("SpeedButtonMajorsMap", tr("Map..."));
+    map->setToolTip(tr("Press to select majors (advanced mode)"));
+    map->setEnabled(false);
+    connect(map, &QToolButton::clicked, this, [this] {
+        if (onMajorsMap) onMajorsMap();
+    });
+    majorsGrid->addWidget(edit, 2, 0, 1, 2);
+    majorsGrid->addWidget(map, 2, 2);
+    edit->hide();
+    map->hide();
+    majorsGrid->setColumnStretch(1, 1);
+
+    // Relations (a hidden group): historical, random or equal, and the modifier.
+    QGroupBox* relations = MakeGroup("GroupBoxRelations", tr("Diplomatic relations"));
+    auto* relationGrid = new QGridLayout(relations);
+    auto* hist = new RadioButton("RadioButtonHistRelations", tr("Historical"), relations);
+    auto* random = new RadioButton("RadioButtonRandomRelations", tr("Random"), relations);
+    auto* equal = new RadioButton("RadioButtonEqualRelations", tr("Equal"), relations);
+    hist->setChecked(true);
+    hist->onClick = [this] { RadioButtonHistRelationsClick(); };
+    random->onClick = [this] { RadioButtonRandomRelationsClick(); };
+    equal->onClick = [this] { RadioButtonEqualRelationsClick(); };
+    relationGrid->addWidget(hist, 0, 0);
+    relationGrid->addWidget(random, 0, 1);
+    relationGrid->addWidget(equal, 0, 2);
+    TrackBar* relationBar = Make(kRelations);
+    relationGrid->addWidget(Find("Label40"), 1, 0);
+    relationGrid->addWidget(relationBar, 1, 1, 1, 2);
+    relations->hide();
+
+    // Start locations: the slider enables the five boxes from position 1 on.
+    QGroupBox* start = MakeGroup("GroupBoxStartLoc", tr("Starting Locations"));
+    auto* startGrid = new QGridLayout(start);
+    auto* startBar =
+        new TrackBar("TrackBarRandomStartLoc", kHistoricalStart, kRandomStart, 1, start);
+    startBar->setAccessibleName(tr("Starting locations"));
+    startBar->onChange = [this] { TrackBarRandomStartLocChange(); };
+    QLabel* historical = MakeLabel("LabelStartHistorical", tr("historical"));
+    QLabel* randomNote = MakeLabel("LabelStartRandom", tr("random"));
+    historical->setEnabled(false);
+    randomNote->setEnabled(false);
+    startGrid->addWidget(historical, 0, 0);
+    startGrid->addWidget(startBar, 0, 1);
+    startGrid->addWidget(randomNote, 0, 2);
+    for (const CheckBinding& row : kStartBoxes)
+        startGrid->addWidget(Make(row), startGrid->rowCount(), 0, 1, 3);
+    auto* unused = new CheckBox("CheckBoxRandomStartLoc", tr("Random Starting Locations"), start);
+    unused->onClick = [this] { CheckBoxRandomStartLocClick(); };
+    unused->hide();
+    startGrid->setColumnStretch(1, 1);
+    RefreshStartLocHint(false);
+
+    // Accelerated start: equal size with its province count, or individual size.
+    QGroupBox* size = MakeGroup("GroupBoxStartSize", tr("Accelerated Start"));
+    auto* sizeGrid = new QGridLayout(size);
+    auto* sizeEqual = new RadioButton("RadioButtonStartSizeEqual", tr("Equal size"), size);
+    auto* sizeIndiv = new RadioButton("RadioButtonStartSizeIndiv", tr("Individual size"), size);
+    sizeEqual->setChecked(true);
+    sizeEqual->onClick = sizeIndiv->onClick = [this] { RadioButtonStartSizeEqualClick(); };
+    auto* provinces = new SpinEdit("SpinEditStartingSize", 1, 5, 1, size);
+    provinces->onChange = [this] { SpinEditStartingSizeChange(); };
+    Name(MakeLabel("Label39", tr("Provinces:")), provinces);
+    auto* doubled = new CheckBox("CheckBoxDoubleSize", tr("Double size"), size);
+    doubled->onClick = [this] { CheckBoxDoubleSizeClick(); };
+    doubled->hide();
+    sizeGrid->addWidget(sizeEqual, 0, 0);
+    sizeGrid->addWidget(Find("Label39"), 0, 1);
+    sizeGrid->addWidget(provinces, 0, 2);
+    sizeGrid->addWidget(sizeIndiv, 1, 0);
+    sizeGrid->addWidget(doubled, 1, 1, 1, 2);
+    sizeGrid->setColumnStretch(3, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(nations);
+    left->addWidget(majors);
+    left->addWidget(relations);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(start);
+    right->addWidget(size);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+}
+
+void CountriesPage::ShowFantasy() {
+    auto* fantasy = Find<CheckBox>("CheckBoxFantasyMode");
+    auto* conquistador = Find<CheckBox>("CheckBoxGetConquistador");
+    if (S().FantasyMode) {
+        // Ticking the fantasy box clears the conquistador box and with it the setting: the
+        // loaded value is kept aside and put back.
+        const bool getConquistador = S().GetConquistador;
+        fantasy->SetChecked(true);
+        conquistador->setEnabled(true);
+        conquistador->SetChecked(getConquistador);
+    } else {
+        fantasy->SetChecked(false);
+        conquistador->setEnabled(false);
+        conquistador->SetChecked(true);
+        conquistador->hide();
+    }
+}
+
+void CountriesPage::ShowSettings() {
+    // Nation count: its range is the nations loaded, then its position.
+    auto* count = Find<TrackBar>("TrackBarNatCount");
+    {
+        const QSignalBlocker quiet(count);
+        count->setMaximum(std::max<int>(1, world_.NationCountLoaded()));
+    }
+    for (const SliderBinding& row : kNationSliders) Show(row);
+    Show(kWorldIsExplored);
+
+    Show(kMajors);
+    Show(kMajorCount);
+    Find<Edit>("EditMajors")->SetText(FromCp1252(S().SpecifiedMajors));
+
+    if (S().UseHistDiplMatrix)
+        Find<RadioButton>("RadioButtonHistRelations")->Select();
+    else if (S().RandomRelations)
+        Find<RadioButton>("RadioButtonRandomRelations")->Select();
+    else
+        Find<RadioButton>("RadioButtonEqualRelations")->Select();
+    Find("TrackBarRelations")->setVisible(!S().UseHistDiplMatrix);
+    Find("Label40")->setVisible(!S().UseHistDiplMatrix);
+    Show(kRelations);
+
+    Find<TrackBar>("TrackBarRandomStartLoc")->SetPosition(S().RandomStartLoc);
+    SetEnabled(kStartBoxNames, Find<TrackBar>("TrackBarRandomStartLoc")->Position() > 0);
+    RefreshStartLocHint(true);
+    for (const CheckBinding& row : kStartBoxes) Show(row);
+
+    // Start size: "Individual size" below 1, then the spin edit gets the size. Selecting
+    // "Equal size" writes the field's old number, so the loaded size is kept aside.
+    const int8_t size = S().StartingCountrySize;
+    const bool individual = size < 1;
+    Find<RadioButton>(individual ? "RadioButtonStartSizeIndiv" : "RadioButtonStartSizeEqual")
+        ->Select();
+    S().StartingCountrySize = size;
+    Find<SpinEdit>("SpinEditStartingSize")->SetValue(size);
+    SetShown({"SpinEditStartingSize", "Label39"}, !individual);
+    SetShown({"CheckBoxDoubleSize"}, individual);
+    Find<CheckBox>("CheckBoxDoubleSize")->SetChecked(S().IndivSizeDoubled);
+}
+
+void CountriesPage::CheckBoxFantasyModeClick() {
+    auto* conquistador = Find<CheckBox>("CheckBoxGetConquistador");
+    if (Find<CheckBox>("CheckBoxFantasyMode")->isChecked()) {
+        S().FantasyMode = true;
+        conquistador->show();
+        conquistador->setEnabled(true);
+        conquistador->SetChecked(false);
+    } else {
+        S().FantasyMode = false;
+        conquistador->setEnabled(false);
+        conquistador->SetChecked(true);
+    }
+}
+
+void CountriesPage::SetRelations(bool historical, bool random) {
+    S().UseHistDiplMatrix = historical;
+    S().RandomRelations = random;
+    SetShown({"TrackBarRelations", "Label40"}, !historical);
+}
+
+void CountriesPage::RadioButtonHistRelationsClick() {
+    SetRelations(true, false);
+}
+void CountriesPage::RadioButtonRandomRelationsClick() {
+    SetRelations(false, true);
+}
+void CountriesPage::RadioButtonEqualRelationsClick() {
+    SetRelations(false, false);
+}
+
+void CountriesPage::RadioButtonStartSizeEqualClick() {
+    const bool equal = Find<RadioButton>("RadioButtonStartSizeEqual")->isChecked();
+    S().StartingCountrySize =
+        static_cast<int8_t>(equal ? Find<SpinEdit>("SpinEditStartingSize")->Value() : 0);
+    SetShown({"SpinEditStartingSize", "Label39"}, equal);
+    SetShown({"CheckBoxDoubleSize"}, !equal);
+}
+
+void CountriesPage::SpinEditStartingSizeChange() {
+    // With "Individual size" selected the size stays 0, whatever the hidden field shows.
+    if (!Find<RadioButton>("RadioButtonStartSizeEqual")->isChecked()) return;
+    S().StartingCountrySize = static_cast<int8_t>(Find<SpinEdit>("SpinEditStartingSize")->Value());
+}
+
+void CountriesPage::CheckBoxDoubleSizeClick() {
+    const bool was = S().IndivSizeDoubled;
+    const bool now = Find<CheckBox>("CheckBoxDoubleSize")->isChecked();
+    S().IndivSizeDoubled = now;
+    if (was == now) return;
+    // Doubling and halving each keep a nation's size within 1..10.
+    for (int n = 1; n <= world_.NationCountLoaded(); ++n) {
+        int8_t& size = world_.Nations[n].Size;
+        const int changed = now ? 2 * size : size / 2;
+        size = static_cast<int8_t>(std::clamp(changed, kMinNationSize, kMaxNationSize));
+    }
+}
+
+void CountriesPage::TrackBarRandomStartLocChange() {
+    const int position = Find<TrackBar>("TrackBarRandomStartLoc")->Position();
+    S().RandomStartLoc = static_cast<int8_t>(position);
+    SetEnabled(kStartBoxNames, position >= 1);
+    RefreshStartLocHint(false);
+}
+
+void CountriesPage::RefreshStartLocHint(bool shortText) {
+    auto* bar = Find<TrackBar>("TrackBarRandomStartLoc");
+    const int position = bar->Position();
+    QString hint;
+    if (position == kHistoricalStart) {
+        hint = QStringLiteral("Starting provinces are historical");
+    } else if (position == kRandomStart) {
+        hint = QStringLiteral("Starting provinces are random");
+    } else {
+        // The average distance grows with the square of the position.
+        hint = shortText ? QStringLiteral("Starting provinces are slightly randomized, distance = ")
+                         : QStringLiteral(
+                               "Starting provinces are slightly randomized, average distance "
+                               "from orig. loc. = ");
+        hint += QString::number(position * position / 2);
+    }
+    bar->setToolTip(hint);
+}
+
+void CountriesPage::EditMajorsChange() {
+    world_.MajorNations.reset();
+    S().SpecifiedMajors = ToCp1252(Find<Edit>("EditMajors")->text());
+}
+
+bool CountriesPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched == Find("EditMajors") &&
+        onEditMajorsClick)
+        onEditMajorsClick();
+    return SettingsPage::eventFilter(watched, event);
+}
+
+}  // namespace tq3

@@ -1,0 +1,322 @@
+#include "app/FormGener.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/Controls.h"
+#include "app/CountriesPage.h"
+#include "app/Cp1252.h"
+#include "app/EconomyPage.h"
+#include "app/FormBasic.h"
+#include "app/ProvincesPage.h"
+#include "app/ReligionPage.h"
+#include "app/RunResult.h"
+#include "app/TechnologyPage.h"
+#include "config/GamePath.h"
+#include "config/SettingsFile.h"
+#include "engine/GenerateWorld.h"
+#include "engine/Random.h"
+#include "output/Backup.h"
+
+namespace tq3 {
+
+namespace {
+// Positions of the generation progress bar.
+constexpr int kProgressSteps = 16;
+// Vertical position of the "Initializing" panel while the configuration loads.
+constexpr int kPanelInitTop = 120;
+}  // namespace
+
+// The window's own part of the dialogs: the progress bar and the "Initializing" panel; every
+// message goes on to the given dialogs.
+class TFormGener::WindowDialogs : public Dialogs {
+  public:
+    WindowDialogs(TFormGener& form, Dialogs& inner) : form_(form), inner_(inner) {}
+    void Error(const std::string& text) override { inner_.Error(text); }
+    void Info(const std::string& text) override { inner_.Info(text); }
+    Answer Confirm(const std::string& text, Buttons buttons) override {
+        return inner_.Confirm(text, buttons);
+    }
+    std::optional<std::string> ChooseFolder(const std::string& start, bool allowCreate) override {
+        return inner_.ChooseFolder(start, allowCreate);
+    }
+    void Problem(const std::string& file, int line, const std::string& text) override {
+        inner_.Problem(file, line, text);
+    }
+    // The run is on this thread: the bar is painted before the run goes on.
+    void Progress(int position) override {
+        form_.ProgressBarGener->setValue(position);
+        inner_.Progress(position);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void Busy(bool busy) override {
+        QLabel* panel = form_.PanelInit;
+        if (busy) {
+            const QWidget* area = panel->parentWidget();
+            panel->adjustSize();
+            panel->move((area->width() - panel->width()) / 2, kPanelInitTop);
+            panel->raise();
+            panel->show();
+            panel->repaint();
+        } else {
+            panel->hide();
+        }
+        inner_.Busy(busy);
+    }
+
+  private:
+    TFormGener& form_;
+    Dialogs& inner_;
+};
+
+TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      world_(world),
+      dialogs_(dialogs),
+      windowDialogs_(std::make_unique<WindowDialogs>(*this, dialogs)) {
+    setObjectName(QStringLiteral("FormGener"));
+    setWindowTitle(QStringLiteral("TQ3 Scenario Generator"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    // The five tabs, "Countries" active at start.
+    auto* central = new QWidget(this);
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    provinces_ = new ProvincesPage(world_);
+    economy_ = new EconomyPage(world_);
+    countries_ = new CountriesPage(world_);
+    technology_ = new TechnologyPage(world_);
+    religion_ = new ReligionPage(world_);
+    PageControl1->addTab(provinces_, tr("&Provinces"));
+    PageControl1->addTab(economy_, tr("Econom&y"));
+    PageControl1->addTab(countries_, tr("&Countries"));
+    PageControl1->addTab(technology_, tr("&Technology, Army"));
+    PageControl1->addTab(religion_, tr("Rel&igion, Culture"));
+    PageControl1->setCurrentWidget(countries_);
+    countries_->onMajorsMap = [this] { SelectMajorsOnMap(); };
+    countries_->onEditMajorsClick = [this] {
+        if (mapEditor_.majorsEditClicked) mapEditor_.majorsEditClicked();
+    };
+
+    // Below the tabs: "Run!" and the progress bar.
+    SpeedButton1 = new QPushButton(tr("Run!"), central);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setToolTip(tr("Press to generate scenario according to your settings."));
+    SpeedButton1->setStatusTip(SpeedButton1->toolTip());
+    SpeedButton1->setShortcut(QKeySequence(Qt::Key_F5));
+    SpeedButton1->setAccessibleName(tr("Run!"));
+    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+    ProgressBarGener = new QProgressBar(central);
+    ProgressBarGener->setObjectName(QStringLiteral("ProgressBarGener"));
+    ProgressBarGener->setRange(0, kProgressSteps);
+    ProgressBarGener->setValue(0);
+    ProgressBarGener->setFormat(tr("%v / %m"));
+    ProgressBarGener->setAccessibleName(tr("Generation progress"));
+    auto* runRow = new QHBoxLayout;
+    runRow->addWidget(SpeedButton1);
+    runRow->addWidget(ProgressBarGener, 1);
+    auto* column = new QVBoxLayout(central);
+    column->addWidget(PageControl1, 1);
+    column->addLayout(runRow);
+    setCentralWidget(central);
+
+    PanelInit = new QLabel(tr("Initializing, please wait..."), central);
+    PanelInit->setObjectName(QStringLiteral("PanelInit"));
+    PanelInit->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PanelInit->setAutoFillBackground(true);
+    PanelInit->setAlignment(Qt::AlignCenter);
+    PanelInit->setMargin(fontMetrics().height());
+    PanelInit->hide();
+
+    BuildMenus();
+    seedLabel_ = new QLabel(statusBar());
+    seedLabel_->setObjectName(QStringLiteral("SeedLabel"));
+    statusBar()->addPermanentWidget(seedLabel_);
+
+    // Window creation: the start-up backup, in a game folder only.
+    if (IsGameFolder()) StartupBackup(world_, *windowDialogs_);
+}
+
+TFormGener::~TFormGener() = default;
+
+bool TFormGener::event(QEvent* event) {
+    // The configuration loads on the first activation; a window that the desktop does not
+    // activate loads on its first show instead (below).
+    if (event->type() == QEvent::WindowActivate && !loaded_)
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    return QMainWindow::event(event);
+}
+
+void TFormGener::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!loaded_) QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+bool TFormGener::IsGameFolder() const {
+    return FileExists(GamePath(world_.ProgramFolder, "\\Config\\TQ3Gener.csv"));
+}
+
+void TFormGener::FormActivate() {
+    if (loaded_) return;
+    loaded_ = true;
+    if (!IsGameFolder()) {
+        OfferGameFolder();
+        return;
+    }
+    LoadAndShow();
+}
+
+void TFormGener::LoadAndShow() {
+    // The whole configuration, then every setting into its control.
+    const bool ok = LoadSettings(world_, *windowDialogs_, true);
+    SpeedButton1->setEnabled(ok);
+    if (ok) {
+        ShowSettings();
+        RememberFolder();
+    }
+}
+
+void TFormGener::OfferGameFolder() {
+    SpeedButton1->setEnabled(false);
+    statusBar()->showMessage(tr("No game folder open: File > Open game folder..."));
+    windowDialogs_->Info(AbsolutePath(world_.ProgramFolder) +
+                         " is not a game folder: it has no Config/TQ3Gener.csv.\n"
+                         "Choose the game folder in the next window.");
+    ChooseGameFolder();
+}
+
+void TFormGener::ChooseGameFolder() {
+    const auto folder = windowDialogs_->ChooseFolder(world_.ProgramFolder, false);
+    if (folder) OpenGameFolder(*folder);
+}
+
+bool TFormGener::OpenGameFolder(const std::string& folder) {
+    std::string absolute = AbsolutePath(folder);
+    while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
+    if (!FileExists(GamePath(absolute, "\\Config\\TQ3Gener.csv"))) {
+        windowDialogs_->Error(absolute + " is not a game folder: it has no Config/TQ3Gener.csv.");
+        return false;
+    }
+    world_.ProgramFolder = absolute;
+    world_.MajorNations.reset();
+    StartupBackup(world_, *windowDialogs_);
+    loaded_ = true;
+    statusBar()->clearMessage();
+    LoadAndShow();
+    return true;
+}
+
+void TFormGener::ShowSettings() {
+    const TGeneratorSettings& s = world_.Settings;
+    // 1. The mode's layout; another mode value changes nothing of it.
+    if (s.GeneratorMode >= 0 && s.GeneratorMode < kGeneratorModes)
+        ApplyModeLayout(kLoadedModeLayouts[s.GeneratorMode], s.GeneratorMode);
+    // 2. The map editor menu.
+    editorEnabled_->setChecked(s.EditorEnabled);
+    editorDisabled_->setChecked(!s.EditorEnabled);
+    // 3. Fantasy rules and the conquistador box, then 4. and 5. every tab.
+    countries_->ShowFantasy();
+    for (SettingsPage* page : std::initializer_list<SettingsPage*>{provinces_, economy_, countries_,
+                                                                   technology_, religion_})
+        page->ShowSettings();
+}
+
+void TFormGener::ApplyModeLayout(const ModeLayout& layout, int mode) {
+    // All switchable tabs first, so the active tab is never a hidden one.
+    for (QWidget* page : {static_cast<QWidget*>(provinces_), static_cast<QWidget*>(countries_),
+                          static_cast<QWidget*>(technology_), static_cast<QWidget*>(religion_)})
+        PageControl1->setTabVisible(PageControl1->indexOf(page), true);
+    PageControl1->setCurrentWidget(layout.countriesActive ? static_cast<QWidget*>(countries_)
+                                                          : static_cast<QWidget*>(provinces_));
+    PageControl1->setTabVisible(PageControl1->indexOf(provinces_), layout.mapTab);
+    PageControl1->setTabVisible(PageControl1->indexOf(countries_), layout.nationsTabs);
+    PageControl1->setTabVisible(PageControl1->indexOf(technology_), layout.nationsTabs);
+    PageControl1->setTabVisible(PageControl1->indexOf(religion_), layout.religionTab);
+    economy_->Find("GroupBoxCoT")->setVisible(layout.cotGroup);
+    economy_->Find("GroupBoxGoods")->setVisible(layout.goodsGroup);
+    economy_->Find("GroupBoxGoodsValues")->setVisible(layout.pricesAndTaxes);
+    economy_->Find("GroupBoxTaxation")->setVisible(layout.pricesAndTaxes);
+    if (layout.setsGeneralSettings) basicSettings_->setVisible(layout.generalSettings);
+    MarkMode(mode);
+}
+
+void TFormGener::MarkMode(int mode) {
+    for (int m = 0; m < kGeneratorModes; ++m) modeItems_[m]->setChecked(m == mode);
+}
+
+void TFormGener::SetGeneratorMode(int mode) {
+    world_.Settings.GeneratorMode = static_cast<int8_t>(mode);
+    ApplyModeLayout(kModeCommandLayouts[mode], mode);
+    if (mode != kModeMapOnly) return;
+    // Map-only mode offers the original nation files back; the mode stays 1 either way.
+    if (windowDialogs_->Confirm(
+            "Do you want to restore orig. files: DiplomaticMatrix.csv, Country.csv and Revolt.txt?",
+            Buttons::YesNo) == Answer::Yes)
+        RestoreForMapOnly(world_);
+}
+
+void TFormGener::SetEditorEnabled(bool enabled) {
+    world_.Settings.EditorEnabled = enabled;
+    editorEnabled_->setChecked(enabled);
+    editorDisabled_->setChecked(!enabled);
+}
+
+void TFormGener::SpeedButton1Click() {
+    RunGenerator(std::nullopt);
+}
+
+void TFormGener::RunGenerator(std::optional<uint64_t> seed) {
+    if (!loaded_ || !SpeedButton1->isEnabled()) return;
+    Random random(seed);
+    RunHooks hooks;
+    if (mapEditor_.preview)
+        hooks.mapEditor = [this](World& world) { return mapEditor_.preview(world, this); };
+    SpeedButton1->setEnabled(false);
+    const RunResult result = ReadRun(GenerateWorld(world_, random, *windowDialogs_, hooks));
+    SpeedButton1->setEnabled(true);
+    lastSeed_ = random.Seed();
+    seedLabel_->setText(tr("Seed of the last run: %1").arg(*lastSeed_));
+    ProgressBarGener->setValue(0);
+    if (result.quit) close();
+}
+
+void TFormGener::ShowGeneralSettings() {
+    tq3::ShowGeneralSettings(this, world_.Settings);
+}
+
+void TFormGener::RestoreOrigFiles() {
+    if (RestoreGameFiles(world_, *windowDialogs_)) close();
+}
+
+void TFormGener::BackupScenarioCommand() {
+    BackupScenario(world_, *windowDialogs_);
+}
+void TFormGener::RestoreScenarioCommand() {
+    RestoreScenario(world_, *windowDialogs_);
+}
+
+void TFormGener::SetMapEditor(MapEditorHooks hooks) {
+    mapEditor_ = std::move(hooks);
+    const bool majors = static_cast<bool>(mapEditor_.selectMajors);
+    selectMajors_->setEnabled(majors);
+    countries_->Find("SpeedButtonMajorsMap")->setEnabled(majors);
+}
+
+void TFormGener::SelectMajorsOnMap() {
+    if (!mapEditor_.selectMajors) return;
+    // OK: the edit takes the majors the editor wrote, which updates the settings.
+    if (mapEditor_.selectMajors(world_, this))
+        countries_->Find<Edit>("EditMajors")->SetText(FromCp1252(world_.Settings.SpecifiedMajors));
+}
+
+}  // namespace tq3

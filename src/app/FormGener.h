@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/ModeLayout.h"
+#include "engine/Dialogs.h"
+#include "engine/World.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+
+namespace tq3 {
+
+class CountriesPage;
+class EconomyPage;
+class ProvincesPage;
+class ReligionPage;
+class SettingsPage;
+class TechnologyPage;
+
+// How the map editor plugs into the window: the preview during a run (false: Abort), the
+// majors selection (true: OK), and a click into the majors edit.
+struct MapEditorHooks {
+    std::function<bool(World&, QWidget* owner)> preview;
+    std::function<bool(World&, QWidget* owner)> selectMajors;
+    std::function<void()> majorsEditClicked;
+};
+
+// The main settings window: five tabs of settings, the "Run!" button with its progress bar
+// and the menus. Every message goes through the given dialogs.
+class TFormGener : public QMainWindow {
+  public:
+    // Window creation: the start-up backup runs here when `world.ProgramFolder` is a game
+    // folder.
+    TFormGener(World& world, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TFormGener() override;
+
+    // First activation (or first show): loads the whole configuration and shows it, once.
+    void FormActivate();
+    // Puts every setting into its control and applies the generator mode.
+    void ShowSettings();
+
+    // Commands.
+    void SpeedButton1Click();  // "Run!"
+    void RunGenerator(std::optional<uint64_t> seed);
+    void SetGeneratorMode(int mode);
+    void SetEditorEnabled(bool enabled);
+    void ShowGeneralSettings();
+    void RestoreOrigFiles();
+    void BackupScenarioCommand();
+    void RestoreScenarioCommand();
+    void SelectMajorsOnMap();
+    // Opens another game folder: start-up backup, full load, controls filled.
+    bool OpenGameFolder(const std::string& folder);
+
+    void SetMapEditor(MapEditorHooks hooks);
+
+    // The seed of the last run, shown in the status bar.
+    std::optional<uint64_t> LastSeed() const { return lastSeed_; }
+    bool Loaded() const { return loaded_; }
+
+    QTabWidget* PageControl1 = nullptr;
+    QProgressBar* ProgressBarGener = nullptr;
+    QPushButton* SpeedButton1 = nullptr;
+    QLabel* PanelInit = nullptr;
+
+  protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    class WindowDialogs;
+    void BuildMenus();
+    void ApplyModeLayout(const ModeLayout& layout, int mode);
+    void MarkMode(int mode);
+    bool IsGameFolder() const;
+    void LoadAndShow();
+    void OfferGameFolder();
+    void ChooseGameFolder();
+    void RunWithSeedCommand();
+    void RememberFolder();
+    void FillRecentMenu();
+
+    World& world_;
+    Dialogs& dialogs_;
+    std::unique_ptr<WindowDialogs> windowDialogs_;
+    MapEditorHooks mapEditor_;
+    bool loaded_ = false;
+    std::optional<uint64_t> lastSeed_;
+
+    ProvincesPage* provinces_ = nullptr;
+    EconomyPage* economy_ = nullptr;
+    CountriesPage* countries_ = nullptr;
+    TechnologyPage* technology_ = nullptr;
+    ReligionPage* religion_ = nullptr;
+
+    QAction* modeItems_[kGeneratorModes] = {};
+    QAction* basicSettings_ = nullptr;
+    QAction* editorEnabled_ = nullptr;
+    QAction* editorDisabled_ = nullptr;
+    QAction* selectMajors_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QLabel* seedLabel_ = nullptr;
+};
+
+}  // namespace tq3

@@ -1,0 +1,142 @@
+// The main window's menus: generator modes, general settings, map editor and files.
+#include <QActionGroup>
+#include <QDir>
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QSettings>
+
+#include "app/FormGener.h"
+
+namespace tq3 {
+
+namespace {
+// Recent game folders kept in the user's settings.
+constexpr int kRecentFolders = 6;
+const QString kRecentKey = QStringLiteral("recentGameFolders");
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption, const QString& hint = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty()) action->setStatusTip(hint);
+    return action;
+}
+}  // namespace
+
+void TFormGener::BuildMenus() {
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* modes = menuBar()->addMenu(tr("&Generator Mode"));
+    modes->setObjectName(QStringLiteral("GeneratorMode1"));
+    modes->menuAction()->setStatusTip(tr("Select generator mode"));
+    const char* modeNames[kGeneratorModes] = {"Generaderandomscenaroi1", "Generatemaponly1",
+                                              "Generatescenarioonly1"};
+    const QString modeCaptions[kGeneratorModes] = {
+        tr("Generate scenario with new map"), tr("Generate map only"),
+        tr("Generate scenario only / restore orig. map")};
+    auto* modeGroup = new QActionGroup(this);
+    for (int m = 0; m < kGeneratorModes; ++m) {
+        modeItems_[m] = Item(modes, modeNames[m], modeCaptions[m]);
+        modeItems_[m]->setCheckable(true);
+        modeGroup->addAction(modeItems_[m]);
+        // A marked mode chosen again runs its command again.
+        connect(modeItems_[m], &QAction::triggered, this, [this, m] { SetGeneratorMode(m); });
+    }
+    modeItems_[kModeScenarioOnly]->setStatusTip(
+        tr("In this mode the scenario file (.tqg) is generated only, original province.csv is "
+           "automticaly restored from backup "));
+    modeItems_[kModeFull]->setChecked(true);
+
+    basicSettings_ = menuBar()->addAction(tr("General &settings"));
+    basicSettings_->setObjectName(QStringLiteral("Basicsettings1"));
+    connect(basicSettings_, &QAction::triggered, this, [this] { ShowGeneralSettings(); });
+
+    QMenu* editor = menuBar()->addMenu(tr("Map &Editor"));
+    editor->setObjectName(QStringLiteral("Map1"));
+    auto* editorGroup = new QActionGroup(this);
+    editorEnabled_ = Item(editor, "Enabled1", tr("&Enabled"));
+    editorDisabled_ = Item(editor, "Disabled1", tr("&Disabled"));
+    for (QAction* action : {editorEnabled_, editorDisabled_}) {
+        action->setCheckable(true);
+        editorGroup->addAction(action);
+    }
+    editorDisabled_->setChecked(true);
+    connect(editorEnabled_, &QAction::triggered, this, [this] { SetEditorEnabled(true); });
+    connect(editorDisabled_, &QAction::triggered, this, [this] { SetEditorEnabled(false); });
+    editor->addSeparator();
+    selectMajors_ =
+        Item(editor, "Show1", tr("Select &Majors"), tr("Press to select majors (advanced mode)"));
+    selectMajors_->setEnabled(false);
+    connect(selectMajors_, &QAction::triggered, this, [this] { SelectMajorsOnMap(); });
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    connect(Item(file, "Restoreorigfiles1", tr("Restore &orig. files"),
+                 tr("Press to get game to original state ifyou want to play some of standard "
+                    "scenarios.")),
+            &QAction::triggered, this, [this] { RestoreOrigFiles(); });
+    connect(Item(file, "Backupscenaio1", tr("&Backup scenario"),
+                 tr("Press to store all necessary scenario files to given folder for later play")),
+            &QAction::triggered, this, [this] { BackupScenarioCommand(); });
+    connect(Item(file, "Restorescenario1", tr("&Restore scenario"),
+                 tr("Press to restore all necessary scenario files from folder where they are "
+                    "backuped.")),
+            &QAction::triggered, this, [this] { RestoreScenarioCommand(); });
+    file->addSeparator();
+    QAction* open = Item(file, "OpenGameFolder", tr("Open game &folder..."),
+                         tr("Open the generator on another game folder"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this] { ChooseGameFolder(); });
+    recentMenu_ = file->addMenu(tr("Recent game folders"));
+    recentMenu_->setObjectName(QStringLiteral("RecentFolders"));
+    FillRecentMenu();
+    QAction* seeded = Item(file, "RunWithSeed", tr("Run with s&eed..."),
+                           tr("Generate again from a seed, to make a world you liked again"));
+    seeded->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
+    connect(seeded, &QAction::triggered, this, [this] { RunWithSeedCommand(); });
+    file->addSeparator();
+    QAction* quit = Item(file, "Quit", tr("&Quit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TFormGener::RunWithSeedCommand() {
+    const QString last = lastSeed_ ? QString::number(*lastSeed_) : QString();
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(this, tr("Run with seed"), tr("Seed of the run (a whole number):"),
+                              QLineEdit::Normal, last, &ok);
+    if (!ok) return;
+    bool number = false;
+    const qulonglong seed = text.trimmed().toULongLong(&number);
+    if (!number) {
+        dialogs_.Error("\"" + text.toStdString() +
+                       "\" is not a seed: a seed is a whole number from 0 to "
+                       "18446744073709551615.");
+        return;
+    }
+    RunGenerator(seed);
+}
+
+void TFormGener::RememberFolder() {
+    QSettings settings;
+    QStringList folders = settings.value(kRecentKey).toStringList();
+    const QString folder = QString::fromStdString(world_.ProgramFolder);
+    folders.removeAll(folder);
+    folders.prepend(folder);
+    while (folders.size() > kRecentFolders) folders.removeLast();
+    settings.setValue(kRecentKey, folders);
+    FillRecentMenu();
+}
+
+void TFormGener::FillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList folders = QSettings().value(kRecentKey).toStringList();
+    for (const QString& folder : folders) {
+        QAction* action = recentMenu_->addAction(QDir::toNativeSeparators(folder));
+        connect(action, &QAction::triggered, this,
+                [this, folder] { OpenGameFolder(folder.toStdString()); });
+    }
+    recentMenu_->setEnabled(!folders.isEmpty());
+}
+
+}  // namespace tq3

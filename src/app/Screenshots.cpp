@@ -1,0 +1,116 @@
+#include "app/Screenshots.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <iostream>
+
+#include "app/Cp1252.h"
+#include "app/FormBasic.h"
+#include "app/FormGener.h"
+#include "app/ProblemsDialog.h"
+
+namespace tq3 {
+
+namespace {
+// Answers every question without a window: Yes to the backup, No to the map-only restore.
+class QuietDialogs : public Dialogs {
+  public:
+    void Error(const std::string& text) override { std::cerr << text << "\n"; }
+    void Info(const std::string&) override {}
+    Answer Confirm(const std::string&, Buttons buttons) override {
+        ++confirms_;
+        if (buttons == Buttons::YesNo) return confirms_ == 1 ? Answer::Yes : Answer::No;
+        return Answer::Cancel;
+    }
+    std::optional<std::string> ChooseFolder(const std::string&, bool) override { return {}; }
+    void Progress(int) override {}
+    void Problem(const std::string& file, int line, const std::string& text) override {
+        std::cerr << file << ":" << line << ": " << text << "\n";
+    }
+
+  private:
+    int confirms_ = 0;
+};
+
+bool Save(QWidget* widget, const QDir& dir, const QString& name) {
+    widget->adjustSize();
+    QApplication::processEvents();
+    const QString file = dir.filePath(name + QStringLiteral(".png"));
+    if (widget->grab().save(file)) return true;
+    std::cerr << "Cannot write " << file.toStdString() << "\n";
+    return false;
+}
+
+QString TabFileName(const QString& caption) {
+    QString name = caption;
+    name.remove(QLatin1Char('&'));
+    name = name.toLower();
+    name.replace(QStringLiteral(", "), QStringLiteral("-"));
+    name.replace(QLatin1Char(' '), QLatin1Char('-'));
+    return name;
+}
+}  // namespace
+
+int WriteScreenshots(World& world, const std::string& folder) {
+    QDir dir(QString::fromStdString(folder));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::cerr << "Cannot create " << folder << "\n";
+        return 1;
+    }
+    QuietDialogs dialogs;
+    TFormGener form(world, dialogs);
+    form.show();
+    form.FormActivate();
+    bool ok = true;
+
+    // Each tab that a generator mode shows.
+    for (int mode = 0; mode < kGeneratorModes; ++mode) {
+        form.SetGeneratorMode(mode);
+        for (int tab = 0; tab < form.PageControl1->count(); ++tab) {
+            if (!form.PageControl1->isTabVisible(tab)) continue;
+            form.PageControl1->setCurrentIndex(tab);
+            ok = Save(&form, dir,
+                      QStringLiteral("mode%1-%2")
+                          .arg(mode)
+                          .arg(TabFileName(form.PageControl1->tabText(tab)))) &&
+                 ok;
+        }
+    }
+
+    // The technology tab with each panel of starting values.
+    form.SetGeneratorMode(kModeFull);
+    form.PageControl1->setCurrentIndex(3);
+    for (const char* button : {"SpeedButtonDP", "SpeedButtonTechValues"}) {
+        if (auto* b = form.findChild<QAbstractButton*>(QString::fromLatin1(button))) {
+            b->setEnabled(true);
+            b->click();
+            ok = Save(&form, dir, QStringLiteral("panel-") + QString::fromLatin1(button)) && ok;
+        }
+    }
+
+    TFormBasic basic(&form);
+    basic.Fill(world.Settings);
+    basic.show();
+    ok = Save(&basic, dir, QStringLiteral("general-settings")) && ok;
+
+    ProblemsDialog problems(
+        {QStringLiteral("/games/tq3/Config/TQ3GenerProvince.csv:17: the row has 12 fields, 31 "
+                        "expected; the missing ones read as 0"),
+         QStringLiteral("/games/tq3/Config/TQ3GenerCountry.csv:4: religion 14 is out of range "
+                        "0..11; read as none")},
+        &form);
+    problems.show();
+    ok = Save(&problems, dir, QStringLiteral("problems")) && ok;
+
+    QMessageBox closing(QMessageBox::Question, QStringLiteral("TQ3 Scenario Generator"),
+                        MessageText("Scenario created succesfuly!\r\nDo you want to quit ?"),
+                        QMessageBox::Ok | QMessageBox::Cancel, &form);
+    closing.show();
+    ok = Save(&closing, dir, QStringLiteral("closing-question")) && ok;
+    return ok ? 0 : 1;
+}
+
+}  // namespace tq3

@@ -1,0 +1,152 @@
+#include "app/SettingsPage.h"
+
+#include <QGridLayout>
+
+namespace tq3 {
+
+QString DecimalHint(int value) {
+    return QString::number(value);
+}
+
+SettingsPage::SettingsPage(const char* name, World& world, QWidget* parent)
+    : QWidget(parent), world_(world) {
+    setObjectName(QString::fromLatin1(name));
+}
+
+CheckBox* SettingsPage::Make(const CheckBinding& row) {
+    auto* box = new CheckBox(row.name, QString::fromLatin1(row.caption), this);
+    box->setChecked(row.ticked);
+    box->setVisible(row.initially != Initially::Hidden);
+    box->setEnabled(row.initially != Initially::Disabled);
+    box->onClick = [this, &row] { CheckBoxClick(row); };
+    return box;
+}
+
+TrackBar* SettingsPage::Make(const SliderBinding& row) {
+    auto* bar = new TrackBar(row.name, row.min, row.max, row.position, this);
+    if (row.label) {
+        Name(MakeLabel(row.label, QString::fromLatin1(row.labelCaption)), bar);
+    } else if (row.labelCaption) {
+        bar->setAccessibleName(QString::fromLatin1(row.labelCaption));
+    }
+    bar->onChange = [this, &row] { TrackBarChange(row); };
+    RefreshHint(row);
+    return bar;
+}
+
+SpinEdit* SettingsPage::Make(const SpinBinding& row) {
+    auto* spin = new SpinEdit(row.name, row.min, row.max, row.value, this);
+    Name(MakeLabel(row.label, QString::fromLatin1(row.labelCaption)), spin);
+    spin->onChange = [this, &row] { SpinEditChange(row); };
+    return spin;
+}
+
+QGroupBox* SettingsPage::Make(const RadioPairBinding& row) {
+    QGroupBox* group = MakeGroup(row.group, QString::fromLatin1(row.groupTitle));
+    auto* first = new RadioButton(row.first, QString::fromLatin1(row.firstCaption), group);
+    auto* second = new RadioButton(row.second, QString::fromLatin1(row.secondCaption), group);
+    first->setChecked(true);
+    first->onClick = second->onClick = [this, &row] { RadioPairClick(row); };
+    return group;
+}
+
+QLabel* SettingsPage::MakeLabel(const char* name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QGroupBox* SettingsPage::MakeGroup(const char* name, const QString& title) {
+    auto* group = new QGroupBox(title, this);
+    group->setObjectName(QString::fromLatin1(name));
+    return group;
+}
+
+QToolButton* SettingsPage::MakeButton(const char* name, const QString& caption) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+void SettingsPage::Name(QLabel* label, QWidget* control) {
+    label->setBuddy(control);
+    control->setAccessibleName(label->text().remove(QLatin1Char('&')).simplified());
+}
+
+void SettingsPage::AddRow(QGridLayout* grid, QWidget* label, QWidget* control, QWidget* note) {
+    const int row = grid->rowCount();
+    if (label) grid->addWidget(label, row, 0);
+    grid->addWidget(control, row, 1);
+    if (note) grid->addWidget(note, row, 2);
+}
+
+void SettingsPage::CheckBoxClick(const CheckBinding& row) {
+    const bool ticked = Find<CheckBox>(row.name)->isChecked();
+    row.setting.set(S(), ticked);
+    SetShown(row.shows, ticked);
+    SetShown(row.showsWhenOff, !ticked);
+}
+
+void SettingsPage::TrackBarChange(const SliderBinding& row) {
+    row.setting.set(S(), Find<TrackBar>(row.name)->Position());
+    RefreshHint(row);
+}
+
+void SettingsPage::SpinEditChange(const SpinBinding& row) {
+    row.setting.set(S(), Find<SpinEdit>(row.name)->Value());
+}
+
+void SettingsPage::RadioPairClick(const RadioPairBinding& row) {
+    const char* on = row.onButton == 0 ? row.first : row.second;
+    const bool value = Find<RadioButton>(on)->isChecked();
+    row.setting.set(S(), value);
+    SetShown(row.shows, value);
+    SetShown(row.showsWhenOff, !value);
+    SetEnabled(row.enablesWhenOff, !value);
+}
+
+void SettingsPage::RefreshHint(const SliderBinding& row) {
+    if (!row.hint) return;
+    const int position = Find<TrackBar>(row.name)->Position();
+    const QString value = row.hintValue ? row.hintValue(position) : DecimalHint(position);
+    Find<TrackBar>(row.name)->setToolTip(QString::fromLatin1(row.hint) + value);
+}
+
+void SettingsPage::Show(const CheckBinding& row) {
+    const bool ticked = row.setting.get(S()) != 0;
+    Find<CheckBox>(row.name)->SetChecked(ticked);
+    SetShown(row.shows, ticked);
+    SetShown(row.showsWhenOff, !ticked);
+}
+
+void SettingsPage::Show(const SliderBinding& row) {
+    Find<TrackBar>(row.name)->SetPosition(row.setting.get(S()));
+    RefreshHint(row);
+}
+
+void SettingsPage::Show(const SpinBinding& row) {
+    Find<SpinEdit>(row.name)->SetValue(row.setting.get(S()));
+}
+
+void SettingsPage::Show(const RadioPairBinding& row) {
+    const bool value = row.setting.get(S()) != 0;
+    const bool first = (row.onButton == 0) == value;
+    Find<RadioButton>(first ? row.first : row.second)->Select();
+    SetShown(row.shows, value);
+    SetShown(row.showsWhenOff, !value);
+    SetEnabled(row.enablesWhenOff, !value);
+}
+
+void SettingsPage::SetShown(const Names& names, bool shown) {
+    for (const char* name : names)
+        if (QWidget* w = Find(name)) w->setVisible(shown);
+}
+
+void SettingsPage::SetEnabled(const Names& names, bool enabled) {
+    for (const char* name : names)
+        if (QWidget* w = Find(name)) w->setEnabled(enabled);
+}
+
+}  // namespace tq3

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QToolButton>
+#include <QWidget>
+
+#include "app/Controls.h"
+#include "app/SettingBinding.h"
+#include "engine/World.h"
+
+class QGridLayout;
+
+namespace tq3 {
+
+// One tab of the settings window. It makes its controls from binding rows, serves the plain
+// handler families, and puts the settings back into its controls in ShowSettings.
+class SettingsPage : public QWidget {
+  public:
+    SettingsPage(const char* name, World& world, QWidget* parent = nullptr);
+    // Copies the settings into this tab's controls, with the visibility that follows them.
+    virtual void ShowSettings() = 0;
+
+    // The control of this tab with the given object name; nullptr when there is none.
+    template <class T = QWidget>
+    T* Find(const char* name) const {
+        return findChild<T*>(QString::fromLatin1(name));
+    }
+
+  protected:
+    TGeneratorSettings& S() { return world_.Settings; }
+
+    // Controls made from rows; the handler of the row's family is connected.
+    CheckBox* Make(const CheckBinding& row);
+    TrackBar* Make(const SliderBinding& row);  // with its label, when the row names one
+    SpinEdit* Make(const SpinBinding& row);
+    QGroupBox* Make(const RadioPairBinding& row);  // the group box with both buttons
+    QLabel* MakeLabel(const char* name, const QString& text);
+    QGroupBox* MakeGroup(const char* name, const QString& title);
+    QToolButton* MakeButton(const char* name, const QString& caption);
+    // A label for `control`: its buddy (so its mnemonic focuses the control) and its
+    // accessible name.
+    static void Name(QLabel* label, QWidget* control);
+
+    // Layout: a slider or spin edit with its label on the next row of `grid`; `note`, the
+    // label at the slider's right end, when given.
+    static void AddRow(QGridLayout* grid, QWidget* label, QWidget* control,
+                       QWidget* note = nullptr);
+
+    // The handler families.
+    void CheckBoxClick(const CheckBinding& row);
+    void TrackBarChange(const SliderBinding& row);
+    void SpinEditChange(const SpinBinding& row);
+    void RadioPairClick(const RadioPairBinding& row);
+    void RefreshHint(const SliderBinding& row);
+
+    // Settings into controls, as ShowSettings does it for each family.
+    void Show(const CheckBinding& row);
+    void Show(const SliderBinding& row);
+    void Show(const SpinBinding& row);
+    void Show(const RadioPairBinding& row);
+
+    void SetShown(const Names& names, bool shown);
+    void SetEnabled(const Names& names, bool enabled);
+
+    World& world_;
+};
+
+// The value of a hint written as a plain decimal number.
+QString DecimalHint(int value);
+
+}  // namespace tq3

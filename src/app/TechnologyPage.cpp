@@ -1,0 +1,281 @@
+#include "app/TechnologyPage.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace tq3 {
+
+namespace {
+using S = TGeneratorSettings;
+
+// The army hint shows the position times 1.5 in its shortest form (1.5, 3, 4.5).
+QString ArmyHint(int position) {
+    return QString::number(position * 1.5);
+}
+
+const SliderBinding kStartArmy{"TrackBarStartArmy",
+                               1,
+                               30,
+                               1,
+                               Setting(&S::StartingArmy),
+                               "Label37",
+                               "&Army size:",
+                               "How strong army the nations get on start: ",
+                               &ArmyHint};
+const SliderBinding kSliders[] = {
+    {"TrackBarStartNavy", 1, 30, 10, Setting(&S::StartingNavy), "Label7",
+     "&Navy size:", "How strong navy the nations get on start: "},
+    {"TrackBarTechGroup", 1, 5, 1, Setting(&S::CommonTechGroup), "Label35",
+     " Exotic      China     Muslim    Orthodox   Latin "},
+    {"TrackBarStartFunds", 0, 4000, 2500, Setting(&S::StartingFunds), "Label20",
+     "&Ducats:", "How many ducats the nations get on start: "},
+};
+const SliderBinding kPolicySliders[] = {
+    {"TrackBarDPArist", 0, 10, 0, Setting(&S::DefaultDPAristocracy), "LabelDPArist", "Aristocracy"},
+    {"TrackBarDPCentr", 0, 10, 0, Setting(&S::DefaultDPCentralization), "LabelDPCentr",
+     "Centraliz."},
+    {"TrackBarDPInnov", 0, 10, 0, Setting(&S::DefaultDPInnovative), "LabelDPInnov", "Innovativ."},
+    {"TrackBarDPMerc", 0, 10, 0, Setting(&S::DefaultDPMercantilism), "LabelDPMerc", "Mercantil."},
+    {"TrackBarDPOffen", 0, 10, 0, Setting(&S::DefaultDPOffensive), "LabelDPOffen", "Offensive"},
+    {"TrackBarDPLand", 0, 10, 0, Setting(&S::DefaultDPLand), "LabelDPLand", "Land"},
+    {"TrackBarDPQual", 0, 10, 0, Setting(&S::DefaultDPQuality), "LabelDPQual", "Quality"},
+    {"TrackBarDPSerf", 0, 10, 0, Setting(&S::DefaultDPSerfdom), "LabelDPSerf", "Serfdom"},
+};
+const SliderBinding kTechSliders[] = {
+    {"TrackBarLand", 0, 60, 0, Setting(&S::StartTechLand), "LabelTechLand", "Land tech."},
+    {"TrackBarNaval", 0, 60, 0, Setting(&S::StartTechNaval), "LabelTechNaval", "Naval tech."},
+    {"TrackBarInfra", 0, 10, 0, Setting(&S::StartTechInfra), "LabelTechInfra", "Infra tech."},
+    {"TrackBarTrade", 0, 10, 0, Setting(&S::StartTechTrade), "LabelTechTrade", "Trade tech."},
+    {"TrackBarStability", -3, 3, 0, Setting(&S::StartStability), "LabelStability", "Stability"},
+};
+
+// Equal / Individual: the setting is true while "Individual" is selected.
+const RadioPairBinding kPairs[] = {
+    {"GroupBoxStartArmy",
+     "Starting Army",
+     "RadioButtonStartArmyEqual",
+     "Equal",
+     "RadioButtonStartArmyIndiv",
+     "Individual",
+     Setting(&S::IsNationSpecifArmy),
+     1,
+     {},
+     {"TrackBarStartArmy", "Label37", "Label5"}},
+    {"GroupBoxStartNavy",
+     "Starting Navy",
+     "RadioButtonStartNavyEqual",
+     "Equal",
+     "RadioButtonStartNavyIndiv",
+     "Individual",
+     Setting(&S::IsNationSpecifNavy),
+     1,
+     {},
+     {"TrackBarStartNavy", "Label7", "Label29"}},
+    {"GroupBoxTechGroup",
+     "Technology Group",
+     "RadioButtonEqualTechGroup",
+     "Equal",
+     "RadioButtonIndivTechGroup",
+     "Individual",
+     Setting(&S::IsNationSpecifTechGroup),
+     1,
+     {},
+     {"TrackBarTechGroup", "Label35"}},
+    {"GroupBoxTech",
+     "Starting technology",
+     "RadioButtonEqualTech",
+     "Equal",
+     "RadioButtonIndivTech",
+     "Individual",
+     Setting(&S::IsNationSpecifTech),
+     1,
+     {},
+     {},
+     {"SpeedButtonTechValues"}},
+    {"GroupBoxStartFunds",
+     "Starting Funds",
+     "RadioButtonStartFundsEqual",
+     "Equal",
+     "RadioButtonStartFundsIndiv",
+     "Individual",
+     Setting(&S::IsNationSpecifGold),
+     1,
+     {},
+     {"TrackBarStartFunds", "Label20"}},
+};
+enum PairIndex { kArmy, kNavy, kTechGroup, kTech, kFunds };
+
+const CheckBinding kBoxes[] = {
+    {"CheckBoxNationSpecifics", "Other country specifics", true, Setting(&S::IsNationSpecifics)},
+    {"CheckBoxBigFotresses", "Big Fotresses", false, Setting(&S::BigFortresses)},
+    {"CheckBoxRandomEvents", "Enable random events", false, Setting(&S::RandomEvents)},
+};
+
+// A group of sliders with their labels and a "Close" button.
+QGridLayout* SliderGrid(QGroupBox* group) {
+    auto* grid = new QGridLayout(group);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+}  // namespace
+
+TechnologyPage::TechnologyPage(World& world, QWidget* parent)
+    : SettingsPage("TabSheetNationsAdvanced", world, parent) {
+    QGroupBox* groups[5];
+    for (int i = 0; i < 5; ++i) {
+        groups[i] = Make(kPairs[i]);
+        auto* grid = new QGridLayout(groups[i]);
+        grid->addWidget(Find(kPairs[i].first), 0, 0);
+        grid->addWidget(Find(kPairs[i].second), 0, 1);
+        grid->setColumnStretch(2, 1);
+    }
+    auto grid = [&](int pair) { return static_cast<QGridLayout*>(groups[pair]->layout()); };
+
+    // Army and navy sizes, with a note at each slider's end.
+    TrackBar* army = Make(kStartArmy);
+    army->onChange = [this] { TrackBarStartInfantryChange(); };
+    grid(kArmy)->addWidget(Find("Label37"), 1, 0);
+    grid(kArmy)->addWidget(army, 1, 1, 1, 2);
+    grid(kArmy)->addWidget(MakeLabel("Label5", tr("x 1.5")), 1, 3);
+    grid(kNavy)->addWidget(Make(kSliders[0]), 1, 1, 1, 2);
+    grid(kNavy)->addWidget(Find("Label7"), 1, 0);
+    grid(kNavy)->addWidget(MakeLabel("Label29", tr("ships")), 1, 3);
+    for (const char* note : {"Label5", "Label29"}) Find(note)->setEnabled(false);
+    // The tech group slider stands above its label of five group names.
+    grid(kTechGroup)->addWidget(Make(kSliders[1]), 1, 0, 1, 3);
+    grid(kTechGroup)->addWidget(Find("Label35"), 2, 0, 1, 3);
+    grid(kFunds)->addWidget(Make(kSliders[2]), 1, 1, 1, 2);
+    grid(kFunds)->addWidget(Find("Label20"), 1, 0);
+
+    QToolButton* techValues = MakeButton("SpeedButtonTechValues", tr("Starting values"));
+    connect(techValues, &QToolButton::clicked, this, [this] { SpeedButtonTechValuesClick(); });
+    grid(kTech)->addWidget(techValues, 1, 0, 1, 2, Qt::AlignLeft);
+
+    // Domestic policies: equal, individual or (hidden) randomized.
+    QGroupBox* policies = MakeGroup("GroupBoxDP", tr("Domestic Policies"));
+    auto* policyGrid = new QGridLayout(policies);
+    auto* equalDP = new RadioButton("RadioButtonEqualDP", tr("Equal"), policies);
+    auto* indivDP = new RadioButton("RadioButtonIndivDP", tr("Individual"), policies);
+    auto* randomDP = new RadioButton("RadioButtonRandomDP", tr("Randomized"), policies);
+    equalDP->setChecked(true);
+    equalDP->onClick = indivDP->onClick = [this] { RadioButtonIndivDPClick(); };
+    randomDP->onClick = [this] { RadioButtonRandomDPClick(); };
+    randomDP->hide();
+    QToolButton* policyValues = MakeButton("SpeedButtonDP", tr("Starting values"));
+    connect(policyValues, &QToolButton::clicked, this, [this] { SpeedButtonDPClick(); });
+    policyGrid->addWidget(equalDP, 0, 0);
+    policyGrid->addWidget(indivDP, 0, 1);
+    policyGrid->addWidget(randomDP, 0, 2);
+    policyGrid->addWidget(policyValues, 1, 0, 1, 2, Qt::AlignLeft);
+    policyGrid->setColumnStretch(3, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Make(kBoxes[0]));
+    left->addWidget(groups[kArmy]);
+    left->addWidget(groups[kNavy]);
+    left->addWidget(groups[kFunds]);
+    left->addStretch(1);
+    rightColumn_ = new QWidget(this);
+    auto* right = new QVBoxLayout(rightColumn_);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(groups[kTechGroup]);
+    right->addWidget(groups[kTech]);
+    right->addWidget(policies);
+    right->addWidget(Make(kBoxes[1]));
+    right->addWidget(Make(kBoxes[2]));
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 1);
+    columns->addWidget(rightColumn_, 1);
+
+    // The two panels of starting values, over the right column; never both at once.
+    QGroupBox* panelDP = MakeGroup("PanelDP", tr("Domestic Policies"));
+    QGridLayout* dpGrid = SliderGrid(panelDP);
+    for (const SliderBinding& row : kPolicySliders) {
+        TrackBar* bar = Make(row);
+        AddRow(dpGrid, Find(row.label), bar);
+    }
+    QToolButton* closeDP = MakeButton("SpeedButton3", tr("Close"));
+    connect(closeDP, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    dpGrid->addWidget(closeDP, dpGrid->rowCount(), 1, Qt::AlignRight);
+
+    QGroupBox* panelTech = MakeGroup("GroupBoxTechValues", tr("Starting technology"));
+    QGridLayout* techGrid = SliderGrid(panelTech);
+    for (const SliderBinding& row : kTechSliders) {
+        TrackBar* bar = Make(row);
+        AddRow(techGrid, Find(row.label), bar);
+    }
+    QToolButton* closeTech = MakeButton("SpeedButton4", tr("Close"));
+    connect(closeTech, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+    techGrid->addWidget(closeTech, techGrid->rowCount(), 1, Qt::AlignRight);
+    techGrid->setRowStretch(techGrid->rowCount(), 1);
+
+    for (QGroupBox* panel : {panelDP, panelTech}) {
+        panel->setAutoFillBackground(true);
+        panel->hide();
+    }
+}
+
+void TechnologyPage::ShowSettings() {
+    for (const CheckBinding& row : kBoxes) Show(row);
+    for (const RadioPairBinding& row : kPairs) Show(row);
+    Show(kStartArmy);
+    for (const SliderBinding& row : kSliders) Show(row);
+    for (const SliderBinding& row : kPolicySliders) Show(row);
+    for (const SliderBinding& row : kTechSliders) Show(row);
+
+    // Selecting Equal or Individual clears RandomizeDP: the loaded value is put back.
+    const bool randomize = S().RandomizeDP;
+    Find<RadioButton>(S().IsNationSpecifDP ? "RadioButtonIndivDP" : "RadioButtonEqualDP")->Select();
+    if (randomize) Find<RadioButton>("RadioButtonRandomDP")->Select();
+    S().RandomizeDP = randomize;
+    Find("SpeedButtonDP")->setEnabled(!S().IsNationSpecifDP);
+}
+
+void TechnologyPage::TrackBarStartInfantryChange() {
+    TrackBarChange(kStartArmy);
+}
+
+void TechnologyPage::RadioButtonIndivDPClick() {
+    S().IsNationSpecifDP = Find<RadioButton>("RadioButtonIndivDP")->isChecked();
+    Find("SpeedButtonDP")->setEnabled(!S().IsNationSpecifDP);
+    S().RandomizeDP = false;
+}
+
+void TechnologyPage::RadioButtonRandomDPClick() {
+    S().RandomizeDP = Find<RadioButton>("RadioButtonRandomDP")->isChecked();
+}
+
+void TechnologyPage::SpeedButtonDPClick() {
+    Find("GroupBoxTechValues")->hide();
+    PlacePanels();
+    Find("PanelDP")->show();
+    Find("PanelDP")->raise();
+}
+
+void TechnologyPage::SpeedButtonTechValuesClick() {
+    Find("PanelDP")->hide();
+    PlacePanels();
+    Find("GroupBoxTechValues")->show();
+    Find("GroupBoxTechValues")->raise();
+}
+
+void TechnologyPage::SpeedButton3Click() {
+    Find("PanelDP")->hide();
+}
+void TechnologyPage::SpeedButton4Click() {
+    Find("GroupBoxTechValues")->hide();
+}
+
+void TechnologyPage::resizeEvent(QResizeEvent* event) {
+    SettingsPage::resizeEvent(event);
+    PlacePanels();
+}
+
+void TechnologyPage::PlacePanels() {
+    for (const char* name : {"PanelDP", "GroupBoxTechValues"})
+        Find(name)->setGeometry(rightColumn_->geometry());
+}
+
+}  // namespace tq3

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/SettingsPage.h"
+
+namespace tq3 {
+
+// The tab "Technology, Army": starting armies, fleets, funds, technology and domestic
+// policies. The two panels of starting values lie over the right column when shown.
+class TechnologyPage : public SettingsPage {
+  public:
+    explicit TechnologyPage(World& world, QWidget* parent = nullptr);
+    void ShowSettings() override;
+
+    // Special handlers.
+    void TrackBarStartInfantryChange();
+    void RadioButtonIndivDPClick();
+    void RadioButtonRandomDPClick();
+    void SpeedButtonDPClick();
+    void SpeedButtonTechValuesClick();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void PlacePanels();
+    QWidget* rightColumn_ = nullptr;
+};
+
+}  // namespace tq3
