@@ -280,7 +280,9 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed) {
     Random random(seed);
     RunHooks hooks;
     if (mapEditor_.preview)
-        hooks.mapEditor = [this](World& world) { return mapEditor_.preview(world, this); };
+        hooks.mapEditor = [this, &random](World& world) {
+            return mapEditor_.preview(world, random, this);
+        };
     SpeedButton1->setEnabled(false);
     const RunResult result = ReadRun(GenerateWorld(world_, random, *windowDialogs_, hooks));
     SpeedButton1->setEnabled(true);

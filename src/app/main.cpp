@@ -8,6 +8,7 @@
 #include "app/QtDialogs.h"
 #include "app/Screenshots.h"
 #include "config/GamePath.h"
+#include "mapeditor/MapEditor.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -45,6 +46,15 @@ int main(int argc, char** argv) {
     tq3::QtDialogs dialogs;
     tq3::TFormGener form(*world, dialogs);
     dialogs.SetParent(&form);
+    // The map editor: the preview of a run and the majors selection open it.
+    tq3::MapEditorHooks editor;
+    editor.preview = [&dialogs](World& w, RandomSource& random, QWidget* owner) {
+        return tq3::ShowScenarioPreview(w, random, dialogs, owner);
+    };
+    editor.selectMajors = [&dialogs](World& w, QWidget* owner) {
+        return tq3::SelectMajorsOnMap(w, dialogs, owner);
+    };
+    form.SetMapEditor(std::move(editor));
     form.show();
     return app.exec();
 }

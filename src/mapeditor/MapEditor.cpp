@@ -11,8 +11,10 @@ bool ShowScenarioPreview(World& world, RandomSource& random, Dialogs& dialogs, Q
     return form.exec() != TFormMap::AbortResult;
 }
 
-bool SelectMajorsOnMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner) {
-    TFormMap form(world, random, dialogs, owner);
+bool SelectMajorsOnMap(World& world, Dialogs& dialogs, QWidget* owner) {
+    // Majors mode paints nothing, so nothing is drawn from this source.
+    Random unused;
+    TFormMap form(world, unused, dialogs, owner);
     form.setWindowTitle("Select Majors");
     form.PreviewMode = false;
     return form.exec() == QDialog::Accepted;

@@ -15,6 +15,6 @@ bool ShowScenarioPreview(World& world, RandomSource& random, Dialogs& dialogs, Q
 
 // "Select Majors": true when the user closed the window with OK; SpecifiedMajors then holds
 // the new list, capitals are moved and their start locations fixed.
-bool SelectMajorsOnMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner);
+bool SelectMajorsOnMap(World& world, Dialogs& dialogs, QWidget* owner);
 
 }  // namespace tq3
