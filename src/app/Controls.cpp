@@ -62,8 +62,14 @@ SpinEdit::SpinEdit(const char* name, int min, int max, int value, QWidget* paren
     setObjectName(QString::fromLatin1(name));
     setRange(min, max);
     setValue(value);
-    // The shown text is what counts: an emptied field is a change too.
+    // The shown text is what counts. The spin box reports texts that are numbers; an emptied
+    // field or a lone sign only reaches its line edit.
     connect(this, &QSpinBox::textChanged, this, [this] { Run(onChange); });
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        bool number = false;
+        cleanText().toInt(&number);
+        if (!number) Run(onChange);
+    });
 }
 
 void SpinEdit::SetValue(int v) {

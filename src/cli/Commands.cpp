@@ -15,8 +15,6 @@
 #include "output/Backup.h"
 #include "output/WorldSummary.h"
 
-namespace {
-
 std::string GameFolder(const std::string& gameDir) {
     if (gameDir.empty()) return ExecutableFolder();
     // The program folder is absolute and has no trailing separator, as messages show it.
@@ -24,6 +22,8 @@ std::string GameFolder(const std::string& gameDir) {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     return folder;
 }
+
+namespace {
 
 // The game files a run may write, by their game paths.
 std::vector<std::string> WrittenFileCandidates(const World& world) {

@@ -28,3 +28,6 @@ int RunRestoreScenario(const std::string& gameDir, const std::string& folder);
 
 // The folder that holds the running executable.
 std::string ExecutableFolder();
+
+// The game folder of --game-dir made absolute, or the executable's folder without it.
+std::string GameFolder(const std::string& gameDir);

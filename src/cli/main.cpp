@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/RenderCommand.h"
 #include "config/SettingsFile.h"
 
 int main(int argc, char** argv) {
@@ -41,6 +42,20 @@ int main(int argc, char** argv) {
             "--set", sets,
             "Override one setting of Config/TQ3Gener.csv, read as the file reads it (repeatable).")
         ->type_name("KEY=VALUE");
+
+    tq3::RenderOptions render;
+    CLI::App* renderCommand = app.add_subcommand(
+        "render", "Draw the world as loaded, as the map window shows it, into a PNG file.");
+    renderCommand->add_option(
+        "--game-dir", render.gameDir,
+        "Game folder holding Config/, DB/ and Scenarios/ (default: the folder of this program).");
+    renderCommand
+        ->add_option("--layer", render.layer,
+                     "Layer to draw: terrain, climate, goods, religion, political, or all (one "
+                     "file per layer, named FILE-terrain.png and so on).")
+        ->required()
+        ->check(CLI::IsMember({"terrain", "climate", "goods", "religion", "political", "all"}));
+    renderCommand->add_option("--out", render.out, "The PNG file to write.")->required();
 
     std::string checkDir;
     CLI::App* check = app.add_subcommand(
@@ -95,6 +110,7 @@ int main(int argc, char** argv) {
     if (mode >= 0) gen.mode = mode;
 
     if (*generate) return RunGenerate(gen);
+    if (*renderCommand) return tq3::RunRender(render);
     if (*check) return RunCheck(checkDir);
     if (*restore) return RunRestore(restoreDir);
     if (*backupScenario) return RunBackupScenario(backupDir, backupTo);

@@ -114,8 +114,9 @@ std::optional<Argb> NationColour(const World& world, int nation) {
 }
 
 ProvinceMark MarkOf(const World& world, MapLayer layer, int p) {
-    const TProvince& province = world.Provinces[p];
     ProvinceMark mark;
+    if (p < 0 || p > MaxProvinceNumber) return mark;
+    const TProvince& province = world.Provinces[p];
     if (layer == MapLayer::Political) {
         // An owned province takes its owner's colour; unowned, or a colour that is exactly
         // white, is a white square with a black border over a silver minimap mark.

@@ -68,7 +68,8 @@ struct ProvinceMark {
     Argb minimapColour = NoneColour;
 };
 // The mark of land province p in the layer. Every index read from the world is checked: a code
-// outside its table draws as NoneColour, an owner or colour outside its table as unowned.
+// outside its table draws as NoneColour, an owner or colour outside its table as unowned, and a
+// province number outside the table gives the NoneColour mark.
 ProvinceMark MarkOf(const World& world, MapLayer layer, int p);
 
 }  // namespace tq3

@@ -1,0 +1,46 @@
+#include "AppTestSupport.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+namespace test {
+
+namespace {
+// One QApplication for the whole test program, on the offscreen platform.
+class QtEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QStandardPaths::setTestModeEnabled(true);
+        static int argc = 1;
+        static char name[] = "test_app";
+        static char* argv[] = {name, nullptr};
+        static QApplication app(argc, argv);
+        QApplication::setOrganizationName(QStringLiteral("tq3gen-test"));
+    }
+};
+[[maybe_unused]] ::testing::Environment* const kQt =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+}  // namespace
+
+void WindowTest::SetUp() {
+    game = dir.path / "game";
+    CopyTree(std::filesystem::path(TQ3_BINARY_DIR) / "demo-game", game);
+    world->ProgramFolder = game.string();
+}
+
+void WindowTest::Open() {
+    form = std::make_unique<tq3::TFormGener>(*world, dialogs);
+    form->FormActivate();
+}
+
+bool WindowTest::TabShown(const char* tab) const {
+    const QTabWidget* tabs = form->PageControl1;
+    return tabs->isTabVisible(tabs->indexOf(Control(tab)));
+}
+
+QString WindowTest::ActiveTab() const {
+    return form->PageControl1->currentWidget()->objectName();
+}
+
+}  // namespace test

@@ -1,0 +1,114 @@
+// tq3gen render: the world as loaded, drawn as the window shows it, into PNG files.
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "RenderTestWorld.h"
+#include "TestSupport.h"
+#include "config/SettingsFile.h"
+#include "render/MapRenderer.h"
+#include "render/PngFile.h"
+
+using namespace tq3;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+struct RenderCommand : ::testing::Test {
+    test::TempDir scratch, game;
+    void SetUp() override { test::CopyTree(TQ3_TEST_DATA "/mini", game.path); }
+
+    Result Tq3(const std::vector<std::string>& args) {
+        std::string command = Quote(TQ3_EXECUTABLE);
+        for (const std::string& a : args) command += " " + Quote(a);
+        const fs::path out = scratch.path / "stdout.txt", err = scratch.path / "stderr.txt";
+        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
+        Result r;
+        const int raw = std::system(command.c_str());
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = test::ReadFile(out);
+        r.err = test::ReadFile(err);
+        return r;
+    }
+
+    // The world loaded as the command loads it.
+    std::unique_ptr<World> Loaded() {
+        auto world = std::make_unique<World>();
+        world->ProgramFolder = game.str();
+        test::RecordingDialogs dialogs;
+        EXPECT_TRUE(LoadSettings(*world, dialogs, true));
+        return world;
+    }
+};
+
+}  // namespace
+
+TEST_F(RenderCommand, DrawsTheLinesAndTheLayerOfTheLoadedWorld) {
+    const fs::path out = scratch.path / "map.png";
+    const Result r =
+        Tq3({"render", "--game-dir", game.str(), "--layer", "political", "--out", out.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Wrote " + out.string() + "\n");
+    const std::optional<PixelBuffer> png = ReadPng(out.string());
+    ASSERT_TRUE(png);
+    const MapPictures expected = RenderMap(*Loaded(), MapLayer::Political);
+    EXPECT_TRUE(png->pixels == expected.map.pixels);
+    EXPECT_GT(rendertest::CountPixels(*png, Black), 0);  // the mini world has lines and marks
+}
+
+TEST_F(RenderCommand, AllWritesOneFilePerLayerNamedFromOut) {
+    const Result r = Tq3({"render", "--game-dir", game.str(), "--layer", "all", "--out",
+                          (scratch.path / "world.png").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto world = Loaded();
+    for (MapLayer layer : AllLayers) {
+        const fs::path file = scratch.path / ("world-" + std::string(LayerName(layer)) + ".png");
+        EXPECT_NE(r.out.find("Wrote " + file.string() + "\n"), std::string::npos) << r.out;
+        const std::optional<PixelBuffer> png = ReadPng(file.string());
+        ASSERT_TRUE(png) << file;
+        EXPECT_TRUE(png->pixels == RenderMap(*world, layer).map.pixels) << LayerName(layer);
+    }
+    EXPECT_FALSE(fs::exists(scratch.path / "world.png"));
+}
+
+TEST_F(RenderCommand, UsageErrorsExitWithTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"render", "--game-dir", game.str(), "--layer", "sea", "--out", "x.png"},
+        {"render", "--game-dir", game.str(), "--out", "x.png"},
+        {"render", "--game-dir", game.str(), "--layer", "terrain"}};
+    for (const auto& args : cases) {
+        const Result r = Tq3(args);
+        EXPECT_EQ(r.status, 2) << args[3];
+    }
+    EXPECT_FALSE(fs::exists(game.path / "x.png"));
+}
+
+TEST_F(RenderCommand, ANonGameFolderOrAFailedWriteExitsWithOne) {
+    test::TempDir empty;
+    const fs::path out = scratch.path / "map.png";
+    Result r =
+        Tq3({"render", "--game-dir", empty.str(), "--layer", "terrain", "--out", out.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "File TQ3Gener.csv not found\n");
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_TRUE(fs::is_empty(empty.path));
+
+    const fs::path nowhere = scratch.path / "missing" / "map.png";
+    r = Tq3({"render", "--game-dir", game.str(), "--layer", "goods", "--out", nowhere.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Cannot write file \"" + nowhere.string() + "\""), std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.out, "");
+}
