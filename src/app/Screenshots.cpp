@@ -11,6 +11,7 @@
 #include "app/FormBasic.h"
 #include "app/FormGener.h"
 #include "app/ProblemsDialog.h"
+#include "mapeditor/MapScreenshots.h"
 
 namespace tq3 {
 
@@ -110,6 +111,10 @@ int WriteScreenshots(World& world, const std::string& folder) {
                         QMessageBox::Ok | QMessageBox::Cancel, &form);
     closing.show();
     ok = Save(&closing, dir, QStringLiteral("closing-question")) && ok;
+    closing.hide();
+
+    // The map editor in each layer, painted, and in majors mode.
+    ok = WriteMapEditorScreenshots(world, dialogs, folder) && ok;
     return ok ? 0 : 1;
 }
 

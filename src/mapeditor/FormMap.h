@@ -82,6 +82,8 @@ class TFormMap : public QDialog {
     void BitBtnOkClick();
     void BitBtnAbortClick();
     void ShowProvinceInfo(int p);
+    // Scrolls the map to put province p in the middle, boxes it and shows its info.
+    void CentreOnProvince(int p);
 
     // Zoom of the map picture (1 = 100 %), with the point under the view's centre kept.
     void SetZoom(double zoom);
@@ -151,7 +153,6 @@ class TFormMap : public QDialog {
     void PushEdit(WorldEdit edit, const QString& text);
     void ShowRows();
     void ShowHoverProvince(QPoint pixel);
-    void CentreOnProvince(int p);
 
     World& world_;
     RandomSource& random_;

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -53,6 +54,21 @@ QFrame* FloatingBar(QWidget* parent, const char* name, QRect rect) {
 
 QColor RowColour(int row) {
     return QColor::fromRgb(MajorRowColours[row]);
+}
+
+// The pick button's glyph: a small cross-hair in the row's colour.
+QIcon PickIcon(QColor colour) {
+    QPixmap pixmap(14, 14);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 1.5));
+    painter.drawEllipse(QRectF(2.5, 2.5, 9, 9));
+    painter.drawLine(QPointF(7, 0), QPointF(7, 5));
+    painter.drawLine(QPointF(7, 9), QPointF(7, 14));
+    painter.drawLine(QPointF(0, 7), QPointF(5, 7));
+    painter.drawLine(QPointF(9, 7), QPointF(14, 7));
+    return QIcon(pixmap);
 }
 
 void ColourText(QWidget* widget, QColor colour) {
@@ -181,6 +197,9 @@ void TFormMap::CreateFloatingBars() {
             [this] { SpeedButtonShowInfoClick(); });
     auto* heading = new QLabel("Province info:", controlBarProvInfo_);
     heading->setGeometry(26, 4, 68, 18);
+    QFont headingFont = heading->font();
+    headingFont.setPixelSize(10);
+    heading->setFont(headingFont);
     panel19_ = new QWidget(controlBarProvInfo_);
     panel19_->setObjectName("Panel19");
     panel19_->setGeometry(2, 22, 92, Panel19Height - 20);
@@ -269,20 +288,20 @@ QWidget* TFormMap::CreateMajorsPanel() {
         c.pick = new QToolButton(panel1_);
         c.pick->setObjectName(QString("SpeedButtonM%1").arg(row));
         c.pick->setCheckable(true);
-        c.pick->setText(QString::fromUtf8("\u2316"));
+        c.pick->setIcon(PickIcon(RowColour(row)));
+        c.pick->setAutoRaise(true);
         c.pick->setToolTip("Press to select starting province on map");
         pickGroup_->addButton(c.pick, row);
         for (QWidget* w : {static_cast<QWidget*>(c.check), static_cast<QWidget*>(c.combo),
                            static_cast<QWidget*>(c.edit), static_cast<QWidget*>(c.pick)})
             ColourText(w, RowColour(row));
+        // The check box, the capital and its pick button; the nation list below, full width.
         auto* first = new QHBoxLayout;
         first->addWidget(c.check);
-        first->addWidget(c.combo, 1);
-        auto* second = new QHBoxLayout;
-        second->addWidget(c.edit, 1);
-        second->addWidget(c.pick);
+        first->addWidget(c.edit, 1);
+        first->addWidget(c.pick);
         column->addLayout(first);
-        column->addLayout(second);
+        column->addWidget(c.combo);
         connect(c.check, &QCheckBox::clicked, this, [this, row] { CheckBoxMClick(row); });
         connect(c.combo, &QComboBox::activated, this,
                 [this, row](int index) { ComboBoxMChange(row, index); });

@@ -70,6 +70,9 @@ LegendPanel::LegendPanel(MapLayer layer, int value, const QString& caption, QWid
 
 void LegendPanel::SetPressed(bool pressed) {
     setFrameShadow(pressed ? QFrame::Sunken : QFrame::Raised);
+    // The chosen value also stands out by a darker ground.
+    setBackgroundRole(pressed ? QPalette::Midlight : QPalette::Window);
+    setAutoFillBackground(pressed);
 }
 
 void LegendPanel::mousePressEvent(QMouseEvent* event) {
