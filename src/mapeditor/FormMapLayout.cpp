@@ -129,7 +129,6 @@ void TFormMap::FormCreate() {
     fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(fit, &QAction::triggered, this, [this] { ZoomToFit(); });
     addActions({undo, redo, zoomIn, zoomOut, fit});
-    connect(undo_, &QUndoStack::indexChanged, this, [this] { imageMap_->update(); });
 }
 
 QWidget* TFormMap::CreateMapArea() {

@@ -15,8 +15,9 @@ inline QApplication& App() {
     static char name[] = "test_mapeditor_gui";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: the input devices QTest makes live until the very end of the program.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // Land provinces 1..6 around map pixel (1100, 200), sea 7 among them; nations A1..A5 with
