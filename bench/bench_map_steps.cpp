@@ -3,12 +3,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include "base/Random.h"
 #include "engine/Climate.h"
 #include "engine/Goods.h"
 #include "engine/MapTestWorld.h"
 #include "engine/ProvinceValues.h"
-#include "engine/Random.h"
 #include "engine/Terrain.h"
+
+using namespace tq3;
 
 namespace {
 

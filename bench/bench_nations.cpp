@@ -9,6 +9,8 @@
 #include "engine/NationTestWorld.h"
 #include "engine/Placement.h"
 
+using namespace tq3;
+
 namespace {
 enum class Tries { Ordinary, AllFail };
 

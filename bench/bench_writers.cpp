@@ -7,13 +7,15 @@
 #include <fstream>
 #include <random>
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
 #include "output/CountryTable.h"
 #include "output/GameTables.h"
 #include "output/ProvinceTable.h"
 #include "output/ScenarioFile.h"
+
+using namespace tq3;
 
 namespace fs = std::filesystem;
 

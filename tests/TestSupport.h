@@ -14,9 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
+
+using namespace tq3;
 
 namespace test {
 

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+namespace tq3 {
+
 void CliDialogs::Error(const std::string& text) {
     ++errors_;
     err_ << text << '\n' << std::flush;
@@ -28,3 +30,5 @@ void CliDialogs::Problem(const std::string& file, int line, const std::string& t
     if (line > 0) err_ << ':' << line;
     err_ << ": " << text << '\n' << std::flush;
 }
+
+}  // namespace tq3

@@ -3,7 +3,9 @@
 #include <iosfwd>
 #include <string>
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
+
+namespace tq3 {
 
 // The command line's dialogs: every message goes to stderr unchanged, questions get fixed
 // answers (Yes to the start-up backup, OK to the closing question), problems are printed as
@@ -30,3 +32,5 @@ class CliDialogs : public Dialogs {
     int problems_ = 0;
     std::optional<std::string> folder_;
 };
+
+}  // namespace tq3

@@ -7,13 +7,15 @@
 #include <iostream>
 #include <memory>
 
+#include "base/GamePath.h"
 #include "cli/CliDialogs.h"
-#include "config/ConfigCheck.h"
-#include "config/GamePath.h"
 #include "config/SettingsFile.h"
-#include "engine/GenerateWorld.h"
-#include "output/Backup.h"
-#include "output/WorldSummary.h"
+#include "session/Backup.h"
+#include "session/ConfigCheck.h"
+#include "session/GenerateWorld.h"
+#include "session/WorldSummary.h"
+
+namespace tq3 {
 
 std::string GameFolder(const std::string& gameDir) {
     if (gameDir.empty()) return ExecutableFolder();
@@ -143,3 +145,5 @@ int RunBackupScenario(const std::string& gameDir, const std::string& folder) {
 int RunRestoreScenario(const std::string& gameDir, const std::string& folder) {
     return RunScenarioCopy(gameDir, folder, &RestoreScenario);
 }
+
+}  // namespace tq3

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace tq3 {
+
 struct GenerateOptions {
     std::string gameDir;
     std::optional<int> mode;
@@ -31,3 +33,5 @@ std::string ExecutableFolder();
 
 // The game folder of --game-dir made absolute, or the executable's folder without it.
 std::string GameFolder(const std::string& gameDir);
+
+}  // namespace tq3

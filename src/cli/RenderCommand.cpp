@@ -4,9 +4,9 @@
 #include <iostream>
 #include <memory>
 
+#include "base/GamePath.h"
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
-#include "config/GamePath.h"
 #include "config/SettingsFile.h"
 #include "render/LayerExport.h"
 

@@ -12,6 +12,8 @@
 #include "cli/RenderCommand.h"
 #include "config/SettingsFile.h"
 
+using namespace tq3;
+
 int main(int argc, char** argv) {
     CLI::App app{"tq3gen: random scenario generator for TQ3. Run a subcommand for headless work."};
     app.require_subcommand(0, 1);

@@ -1,7 +1,10 @@
 #include "config/Adjacency.h"
 
-#include "config/GamePath.h"
-#include "config/TextFile.h"
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
+
+namespace tq3 {
 
 namespace {
 
@@ -17,10 +20,9 @@ int RecordValue(const std::string& data, std::size_t r) {
 }  // namespace
 
 void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
-    const std::string indexFile = GamePath(world.ProgramFolder, "\\Config\\TQ3GenerAdjIndex.tbl");
-    const std::string dataFile =
-        GamePath(world.ProgramFolder,
-                 mapTable ? "\\Config\\TQ3GenerAdjDataOrig.tbl" : "\\Config\\TQ3GenerAdjData.tbl");
+    const std::string indexFile = GamePath(world.ProgramFolder, GameFiles::AdjacencyIndex);
+    const std::string dataFile = GamePath(
+        world.ProgramFolder, mapTable ? GameFiles::MapAdjacency : GameFiles::PlacementAdjacency);
     std::string index, data;
     if (!ReadWholeFile(dialogs, indexFile, index)) return;
     if (!ReadWholeFile(dialogs, dataFile, data)) return;
@@ -80,3 +82,5 @@ void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
         for (int k = j; k <= NeighbourSlots; ++k) row[k] = 0;
     }
 }
+
+}  // namespace tq3

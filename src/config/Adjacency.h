@@ -1,9 +1,13 @@
 #pragma once
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 // Rebuilds world.Neighbours from the index file and the map table (mapTable set,
 // TQ3GenerAdjDataOrig.tbl) or the placement table (TQ3GenerAdjData.tbl), keeping only
 // land-to-land links and at most 8 neighbours per province.
 void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable);
+
+}  // namespace tq3

@@ -2,9 +2,12 @@
 
 #include <span>
 
-#include "config/GamePath.h"
-#include "config/NameMatch.h"
-#include "config/TextFile.h"
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/NameMatch.h"
+#include "base/TextFile.h"
+
+namespace tq3 {
 
 namespace {
 
@@ -250,9 +253,11 @@ void LoadNations(World& world, Dialogs& dialogs) {
     for (int p = 1; p <= world.ProvinceCount(); ++p) world.Provinces[p].Owner = 0;
     for (int n = 1; n <= world.NationCountLoaded(); ++n) world.Nations[n].Specifics = 0;
 
-    const std::string file = GamePath(world.ProgramFolder, "\\Config\\TQ3GenerCountry.csv");
+    const std::string file = GamePath(world.ProgramFolder, GameFiles::NationsTable);
     std::string text;
     world.NationsLoaded = 0;
     if (!ReadWholeFile(dialogs, file, text)) return;
     NationsReader(world, dialogs, AbsolutePath(file)).ReadAll(text);
 }
+
+}  // namespace tq3

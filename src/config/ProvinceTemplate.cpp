@@ -3,9 +3,12 @@
 #include <span>
 #include <vector>
 
-#include "config/GamePath.h"
-#include "config/NameMatch.h"
-#include "config/TextFile.h"
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/NameMatch.h"
+#include "base/TextFile.h"
+
+namespace tq3 {
 
 namespace {
 
@@ -127,7 +130,7 @@ class TemplateReader {
 }  // namespace
 
 void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, bool asianOnly) {
-    const std::string file = GamePath(world.ProgramFolder, "\\Config\\TQ3GenerProvince.csv");
+    const std::string file = GamePath(world.ProgramFolder, GameFiles::ProvinceTemplate);
     std::string text;
     if (!ReadWholeFile(dialogs, file, text)) return;
     TemplateReader reader(world, dialogs, AbsolutePath(file));
@@ -162,3 +165,5 @@ void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, boo
     if (!europeanOnly)
         for (int p = 1; p <= world.ProvinceCount(); ++p) world.Provinces[p].Owner = 0;
 }
+
+}  // namespace tq3

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <span>
 
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
 #include "config/Adjacency.h"
-#include "config/GamePath.h"
 #include "config/NationsFile.h"
 #include "config/ProvinceTemplate.h"
-#include "config/TextFile.h"
+
+namespace tq3 {
 
 namespace {
 
@@ -56,14 +59,14 @@ void ComputeColors(TGeneratorSettings& s) {
 
 bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
     dialogs.Busy(true);
-    const std::string settingsFile = GamePath(world.ProgramFolder, "\\Config\\TQ3Gener.csv");
+    const std::string settingsFile = GamePath(world.ProgramFolder, GameFiles::SettingsTable);
     // Without the settings or the nations file nothing is loaded and nothing changes.
     if (!FileExists(settingsFile)) {
         dialogs.Error("File TQ3Gener.csv not found");
         dialogs.Busy(false);
         return false;
     }
-    if (!FileExists(GamePath(world.ProgramFolder, "\\Config\\TQ3GenerCountry.csv"))) {
+    if (!FileExists(GamePath(world.ProgramFolder, GameFiles::NationsTable))) {
         dialogs.Error("File TQ3GenerCountry.csv not found");
         dialogs.Busy(false);
         return false;
@@ -130,10 +133,12 @@ std::string WithOverrides(std::string text,
 void CheckSettingRanges(World& world, Dialogs& dialogs) {
     TGeneratorSettings& s = world.Settings;
     if (s.ProvinceCount > MaxProvinceNumber) {
-        dialogs.Problem(GamePath(world.ProgramFolder, "\\Config\\TQ3Gener.csv"),
+        dialogs.Problem(GamePath(world.ProgramFolder, GameFiles::SettingsTable),
                         SettingLineNumber(world.SettingsText, "ProvinceCount"),
                         "ProvinceCount " + std::to_string(s.ProvinceCount) +
                             " is above the highest province number 1620; 1620 is used");
         s.ProvinceCount = MaxProvinceNumber;
     }
 }
+
+}  // namespace tq3

@@ -4,8 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 // Loads Config/TQ3Gener.csv into world.Settings, then the province template, the map
 // adjacency (full load only) and the nations file. Without `fullReload` the user settings
@@ -27,3 +29,5 @@ std::string WithOverrides(std::string text,
 // Reports settings whose values would take the run outside the world's tables and puts
 // them back in range (ProvinceCount above 1620).
 void CheckSettingRanges(World& world, Dialogs& dialogs);
+
+}  // namespace tq3

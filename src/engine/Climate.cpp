@@ -1,5 +1,7 @@
 #include "engine/Climate.h"
 
+namespace tq3 {
+
 namespace {
 // Sea provinces the climate step never changes.
 constexpr int KeptSeaProvinces[] = {171, 173};
@@ -72,3 +74,5 @@ void GenerateClimate(World& world, RandomSource& random) {
         }
     }
 }
+
+}  // namespace tq3

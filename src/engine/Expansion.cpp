@@ -1,5 +1,7 @@
 #include "engine/Expansion.h"
 
+namespace tq3 {
+
 namespace {
 constexpr int MaxKnownExtra = 10;
 
@@ -74,3 +76,5 @@ void ExpandNations(World& world) {
     for (int n = 1; n <= nations; ++n)
         if (IsPlacedNation(world, n)) GrowNation(world, n);
 }
+
+}  // namespace tq3

@@ -2,6 +2,8 @@
 
 #include "engine/World.h"
 
+namespace tq3 {
+
 // A nation that expansion grows, and whose provinces count as foreign to the others: its
 // number is at most NationCount, or it is a major.
 bool IsPlacedNation(const World& world, int n);
@@ -13,3 +15,5 @@ int TargetSize(const World& world, int n);
 // its target size (never beyond 10), records its sea zones and the border provinces of placed
 // neighbours in KnownExtra, and sets SizeShortfall and HasSeaAccess.
 void ExpandNations(World& world);
+
+}  // namespace tq3

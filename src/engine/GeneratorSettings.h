@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace tq3 {
+
 // Every key of Config/TQ3Gener.csv, one field per key, named as the key.
 //
 // Keys that carry a number inside their name are held as arrays:
@@ -349,3 +351,5 @@ void VisitGenerationTables(Settings& s, Visit&& visit) {
     visit("MineValueGenerator", s.MineValueGenerator);
     for (int n = 0; n < 5; ++n) visit("TaxStab" + digit(n + 1), s.TaxStab[n]);
 }
+
+}  // namespace tq3

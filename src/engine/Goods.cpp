@@ -4,6 +4,8 @@
 
 #include "engine/Tickets.h"
 
+namespace tq3 {
+
 namespace {
 using GoodsList = TGeneratorSettings::Shorts<GoodsCodes>;
 
@@ -63,3 +65,5 @@ void GenerateGoods(World& world, RandomSource& random) {
         }
     }
 }
+
+}  // namespace tq3

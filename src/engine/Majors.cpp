@@ -4,7 +4,9 @@
 #include <array>
 #include <string>
 
-#include "config/TextFile.h"
+#include "base/TextFile.h"
+
+namespace tq3 {
 
 std::bitset<256> MajorsFromTags(const World& world, int& count) {
     std::bitset<256> majors;
@@ -52,3 +54,5 @@ void SelectMajors(World& world, RandomSource& random) {
         world.MajorNations.set(n);
     }
 }
+
+}  // namespace tq3

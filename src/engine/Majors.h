@@ -2,8 +2,10 @@
 
 #include <bitset>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 // The nations named by the tags of SpecifiedMajors (up to 8, ";" between them): for each
 // non-empty tag, the first loaded nation whose Tag equals it exactly. `count` receives the
@@ -17,3 +19,5 @@ int DrawableMajorCount(const World& world);
 // Fills MajorNations: from SpecifiedMajors (and sets MajorCount to the tags found) when
 // IsRandomMajor is off, else MajorCount distinct nations drawn from 1..NationCount.
 void SelectMajors(World& world, RandomSource& random);
+
+}  // namespace tq3

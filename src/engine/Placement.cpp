@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+namespace tq3 {
+
 namespace {
 constexpr int WalkBarrier = 398;                                         // the walk never enters it
 constexpr std::array<int, 5> NeverDrawn = {186, 230, 1466, 1568, 1569};  // never a random start
@@ -206,3 +208,5 @@ void PlaceNations(World& world, RandomSource& random) {
         --free;
     }
 }
+
+}  // namespace tq3

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 // A random walk of Trunc(2 ^ (RandomStartLoc + 1)) steps over the neighbour table from
 // `start`: each step draws one of the current province's neighbours and moves there only
@@ -26,3 +28,5 @@ bool FreeDrawFindsLand(const World& world);
 // movable provinces, then gives each movable nation a new capital, by up to 100 tries and a
 // free province as the last resort.
 void PlaceNations(World& world, RandomSource& random);
+
+}  // namespace tq3

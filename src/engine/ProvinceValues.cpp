@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tq3 {
+
 namespace {
 // Element of TerainManpowerModif for provinces that a nation holds.
 constexpr int HeldManpowerElement = 5;
@@ -80,3 +82,5 @@ void GenerateManpowerIncome(World& world, RandomSource& random) {
                 ScaledByStrength(random.RandInt(prov.Manpower) + prov.Manpower, s.IncomeModif, 0);
         });
 }
+
+}  // namespace tq3

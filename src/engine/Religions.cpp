@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+namespace tq3 {
+
 namespace {
 // Working quotas by religion code 1..11 (element 0 unused).
 using Quotas = std::array<int, ReligionCodes + 1>;
@@ -149,3 +151,5 @@ void ApplyNationFaith(World& world) {
         }
     }
 }
+
+}  // namespace tq3

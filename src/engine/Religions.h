@@ -1,7 +1,9 @@
 #pragma once
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 // Draws the nations' religions from the ReligProb quotas (IsRandomReligNation), turns the
 // religions of the reformation into Catholic when the scenario starts before them, and lays
@@ -12,3 +14,5 @@ void GenerateReligions(World& world, RandomSource& random);
 // Gives every province of each nation in the scenario the nation's religion (11 as 2) and
 // first culture, and clears the storms of the sea zones next to them.
 void ApplyNationFaith(World& world);
+
+}  // namespace tq3

@@ -7,6 +7,8 @@
 #include "engine/Majors.h"
 #include "engine/Placement.h"
 
+namespace tq3 {
+
 namespace {
 const char* const Refused = "The run cannot start: ";
 
@@ -81,3 +83,5 @@ bool CheckRunSettings(const World& world, Dialogs& dialogs) {
     }
     return true;
 }
+
+}  // namespace tq3

@@ -4,6 +4,8 @@
 
 #include "engine/Tickets.h"
 
+namespace tq3 {
+
 namespace {
 // Element of a list by slider step; steps beyond the slider count as its ends.
 int SliderElement(int step) {
@@ -50,3 +52,5 @@ void GenerateTerrain(World& world, RandomSource& random) {
         if (drawn >= 0) prov.Terrain = static_cast<int8_t>(drawn);
     }
 }
+
+}  // namespace tq3

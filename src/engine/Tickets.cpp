@@ -5,6 +5,8 @@
 
 #include "engine/World.h"
 
+namespace tq3 {
+
 int DrawTicket(std::span<const int> weights, RandomSource& random) {
     // Count the tickets of every candidate; the list itself is never built.
     int64_t total = 0;
@@ -24,3 +26,5 @@ int DrawTicket(std::span<const int> weights, RandomSource& random) {
     }
     return -1;
 }
+
+}  // namespace tq3

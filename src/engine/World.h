@@ -8,7 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/Numbers.h"
 #include "engine/GeneratorSettings.h"
+
+namespace tq3 {
 
 constexpr int MaxProvinceSlots = 1621;  // province numbers 0..1620
 constexpr int MaxProvinceNumber = 1620;
@@ -160,18 +163,8 @@ struct World {
     const std::string& AreaName(int p) const;
 };
 
-int Clamp(int lo, int hi, int v);
 bool IsEuropean(const World& world, int p);
 bool IsAsian(const World& world, int p);
 int16_t FindProvinceAt(const World& world, int x, int y);
-// A whole text read as a decimal integer with an optional sign; 0 when it is not one (or
-// does not fit 32 bits).
-int ParseInteger(const std::string& text);
-std::optional<int> TryParseInteger(const std::string& text);
-int ParseTenths(const std::string& text);
-std::string FormatTenths(int tenths);
 
-// Round half to even of a / b for b > 0, as the ticket lists count their tickets.
-int RoundHalfEvenDiv(int a, int b);
-// Trunc(w * m / 100) with the product taken as a 32-bit integer.
-int PercentOf(int w, int m);
+}  // namespace tq3

@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
 #include "mapeditor/model/MajorsSelection.h"
 #include "mapeditor/model/ProvincePainting.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 class QWidget;

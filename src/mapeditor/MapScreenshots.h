@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
 
 namespace tq3 {

@@ -2,7 +2,9 @@
 
 #include <vector>
 
-#include "output/ScenarioNations.h"
+#include "engine/ScenarioNations.h"
+
+namespace tq3 {
 
 namespace {
 constexpr int kLandUnitType = 9423;
@@ -348,3 +350,5 @@ std::string WriteCountryBlock(const World& world, RandomSource& random, int nati
     Technology(out, c);
     return out;
 }
+
+}  // namespace tq3

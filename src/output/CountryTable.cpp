@@ -3,8 +3,11 @@
 #include <array>
 #include <string>
 
-#include "config/GamePath.h"
-#include "config/TextFile.h"
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
+
+namespace tq3 {
 
 namespace {
 const char* const kHeader =
@@ -66,13 +69,14 @@ void WriteCountryTable(const World& world, RandomSource& random, Dialogs& dialog
 
     // The countries the generator does not manage follow byte for byte. A table that
     // exists but cannot be read has reported its failure and adds nothing.
-    const std::string fixedName =
-        GamePath(world.ProgramFolder, "\\Config\\TQ3GenerFixedCountry.csv");
+    const std::string fixedName = GamePath(world.ProgramFolder, GameFiles::FixedCountryTable);
     const bool fixedFound = FileExists(fixedName);
     if (fixedFound) {
         std::string fixed;
         if (ReadWholeFile(dialogs, fixedName, fixed)) text += fixed;
     }
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, "\\DB\\country.csv"), text, false);
+    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::CountryTable), text, false);
     if (!fixedFound) dialogs.Error("File TQ3GenerFixedCountry.csv not found");
 }
+
+}  // namespace tq3

@@ -2,9 +2,12 @@
 
 #include <string>
 
-#include "config/GamePath.h"
-#include "config/TextFile.h"
-#include "output/ScenarioNations.h"
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
+#include "engine/ScenarioNations.h"
+
+namespace tq3 {
 
 namespace {
 constexpr int kUnscaledGoods = 5;  // keeps its base value as configured
@@ -40,7 +43,7 @@ void WriteRevoltTable(const World& world, Dialogs& dialogs) {
         text += "\tgroup = " + World::NameOf(s.TechGroupNames, nation.TechGroup) + "\r\n";
         text += "\t}\r\n";
     }
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, "\\DB\\Revolt.txt"), text, false);
+    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::RevoltTable), text, false);
 }
 
 void WriteGoodsTable(const World& world, RandomSource& random, Dialogs& dialogs) {
@@ -61,7 +64,7 @@ void WriteGoodsTable(const World& world, RandomSource& random, Dialogs& dialogs)
                 ";" + std::to_string(s.GoodsSlaves[g - 1]) + "\r\n";
     }
     text += "NOTHING;0;0;0;0\r\n";
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, "\\DB\\Goods.csv"), text, false);
+    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::GoodsTable), text, false);
 }
 
 void WriteTaxStabilityTable(const World& world, Dialogs& dialogs) {
@@ -74,5 +77,8 @@ void WriteTaxStabilityTable(const World& world, Dialogs& dialogs) {
     for (int stability = 3; stability >= -3; --stability)
         text +=
             std::to_string(stability) + ";" + std::to_string(row[stability + 3] + shift) + "\r\n";
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, "\\DB\\tax_stab.csv"), text, false);
+    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::TaxStabilityTable), text,
+                   false);
 }
+
+}  // namespace tq3

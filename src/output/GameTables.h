@@ -1,8 +1,10 @@
 #pragma once
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 // DB/Revolt.txt: a block per loaded nation with the scenario's years, its capital, its
 // other provinces and its technology group.
@@ -14,3 +16,5 @@ void WriteGoodsTable(const World& world, RandomSource& random, Dialogs& dialogs)
 
 // DB/tax_stab.csv: the tax modifier at stability 3 down to -3.
 void WriteTaxStabilityTable(const World& world, Dialogs& dialogs);
+
+}  // namespace tq3

@@ -3,8 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "config/GamePath.h"
-#include "config/TextFile.h"
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
+
+namespace tq3 {
 
 namespace {
 const char* const kFillerLine =
@@ -88,8 +91,7 @@ void WriteProvinceTable(const World& world, Dialogs& dialogs) {
 
     // The fixed table gives the header and the tail of every line; without it nothing is
     // written and the old province table stays.
-    const std::string fixedName =
-        GamePath(world.ProgramFolder, "\\Config\\TQ3GenerFixedProvince.csv");
+    const std::string fixedName = GamePath(world.ProgramFolder, GameFiles::FixedProvinceTable);
     if (!FileExists(fixedName)) {
         dialogs.Error("File TQ3GenerFixedProvince.csv not found");
         return;
@@ -114,5 +116,7 @@ void WriteProvinceTable(const World& world, Dialogs& dialogs) {
         text += ReadNextLine(cursor);
         text += "\r\n";
     }
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, "\\DB\\province.csv"), text, false);
+    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, GameFiles::ProvinceTable), text, false);
 }
+
+}  // namespace tq3

@@ -1,10 +1,13 @@
 #include "output/ScenarioFile.h"
 
-#include "config/GamePath.h"
-#include "config/TextFile.h"
-#include "output/CentresOfTrade.h"
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
+#include "engine/CentresOfTrade.h"
+#include "engine/ScenarioNations.h"
 #include "output/CountryBlock.h"
-#include "output/ScenarioNations.h"
+
+namespace tq3 {
 
 namespace {
 std::string Num(int v) {
@@ -175,7 +178,10 @@ std::vector<int> WriteScenarioFile(const World& world, RandomSource& random, Dia
     }
     std::vector<int> centres;
     const std::string text = BuildScenarioText(world, random, &centres);
-    WriteWholeFile(dialogs, GamePath(world.ProgramFolder, "\\Scenarios\\" + name + ".tqg"), text,
+    WriteWholeFile(dialogs,
+                   GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + name + ".tqg"), text,
                    false);
     return centres;
 }
+
+}  // namespace tq3

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 // Whether ScenarioFileName is a plain file name that stays inside Scenarios/ (no "/",
 // "\", ".." or NUL).
@@ -21,3 +23,5 @@ std::string BuildScenarioText(const World& world, RandomSource& random,
 // centre of trade. A ScenarioFileName that would leave Scenarios/ is refused with a message;
 // nothing is written then and the list is empty.
 std::vector<int> WriteScenarioFile(const World& world, RandomSource& random, Dialogs& dialogs);
+
+}  // namespace tq3

@@ -50,7 +50,8 @@ int LastCode(MapLayer layer);
 std::optional<Argb> CodeColour(MapLayer layer, int code);
 MarkStyle CodeStyle(MapLayer layer, int code);
 
-// The colour of colour number k (1..23) of the settings' colour table; nothing outside it.
+// The colour of colour number k (1..23) of the settings' colour table (ColorRed, ColorGreen,
+// ColorBlue, each limited to 0..255); nothing outside it.
 std::optional<Argb> TableColour(const TGeneratorSettings& settings, int colour);
 // A nation's colour in the political layer and its legend: its FantasiaColor in the colour
 // table; nothing for a nation that is not loaded or a colour outside the table.

@@ -37,9 +37,14 @@ void PixelBuffer::DrawLine(int x0, int y0, int x1, int y1, Argb colour) {
     // steps along the shorter one. Pixels outside the picture are skipped, not the line.
     const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    // A line with both ends inside stays inside: its pixels need no check.
+    const bool inside = Contains(x0, y0) && Contains(x1, y1);
     int err = dx + dy;
     for (;;) {
-        SetPixel(x0, y0, colour);
+        if (inside)
+            pixels[static_cast<std::size_t>(y0) * width + x0] = colour;
+        else
+            SetPixel(x0, y0, colour);
         if (x0 == x1 && y0 == y1) break;
         const int e2 = 2 * err;
         if (e2 >= dy) {

@@ -5,6 +5,8 @@
 
 #include "TestSupport.h"
 
+using namespace tq3;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -1,6 +1,8 @@
 #include "LoaderTestSupport.h"
 #include "config/Adjacency.h"
 
+using namespace tq3;
+
 namespace {
 std::string Records(const std::vector<int>& values) {
     std::string out;

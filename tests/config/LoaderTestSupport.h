@@ -3,6 +3,8 @@
 #include "TestSupport.h"
 #include "config/SettingsFile.h"
 
+using namespace tq3;
+
 // A copy of the tiny game folder of tests/data/mini in a temporary folder, with a world that
 // points at it.
 struct MiniGame : ::testing::Test {

@@ -1,6 +1,8 @@
 #include "LoaderTestSupport.h"
 #include "config/NationsFile.h"
 
+using namespace tq3;
+
 namespace {
 const std::string kHeader = "header\r\n";
 // A nation row with every column, built from the mini world's vocabulary.

@@ -1,8 +1,10 @@
 #include <span>
 
 #include "LoaderTestSupport.h"
-#include "config/NameMatch.h"
+#include "base/NameMatch.h"
 #include "config/ProvinceTemplate.h"
+
+using namespace tq3;
 
 namespace {
 // Splits a template row at ";" and joins it again.

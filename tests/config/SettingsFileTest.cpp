@@ -1,5 +1,7 @@
 #include "LoaderTestSupport.h"
 
+using namespace tq3;
+
 TEST_F(MiniGame, FullLoadReadsEveryTableWithoutAMessage) {
     ASSERT_TRUE(Load());
     EXPECT_TRUE(dialogs.errors.empty());

@@ -1,8 +1,10 @@
 #include <sys/stat.h>
 
 #include "TestSupport.h"
-#include "config/GamePath.h"
-#include "config/TextFile.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
+
+using namespace tq3;
 
 using test::ReadFile;
 using test::RecordingDialogs;

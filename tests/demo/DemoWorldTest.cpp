@@ -14,9 +14,11 @@
 
 #include "TestSupport.h"
 #include "config/Adjacency.h"
-#include "config/ConfigCheck.h"
 #include "config/SettingsFile.h"
 #include "engine/World.h"
+#include "session/ConfigCheck.h"
+
+using namespace tq3;
 
 #ifndef TQ3_DEMO_WORLD
 #define TQ3_DEMO_WORLD TQ3_BINARY_DIR "/tools/demo-world/demo-world"

@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "engine/Climate.h"
 
+using namespace tq3;
+
 namespace {
 
 class ClimateStep : public ::testing::Test {

@@ -4,7 +4,9 @@
 
 #include "TestSupport.h"
 #include "config/SettingsFile.h"
-#include "engine/GenerateWorld.h"
+#include "session/GenerateWorld.h"
+
+using namespace tq3;
 
 namespace fs = std::filesystem;
 

@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "engine/Goods.h"
 
+using namespace tq3;
+
 namespace {
 
 // One land province; goods 1 is the only goods with a weight unless a test says otherwise.

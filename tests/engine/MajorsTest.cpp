@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "engine/Majors.h"
 
+using namespace tq3;
+
 using namespace nationtest;
 
 namespace {

@@ -8,6 +8,8 @@
 
 #include "engine/World.h"
 
+using namespace tq3;
+
 namespace maptest {
 
 inline void NeutralMapSettings(TGeneratorSettings& s) {

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
+
+using namespace tq3;
 
 namespace nationtest {
 

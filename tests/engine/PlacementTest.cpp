@@ -5,6 +5,8 @@
 #include "engine/Majors.h"
 #include "engine/Placement.h"
 
+using namespace tq3;
+
 using namespace nationtest;
 
 namespace {

@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "engine/ProvinceValues.h"
 
+using namespace tq3;
+
 namespace {
 
 // Provinces 1 and 3 are land, 2 is sea.

@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "engine/Religions.h"
 
+using namespace tq3;
+
 using namespace nationtest;
 
 namespace {

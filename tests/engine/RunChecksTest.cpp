@@ -4,10 +4,12 @@
 #include "NationTestWorld.h"
 #include "TestSupport.h"
 #include "engine/Expansion.h"
-#include "engine/GenerateWorld.h"
 #include "engine/Majors.h"
 #include "engine/Placement.h"
 #include "engine/RunChecks.h"
+#include "session/GenerateWorld.h"
+
+using namespace tq3;
 
 using namespace nationtest;
 

@@ -3,9 +3,11 @@
 
 #include "MapTestWorld.h"
 #include "TestSupport.h"
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/Terrain.h"
 #include "engine/Tickets.h"
+
+using namespace tq3;
 
 namespace {
 

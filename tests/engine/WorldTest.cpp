@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+using namespace tq3;
+
 TEST(Clamp, LowWinsWhenBoundsCross) {
     EXPECT_EQ(Clamp(5, 25, 40), 25);
     EXPECT_EQ(Clamp(5, 25, 0), 5);

@@ -6,7 +6,7 @@
 #include "GuiTestSupport.h"
 #include "TestSupport.h"
 #include "config/SettingsFile.h"
-#include "engine/GenerateWorld.h"
+#include "session/GenerateWorld.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"

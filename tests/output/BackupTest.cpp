@@ -1,5 +1,7 @@
 #include "TestSupport.h"
-#include "output/Backup.h"
+#include "session/Backup.h"
+
+using namespace tq3;
 
 namespace fs = std::filesystem;
 using test::ReadFile;

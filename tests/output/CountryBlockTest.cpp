@@ -3,6 +3,8 @@
 #include "TestSupport.h"
 #include "output/CountryBlock.h"
 
+using namespace tq3;
+
 using namespace test;
 
 namespace {

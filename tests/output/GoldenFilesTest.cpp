@@ -10,6 +10,8 @@
 #include "output/ProvinceTable.h"
 #include "output/ScenarioFile.h"
 
+using namespace tq3;
+
 namespace fs = std::filesystem;
 using namespace test;
 

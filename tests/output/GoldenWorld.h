@@ -9,6 +9,8 @@
 
 #include "engine/World.h"
 
+using namespace tq3;
+
 namespace test {
 
 inline void SetProvince(World& w, int p, const char* name, bool coastal, int religion, int culture,

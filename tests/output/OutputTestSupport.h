@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+using namespace tq3;
+
 namespace test {
 
 // The lines of a CR LF text, without their line ends.

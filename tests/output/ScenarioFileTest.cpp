@@ -3,9 +3,11 @@
 #include "GoldenWorld.h"
 #include "OutputTestSupport.h"
 #include "TestSupport.h"
-#include "output/CentresOfTrade.h"
+#include "engine/CentresOfTrade.h"
+#include "engine/ScenarioNations.h"
 #include "output/ScenarioFile.h"
-#include "output/ScenarioNations.h"
+
+using namespace tq3;
 
 namespace fs = std::filesystem;
 using namespace test;

@@ -10,6 +10,8 @@
 #include "output/GameTables.h"
 #include "output/ProvinceTable.h"
 
+using namespace tq3;
+
 namespace fs = std::filesystem;
 using namespace test;
 

@@ -1,6 +1,8 @@
 #include "GoldenWorld.h"
 #include "TestSupport.h"
-#include "output/WorldSummary.h"
+#include "session/WorldSummary.h"
+
+using namespace tq3;
 
 using namespace test;
 

@@ -11,6 +11,8 @@
 
 namespace rendertest {
 
+using namespace tq3;
+
 // Provinces 1..count, all Plains, climate 5, placed nowhere yet.
 inline std::unique_ptr<World> LandWorld(int count) {
     auto world = std::make_unique<World>();

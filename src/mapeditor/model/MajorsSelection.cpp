@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "config/TextFile.h"
+#include "base/TextFile.h"
 
 namespace tq3 {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
 #include "mapeditor/model/WorldEdit.h"
 

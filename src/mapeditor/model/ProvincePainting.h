@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
 #include "mapeditor/model/WorldEdit.h"
 #include "render/MapGeometry.h"

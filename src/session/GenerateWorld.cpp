@@ -1,12 +1,13 @@
-#include "engine/GenerateWorld.h"
+#include "session/GenerateWorld.h"
 
 #include <sys/stat.h>
 
 #include <string>
 
+#include "base/FileCopy.h"
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
 #include "config/Adjacency.h"
-#include "config/FileCopy.h"
-#include "config/GamePath.h"
 #include "config/ProvinceTemplate.h"
 #include "config/SettingsFile.h"
 #include "engine/Climate.h"
@@ -23,12 +24,15 @@
 #include "output/ProvinceTable.h"
 #include "output/ScenarioFile.h"
 
+namespace tq3 {
+
 namespace {
 // Clears the read-only flag (the owner's missing write permission) of the six database
 // files; a missing file or a failure is ignored.
 void MakeDatabaseWritable(const World& world) {
-    for (const char* rel : {"\\DB\\Province.csv", "\\DB\\Country.csv", "\\DB\\DiplomaticMatrix.csv",
-                            "\\DB\\Revolt.txt", "\\DB\\Goods.csv", "\\DB\\tax_stab.csv"}) {
+    for (const char* rel :
+         {"\\DB\\Province.csv", "\\DB\\Country.csv", "\\DB\\DiplomaticMatrix.csv",
+          GameFiles::RevoltTable, GameFiles::GoodsTable, GameFiles::TaxStabilityTable}) {
         const std::string path = GamePath(world.ProgramFolder, rel);
         struct stat st {};
         if (::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0)
@@ -145,3 +149,5 @@ RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const
     LoadSettings(world, dialogs, false);
     return RunEnd::Stay;
 }
+
+}  // namespace tq3

@@ -1,8 +1,10 @@
-#include "config/GamePath.h"
+#include "base/GamePath.h"
 
 #include <filesystem>
 #include <system_error>
 #include <vector>
+
+namespace tq3 {
 
 namespace fs = std::filesystem;
 
@@ -81,3 +83,5 @@ bool FolderExists(const std::string& name) {
     std::error_code ec;
     return fs::is_directory(name, ec);
 }
+
+}  // namespace tq3

@@ -1,4 +1,4 @@
-#include "config/TextFile.h"
+#include "base/TextFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,8 +11,10 @@
 #include <new>
 #include <vector>
 
-#include "config/GamePath.h"
-#include "engine/World.h"
+#include "base/GamePath.h"
+#include "base/Numbers.h"
+
+namespace tq3 {
 
 namespace fs = std::filesystem;
 
@@ -230,3 +232,5 @@ void SplitShorts(const std::string& text, std::span<int16_t> list, int lastIndex
 void SplitBytes(const std::string& text, std::span<uint8_t> list, int lastIndex) {
     Split<uint8_t>(text, list, lastIndex, &AsByte);
 }
+
+}  // namespace tq3

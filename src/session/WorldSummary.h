@@ -4,7 +4,11 @@
 
 #include "engine/World.h"
 
+namespace tq3 {
+
 // A short plain-text summary of the world as written: land provinces by terrain, goods and
 // religion; the scenario's nations, majors, provinces held and nations short of their size;
 // the centres of trade. One fact per line.
 std::string DescribeWorld(const World& world);
+
+}  // namespace tq3

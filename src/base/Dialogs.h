@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace tq3 {
+
 enum class Buttons { Ok, OkCancel, YesNo };
 enum class Answer { Ok, Cancel, Yes, No };
 
@@ -25,3 +27,5 @@ class Dialogs {
     // The "Initializing, please wait..." panel while the configuration loads.
     virtual void Busy(bool /*busy*/) {}
 };
+
+}  // namespace tq3

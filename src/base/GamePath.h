@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace tq3 {
+
 // Resolves a game path written with backslashes ("\DB\province.csv") under the program
 // folder. Each component is matched case-insensitively against what exists, so
 // DB/Province.csv and DB/province.csv are one file; components that do not exist yet keep
@@ -16,3 +18,5 @@ std::string AbsolutePath(const std::string& name);
 
 bool FileExists(const std::string& name);
 bool FolderExists(const std::string& name);
+
+}  // namespace tq3

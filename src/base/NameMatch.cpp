@@ -1,4 +1,6 @@
-#include "config/NameMatch.h"
+#include "base/NameMatch.h"
+
+namespace tq3 {
 
 namespace {
 char Lower(char c) {
@@ -22,3 +24,5 @@ int MatchName(std::span<const std::string> names, const std::string& text, bool 
     }
     return 0;
 }
+
+}  // namespace tq3

@@ -3,6 +3,8 @@
 #include <span>
 #include <string>
 
+namespace tq3 {
+
 // ASCII letters compared without regard to case; everything else exactly.
 bool SameTextIgnoringCase(const std::string& a, const std::string& b);
 
@@ -11,3 +13,5 @@ bool SameTextIgnoringCase(const std::string& a, const std::string& b);
 // also ends with 0 at the first mismatch when `text` is `noneWord`.
 int MatchName(std::span<const std::string> names, const std::string& text, bool stopAtEmpty,
               const char* noneWord);
+
+}  // namespace tq3

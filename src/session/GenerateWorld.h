@@ -2,9 +2,11 @@
 
 #include <functional>
 
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 enum class RunEnd { Quit, Stay, Aborted, Refused };
 
@@ -15,4 +17,7 @@ struct RunHooks {
 };
 
 // One whole generation run on the loaded world, as the "Run!" button starts it.
-RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs, const RunHooks& hooks = {});
+RunEnd GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs,
+                     const RunHooks& hooks = {});
+
+}  // namespace tq3

@@ -1,7 +1,9 @@
-#include "config/FileCopy.h"
+#include "base/FileCopy.h"
 
-#include "config/GamePath.h"
-#include "config/TextFile.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
+
+namespace tq3 {
 
 namespace {
 // Takes the messages of the whole-file operations without showing them.
@@ -22,3 +24,5 @@ bool CopyWholeFile(const std::string& from, const std::string& to, bool overwrit
     std::string bytes;
     return ReadWholeFile(silent, from, bytes) && WriteWholeFile(silent, to, bytes, false);
 }
+
+}  // namespace tq3

@@ -1,11 +1,14 @@
-#include "output/Backup.h"
+#include "session/Backup.h"
 
 #include <filesystem>
 #include <vector>
 
-#include "config/FileCopy.h"
-#include "config/GamePath.h"
+#include "base/FileCopy.h"
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
 #include "output/ScenarioFile.h"
+
+namespace tq3 {
 
 namespace fs = std::filesystem;
 
@@ -19,10 +22,10 @@ const std::vector<const char*> kBackupOrder = {"DiplomaticMatrix.csv", "Province
                                                "tax_stab.csv",         "Goods.csv"};
 
 std::string Db(const World& world, const std::string& name) {
-    return GamePath(world.ProgramFolder, "\\DB\\" + name);
+    return GamePath(world.ProgramFolder, GameFiles::DatabaseFolder + name);
 }
 std::string Backup(const World& world, const std::string& name) {
-    return GamePath(world.ProgramFolder, "\\Backup\\" + name);
+    return GamePath(world.ProgramFolder, GameFiles::BackupFolder + name);
 }
 
 // Copies DB\name to Backup\name unless the backup exists; a missing source is skipped.
@@ -113,9 +116,10 @@ void BackupScenario(const World& world, Dialogs& dialogs) {
 
     std::string failed;
     const std::string scenario = ScenarioName(world);
-    if (!CopyWholeFile(GamePath(world.ProgramFolder, "\\Scenarios\\" + scenario),
+    if (!CopyWholeFile(GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario),
                        InFolder(*folder, scenario), true) &&
-        !CopyWholeFile(GamePath(world.ProgramFolder, "\\Scenarios\\Random.tqg"),
+        !CopyWholeFile(GamePath(world.ProgramFolder, std::string(GameFiles::ScenarioFolder) +
+                                                         GameFiles::DefaultScenario),
                        InFolder(*folder, "Random.tqg"), true))
         AddName(failed, scenario);
     for (const char* name : kBackupOrder)
@@ -132,9 +136,11 @@ void RestoreScenario(const World& world, Dialogs& dialogs) {
 
     const std::string scenario = ScenarioName(world);
     if (!CopyWholeFile(InFolder(*folder, scenario),
-                       GamePath(world.ProgramFolder, "\\Scenarios\\" + scenario), true) &&
+                       GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario), true) &&
         !CopyWholeFile(InFolder(*folder, "Random.tqg"),
-                       GamePath(world.ProgramFolder, "\\Scenarios\\Random.tqg"), true)) {
+                       GamePath(world.ProgramFolder, std::string(GameFiles::ScenarioFolder) +
+                                                         GameFiles::DefaultScenario),
+                       true)) {
         dialogs.Error("No scenario found in: " + *folder + " or TQ3 is running!");
         return;
     }
@@ -145,3 +151,5 @@ void RestoreScenario(const World& world, Dialogs& dialogs) {
         dialogs.Error("These files could not be restored from \"" + AbsolutePath(*folder) +
                       "\": " + failed);
 }
+
+}  // namespace tq3

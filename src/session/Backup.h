@@ -1,7 +1,9 @@
 #pragma once
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 // At start: fills a missing Backup folder with the game's six database files when the user
 // agrees, or completes an existing one with the files it lacks (never replacing a backup).
@@ -22,3 +24,5 @@ void BackupScenario(const World& world, Dialogs& dialogs);
 // "Restore scenario": copies a scenario and its database files back from a folder the user
 // chooses.
 void RestoreScenario(const World& world, Dialogs& dialogs);
+
+}  // namespace tq3

@@ -1,7 +1,9 @@
-#include "output/CentresOfTrade.h"
+#include "engine/CentresOfTrade.h"
 
 #include <algorithm>
 #include <bitset>
+
+namespace tq3 {
 
 namespace {
 // The random pass leaves out the last five nations of the scenario's count.
@@ -64,3 +66,5 @@ TradeCentres PlaceCentresOfTrade(const World& world, RandomSource& random,
     }
     return result;
 }
+
+}  // namespace tq3

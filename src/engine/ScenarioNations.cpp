@@ -1,4 +1,6 @@
-#include "output/ScenarioNations.h"
+#include "engine/ScenarioNations.h"
+
+namespace tq3 {
 
 std::vector<int> ScenarioNations(const World& world) {
     const int loaded = world.NationCountLoaded();
@@ -32,3 +34,5 @@ std::vector<int> OwnedProvinceList(const TNation& nation) {
         provinces.push_back(nation.OwnedProvinces[k]);
     return provinces;
 }
+
+}  // namespace tq3

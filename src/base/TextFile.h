@@ -4,7 +4,9 @@
 #include <span>
 #include <string>
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
+
+namespace tq3 {
 
 constexpr std::size_t MaxLineLength = 1200;
 constexpr std::size_t MaxListElement = 99;
@@ -49,3 +51,5 @@ bool BoolValueOf(const std::string& line);
 void SplitStrings(const std::string& text, std::span<std::string> list, int lastIndex);
 void SplitShorts(const std::string& text, std::span<int16_t> list, int lastIndex);
 void SplitBytes(const std::string& text, std::span<uint8_t> list, int lastIndex);
+
+}  // namespace tq3

@@ -1,6 +1,8 @@
-#include "engine/Random.h"
+#include "base/Random.h"
 
 #include <chrono>
+
+namespace tq3 {
 
 namespace {
 uint64_t SplitMix(uint64_t& x) {
@@ -56,7 +58,10 @@ int Random::RandInt(int n) {
     unsigned __int128 m = static_cast<unsigned __int128>(Next()) * range;
     if (static_cast<uint64_t>(m) < range) {
         const uint64_t threshold = (0 - range) % range;
-        while (static_cast<uint64_t>(m) < threshold) m = static_cast<unsigned __int128>(Next()) * range;
+        while (static_cast<uint64_t>(m) < threshold)
+            m = static_cast<unsigned __int128>(Next()) * range;
     }
     return static_cast<int>(m >> 64);
 }
+
+}  // namespace tq3

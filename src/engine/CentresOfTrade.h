@@ -2,8 +2,10 @@
 
 #include <vector>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/World.h"
+
+namespace tq3 {
 
 // The nations that receive a centre of trade, pass by pass. A nation gets at most one.
 struct TradeCentres {
@@ -21,3 +23,5 @@ struct TradeCentres {
 // when every drawable nation already has a centre.
 TradeCentres PlaceCentresOfTrade(const World& world, RandomSource& random,
                                  const std::vector<int>& scenarioNations);
+
+}  // namespace tq3

@@ -1,9 +1,11 @@
-#include "output/WorldSummary.h"
+#include "session/WorldSummary.h"
 
 #include <map>
 #include <vector>
 
-#include "output/ScenarioNations.h"
+#include "engine/ScenarioNations.h"
+
+namespace tq3 {
 
 namespace {
 const char* const kTerrainNames[TerrainCodes] = {"plains", "forest", "mountain", "desert", "marsh"};
@@ -91,3 +93,5 @@ std::string DescribeWorld(const World& world) {
            "\n";
     return out;
 }
+
+}  // namespace tq3

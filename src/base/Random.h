@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace tq3 {
+
 // The one random source of a run. Every random choice is a RandInt draw.
 class RandomSource {
   public:
@@ -32,3 +34,5 @@ class Random final : public RandomSource {
     uint64_t reseeds_ = 0;
     uint64_t state_[4] = {};
 };
+
+}  // namespace tq3

@@ -1,20 +1,23 @@
-#include "config/ConfigCheck.h"
+#include "session/ConfigCheck.h"
 
 #include <map>
 
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
 #include "config/Adjacency.h"
-#include "config/GamePath.h"
 #include "config/SettingsFile.h"
-#include "config/TextFile.h"
 #include "engine/RunChecks.h"
 #include "output/ScenarioFile.h"
+
+namespace tq3 {
 
 namespace {
 
 // Keys missing from the settings file take defaults (true, -1, empty) that are rarely meant;
 // a key given twice counts only on its first line.
 void CheckSettingKeys(const World& world, Dialogs& dialogs) {
-    const std::string file = AbsolutePath(GamePath(world.ProgramFolder, "\\Config\\TQ3Gener.csv"));
+    const std::string file = AbsolutePath(GamePath(world.ProgramFolder, GameFiles::SettingsTable));
     std::map<std::string, int> firstLine;
     LineCursor cursor(world.SettingsText);
     while (!cursor.done) {
@@ -49,23 +52,24 @@ void CheckSettingKeys(const World& world, Dialogs& dialogs) {
 void CheckConfiguration(World& world, Dialogs& dialogs) {
     if (!LoadSettings(world, dialogs, true)) return;
     CheckSettingKeys(world, dialogs);
-    for (const char* rel :
-         {"\\Config\\TQ3GenerFixedProvince.csv", "\\Config\\TQ3GenerFixedCountry.csv",
-          "\\Config\\TQ3GenerAdjData.tbl"}) {
+    for (const char* rel : {GameFiles::FixedProvinceTable, GameFiles::FixedCountryTable,
+                            GameFiles::PlacementAdjacency}) {
         const std::string path = GamePath(world.ProgramFolder, rel);
         if (!FileExists(path)) dialogs.Problem(AbsolutePath(path), 0, "the file is missing");
     }
     const std::string& scenario = world.Settings.ScenarioFileName;
     if (!IsPlainScenarioFileName(scenario)) {
-        dialogs.Problem(AbsolutePath(GamePath(world.ProgramFolder, "\\Config\\TQ3Gener.csv")),
+        dialogs.Problem(AbsolutePath(GamePath(world.ProgramFolder, GameFiles::SettingsTable)),
                         SettingLineNumber(world.SettingsText, "ScenarioFileName"),
                         "ScenarioFileName \"" + scenario + "\" would leave the Scenarios folder");
     }
     // Settings under which a run would be refused.
     CheckRunSettings(world, dialogs);
     // The placement table is read as a run reads it, then the map table again.
-    if (FileExists(GamePath(world.ProgramFolder, "\\Config\\TQ3GenerAdjData.tbl"))) {
+    if (FileExists(GamePath(world.ProgramFolder, GameFiles::PlacementAdjacency))) {
         LoadAdjacency(world, dialogs, false);
         LoadAdjacency(world, dialogs, true);
     }
 }
+
+}  // namespace tq3

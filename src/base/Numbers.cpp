@@ -1,0 +1,68 @@
+#include "base/Numbers.h"
+
+#include <cstdlib>
+
+namespace tq3 {
+
+int Clamp(int lo, int hi, int v) {
+    if (v > hi) v = hi;
+    if (v < lo) v = lo;
+    return v;
+}
+
+std::optional<int> TryParseInteger(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    std::size_t i = 0;
+    bool negative = false;
+    if (text[0] == '+' || text[0] == '-') {
+        negative = text[0] == '-';
+        i = 1;
+    }
+    if (i == text.size()) return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > 2147483648LL) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > 2147483647LL) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+int ParseInteger(const std::string& text) {
+    return TryParseInteger(text).value_or(0);
+}
+
+int ParseTenths(const std::string& text) {
+    const std::size_t dot = text.find('.');
+    if (dot == std::string::npos) return 10 * ParseInteger(text);
+    int digit = 0;
+    if (dot + 1 < text.size() && text[dot + 1] >= '0' && text[dot + 1] <= '9')
+        digit = text[dot + 1] - '0';
+    return 10 * ParseInteger(text.substr(0, dot)) + digit;
+}
+
+std::string FormatTenths(int tenths) {
+    return std::to_string(tenths / 10) + "." + std::to_string(std::abs(tenths % 10));
+}
+
+int RoundHalfEvenDiv(int a, int b) {
+    int q = a / b;
+    int r = a % b;
+    if (r < 0) {
+        r += b;
+        --q;
+    }
+    // q <= a / b < q + 1; compare the remainder with half of b.
+    if (2 * r > b || (2 * r == b && (q % 2 != 0))) ++q;
+    return q;
+}
+
+int PercentOf(int w, int m) {
+    const int32_t product =
+        static_cast<int32_t>(static_cast<uint32_t>(w) * static_cast<uint32_t>(m));
+    return product / 100;
+}
+
+}  // namespace tq3
