@@ -10,6 +10,8 @@
 
 namespace editortest {
 
+using namespace tq3;
+
 // Provinces 1..provinces, all sea at (0, 0); goods and religion names as the game has them.
 inline std::unique_ptr<World> EmptyWorld(int provinces) {
     auto world = std::make_unique<World>();

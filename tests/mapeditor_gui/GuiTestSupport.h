@@ -10,6 +10,8 @@
 
 namespace guitest {
 
+using namespace tq3;
+
 inline QApplication& App() {
     static int argc = 1;
     static char name[] = "test_mapeditor_gui";
