@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cstdlib>
 
 namespace tq3 {
 
@@ -48,6 +49,7 @@ TrackBar::TrackBar(const char* name, int min, int max, int position, QWidget* pa
     setPageStep(std::max(1, span / 10));
     setTickPosition(span <= 20 ? QSlider::TicksBelow : QSlider::NoTicks);
     setTickInterval(1);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 14);
     connect(this, &QSlider::valueChanged, this, [this] { Run(onChange); });
 }
 
@@ -55,6 +57,31 @@ void TrackBar::SetPosition(int position) {
     const QSignalBlocker quiet(this);
     setValue(std::clamp(position, minimum(), maximum()));
     update();
+}
+
+QLabel* TrackBar::Readout() {
+    if (readout_) return readout_;
+    readout_ = new QLabel(parentWidget());
+    readout_->setObjectName(objectName() + QStringLiteral("Value"));
+    readout_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Wide enough for the longest number of the range.
+    const QString widest = QString::number(std::max(std::abs(minimum()), std::abs(maximum())));
+    readout_->setMinimumWidth(fontMetrics().horizontalAdvance(
+        (minimum() < 0 ? QStringLiteral("-") : QString()) + widest));
+    readout_->setText(QString::number(value()));
+    readout_->setVisible(!isHidden());
+    return readout_;
+}
+
+void TrackBar::setVisible(bool visible) {
+    QSlider::setVisible(visible);
+    if (readout_) readout_->setVisible(visible);
+}
+
+// Runs for every change of the position, from code as from the user.
+void TrackBar::sliderChange(SliderChange change) {
+    QSlider::sliderChange(change);
+    if (readout_ && change == SliderValueChange) readout_->setText(QString::number(value()));
 }
 
 SpinEdit::SpinEdit(const char* name, int min, int max, int value, QWidget* parent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
@@ -41,6 +42,15 @@ class TrackBar : public QSlider {
     // Clamps into the range; runs nothing.
     void SetPosition(int position);
     int Position() const { return value(); }
+    // A label beside the slider that shows its position and is shown and hidden with it.
+    QLabel* Readout();
+    void setVisible(bool visible) override;
+
+  protected:
+    void sliderChange(SliderChange change) override;
+
+  private:
+    QLabel* readout_ = nullptr;
 };
 
 class SpinEdit : public QSpinBox {

@@ -138,7 +138,8 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
     relationGrid->addWidget(equal, 0, 2);
     TrackBar* relationBar = Make(kRelations);
     relationGrid->addWidget(Find("Label40"), 1, 0);
-    relationGrid->addWidget(relationBar, 1, 1, 1, 2);
+    relationGrid->addWidget(relationBar, 1, 1);
+    relationGrid->addWidget(relationBar->Readout(), 1, 2);
     relations->hide();
 
     // Start locations: the slider enables the five boxes from position 1 on.

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -21,11 +22,11 @@
 #include "app/ReligionPage.h"
 #include "app/RunResult.h"
 #include "app/TechnologyPage.h"
-#include "config/GamePath.h"
+#include "base/GamePath.h"
 #include "config/SettingsFile.h"
-#include "engine/GenerateWorld.h"
-#include "engine/Random.h"
-#include "output/Backup.h"
+#include "session/GenerateWorld.h"
+#include "base/Random.h"
+#include "session/Backup.h"
 
 namespace tq3 {
 
@@ -159,7 +160,11 @@ bool TFormGener::event(QEvent* event) {
 
 void TFormGener::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!loaded_) QTimer::singleShot(0, this, [this] { FormActivate(); });
+    if (loaded_) return;
+    // Centred on its screen at the first show.
+    if (const QScreen* shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
+    QTimer::singleShot(0, this, [this] { FormActivate(); });
 }
 
 bool TFormGener::IsGameFolder() const {

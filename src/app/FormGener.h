@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "app/ModeLayout.h"
-#include "engine/Dialogs.h"
-#include "engine/Random.h"
+#include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 class QAction;

@@ -24,7 +24,7 @@ ProblemsDialog::ProblemsDialog(const QStringList& problems, QWidget* parent) : Q
     auto* list = new QPlainTextEdit(problems.join(QLatin1Char('\n')), this);
     list->setObjectName(QStringLiteral("ProblemsList"));
     list->setReadOnly(true);
-    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     list->setAccessibleName(tr("Problems"));
     intro->setBuddy(list);
     const QFontMetrics metrics(list->font());

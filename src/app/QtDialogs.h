@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "engine/Dialogs.h"
+#include "base/Dialogs.h"
 
 class QWidget;
 

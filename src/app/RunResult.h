@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/GenerateWorld.h"
+#include "session/GenerateWorld.h"
 
 namespace tq3 {
 

@@ -11,7 +11,6 @@
 #include "app/FormBasic.h"
 #include "app/FormGener.h"
 #include "app/ProblemsDialog.h"
-#include "mapeditor/MapScreenshots.h"
 
 namespace tq3 {
 
@@ -36,8 +35,8 @@ class QuietDialogs : public Dialogs {
     int confirms_ = 0;
 };
 
-bool Save(QWidget* widget, const QDir& dir, const QString& name) {
-    widget->adjustSize();
+bool Save(QWidget* widget, const QDir& dir, const QString& name, bool fit = true) {
+    if (fit) widget->adjustSize();
     QApplication::processEvents();
     const QString file = dir.filePath(name + QStringLiteral(".png"));
     if (widget->grab().save(file)) return true;
@@ -110,11 +109,7 @@ int WriteScreenshots(World& world, const std::string& folder) {
                         MessageText("Scenario created succesfuly!\r\nDo you want to quit ?"),
                         QMessageBox::Ok | QMessageBox::Cancel, &form);
     closing.show();
-    ok = Save(&closing, dir, QStringLiteral("closing-question")) && ok;
-    closing.hide();
-
-    // The map editor in each layer, painted, and in majors mode.
-    ok = WriteMapEditorScreenshots(world, dialogs, folder) && ok;
+    ok = Save(&closing, dir, QStringLiteral("closing-question"), false) && ok;
     return ok ? 0 : 1;
 }
 

@@ -79,7 +79,9 @@ void SettingsPage::AddRow(QGridLayout* grid, QWidget* label, QWidget* control, Q
     const int row = grid->rowCount();
     if (label) grid->addWidget(label, row, 0);
     grid->addWidget(control, row, 1);
-    if (note) grid->addWidget(note, row, 2);
+    // A slider's position stands at its right, before the note.
+    if (auto* bar = dynamic_cast<TrackBar*>(control)) grid->addWidget(bar->Readout(), row, 2);
+    if (note) grid->addWidget(note, row, 3);
 }
 
 void SettingsPage::CheckBoxClick(const CheckBinding& row) {

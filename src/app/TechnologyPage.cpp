@@ -128,25 +128,28 @@ TechnologyPage::TechnologyPage(World& world, QWidget* parent)
         auto* grid = new QGridLayout(groups[i]);
         grid->addWidget(Find(kPairs[i].first), 0, 0);
         grid->addWidget(Find(kPairs[i].second), 0, 1);
-        grid->setColumnStretch(2, 1);
+        grid->setColumnStretch(1, 1);
     }
     auto grid = [&](int pair) { return static_cast<QGridLayout*>(groups[pair]->layout()); };
 
-    // Army and navy sizes, with a note at each slider's end.
+    // Army, navy and funds: label, slider, position and a note at the slider's end.
     TrackBar* army = Make(kStartArmy);
     army->onChange = [this] { TrackBarStartInfantryChange(); };
-    grid(kArmy)->addWidget(Find("Label37"), 1, 0);
-    grid(kArmy)->addWidget(army, 1, 1, 1, 2);
-    grid(kArmy)->addWidget(MakeLabel("Label5", tr("x 1.5")), 1, 3);
-    grid(kNavy)->addWidget(Make(kSliders[0]), 1, 1, 1, 2);
-    grid(kNavy)->addWidget(Find("Label7"), 1, 0);
-    grid(kNavy)->addWidget(MakeLabel("Label29", tr("ships")), 1, 3);
-    for (const char* note : {"Label5", "Label29"}) Find(note)->setEnabled(false);
+    const auto sliderRow = [&](int pair, const SliderBinding& row, TrackBar* bar, QLabel* note) {
+        grid(pair)->addWidget(Find(row.label), 1, 0);
+        grid(pair)->addWidget(bar, 1, 1);
+        grid(pair)->addWidget(bar->Readout(), 1, 2);
+        if (note) {
+            note->setEnabled(false);
+            grid(pair)->addWidget(note, 1, 3);
+        }
+    };
+    sliderRow(kArmy, kStartArmy, army, MakeLabel("Label5", tr("x 1.5")));
+    sliderRow(kNavy, kSliders[0], Make(kSliders[0]), MakeLabel("Label29", tr("ships")));
+    sliderRow(kFunds, kSliders[2], Make(kSliders[2]), nullptr);
     // The tech group slider stands above its label of five group names.
-    grid(kTechGroup)->addWidget(Make(kSliders[1]), 1, 0, 1, 3);
-    grid(kTechGroup)->addWidget(Find("Label35"), 2, 0, 1, 3);
-    grid(kFunds)->addWidget(Make(kSliders[2]), 1, 1, 1, 2);
-    grid(kFunds)->addWidget(Find("Label20"), 1, 0);
+    grid(kTechGroup)->addWidget(Make(kSliders[1]), 1, 0, 1, 4);
+    grid(kTechGroup)->addWidget(Find("Label35"), 2, 0, 1, 4);
 
     QToolButton* techValues = MakeButton("SpeedButtonTechValues", tr("Starting values"));
     connect(techValues, &QToolButton::clicked, this, [this] { SpeedButtonTechValuesClick(); });
@@ -211,9 +214,11 @@ TechnologyPage::TechnologyPage(World& world, QWidget* parent)
     techGrid->addWidget(closeTech, techGrid->rowCount(), 1, Qt::AlignRight);
     techGrid->setRowStretch(techGrid->rowCount(), 1);
 
+    // The column leaves room for either panel, at any scale.
     for (QGroupBox* panel : {panelDP, panelTech}) {
         panel->setAutoFillBackground(true);
         panel->hide();
+        rightColumn_->setMinimumSize(rightColumn_->minimumSize().expandedTo(panel->sizeHint()));
     }
 }
 

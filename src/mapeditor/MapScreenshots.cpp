@@ -14,6 +14,20 @@
 namespace tq3 {
 
 namespace {
+// Messages on the standard error; every question answered with its first button.
+struct StderrDialogs : Dialogs {
+    void Error(const std::string& text) override { std::cerr << text << "\n"; }
+    void Info(const std::string& text) override { std::cerr << text << "\n"; }
+    Answer Confirm(const std::string&, Buttons buttons) override {
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    std::optional<std::string> ChooseFolder(const std::string&, bool) override { return {}; }
+    void Progress(int) override {}
+    void Problem(const std::string& file, int line, const std::string& text) override {
+        std::cerr << file << ":" << line << ": " << text << "\n";
+    }
+};
+
 bool Save(QWidget* widget, const QDir& dir, const QString& name) {
     QApplication::processEvents();
     const QString file = dir.filePath(name + ".png");
@@ -30,7 +44,8 @@ int FirstCapital(const World& world) {
 }
 }  // namespace
 
-bool WriteMapEditorScreenshots(const World& loaded, Dialogs& dialogs, const std::string& folder) {
+bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
+    StderrDialogs dialogs;
     QDir dir(QString::fromStdString(folder));
     dir.mkpath(".");
     // The pictures work on a copy: painting and majors never reach the caller's world.
@@ -39,17 +54,18 @@ bool WriteMapEditorScreenshots(const World& loaded, Dialogs& dialogs, const std:
     bool ok = true;
     const int centre = FirstCapital(*world);
 
-    for (double zoom : {1.0, 2.0}) {
+    {
         TFormMap form(*world, random, dialogs);
         form.PreviewMode = true;
         form.show();
-        form.SetZoom(zoom);
-        const QString percent = QString::number(static_cast<int>(zoom * 100));
         for (MapLayer layer : AllLayers) {
             form.ShowLayer(layer);
             if (centre) form.PanelNationsMouseDown(QPoint(0, 0));  // first nation's capital
-            ok = Save(&form, dir, QString("map-%1-%2").arg(LayerName(layer)).arg(percent)) && ok;
+            ok = Save(&form, dir, QString("map-%1").arg(LayerName(layer))) && ok;
         }
+        form.ShowLayer(MapLayer::Terrain);
+        form.SetZoom(2.0);
+        ok = Save(&form, dir, "map-terrain-zoom200") && ok;
     }
 
     // A dragged rectangle painted Desert, with the tool chosen.

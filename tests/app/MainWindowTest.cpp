@@ -247,3 +247,23 @@ TEST(HeadlessCommandLine, TheHeadlessExecutableLinksNoQtLibrary) {
     ASSERT_NE(out.find("libc.so"), std::string::npos) << out;
     EXPECT_EQ(out.find("libQt"), std::string::npos) << out;
 }
+
+TEST_F(WindowTest, AbortInTheMapEditorEndsTheRunBeforeTheProvinceTableIsWritten) {
+    Open();
+    int previews = 0;
+    MapEditorHooks hooks;
+    hooks.preview = [&](World&, RandomSource&, QWidget* owner) {
+        ++previews;
+        EXPECT_EQ(owner, form.get());
+        return false;
+    };
+    form->SetMapEditor(hooks);
+    Item("Enabled1")->trigger();
+    const std::string before = ReadFile(game / "DB" / "Province.csv");
+    const std::size_t questions = dialogs.confirms.size();
+    form->RunGenerator(11);
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(ReadFile(game / "DB" / "Province.csv"), before);
+    EXPECT_EQ(dialogs.confirms.size(), questions);  // no closing question
+    EXPECT_TRUE(form->SpeedButton1->isEnabled());
+}
