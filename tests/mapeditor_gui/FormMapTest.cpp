@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QUndoStack>
+#include <QWheelEvent>
 
 #include "GuiTestSupport.h"
 #include "TestSupport.h"
@@ -330,6 +331,37 @@ TEST_F(FormMapTest, AbortEndsWithTheAbortResult) {
     Open();
     QTest::mouseClick(form->BitBtnClose(), Qt::LeftButton);
     EXPECT_EQ(form->result(), QDialog::Accepted);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FormMapTest, ZoomByKeysWheelAndFitKeepsTheCentre) {
+    TFormMap& f = Open();
+    const auto centre = [&f] {
+        const QSize view = f.ViewSizeInPixels();
+        return QPoint(f.MapScroll().x + view.width() / 2, f.MapScroll().y + view.height() / 2);
+    };
+    const QPoint before = centre();
+    QTest::keyClick(&f, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(f.Zoom(), 1.5);
+    EXPECT_LE((centre() - before).manhattanLength(), 2);
+    QTest::keyClick(&f, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(&f, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(f.Zoom(), 0.75);
+    // Ctrl + wheel zooms; the wheel alone does not.
+    QWheelEvent up(QPointF(10, 10), f.ImageMap()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                   QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.ImageMap(), &up);
+    EXPECT_DOUBLE_EQ(f.Zoom(), 1.0);
+    QWheelEvent plain(QPointF(10, 10), f.ImageMap()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.ImageMap(), &plain);
+    EXPECT_DOUBLE_EQ(f.Zoom(), 1.0);
+    QTest::keyClick(&f, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_LE(f.ImageMap()->width(), f.Panel3()->width());
+    EXPECT_LE(f.ImageMap()->height(), f.Panel3()->height());
 }
 
 }  // namespace
