@@ -10,6 +10,7 @@
 #include "base/GamePath.h"
 #include "cli/CliDialogs.h"
 #include "config/SettingsFile.h"
+#include "render/LayerExport.h"
 #include "session/Backup.h"
 #include "session/ConfigCheck.h"
 #include "session/GenerateWorld.h"
@@ -86,10 +87,24 @@ int RunGenerate(const GenerateOptions& options) {
     std::vector<FileStamp> before;
     for (const std::string& f : files) before.push_back(Stamp(f));
 
+    // With --preview-dir the run stops where the map editor would open, saves the pictures
+    // of the world as it stands there, and goes on as if the editor were closed with OK.
+    RunHooks hooks;
+    std::vector<std::string> pictures;
+    if (!options.previewDir.empty()) {
+        world->Settings.EditorEnabled = true;
+        hooks.mapEditor = [&](World& w) {
+            const ExportReport report = WriteLayerPngs(w, options.previewDir);
+            for (const std::string& error : report.errors) dialogs.Error(error);
+            pictures = report.written;
+            return true;
+        };
+    }
     Random random(options.seed);
-    const RunEnd end = GenerateWorld(*world, random, dialogs);
+    const RunEnd end = GenerateWorld(*world, random, dialogs, hooks);
 
     std::cout << "Seed: " << random.Seed() << "\n";
+    for (const std::string& picture : pictures) std::cout << "Wrote " << picture << "\n";
     for (std::size_t i = 0; i < files.size(); ++i) {
         const FileStamp after = Stamp(files[i]);
         if (after.exists && !(after == before[i]))

@@ -13,6 +13,7 @@ struct GenerateOptions {
     std::optional<int> mode;
     std::optional<uint64_t> seed;
     std::vector<std::pair<std::string, std::string>> settings;  // --set KEY=VALUE
+    std::string previewDir;  // the five layers and the minimap at the map editor's point
 };
 
 // One whole headless run; gives the exit status (0 no error, 1 an error was reported).

@@ -44,6 +44,9 @@ int main(int argc, char** argv) {
             "--set", sets,
             "Override one setting of Config/TQ3Gener.csv, read as the file reads it (repeatable).")
         ->type_name("KEY=VALUE");
+    generate->add_option("--preview-dir", gen.previewDir,
+                         "Save the five map layers and the minimap as PNG files into DIR at the "
+                         "point where the map editor would open.");
 
     tq3::RenderOptions render;
     CLI::App* renderCommand = app.add_subcommand(
