@@ -1,6 +1,7 @@
 #include "app/FormGener.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -201,7 +202,13 @@ void TFormGener::OfferGameFolder() {
 }
 
 void TFormGener::ChooseGameFolder() {
-    const auto folder = windowDialogs_->ChooseFolder(world_.ProgramFolder, false);
+    // Starts at the open game folder, else at the last one opened, else at home.
+    std::string start = world_.ProgramFolder;
+    if (!IsGameFolder()) {
+        const QStringList recent = RecentFolders();
+        start = (recent.isEmpty() ? QDir::homePath() : recent.front()).toStdString();
+    }
+    const auto folder = windowDialogs_->ChooseFolder(start, false);
     if (folder) OpenGameFolder(*folder);
 }
 

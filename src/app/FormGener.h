@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -88,6 +89,7 @@ class TFormGener : public QMainWindow {
     void ChooseGameFolder();
     void RunWithSeedCommand();
     void RememberFolder();
+    QStringList RecentFolders() const;
     void FillRecentMenu();
 
     World& world_;

@@ -117,9 +117,13 @@ void TFormGener::RunWithSeedCommand() {
     RunGenerator(seed);
 }
 
+QStringList TFormGener::RecentFolders() const {
+    return QSettings().value(kRecentKey).toStringList();
+}
+
 void TFormGener::RememberFolder() {
     QSettings settings;
-    QStringList folders = settings.value(kRecentKey).toStringList();
+    QStringList folders = RecentFolders();
     const QString folder = QString::fromStdString(world_.ProgramFolder);
     folders.removeAll(folder);
     folders.prepend(folder);
@@ -130,7 +134,7 @@ void TFormGener::RememberFolder() {
 
 void TFormGener::FillRecentMenu() {
     recentMenu_->clear();
-    const QStringList folders = QSettings().value(kRecentKey).toStringList();
+    const QStringList folders = RecentFolders();
     for (const QString& folder : folders) {
         QAction* action = recentMenu_->addAction(QDir::toNativeSeparators(folder));
         connect(action, &QAction::triggered, this,

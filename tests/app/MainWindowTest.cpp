@@ -267,3 +267,23 @@ TEST_F(WindowTest, AbortInTheMapEditorEndsTheRunBeforeTheProvinceTableIsWritten)
     EXPECT_EQ(dialogs.confirms.size(), questions);  // no closing question
     EXPECT_TRUE(form->SpeedButton1->isEnabled());
 }
+
+TEST_F(WindowTest, ShowSettingsLaysOutEachModeAsTheLoadedLayoutSays) {
+    Open();
+    for (int mode : {1, 2, 0}) {
+        S().GeneratorMode = static_cast<int8_t>(mode);
+        form->ShowSettings();
+        const ModeLayout& layout = kLoadedModeLayouts[mode];
+        EXPECT_EQ(ActiveTab(), layout.countriesActive ? "TabSheetNations" : "TabSheetMap") << mode;
+        EXPECT_EQ(TabShown("TabSheetMap"), mode != 2) << mode;
+        EXPECT_EQ(TabShown("TabSheetNations"), mode != 1) << mode;
+        EXPECT_EQ(TabShown("TabSheetNationsAdvanced"), mode != 1) << mode;
+        EXPECT_EQ(TabShown("TabSheetReligion"), mode == 0) << mode;
+        EXPECT_TRUE(TabShown("TabSheetTrade"));
+        EXPECT_EQ(Control("GroupBoxCoT")->isHidden(), mode == 1) << mode;
+        EXPECT_EQ(Control("GroupBoxGoods")->isHidden(), mode == 2) << mode;
+        EXPECT_EQ(Control("GroupBoxTaxation")->isHidden(), mode != 0) << mode;
+        EXPECT_EQ(Control("GroupBoxGoodsValues")->isHidden(), mode != 0) << mode;
+        EXPECT_TRUE(Item("Basicsettings1")->isVisible()) << mode;
+    }
+}
