@@ -6,10 +6,10 @@
 #include "GuiTestSupport.h"
 #include "TestSupport.h"
 #include "config/SettingsFile.h"
-#include "session/GenerateWorld.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
+#include "session/GenerateWorld.h"
 
 using namespace tq3;
 namespace fs = std::filesystem;
