@@ -26,7 +26,7 @@ namespace tq3 {
 namespace {
 // Where the show set-up scrolls the map to.
 constexpr ScrollPosition FirstScroll{1000, 50};
-// Floating bar positions (step F of the window).
+// Where the floating bars sit, shown and collapsed.
 constexpr QPoint ToolbarShown{8, 8};
 constexpr QPoint ToolbarHidden{-154, 2};
 constexpr int InfoBarTop = 8, InfoBarCollapsedTop = 2;
@@ -45,7 +45,7 @@ void TFormMap::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
 }
 
-// B. Show set-up: lists at first show, major rows, view-only tool, the mode's buttons, the
+// Show set-up: lists at first show, major rows, view-only tool, the mode's buttons, the
 // layer whose button is down, the first scroll position.
 void TFormMap::FormShow() {
     imageMap_->hide();
@@ -147,7 +147,7 @@ void TFormMap::ImageMinimapMouseDown(QPoint point) {
     ScrollMapTo(ScrollForMinimapPoint(point.x(), point.y(), view.width(), view.height()));
 }
 
-// C.2 A legend click centres the map on the nation's capital, boxes it and shows its info.
+// A legend click centres the map on the nation's capital, boxes it and shows its info.
 void TFormMap::PanelNationsMouseDown(QPoint point) {
     const int n = NationAtLegendPoint(world_, point.x(), point.y());
     if (n == 0) return;
@@ -165,7 +165,7 @@ void TFormMap::CentreOnProvince(int c) {
     ShowProvinceInfo(c);
 }
 
-// E. The info bar; nothing for province 0.
+// The info bar; nothing for province 0.
 void TFormMap::ShowProvinceInfo(int p) {
     if (!world_.IsValidProvince(p)) return;
     const ProvinceInfo info = ProvinceInfoOf(world_, p);
@@ -245,7 +245,7 @@ void TFormMap::SpeedButtonShowMiniMapClick() {
     speedButtonHideMiniMap_->show();
 }
 
-// F. The info bar keeps to the right edge of the map area, the minimap bar to its bottom.
+// The info bar keeps to the right edge of the map area, the minimap bar to its bottom.
 void TFormMap::FormResize() {
     scrollBoxMap_->setGeometry(panel3_->rect());
     controlBarProvInfo_->move(

@@ -88,7 +88,7 @@ TFormMap::TFormMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget
 
 TFormMap::~TFormMap() = default;
 
-// A. Creation: the pictures, the panels and the 208 nation legend panels; terrain is the
+// Creation: the pictures, the panels and the 208 nation legend panels; terrain is the
 // layer shown first.
 void TFormMap::FormCreate() {
     PreviewMode = true;

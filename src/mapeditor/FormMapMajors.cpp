@@ -25,7 +25,7 @@ std::string ToGameText(const QString& text) {
 }
 }  // namespace
 
-// C. The rows on screen: nation selected in each list, check boxes, capitals and circles.
+// The rows on screen: nation selected in each list, check boxes, capitals and circles.
 void TFormMap::ShowRows() {
     for (int n = 1; n <= MajorRowCount; ++n) {
         const MajorRow& row = rows_[n - 1];
@@ -53,7 +53,7 @@ void TFormMap::ShowRows() {
     }
 }
 
-// D. Ticking a row makes its capital the next pick; unticking forgets the capital.
+// Ticking a row makes its capital the next pick; unticking forgets the capital.
 void TFormMap::CheckBoxMClick(int n) {
     MajorRow& row = rows_[n - 1];
     RowControls& c = rowControls_[n];
@@ -88,7 +88,7 @@ void TFormMap::ComboBoxMEnter(int n) {
     toolCode_ = n;
 }
 
-// E. Leaving a list: its first three letters must be a nation's tag, else the row has none.
+// Leaving a list: its first three letters must be a nation's tag, else the row has none.
 void TFormMap::ComboBoxMExit(int n) {
     QComboBox* combo = rowControls_[n].combo;
     const int c = NationOfTypedText(world_, ToGameText(combo->currentText()));
@@ -107,7 +107,7 @@ void TFormMap::SpeedButtonMClick(int n) {
     SetToolCode(n, Qt::PointingHandCursor);
 }
 
-// G. OK: the list being edited is settled first, then the rows are applied; the window closes
+// OK: the list being edited is settled first, then the rows are applied; the window closes
 // only when no nation was chosen twice.
 void TFormMap::BitBtnOkClick() {
     for (int n = 1; n <= MajorRowCount; ++n)

@@ -43,14 +43,14 @@ void TFormMap::PressPickButton(int row) {
     if (button) button->setChecked(true);
 }
 
-// 6. View only: no pick, no paint; every legend panel raised. The rectangle stays.
+// View only: no pick, no paint; every legend panel raised. The rectangle stays.
 void TFormMap::SpeedButtonClearCursorClick() {
     PressPickButton(0);
     SetToolCode(tool::ViewOnly, Qt::ArrowCursor);
     for (LegendBar* bar : legendBars_) bar->RaiseAll();
 }
 
-// 3. A legend panel: paints the visible rectangle's land provinces with the value, then
+// A legend panel: paints the visible rectangle's land provinces with the value, then
 // makes the value the tool.
 void TFormMap::SelectTool(PaintLayer layer, int value) {
     const PaintTool tool{layer, value};
@@ -65,14 +65,14 @@ void TFormMap::SelectTool(PaintLayer layer, int value) {
     SetToolCode(ToolCodeOf(tool), Qt::CrossCursor);
 }
 
-// 1. Press: the rectangle starts, hidden, at the press point.
+// Press: the rectangle starts, hidden, at the press point.
 void TFormMap::ImageMapMouseDown(Qt::MouseButton, QPoint pixel) {
     MouseHeld = true;
     selection_ = SelectionRect::PressedAt(pixel.x(), pixel.y());
     imageMap_->SetSelection(selection_);
 }
 
-// 2. Drag: in preview mode the rectangle grows right and down. The status bar names the
+// Drag: in preview mode the rectangle grows right and down. The status bar names the
 // province under the mouse in both modes.
 void TFormMap::ImageMapMouseMove(QPoint pixel) {
     ShowHoverProvince(pixel);
@@ -81,7 +81,7 @@ void TFormMap::ImageMapMouseMove(QPoint pixel) {
     imageMap_->SetSelection(selection_);
 }
 
-// 4. Release: the right button recentres; the others pick a province, run the capital pick
+// Release: the right button recentres; the others pick a province, run the capital pick
 // or paint it, and show it in the info bar.
 void TFormMap::ImageMapMouseUp(Qt::MouseButton button, QPoint pixel) {
     MouseHeld = false;
