@@ -15,6 +15,7 @@
 using namespace tq3;
 
 namespace fs = std::filesystem;
+using namespace tq3;
 
 namespace {
 

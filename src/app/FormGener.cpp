@@ -24,10 +24,10 @@
 #include "app/RunResult.h"
 #include "app/TechnologyPage.h"
 #include "base/GamePath.h"
-#include "config/SettingsFile.h"
-#include "session/GenerateWorld.h"
 #include "base/Random.h"
+#include "config/SettingsFile.h"
 #include "session/Backup.h"
+#include "session/GenerateWorld.h"
 
 namespace tq3 {
 
@@ -292,7 +292,9 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed) {
     Random random(seed);
     RunHooks hooks;
     if (mapEditor_.preview)
-        hooks.mapEditor = [this](World& world) { return mapEditor_.preview(world, this); };
+        hooks.mapEditor = [this, &random](World& world) {
+            return mapEditor_.preview(world, random, this);
+        };
     SpeedButton1->setEnabled(false);
     const RunResult result = ReadRun(GenerateWorld(world_, random, *windowDialogs_, hooks));
     SpeedButton1->setEnabled(true);

@@ -8,6 +8,7 @@
 
 #include "app/ModeLayout.h"
 #include "base/Dialogs.h"
+#include "base/Random.h"
 #include "engine/World.h"
 
 class QAction;
@@ -27,10 +28,10 @@ class ReligionPage;
 class SettingsPage;
 class TechnologyPage;
 
-// How the map editor plugs into the window: the preview during a run (false: Abort), the
-// majors selection (true: OK), and a click into the majors edit.
+// How the map editor plugs into the window: the preview during a run with the run's random
+// source (false: Abort), the majors selection (true: OK), and a click into the majors edit.
 struct MapEditorHooks {
-    std::function<bool(World&, QWidget* owner)> preview;
+    std::function<bool(World&, RandomSource&, QWidget* owner)> preview;
     std::function<bool(World&, QWidget* owner)> selectMajors;
     std::function<void()> majorsEditClicked;
 };

@@ -5,11 +5,10 @@
 #include <memory>
 
 #include "app/FormGener.h"
+#include "app/MapEditorLink.h"
 #include "app/QtDialogs.h"
 #include "app/Screenshots.h"
 #include "base/GamePath.h"
-
-using namespace tq3;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -36,17 +35,22 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     // The game folder: absolute, without a trailing separator.
-    auto world = std::make_unique<World>();
+    auto world = std::make_unique<tq3::World>();
     const QString folder =
         parser.isSet(gameDir) ? parser.value(gameDir) : QApplication::applicationDirPath();
     world->ProgramFolder = QDir::cleanPath(QDir(folder).absolutePath()).toStdString();
 
-    if (parser.isSet(screenshots))
-        return tq3::WriteScreenshots(*world, parser.value(screenshots).toStdString());
+    if (parser.isSet(screenshots)) {
+        const std::string pictures = parser.value(screenshots).toStdString();
+        const int status = tq3::WriteScreenshots(*world, pictures);
+        return tq3::WriteMapEditorScreenshots(*world, pictures) != 0 ? 1 : status;
+    }
 
     tq3::QtDialogs dialogs;
     tq3::TFormGener form(*world, dialogs);
     dialogs.SetParent(&form);
+    // The map editor opens for a run's preview and for "Select Majors".
+    form.SetMapEditor(tq3::MapEditorHooksFor(dialogs));
     form.show();
     return app.exec();
 }

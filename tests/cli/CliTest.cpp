@@ -217,3 +217,30 @@ TEST_F(CliGame, RestoreAndScenarioBackupCommands) {
     EXPECT_EQ(r.err, "No scenario found in: " + empty.str() + " or TQ3 is running!\n");
     EXPECT_EQ(Tq3({"restore-scenario", "--game-dir", game.str()}).status, 2);
 }
+
+TEST_F(CliGame, PreviewDirSavesTheLayersAtTheEditorsPointAndTheRunGoesOn) {
+    const fs::path pictures = scratch.path / "preview";
+    const Result r = Tq3(
+        {"generate", "--game-dir", game.str(), "--seed", "3", "--preview-dir", pictures.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* name : {"terrain", "climate", "goods", "religion", "political", "minimap"}) {
+        const fs::path png = pictures / (std::string(name) + ".png");
+        EXPECT_TRUE(fs::exists(png)) << name;
+        EXPECT_NE(r.out.find("Wrote " + png.string()), std::string::npos) << r.out;
+    }
+    // The run wrote the game files after the pictures, as without them.
+    test::TempDir plain;
+    test::CopyTree(TQ3_TEST_DATA "/mini", plain.path);
+    ASSERT_EQ(Tq3({"generate", "--game-dir", plain.str(), "--seed", "3"}).status, 0);
+    EXPECT_EQ(test::ReadFile(game.path / "DB" / "Province.csv"),
+              test::ReadFile(plain.path / "DB" / "Province.csv"));
+
+    // Pictures that cannot be written are an error: exit 1, the message names the file.
+    test::CopyTree(TQ3_TEST_DATA "/mini", plain.path);
+    const fs::path blocked = scratch.path / "blocked";
+    test::WriteFile(blocked, "a file where the folder should be");
+    const Result failed = Tq3(
+        {"generate", "--game-dir", plain.str(), "--seed", "3", "--preview-dir", blocked.string()});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("blocked"), std::string::npos) << failed.err;
+}

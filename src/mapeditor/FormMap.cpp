@@ -1,0 +1,330 @@
+// The map window's show set-up, layers, navigation, floating bars, zoom and export.
+#include "mapeditor/FormMap.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "mapeditor/LegendBar.h"
+#include "mapeditor/MapEditCommand.h"
+#include "mapeditor/MapView.h"
+#include "mapeditor/model/ProvinceInfo.h"
+#include "render/PngFile.h"
+
+namespace tq3 {
+
+namespace {
+// Where the show set-up scrolls the map to.
+constexpr ScrollPosition FirstScroll{1000, 50};
+// Where the floating bars sit, shown and collapsed.
+constexpr QPoint ToolbarShown{8, 8};
+constexpr QPoint ToolbarHidden{-154, 2};
+constexpr int InfoBarTop = 8, InfoBarCollapsedTop = 2;
+constexpr int InfoBarHeight = 147, InfoBarCollapsedHeight = 26;
+constexpr int InfoBarRightGap = 122, InfoBarCollapsedRightGap = 34;
+constexpr int Panel19Height = 143, Panel19CollapsedHeight = 22;
+constexpr int MiniMapLeft = 9, MiniMapHiddenLeft = -143;
+constexpr int MiniMapBottomGap = 93, MiniMapCollapsedBottomGap = 24;
+// The selection box a legend click puts around a capital.
+constexpr int CapitalBoxHalf = 12;
+constexpr std::array<double, 9> ZoomSteps = {0.25, 0.33, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0};
+}  // namespace
+
+void TFormMap::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+// Show set-up: lists at first show, major rows, view-only tool, the mode's buttons, the
+// layer whose button is down, the first scroll position.
+void TFormMap::FormShow() {
+    imageMap_->hide();
+    try {
+        if (!ListsBuilt) {
+            nationList_ = BuildNationList(world_);
+            for (int row = 1; row <= MajorRowCount; ++row) {
+                QComboBox* combo = rowControls_[row].combo;
+                combo->clear();
+                for (const NationEntry& entry : nationList_)
+                    combo->addItem(FromGameText(entry.text));
+            }
+            DrawAdjacencyLines(world_, pictures_.map);
+            nationsLegend_->Build(world_);
+            ListsBuilt = true;
+        }
+        if (LoadMajorsOnShow) {
+            rows_ = RowsFromSpecifiedMajors(world_);
+            LoadMajorsOnShow = false;
+        }
+        ShowRows();
+        for (QLabel* label : panel19_->findChildren<QLabel*>())
+            if (label->objectName().startsWith("Label")) label->clear();
+        SpeedButtonClearCursorClick();
+
+        bitBtnClose_->setVisible(PreviewMode);
+        bitBtnAbort_->setVisible(PreviewMode);
+        bitBtnOk_->setVisible(!PreviewMode);
+        bitBtnCancel_->setVisible(!PreviewMode);
+        panel1_->setEnabled(!PreviewMode);
+        for (LegendBar* bar : legendBars_) bar->setEnabled(PreviewMode);
+        setWindowTitle(PreviewMode ? "Map Editor / Scenario Preview" : "Select Majors");
+
+        for (MapLayer layer : AllLayers)
+            if (LayerButton(layer)->isChecked()) layer_ = layer;
+        DrawCurrentLayer();
+        ScrollMapTo(FirstScroll);
+    } catch (const std::exception&) {
+        dialogs_.Error("Error occured in FormShow");
+    }
+    imageMap_->show();
+    if (ErrorId != 0) {
+        dialogs_.Error("Error Id = " + std::to_string(ErrorId));
+        ErrorId = 0;
+    }
+}
+
+void TFormMap::ShowLayer(MapLayer layer) {
+    SpeedButtonClearCursorClick();
+    LayerButton(layer)->setChecked(true);
+    layer_ = layer;
+    DrawCurrentLayer();
+}
+
+void TFormMap::DrawCurrentLayer() {
+    DrawLayer(world_, layer_, pictures_.map, pictures_.minimap);
+    ShowLegendOf(layer_);
+    imageMap_->update();
+    imageMinimap_->update();
+}
+
+// The bottom strip shows the legend of the layer drawn: a value bar, or the nations.
+void TFormMap::ShowLegendOf(MapLayer layer) {
+    for (LegendBar* bar : legendBars_) bar->setVisible(bar->Layer() == layer);
+    nationsLegend_->setVisible(layer == MapLayer::Political);
+}
+
+ScrollPosition TFormMap::MapScroll() const {
+    const double zoom = imageMap_->Zoom();
+    return {static_cast<int>(scrollBoxMap_->horizontalScrollBar()->value() / zoom),
+            static_cast<int>(scrollBoxMap_->verticalScrollBar()->value() / zoom)};
+}
+
+QSize TFormMap::ViewSizeInPixels() const {
+    const QSize view = scrollBoxMap_->viewport()->size();
+    const double zoom = imageMap_->Zoom();
+    return {static_cast<int>(view.width() / zoom), static_cast<int>(view.height() / zoom)};
+}
+
+// The scroll box limits the position to its range; the minimap frame follows what is reached.
+void TFormMap::ScrollMapTo(ScrollPosition position) {
+    const double zoom = imageMap_->Zoom();
+    scrollBoxMap_->horizontalScrollBar()->setValue(
+        static_cast<int>(std::lround(position.x * zoom)));
+    scrollBoxMap_->verticalScrollBar()->setValue(static_cast<int>(std::lround(position.y * zoom)));
+    PlaceMinimapFrame();
+}
+
+void TFormMap::PlaceMinimapFrame() {
+    const PixelPoint corner = MinimapFrameAt(MapScroll());
+    const double zoom = imageMap_->Zoom();
+    imageMinimap_->SetFrame(QRect(corner.x, corner.y,
+                                  static_cast<int>(std::lround(MinimapFrameWidth / zoom)),
+                                  static_cast<int>(std::lround(MinimapFrameHeight / zoom))));
+}
+
+void TFormMap::ImageMinimapMouseDown(QPoint point) {
+    const QSize view = ViewSizeInPixels();
+    ScrollMapTo(ScrollForMinimapPoint(point.x(), point.y(), view.width(), view.height()));
+}
+
+// A legend click centres the map on the nation's capital, boxes it and shows its info.
+void TFormMap::PanelNationsMouseDown(QPoint point) {
+    const int n = NationAtLegendPoint(world_, point.x(), point.y());
+    if (n == 0) return;
+    CentreOnProvince(world_.Nations[n].Capital());
+}
+
+void TFormMap::CentreOnProvince(int c) {
+    if (!world_.IsValidProvince(c)) return;
+    const PixelPoint centre = MapCentre(world_.Provinces[c]);
+    const QSize view = ViewSizeInPixels();
+    ScrollMapTo(ScrollToCentre(centre, view.width(), view.height()));
+    selection_ = SelectionRect{centre.x - CapitalBoxHalf, centre.y - CapitalBoxHalf,
+                               2 * CapitalBoxHalf, 2 * CapitalBoxHalf, true};
+    imageMap_->SetSelection(selection_);
+    ShowProvinceInfo(c);
+}
+
+// The info bar; nothing for province 0.
+void TFormMap::ShowProvinceInfo(int p) {
+    if (!world_.IsValidProvince(p)) return;
+    const ProvinceInfo info = ProvinceInfoOf(world_, p);
+    const std::pair<const char*, const std::string*> labels[] = {
+        {"Label22", &info.number},
+        {"Label9", &info.religion},
+        {"Label3", &info.name},
+        {"Label7", &info.coast},
+        {"Label5", &info.climate},
+        {"Label6", &info.goods},
+        {"Label12", &info.manpower},
+        {"Label13", &info.income},
+        {"Label18", &info.colonDifficulty},
+        {"Label21", &info.tradeNegotiation},
+        {"Label20", &info.nativeTolerance},
+        {"Label19", &info.nativePopulation},
+        {"Label23", &info.owner}};
+    for (const auto& [name, text] : labels) InfoLabel(name)->setText(FromGameText(*text));
+    // The terrain word stays as it was for a code that has none.
+    if (!info.terrain.empty()) InfoLabel("Label4")->setText(FromGameText(info.terrain));
+}
+
+void TFormMap::ShowHoverProvince(QPoint pixel) {
+    const int p = ProvinceAtPixel(world_, pixel.x(), pixel.y());
+    if (p == 0) {
+        statusProvince_->clear();
+        return;
+    }
+    const TProvince& prov = world_.Provinces[p];
+    statusProvince_->setText(QString("Province %1: %2").arg(p).arg(FromGameText(prov.Name)));
+}
+
+void TFormMap::SpeedButtonHideClick() {
+    controlBarMap_->move(ToolbarHidden);
+    speedButtonHide_->hide();
+    speedButtonShow_->show();
+}
+
+void TFormMap::SpeedButtonShowClick() {
+    controlBarMap_->move(ToolbarShown);
+    speedButtonShow_->hide();
+    speedButtonHide_->show();
+}
+
+void TFormMap::SpeedButtonHideInfoClick() {
+    infoCollapsed_ = true;
+    panel19_->resize(panel19_->width(), Panel19CollapsedHeight);
+    panel19_->hide();
+    controlBarProvInfo_->setGeometry(panel3_->width() - InfoBarCollapsedRightGap,
+                                     InfoBarCollapsedTop, controlBarProvInfo_->width(),
+                                     InfoBarCollapsedHeight);
+    speedButtonHideInfo_->hide();
+    speedButtonShowInfo_->show();
+}
+
+void TFormMap::SpeedButtonShowInfoClick() {
+    infoCollapsed_ = false;
+    panel19_->resize(panel19_->width(), Panel19Height - 20);
+    panel19_->show();
+    controlBarProvInfo_->setGeometry(panel3_->width() - InfoBarRightGap, InfoBarTop,
+                                     controlBarProvInfo_->width(), InfoBarHeight);
+    speedButtonShowInfo_->hide();
+    speedButtonHideInfo_->show();
+}
+
+void TFormMap::SpeedButtonHideMiniMapClick() {
+    miniMapCollapsed_ = true;
+    controlBarMiniMap_->move(MiniMapHiddenLeft, panel3_->height() - MiniMapCollapsedBottomGap);
+    speedButtonHideMiniMap_->hide();
+    speedButtonShowMiniMap_->show();
+}
+
+void TFormMap::SpeedButtonShowMiniMapClick() {
+    miniMapCollapsed_ = false;
+    controlBarMiniMap_->move(MiniMapLeft, panel3_->height() - MiniMapBottomGap);
+    speedButtonShowMiniMap_->hide();
+    speedButtonHideMiniMap_->show();
+}
+
+// The info bar keeps to the right edge of the map area, the minimap bar to its bottom.
+void TFormMap::FormResize() {
+    scrollBoxMap_->setGeometry(panel3_->rect());
+    controlBarProvInfo_->move(
+        panel3_->width() - (infoCollapsed_ ? InfoBarCollapsedRightGap : InfoBarRightGap),
+        controlBarProvInfo_->y());
+    controlBarMiniMap_->move(
+        controlBarMiniMap_->x(),
+        panel3_->height() - (miniMapCollapsed_ ? MiniMapCollapsedBottomGap : MiniMapBottomGap));
+    for (QWidget* bar : {controlBarMap_, controlBarProvInfo_, controlBarMiniMap_}) bar->raise();
+    PlaceMinimapFrame();
+}
+
+bool TFormMap::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panel3_ && event->type() == QEvent::Resize) {
+        FormResize();
+        return false;
+    }
+    for (int row = 1; row <= MajorRowCount; ++row) {
+        if (watched != rowControls_[row].combo) continue;
+        if (event->type() == QEvent::FocusIn) ComboBoxMEnter(row);
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            ComboBoxMExit(row);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+double TFormMap::Zoom() const {
+    return imageMap_->Zoom();
+}
+
+// Keeps the map pixel in the middle of the view where it was.
+void TFormMap::SetZoom(double zoom) {
+    const ScrollPosition scroll = MapScroll();
+    QSize view = ViewSizeInPixels();
+    const PixelPoint centre{scroll.x + view.width() / 2, scroll.y + view.height() / 2};
+    imageMap_->SetZoom(zoom);
+    view = ViewSizeInPixels();
+    ScrollMapTo(ScrollToCentre(centre, view.width(), view.height()));
+    statusZoom_->setText(QString("%1 %").arg(std::lround(imageMap_->Zoom() * 100)));
+}
+
+void TFormMap::ZoomIn() {
+    const double now = Zoom();
+    const auto next = std::find_if(ZoomSteps.begin(), ZoomSteps.end(),
+                                   [now](double z) { return z > now + 1e-9; });
+    if (next != ZoomSteps.end()) SetZoom(*next);
+}
+
+void TFormMap::ZoomOut() {
+    const double now = Zoom();
+    const auto previous = std::find_if(ZoomSteps.rbegin(), ZoomSteps.rend(),
+                                       [now](double z) { return z < now - 1e-9; });
+    if (previous != ZoomSteps.rend()) SetZoom(*previous);
+}
+
+void TFormMap::ZoomToFit() {
+    const QSize view = scrollBoxMap_->maximumViewportSize();
+    SetZoom(std::min(static_cast<double>(view.width()) / pictures_.map.width,
+                     static_cast<double>(view.height()) / pictures_.map.height));
+}
+
+void TFormMap::ExportLayerPng() {
+    QString path = chooseExportFile
+                       ? chooseExportFile()
+                       : QFileDialog::getSaveFileName(this, "Export layer as PNG",
+                                                      QString(LayerName(layer_)) + ".png",
+                                                      "PNG pictures (*.png)");
+    if (path.isEmpty()) return;
+    if (!path.endsWith(".png", Qt::CaseInsensitive)) path += ".png";
+    // The picture exactly as the window shows it.
+    const PngResult written = WritePng(pictures_.map, path.toLocal8Bit().toStdString());
+    if (!written) dialogs_.Error(written.error);
+}
+
+void TFormMap::PushEdit(WorldEdit edit, const QString& text) {
+    if (edit.Empty()) return;
+    undo_->push(new MapEditCommand(
+        world_, std::move(edit), [this](const WorldEdit&) { DrawCurrentLayer(); }, text));
+}
+
+}  // namespace tq3

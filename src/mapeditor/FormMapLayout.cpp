@@ -1,0 +1,401 @@
+// Creation of the map window: its panels, floating bars, legend strip and majors panel.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include "mapeditor/FormMap.h"
+#include "mapeditor/LegendBar.h"
+#include "mapeditor/MapView.h"
+
+namespace tq3 {
+
+namespace {
+constexpr int FormWidth = 790;
+constexpr int FormHeight = 517;
+constexpr int BottomStripHeight = 49;
+constexpr int MajorsPanelWidth = 140;
+constexpr int ButtonPanelWidth = 141;
+constexpr int BarButtonSize = 22;
+constexpr QRect ControlBarMapRect{8, 8, 179, 26};
+constexpr QRect ControlBarProvInfoRect{455, 8, 96, 147};
+constexpr QRect ControlBarMiniMapRect{9, 350, 168, 83};
+constexpr int Panel19Height = 143;
+
+QToolButton* BarButton(QWidget* parent, const QString& text, const QString& hint, int x) {
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setGeometry(x, 2, BarButtonSize, BarButtonSize);
+    return button;
+}
+
+QFrame* FloatingBar(QWidget* parent, const char* name, QRect rect) {
+    auto* bar = new QFrame(parent);
+    bar->setObjectName(name);
+    bar->setFrameShape(QFrame::Panel);
+    bar->setFrameShadow(QFrame::Raised);
+    bar->setAutoFillBackground(true);
+    bar->setGeometry(rect);
+    return bar;
+}
+
+QColor RowColour(int row) {
+    return QColor::fromRgb(MajorRowColours[row]);
+}
+
+// The pick button's glyph: a small cross-hair in the row's colour.
+QIcon PickIcon(QColor colour) {
+    QPixmap pixmap(14, 14);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 1.5));
+    painter.drawEllipse(QRectF(2.5, 2.5, 9, 9));
+    painter.drawLine(QPointF(7, 0), QPointF(7, 5));
+    painter.drawLine(QPointF(7, 9), QPointF(7, 14));
+    painter.drawLine(QPointF(0, 7), QPointF(5, 7));
+    painter.drawLine(QPointF(9, 7), QPointF(14, 7));
+    return QIcon(pixmap);
+}
+
+void ColourText(QWidget* widget, QColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+}  // namespace
+
+TFormMap::TFormMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner)
+    : QDialog(owner), world_(world), random_(random), dialogs_(dialogs) {
+    undo_ = new QUndoStack(this);
+    FormCreate();
+}
+
+TFormMap::~TFormMap() = default;
+
+// Creation: the pictures, the panels and the 208 nation legend panels; terrain is the
+// layer shown first.
+void TFormMap::FormCreate() {
+    PreviewMode = true;
+    LoadMajorsOnShow = true;
+    ListsBuilt = false;
+    ErrorId = 0;
+    pictures_.map = NewMapPicture();
+    pictures_.minimap = NewMinimap();
+    setWindowTitle("Map Editor / Scenario Preview");
+    resize(FormWidth, FormHeight);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(0);
+    top->addWidget(CreateMapArea(), 1);
+    top->addWidget(CreateMajorsPanel());
+    column->addLayout(top, 1);
+    column->addWidget(CreateBottomStrip());
+    CreateStatusBar();
+    column->addWidget(statusBar_);
+    CreateFloatingBars();
+
+    // Undo and redo of every change made here; zoom keys.
+    QAction* undo = undo_->createUndoAction(this, "&Undo");
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = undo_->createRedoAction(this, "&Redo");
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    auto* zoomIn = new QAction("Zoom in", this);
+    zoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(zoomIn, &QAction::triggered, this, [this] { ZoomIn(); });
+    auto* zoomOut = new QAction("Zoom out", this);
+    zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(zoomOut, &QAction::triggered, this, [this] { ZoomOut(); });
+    auto* fit = new QAction("Fit the whole map", this);
+    fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(fit, &QAction::triggered, this, [this] { ZoomToFit(); });
+    addActions({undo, redo, zoomIn, zoomOut, fit});
+}
+
+QWidget* TFormMap::CreateMapArea() {
+    panel3_ = new QWidget(this);
+    panel3_->setObjectName("Panel3");
+    panel3_->installEventFilter(this);
+    scrollBoxMap_ = new QScrollArea(panel3_);
+    scrollBoxMap_->setObjectName("ScrollBoxMap");
+    scrollBoxMap_->setWidgetResizable(false);
+    imageMap_ = new MapView(pictures_.map, nullptr);
+    imageMap_->setObjectName("ImageMap");
+    imageMap_->setToolTip("Left click: select province, Right click: recenter map");
+    for (int row = 1; row <= MajorRowCount; ++row) imageMap_->SetCircleColour(row, RowColour(row));
+    imageMap_->onPress = [this](Qt::MouseButton b, QPoint p) { ImageMapMouseDown(b, p); };
+    imageMap_->onMove = [this](Qt::MouseButtons, QPoint p) { ImageMapMouseMove(p); };
+    imageMap_->onRelease = [this](Qt::MouseButton b, QPoint p) { ImageMapMouseUp(b, p); };
+    imageMap_->onZoomWheel = [this](int step, QPointF) { step > 0 ? ZoomIn() : ZoomOut(); };
+    scrollBoxMap_->setWidget(imageMap_);
+    for (QScrollBar* bar :
+         {scrollBoxMap_->horizontalScrollBar(), scrollBoxMap_->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, [this] { PlaceMinimapFrame(); });
+    return panel3_;
+}
+
+void TFormMap::CreateFloatingBars() {
+    // The tool bar: view only, the five layers, hide / show.
+    controlBarMap_ = FloatingBar(panel3_, "ControlBarMap", ControlBarMapRect);
+    auto* clear = BarButton(controlBarMap_, QString::fromUtf8("\u2196"),
+                            "Press to set cursor to view-only mode .", 2);
+    clear->setObjectName("SpeedButtonClearCursor");
+    connect(clear, &QToolButton::clicked, this, [this] { SpeedButtonClearCursorClick(); });
+    const char* texts[] = {"T", "C", "G", "R", "P"};
+    const char* hints[] = {"Press to show terrain map", "Press to show climate map",
+                           "Press to show trade goods map", "Press to show religion map",
+                           "Press to show political map"};
+    const char* names[] = {"SpeedButtonTerrain", "SpeedButtonClimate", "SpeedButtonGoods",
+                           "SpeedButtonReligion", "SpeedButtonNations"};
+    auto* layers = new QButtonGroup(this);
+    for (int i = 0; i < 5; ++i) {
+        QToolButton* button = BarButton(controlBarMap_, texts[i], hints[i], 2 + 25 * (i + 1));
+        button->setObjectName(names[i]);
+        button->setCheckable(true);
+        layers->addButton(button);
+        layerButtons_[i] = button;
+        const MapLayer layer = AllLayers[i];
+        connect(button, &QToolButton::clicked, this, [this, layer] { ShowLayer(layer); });
+    }
+    layerButtons_[0]->setChecked(true);
+    speedButtonHide_ = BarButton(controlBarMap_, QString::fromUtf8("\u00ab"), "Hide toolbar", 155);
+    speedButtonShow_ = BarButton(controlBarMap_, QString::fromUtf8("\u00bb"), "Show toolbar", 155);
+    speedButtonShow_->hide();
+    connect(speedButtonHide_, &QToolButton::clicked, this, [this] { SpeedButtonHideClick(); });
+    connect(speedButtonShow_, &QToolButton::clicked, this, [this] { SpeedButtonShowClick(); });
+
+    // The province info bar.
+    controlBarProvInfo_ = FloatingBar(panel3_, "ControlBarProvInfo", ControlBarProvInfoRect);
+    speedButtonHideInfo_ =
+        BarButton(controlBarProvInfo_, QString::fromUtf8("\u00bb"), "Hide province info", 2);
+    speedButtonShowInfo_ =
+        BarButton(controlBarProvInfo_, QString::fromUtf8("\u00ab"), "Show province info", 2);
+    speedButtonShowInfo_->hide();
+    connect(speedButtonHideInfo_, &QToolButton::clicked, this,
+            [this] { SpeedButtonHideInfoClick(); });
+    connect(speedButtonShowInfo_, &QToolButton::clicked, this,
+            [this] { SpeedButtonShowInfoClick(); });
+    auto* heading = new QLabel("Province info:", controlBarProvInfo_);
+    heading->setGeometry(26, 4, 68, 18);
+    QFont headingFont = heading->font();
+    headingFont.setPixelSize(10);
+    heading->setFont(headingFont);
+    panel19_ = new QWidget(controlBarProvInfo_);
+    panel19_->setObjectName("Panel19");
+    panel19_->setGeometry(2, 22, 92, Panel19Height - 20);
+    QFont small = panel19_->font();
+    small.setPixelSize(9);
+    panel19_->setFont(small);
+    auto* grid = new QGridLayout(panel19_);
+    grid->setContentsMargins(2, 0, 2, 0);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(0);
+    auto value = [this](const char* name) {
+        auto* label = new QLabel(panel19_);
+        label->setObjectName(name);
+        return label;
+    };
+    auto caption = [this](const char* text) { return new QLabel(text, panel19_); };
+    // Number and coast; name; terrain and climate; goods; religion; the four values in two
+    // columns; the owner.
+    grid->addWidget(value("Label22"), 0, 0, 1, 2);
+    grid->addWidget(value("Label7"), 0, 2, 1, 2);
+    grid->addWidget(value("Label3"), 1, 0, 1, 4);
+    grid->addWidget(value("Label4"), 2, 0, 1, 2);
+    grid->addWidget(caption("Clim:"), 2, 2);
+    grid->addWidget(value("Label5"), 2, 3);
+    grid->addWidget(value("Label6"), 3, 0, 1, 4);
+    grid->addWidget(value("Label9"), 4, 0, 1, 4);
+    const char* pairs[][2] = {{"Man:", "Label12"},  {"Inc:", "Label13"}, {"Col:", "Label18"},
+                              {"Trad:", "Label21"}, {"Agr:", "Label20"}, {"Nat:", "Label19"}};
+    for (int i = 0; i < 6; ++i) {
+        grid->addWidget(caption(pairs[i][0]), 5 + i / 2, (i % 2) * 2);
+        grid->addWidget(value(pairs[i][1]), 5 + i / 2, (i % 2) * 2 + 1);
+    }
+    grid->addWidget(value("Label23"), 8, 0, 1, 4);
+
+    // The minimap bar.
+    controlBarMiniMap_ = FloatingBar(panel3_, "ControlBarMiniMap", ControlBarMiniMapRect);
+    imageMinimap_ = new MinimapView(pictures_.minimap, controlBarMiniMap_);
+    imageMinimap_->setObjectName("ImageMinimap");
+    imageMinimap_->move(2, 2);
+    imageMinimap_->setToolTip("Click to center map");
+    imageMinimap_->onClick = [this](QPoint p) { ImageMinimapMouseDown(p); };
+    speedButtonHideMiniMap_ = new QToolButton(controlBarMiniMap_);
+    speedButtonHideMiniMap_->setText(QString::fromUtf8("\u00ab"));
+    speedButtonHideMiniMap_->setToolTip("Hide minimap");
+    speedButtonHideMiniMap_->setGeometry(157, 2, 10, 79);
+    speedButtonShowMiniMap_ = new QToolButton(controlBarMiniMap_);
+    speedButtonShowMiniMap_->setText(QString::fromUtf8("\u00bb"));
+    speedButtonShowMiniMap_->setToolTip("Show minimap");
+    speedButtonShowMiniMap_->setGeometry(145, 2, 22, 22);
+    speedButtonShowMiniMap_->hide();
+    connect(speedButtonHideMiniMap_, &QToolButton::clicked, this,
+            [this] { SpeedButtonHideMiniMapClick(); });
+    connect(speedButtonShowMiniMap_, &QToolButton::clicked, this,
+            [this] { SpeedButtonShowMiniMapClick(); });
+}
+
+QWidget* TFormMap::CreateMajorsPanel() {
+    panel1_ = new QFrame(this);
+    panel1_->setObjectName("Panel1");
+    panel1_->setFixedWidth(MajorsPanelWidth);
+    auto* column = new QVBoxLayout(panel1_);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(1);
+    column->addWidget(new QLabel("Majors:", panel1_));
+    pickGroup_ = new QButtonGroup(this);
+    pickGroup_->setExclusive(true);
+    speedButtonM0_ = new QToolButton(panel1_);
+    speedButtonM0_->setCheckable(true);
+    speedButtonM0_->hide();
+    pickGroup_->addButton(speedButtonM0_, 0);
+    for (int row = 1; row <= MajorRowCount; ++row) {
+        RowControls& c = rowControls_[row];
+        c.check = new QCheckBox(QString("M%1").arg(row), panel1_);
+        c.check->setObjectName(QString("CheckBoxM%1").arg(row));
+        c.check->setToolTip("Enable/Disable major");
+        c.combo = new QComboBox(panel1_);
+        c.combo->setObjectName(QString("ComboBoxM%1").arg(row));
+        c.combo->setEditable(true);
+        c.combo->setInsertPolicy(QComboBox::NoInsert);
+        c.combo->setToolTip("Select Major");
+        c.combo->installEventFilter(this);
+        c.edit = new QLineEdit("Unknown", panel1_);
+        c.edit->setObjectName(QString("EditM%1").arg(row));
+        c.edit->setReadOnly(true);
+        c.edit->setToolTip("Capital province");
+        c.pick = new QToolButton(panel1_);
+        c.pick->setObjectName(QString("SpeedButtonM%1").arg(row));
+        c.pick->setCheckable(true);
+        c.pick->setIcon(PickIcon(RowColour(row)));
+        c.pick->setAutoRaise(true);
+        c.pick->setToolTip("Press to select starting province on map");
+        pickGroup_->addButton(c.pick, row);
+        for (QWidget* w : {static_cast<QWidget*>(c.check), static_cast<QWidget*>(c.combo),
+                           static_cast<QWidget*>(c.edit), static_cast<QWidget*>(c.pick)})
+            ColourText(w, RowColour(row));
+        // The check box, the capital and its pick button; the nation list below, full width.
+        auto* first = new QHBoxLayout;
+        first->addWidget(c.check);
+        first->addWidget(c.edit, 1);
+        first->addWidget(c.pick);
+        column->addLayout(first);
+        column->addWidget(c.combo);
+        connect(c.check, &QCheckBox::clicked, this, [this, row] { CheckBoxMClick(row); });
+        connect(c.combo, &QComboBox::activated, this,
+                [this, row](int index) { ComboBoxMChange(row, index); });
+        connect(c.pick, &QToolButton::clicked, this, [this, row] { SpeedButtonMClick(row); });
+    }
+    speedButtonM0_->setChecked(true);
+    column->addStretch();
+    return panel1_;
+}
+
+QWidget* TFormMap::CreateBottomStrip() {
+    auto* panel2 = new QFrame(this);
+    panel2->setObjectName("Panel2");
+    panel2->setFixedHeight(BottomStripHeight);
+    auto* row = new QHBoxLayout(panel2);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    const PaintLayer paintLayers[] = {PaintLayer::Terrain, PaintLayer::Climate, PaintLayer::Goods,
+                                      PaintLayer::Religion};
+    const char* names[] = {"PanelTerrain", "PanelClimate", "PanelGoods", "PanelReligion"};
+    for (int i = 0; i < 4; ++i) {
+        legendBars_[i] = new LegendBar(AllLayers[i], panel2);
+        legendBars_[i]->setObjectName(names[i]);
+        const PaintLayer layer = paintLayers[i];
+        legendBars_[i]->onSelect = [this, layer](int value) { SelectTool(layer, value); };
+        row->addWidget(legendBars_[i], 1);
+        legendBars_[i]->setVisible(i == 0);
+    }
+    nationsLegend_ = new NationsLegend(panel2);
+    nationsLegend_->setObjectName("ScrollBoxNations");
+    nationsLegend_->onClick = [this](QPoint p) { PanelNationsMouseDown(p); };
+    nationsLegend_->hide();
+    row->addWidget(nationsLegend_, 1);
+
+    auto* panel4 = new QWidget(panel2);
+    panel4->setObjectName("Panel4");
+    panel4->setFixedWidth(ButtonPanelWidth);
+    auto* buttons = new QHBoxLayout(panel4);
+    buttons->setContentsMargins(4, 8, 4, 8);
+    auto button = [&](const char* name, const char* text, const char* hint) {
+        auto* b = new QPushButton(text, panel4);
+        b->setObjectName(name);
+        b->setToolTip(hint);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    bitBtnOk_ = button("BitBtnOk", "OK", "Close and accept changes");
+    bitBtnOk_->setDefault(true);
+    bitBtnCancel_ = button("BitBtnCancel", "Cancel", "Close and discard changes");
+    bitBtnClose_ = button("BitBtnClose", "&OK", "Accept changes and continue generation");
+    bitBtnAbort_ = button("BitBtnAbort", "&Abort", "Press to abort generation.");
+    connect(bitBtnOk_, &QPushButton::clicked, this, [this] { BitBtnOkClick(); });
+    connect(bitBtnCancel_, &QPushButton::clicked, this, [this] { reject(); });
+    connect(bitBtnClose_, &QPushButton::clicked, this, [this] { accept(); });
+    connect(bitBtnAbort_, &QPushButton::clicked, this, [this] { BitBtnAbortClick(); });
+    row->addWidget(panel4);
+    return panel2;
+}
+
+void TFormMap::CreateStatusBar() {
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setSizeGripEnabled(false);
+    statusProvince_ = new QLabel(statusBar_);
+    statusProvince_->setObjectName("StatusProvince");
+    statusBar_->addWidget(statusProvince_, 1);
+    statusZoom_ = new QLabel("100 %", statusBar_);
+    statusBar_->addPermanentWidget(statusZoom_);
+    auto tool = [this](const char* text, const char* hint, auto handler) {
+        auto* b = new QToolButton(statusBar_);
+        b->setText(text);
+        b->setToolTip(hint);
+        b->setAutoRaise(true);
+        connect(b, &QToolButton::clicked, this, handler);
+        statusBar_->addPermanentWidget(b);
+        return b;
+    };
+    tool("-", "Zoom out (Ctrl+minus)", [this] { ZoomOut(); });
+    tool("+", "Zoom in (Ctrl+plus)", [this] { ZoomIn(); });
+    tool("Fit", "Fit the whole map (Ctrl+0)", [this] { ZoomToFit(); });
+    tool("Export layer as PNG...", "Save the layer shown as a PNG picture",
+         [this] { ExportLayerPng(); });
+}
+
+LegendBar* TFormMap::LegendOf(MapLayer layer) const {
+    const auto i = static_cast<std::size_t>(layer);
+    return i < legendBars_.size() ? legendBars_[i] : nullptr;
+}
+
+QToolButton* TFormMap::LayerButton(MapLayer layer) const {
+    return layerButtons_[static_cast<std::size_t>(layer)];
+}
+
+QLabel* TFormMap::InfoLabel(const char* name) const {
+    return panel19_->findChild<QLabel*>(name);
+}
+
+}  // namespace tq3

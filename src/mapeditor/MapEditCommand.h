@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QUndoCommand>
+#include <functional>
+
+#include "mapeditor/model/WorldEdit.h"
+
+namespace tq3 {
+
+// One change made in the map window as a step of its undo stack. The change is already in
+// the world when the command is pushed; undo and redo replay its record and then let the
+// window redraw.
+class MapEditCommand : public QUndoCommand {
+  public:
+    MapEditCommand(World& world, WorldEdit edit, std::function<void(const WorldEdit&)> refresh,
+                   const QString& text);
+    void undo() override;
+    void redo() override;
+
+  private:
+    World& world_;
+    WorldEdit edit_;
+    std::function<void(const WorldEdit&)> refresh_;
+    bool applied_ = true;  // the first redo (on push) finds the change done
+};
+
+}  // namespace tq3

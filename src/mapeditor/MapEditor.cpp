@@ -1,0 +1,23 @@
+#include "mapeditor/MapEditor.h"
+
+#include "mapeditor/FormMap.h"
+
+namespace tq3 {
+
+bool ShowScenarioPreview(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner) {
+    TFormMap form(world, random, dialogs, owner);
+    form.setWindowTitle("Map Editor / Scenario Preview");
+    form.PreviewMode = true;
+    return form.exec() != TFormMap::AbortResult;
+}
+
+bool SelectMajorsOnMap(World& world, Dialogs& dialogs, QWidget* owner) {
+    // Majors mode paints nothing, so nothing is drawn from this source.
+    Random unused;
+    TFormMap form(world, unused, dialogs, owner);
+    form.setWindowTitle("Select Majors");
+    form.PreviewMode = false;
+    return form.exec() == QDialog::Accepted;
+}
+
+}  // namespace tq3

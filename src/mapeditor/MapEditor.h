@@ -1,0 +1,20 @@
+#pragma once
+
+#include "base/Dialogs.h"
+#include "base/Random.h"
+#include "engine/World.h"
+
+class QWidget;
+
+namespace tq3 {
+
+// The map editor in preview mode, at the preview point of a run: the user may repaint
+// provinces with the run's random source. False when the user aborts the run; closing the
+// window any other way goes on with the edited world.
+bool ShowScenarioPreview(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner);
+
+// "Select Majors": true when the user closed the window with OK; SpecifiedMajors then holds
+// the new list, capitals are moved and their start locations fixed.
+bool SelectMajorsOnMap(World& world, Dialogs& dialogs, QWidget* owner);
+
+}  // namespace tq3

@@ -1,0 +1,106 @@
+#include "mapeditor/MapScreenshots.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <iostream>
+#include <memory>
+
+#include "mapeditor/FormMap.h"
+#include "mapeditor/LegendBar.h"
+#include "mapeditor/MapView.h"
+#include "mapeditor/model/MajorsSelection.h"
+
+namespace tq3 {
+
+namespace {
+// Messages on the standard error; every question answered with its first button.
+struct StderrDialogs : Dialogs {
+    void Error(const std::string& text) override { std::cerr << text << "\n"; }
+    void Info(const std::string& text) override { std::cerr << text << "\n"; }
+    Answer Confirm(const std::string&, Buttons buttons) override {
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    std::optional<std::string> ChooseFolder(const std::string&, bool) override { return {}; }
+    void Progress(int) override {}
+    void Problem(const std::string& file, int line, const std::string& text) override {
+        std::cerr << file << ":" << line << ": " << text << "\n";
+    }
+};
+
+bool Save(QWidget* widget, const QDir& dir, const QString& name) {
+    QApplication::processEvents();
+    const QString file = dir.filePath(name + ".png");
+    if (widget->grab().save(file)) return true;
+    std::cerr << "Cannot write " << file.toStdString() << "\n";
+    return false;
+}
+
+// The first land province that owns a capital, for a view with something on it.
+int FirstCapital(const World& world) {
+    for (int n = 1; n <= world.NationCountLoaded(); ++n)
+        if (world.IsValidProvince(world.Nations[n].Capital())) return world.Nations[n].Capital();
+    return 0;
+}
+}  // namespace
+
+bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
+    StderrDialogs dialogs;
+    QDir dir(QString::fromStdString(folder));
+    dir.mkpath(".");
+    // The pictures work on a copy: painting and majors never reach the caller's world.
+    auto world = std::make_unique<World>(loaded);
+    Random random(1);
+    bool ok = true;
+    const int centre = FirstCapital(*world);
+
+    {
+        TFormMap form(*world, random, dialogs);
+        form.PreviewMode = true;
+        form.show();
+        for (MapLayer layer : AllLayers) {
+            form.ShowLayer(layer);
+            if (centre) form.PanelNationsMouseDown(QPoint(0, 0));  // first nation's capital
+            ok = Save(&form, dir, QString("map-%1").arg(LayerName(layer))) && ok;
+        }
+        form.ShowLayer(MapLayer::Terrain);
+        form.SetZoom(2.0);
+        ok = Save(&form, dir, "map-terrain-zoom200") && ok;
+    }
+
+    // A dragged rectangle painted Desert, with the tool chosen.
+    {
+        TFormMap form(*world, random, dialogs);
+        form.show();
+        if (centre) {
+            const PixelPoint c = MapCentre(world->Provinces[centre]);
+            const QSize view = form.ViewSizeInPixels();
+            form.ScrollMapTo(ScrollToCentre(c, view.width(), view.height()));
+            form.ImageMapMouseDown(Qt::LeftButton, QPoint(c.x - 40, c.y - 30));
+            form.ImageMapMouseMove(QPoint(c.x + 40, c.y + 30));
+            form.ImageMapMouseUp(Qt::LeftButton, QPoint(c.x + 40, c.y + 30));
+            form.SelectTool(PaintLayer::Terrain, Index(TerrainCode::Desert));
+        }
+        ok = Save(&form, dir, "map-painted") && ok;
+    }
+
+    // Majors mode with two rows and a capital picked.
+    {
+        TFormMap form(*world, random, dialogs);
+        form.PreviewMode = false;
+        form.show();
+        for (int row = 1; row <= 2 && row <= world->NationCountLoaded(); ++row) {
+            if (!form.CheckBoxM(row)->isChecked()) form.CheckBoxM(row)->click();
+            form.ComboBoxMChange(row, row - 1);
+        }
+        if (centre) {
+            const PixelPoint c = MapCentre(world->Provinces[centre]);
+            form.CentreOnProvince(centre);
+            form.ImageMapMouseUp(Qt::LeftButton, QPoint(c.x, c.y));
+        }
+        ok = Save(&form, dir, "map-majors") && ok;
+    }
+    return ok;
+}
+
+}  // namespace tq3

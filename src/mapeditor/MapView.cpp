@@ -1,0 +1,129 @@
+#include "mapeditor/MapView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace tq3 {
+
+QImage WrapPicture(const PixelBuffer& picture) {
+    // The buffer holds opaque 0xAARRGGBB values, which is QImage's ARGB32 in memory.
+    return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                  picture.height, picture.Stride(), QImage::Format_RGB32);
+}
+
+MapView::MapView(const PixelBuffer& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    Rewrap();
+}
+
+void MapView::Rewrap() {
+    image_ = WrapPicture(picture_);
+    setFixedSize(static_cast<int>(std::lround(picture_.width * zoom_)),
+                 static_cast<int>(std::lround(picture_.height * zoom_)));
+    update();
+}
+
+void MapView::SetZoom(double zoom) {
+    zoom_ = std::clamp(zoom, MinZoom, MaxZoom);
+    Rewrap();
+}
+
+QPoint MapView::MapPixelOf(QPointF p) const {
+    return {static_cast<int>(std::floor(p.x() / zoom_)),
+            static_cast<int>(std::floor(p.y() / zoom_))};
+}
+
+QPoint MapView::WidgetPointOf(QPoint mapPixel) const {
+    return {static_cast<int>(std::lround(mapPixel.x() * zoom_)),
+            static_cast<int>(std::lround(mapPixel.y() * zoom_))};
+}
+
+QRectF MapView::WidgetRectOf(const QRect& r) const {
+    return {r.left() * zoom_, r.top() * zoom_, r.width() * zoom_, r.height() * zoom_};
+}
+
+void MapView::SetCircle(int row, std::optional<QRect> circle) {
+    circles_[row] = circle;
+    update();
+}
+
+void MapView::SetSelection(const SelectionRect& selection) {
+    selection_ = selection;
+    update();
+}
+
+void MapView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    // Only the exposed part is scaled from the buffer.
+    const QRect exposed = event->rect();
+    const QRectF source(exposed.left() / zoom_, exposed.top() / zoom_, exposed.width() / zoom_,
+                        exposed.height() / zoom_);
+    painter.fillRect(exposed, Qt::white);
+    painter.drawImage(QRectF(exposed), image_, source);
+
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (int row = 1; row < static_cast<int>(circles_.size()); ++row) {
+        if (!circles_[row]) continue;
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(circleColours_[row]);
+        painter.drawEllipse(WidgetRectOf(*circles_[row]));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (selection_.visible) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(WidgetRectOf(
+            QRect(selection_.left, selection_.top, selection_.width, selection_.height)));
+    }
+}
+
+void MapView::mousePressEvent(QMouseEvent* event) {
+    if (onPress) onPress(event->button(), MapPixelOf(event->position()));
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event) {
+    if (onMove) onMove(event->buttons(), MapPixelOf(event->position()));
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event) {
+    if (onRelease) onRelease(event->button(), MapPixelOf(event->position()));
+}
+
+void MapView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier) || !onZoomWheel) {
+        event->ignore();  // the scroll box scrolls
+        return;
+    }
+    const int delta = event->angleDelta().y();
+    if (delta != 0) onZoomWheel(delta > 0 ? 1 : -1, event->position());
+    event->accept();
+}
+
+MinimapView::MinimapView(const PixelBuffer& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture), image_(WrapPicture(picture)) {
+    setFixedSize(picture.width, picture.height);
+}
+
+void MinimapView::SetFrame(QRect frame) {
+    frame_ = frame;
+    update();
+}
+
+void MinimapView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame_.adjusted(0, 0, -1, -1));
+}
+
+void MinimapView::mousePressEvent(QMouseEvent* event) {
+    if (onClick) onClick(event->position().toPoint());
+}
+
+}  // namespace tq3

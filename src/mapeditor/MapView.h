@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "mapeditor/model/ProvincePainting.h"
+#include "render/PixelBuffer.h"
+
+namespace tq3 {
+
+// The map picture (ImageMap): shows the renderer's buffer without copying it, scaled by the
+// zoom, with the capital circles and the selection rectangle over it. Mouse positions are
+// handed on in map-picture pixels, whatever the zoom.
+class MapView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr double MinZoom = 0.25;
+    static constexpr double MaxZoom = 4.0;
+
+    MapView(const PixelBuffer& picture, QWidget* parent);
+
+    // The buffer changed its size or was replaced: wraps it again.
+    void Rewrap();
+    double Zoom() const { return zoom_; }
+    void SetZoom(double zoom);
+
+    // Map-picture pixel under widget point (x, y).
+    QPoint MapPixelOf(QPointF widgetPoint) const;
+    // Widget point of the top-left corner of map-picture pixel (x, y).
+    QPoint WidgetPointOf(QPoint mapPixel) const;
+
+    // The capital circle of major row n (1..8), in map-picture pixels; hidden when nothing.
+    void SetCircle(int row, std::optional<QRect> circle);
+    std::optional<QRect> Circle(int row) const { return circles_[row]; }
+    void SetCircleColour(int row, QColor colour) { circleColours_[row] = colour; }
+    // The selection rectangle (ShapeMultiSelect), in map-picture pixels.
+    void SetSelection(const SelectionRect& selection);
+    const SelectionRect& Selection() const { return selection_; }
+
+    // Mouse on the map, in map-picture pixels.
+    std::function<void(Qt::MouseButton, QPoint)> onPress;
+    std::function<void(Qt::MouseButtons, QPoint)> onMove;
+    std::function<void(Qt::MouseButton, QPoint)> onRelease;
+    // Ctrl + wheel: +1 a step in, -1 a step out, around widget point.
+    std::function<void(int, QPointF)> onZoomWheel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    QRectF WidgetRectOf(const QRect& mapRect) const;
+
+    const PixelBuffer& picture_;
+    QImage image_;
+    double zoom_ = 1.0;
+    std::array<std::optional<QRect>, 9> circles_{};
+    std::array<QColor, 9> circleColours_{};
+    SelectionRect selection_;
+};
+
+// The minimap (ImageMinimap) with its unfilled frame (ShapeMiniMap) over the part in view.
+class MinimapView : public QWidget {
+    Q_OBJECT
+  public:
+    MinimapView(const PixelBuffer& picture, QWidget* parent);
+    void SetFrame(QRect frame);
+    QRect Frame() const { return frame_; }
+    std::function<void(QPoint)> onClick;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    const PixelBuffer& picture_;
+    QImage image_;
+    QRect frame_;
+};
+
+// A QImage over a pixel buffer's memory: no copy, valid while the buffer keeps its size.
+QImage WrapPicture(const PixelBuffer& picture);
+
+}  // namespace tq3

@@ -1,0 +1,367 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QWheelEvent>
+
+#include "GuiTestSupport.h"
+#include "TestSupport.h"
+#include "mapeditor/FormMap.h"
+#include "mapeditor/LegendBar.h"
+#include "mapeditor/MapView.h"
+#include "render/PngFile.h"
+
+using namespace tq3;
+
+namespace {
+
+class FormMapTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        guitest::App();
+        world = guitest::SmallWorld();
+    }
+    // Creates and shows the window (not modally) in the given mode.
+    TFormMap& Open(bool preview = true) {
+        form = std::make_unique<TFormMap>(*world, random, dialogs);
+        form->PreviewMode = preview;
+        form->show();
+        QApplication::processEvents();
+        return *form;
+    }
+    // The widget point of map pixel p at the window's zoom (the middle of that pixel).
+    QPoint At(QPoint pixel) const {
+        const double z = form->Zoom();
+        return QPoint(static_cast<int>((pixel.x() + 0.5) * z),
+                      static_cast<int>((pixel.y() + 0.5) * z));
+    }
+    void Click(QPoint pixel, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(form->ImageMap(), button, {}, At(pixel));
+    }
+    void Drag(QPoint from, QPoint to) {
+        QTest::mousePress(form->ImageMap(), Qt::LeftButton, {}, At(from));
+        QTest::mouseMove(form->ImageMap(), At(to));
+        QTest::mouseRelease(form->ImageMap(), Qt::LeftButton, {}, At(to));
+    }
+    void ClickPanel(MapLayer layer, int value) {
+        QTest::mouseClick(form->LegendOf(layer)->PanelOf(value), Qt::LeftButton);
+    }
+    QString Info(const char* label) const { return form->InfoLabel(label)->text(); }
+    Argb MapPixel(int p) const {
+        const PixelPoint c = MapCentre(world->Provinces[p]);
+        return form->MapPicture().At(c.x, c.y);
+    }
+
+    std::unique_ptr<World> world;
+    test::ScriptedRandom random;
+    test::RecordingDialogs dialogs;
+    std::unique_ptr<TFormMap> form;
+};
+
+TEST_F(FormMapTest, ShowSetUpDrawsTerrainAndLinesAndSetsThePreviewButtons) {
+    TFormMap& f = Open();
+    EXPECT_EQ(f.windowTitle(), "Map Editor / Scenario Preview");
+    EXPECT_TRUE(f.BitBtnClose()->isVisibleTo(&f) && f.BitBtnAbort()->isVisibleTo(&f));
+    EXPECT_FALSE(f.BitBtnOk()->isVisibleTo(&f) || f.BitBtnCancel()->isVisibleTo(&f));
+    EXPECT_EQ(f.BitBtnClose()->text(), "&OK");
+    EXPECT_EQ(f.BitBtnAbort()->toolTip(), "Press to abort generation.");
+    EXPECT_FALSE(f.Panel1()->isEnabled());
+    EXPECT_TRUE(f.LegendOf(MapLayer::Terrain)->isEnabled());
+    EXPECT_TRUE(f.ListsBuilt);
+    EXPECT_EQ(f.ToolCode(), 0);
+    EXPECT_EQ(MapPixel(1), TerrainColours[Index(TerrainCode::Plains)]);
+    // The line from 1 to 2 between their marks.
+    EXPECT_EQ(f.MapPicture().At(1110, 200), Black);
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+TEST_F(FormMapTest, MajorsModeSwapsButtonsAndDisablesTheLegendBars) {
+    TFormMap& f = Open(false);
+    EXPECT_EQ(f.windowTitle(), "Select Majors");
+    EXPECT_TRUE(f.BitBtnOk()->isVisibleTo(&f) && f.BitBtnCancel()->isVisibleTo(&f));
+    EXPECT_FALSE(f.BitBtnClose()->isVisibleTo(&f));
+    EXPECT_TRUE(f.Panel1()->isEnabled());
+    for (MapLayer layer :
+         {MapLayer::Terrain, MapLayer::Climate, MapLayer::Goods, MapLayer::Religion})
+        EXPECT_FALSE(f.LegendOf(layer)->isEnabled());
+    // A disabled legend bar's panels do not react.
+    f.ShowLayer(MapLayer::Terrain);
+    ClickPanel(MapLayer::Terrain, Index(TerrainCode::Forest));
+    EXPECT_EQ(f.ToolCode(), 0);
+}
+
+TEST_F(FormMapTest, ARecordedErrorIdIsReportedAtTheNextShowAndCleared) {
+    form = std::make_unique<TFormMap>(*world, random, dialogs);
+    form->ErrorId = 45;
+    form->show();
+    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"Error Id = 45"});
+    EXPECT_EQ(form->ErrorId, 0);
+}
+
+TEST_F(FormMapTest, PickingIsExactAtEveryZoom) {
+    TFormMap& f = Open();
+    for (double zoom : {1.0, 2.0, 0.5, 0.25, 3.0}) {
+        f.SetZoom(zoom);
+        // Pixel (1123, 201) is 31 game units from 2 (at 100 %): the wider search finds it.
+        Click({1123, 201});
+        EXPECT_EQ(Info("Label22"), "2") << zoom;
+        Click({1100, 220});
+        EXPECT_EQ(Info("Label22"), "3") << zoom;
+        // Far from everything: the info bar keeps its content.
+        Click({600, 600});
+        EXPECT_EQ(Info("Label22"), "3") << zoom;
+    }
+}
+
+TEST_F(FormMapTest, TheStatusBarNamesTheProvinceUnderTheMouse) {
+    TFormMap& f = Open();
+    f.SetZoom(2.0);
+    // The mouse moves over the part in view.
+    const QSize view = f.ViewSizeInPixels();
+    f.ScrollMapTo(ScrollToCentre({1300, 400}, view.width(), view.height()));
+    QTest::mouseMove(f.ImageMap(), At({1300, 400}));
+    EXPECT_EQ(f.StatusProvince()->text(), "Province 5: P5");
+    QTest::mouseMove(f.ImageMap(), At({1290, 380}));
+    EXPECT_EQ(f.StatusProvince()->text(), "");
+}
+
+TEST_F(FormMapTest, InfoBarShowsTheClickedProvince) {
+    world->Provinces[4].Religion = 2;
+    world->Provinces[4].Goods = 6;
+    world->Provinces[4].IsCoastal = true;
+    world->Provinces[4].Manpower = 3;
+    Open();
+    Click({1140, 240});
+    EXPECT_EQ(Info("Label22"), "4");
+    EXPECT_EQ(Info("Label3"), "P4");
+    EXPECT_EQ(Info("Label9"), "Catholic");
+    EXPECT_EQ(Info("Label6"), "Gold");
+    EXPECT_EQ(Info("Label7"), "coast");
+    EXPECT_EQ(Info("Label4"), "plains");
+    EXPECT_EQ(Info("Label12"), "3");
+    EXPECT_EQ(Info("Label23"), "A2: Nation A2");
+}
+
+TEST_F(FormMapTest, RectanglePaintsLandWithCentresInsideAndLeavesSeaAlone) {
+    TFormMap& f = Open();
+    f.SetZoom(2.0);
+    f.ShowLayer(MapLayer::Climate);
+    Drag({1100, 200}, {1120, 220});  // corners on the centres of 1, 2 and 3
+    EXPECT_TRUE(f.ImageMap()->Selection().visible);
+    ClickPanel(MapLayer::Climate, 8);
+    for (int p : {1, 2, 3}) {
+        EXPECT_EQ(world->Provinces[p].Climate, 8) << p;
+        EXPECT_EQ(MapPixel(p), ClimateColours[8]) << p;
+    }
+    EXPECT_EQ(world->Provinces[4].Climate, 5);
+    EXPECT_EQ(world->Provinces[6].Climate, 5);
+    EXPECT_EQ(world->Provinces[7].Climate, 2);  // sea inside the rectangle
+    EXPECT_EQ(f.ToolCode(), 59);
+    EXPECT_TRUE(f.LegendOf(MapLayer::Climate)->PanelOf(8)->Pressed());
+    EXPECT_TRUE(f.ImageMap()->Selection().visible);
+    // One step undoes the whole rectangle.
+    EXPECT_EQ(f.UndoStack()->count(), 1);
+}
+
+TEST_F(FormMapTest, DraggingLeftOrUpLeavesAOnePixelRectangle) {
+    TFormMap& f = Open();
+    Drag({1120, 220}, {1000, 100});
+    const SelectionRect& r = f.ImageMap()->Selection();
+    EXPECT_EQ(r.left, 1120);
+    EXPECT_EQ(r.top, 220);
+    EXPECT_EQ(r.width, 1);
+    EXPECT_EQ(r.height, 1);
+}
+
+TEST_F(FormMapTest, PanelWithoutARectangleOnlySelectsTheToolThenClicksPaint) {
+    TFormMap& f = Open();
+    Click({1300, 400});  // a press and release: the rectangle stays hidden
+    ClickPanel(MapLayer::Terrain, Index(TerrainCode::Forest));
+    EXPECT_EQ(f.ToolCode(), 11);
+    for (int p = 1; p <= 6; ++p) EXPECT_EQ(world->Provinces[p].Terrain, TerrainCode::Plains);
+    EXPECT_EQ(f.ImageMap()->cursor().shape(), Qt::CrossCursor);
+    Click({1140, 240});
+    EXPECT_EQ(world->Provinces[4].Terrain, TerrainCode::Forest);
+    EXPECT_EQ(MapPixel(4), TerrainColours[Index(TerrainCode::Forest)]);
+    EXPECT_EQ(Info("Label4"), "forest");
+    // A right click with the tool recentres and paints nothing.
+    const ScrollPosition before = f.MapScroll();
+    Click({1100, 220}, Qt::RightButton);
+    EXPECT_EQ(world->Provinces[3].Terrain, TerrainCode::Plains);
+    EXPECT_NE(f.MapScroll(), before);
+    // A click far from land changes nothing.
+    Click({200, 900});
+    EXPECT_EQ(f.UndoStack()->count(), 1);
+}
+
+TEST_F(FormMapTest, ALayerButtonResetsTheToolToViewOnly) {
+    TFormMap& f = Open();
+    ClickPanel(MapLayer::Terrain, Index(TerrainCode::Mountain));
+    QTest::mouseClick(f.LayerButton(MapLayer::Climate), Qt::LeftButton);
+    EXPECT_EQ(f.CurrentLayer(), MapLayer::Climate);
+    EXPECT_EQ(f.ToolCode(), 0);
+    EXPECT_FALSE(f.LegendOf(MapLayer::Terrain)->PanelOf(Index(TerrainCode::Mountain))->Pressed());
+    EXPECT_TRUE(f.LegendOf(MapLayer::Climate)->isVisibleTo(&f));
+    EXPECT_FALSE(f.LegendOf(MapLayer::Terrain)->isVisibleTo(&f));
+    Click({1100, 200});
+    EXPECT_EQ(world->Provinces[1].Terrain, TerrainCode::Plains);
+    EXPECT_EQ(Info("Label22"), "1");
+    EXPECT_EQ(MapPixel(1), ClimateColours[5]);
+}
+
+TEST_F(FormMapTest, GoldByNameDrawsAMineValueWithTheRunsRandomSource) {
+    world->Settings.GoodsNames[5] = "Gems";
+    world->Settings.GoodsNames[11] = "Gold";  // code 12
+    random.script = {3};
+    TFormMap& f = Open();
+    f.ShowLayer(MapLayer::Goods);
+    ClickPanel(MapLayer::Goods, 6);
+    Click({1100, 200});
+    EXPECT_EQ(world->Provinces[1].Goods, 6);
+    EXPECT_EQ(world->Provinces[1].MineValue, 0);
+    EXPECT_TRUE(random.asked.empty());
+    ClickPanel(MapLayer::Goods, 12);
+    Click({1100, 200});
+    EXPECT_EQ(world->Provinces[1].MineValue, 40);
+    EXPECT_EQ(random.asked, std::vector<int>{7});
+}
+
+TEST_F(FormMapTest, UndoAndRedoOfPaintingWithTheKeys) {
+    TFormMap& f = Open();
+    f.ShowLayer(MapLayer::Religion);
+    ClickPanel(MapLayer::Religion, 1);
+    Click({1100, 200});
+    EXPECT_EQ(world->Provinces[1].Religion, 1);
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(world->Provinces[1].Religion, 0);
+    EXPECT_EQ(MapPixel(1), NoneColour);
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(world->Provinces[1].Religion, 1);
+    EXPECT_EQ(MapPixel(1), White);  // Pagan: a white mark inside its border
+}
+
+TEST_F(FormMapTest, MinimapClickScrollsAndTheFrameFollowsTheReachedPosition) {
+    TFormMap& f = Open();
+    QTest::mouseClick(f.ImageMinimap(), Qt::LeftButton, {}, QPoint(80, 30));
+    const QSize view = f.ViewSizeInPixels();
+    const ScrollPosition expected = ScrollForMinimapPoint(80, 30, view.width(), view.height());
+    EXPECT_EQ(f.MapScroll(), expected);
+    const PixelPoint frame = MinimapFrameAt(f.MapScroll());
+    EXPECT_EQ(f.ImageMinimap()->Frame().topLeft(), QPoint(frame.x, frame.y));
+    // Far right: the scroll box stops at its end and the frame shows where it stopped.
+    QTest::mouseClick(f.ImageMinimap(), Qt::LeftButton, {}, QPoint(154, 78));
+    EXPECT_LT(f.MapScroll().x, ScrollForMinimapPoint(154, 78, view.width(), view.height()).x);
+    EXPECT_EQ(f.ImageMinimap()->Frame().left(), MinimapFrameAt(f.MapScroll()).x);
+}
+
+TEST_F(FormMapTest, PoliticalLegendOfFiveNationsAndItsClickRule) {
+    TFormMap& f = Open();
+    f.ShowLayer(MapLayer::Political);
+    EXPECT_TRUE(f.Nations()->isVisibleTo(&f));
+    EXPECT_EQ(f.Nations()->PanelNations()->width(), 312);
+    EXPECT_EQ(f.Nations()->NationPanel(3)->text(), "  A3: Nation A3");
+    EXPECT_EQ(f.Nations()->NationPanel(3)->geometry(), QRect(104, 0, 103, 17));
+    EXPECT_FALSE(f.Nations()->NationPanel(6)->isVisibleTo(&f));
+    // The empty sixth slot is ignored.
+    QTest::mouseClick(f.Nations()->PanelNations(), Qt::LeftButton, {}, QPoint(220, 25));
+    EXPECT_FALSE(f.ImageMap()->Selection().visible);
+    // Nation 2 (second row, first column): its capital 4 boxed, centred and shown.
+    QTest::mouseClick(f.Nations()->PanelNations(), Qt::LeftButton, {}, QPoint(10, 25));
+    const SelectionRect& box = f.ImageMap()->Selection();
+    EXPECT_TRUE(box.visible);
+    EXPECT_EQ(box.left, 1140 - 12);
+    EXPECT_EQ(box.top, 240 - 12);
+    EXPECT_EQ(box.width, 24);
+    EXPECT_EQ(Info("Label22"), "4");
+    const QSize view = f.ViewSizeInPixels();
+    EXPECT_EQ(f.MapScroll(), ScrollToCentre({1140, 240}, view.width(), view.height()));
+}
+
+TEST_F(FormMapTest, CollapsedBarsKeepTheirPlaceAfterAResize) {
+    TFormMap& f = Open();
+    f.SpeedButtonHideInfoClick();
+    f.SpeedButtonHideMiniMapClick();
+    f.SpeedButtonHideClick();
+    f.resize(1000, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(f.ControlBarProvInfo()->x(), f.Panel3()->width() - 34);
+    EXPECT_EQ(f.ControlBarProvInfo()->height(), 26);
+    EXPECT_EQ(f.ControlBarMiniMap()->y(), f.Panel3()->height() - 24);
+    EXPECT_EQ(f.ControlBarMiniMap()->x(), -143);
+    EXPECT_EQ(f.ControlBarMap()->pos(), QPoint(-154, 2));
+    f.SpeedButtonShowInfoClick();
+    f.SpeedButtonShowMiniMapClick();
+    f.SpeedButtonShowClick();
+    f.resize(900, 600);
+    QApplication::processEvents();
+    EXPECT_EQ(f.ControlBarProvInfo()->x(), f.Panel3()->width() - 122);
+    EXPECT_EQ(f.ControlBarProvInfo()->height(), 147);
+    EXPECT_EQ(f.ControlBarMiniMap()->pos(), QPoint(9, f.Panel3()->height() - 93));
+    EXPECT_EQ(f.ControlBarMap()->pos(), QPoint(8, 8));
+}
+
+TEST_F(FormMapTest, ExportWritesTheLayerAsShown) {
+    test::TempDir dir;
+    TFormMap& f = Open();
+    f.ShowLayer(MapLayer::Goods);
+    const QString path = QString::fromStdString((dir.path / "goods").string());
+    f.chooseExportFile = [&] { return path; };
+    f.ExportLayerPng();
+    const auto read = ReadPng(path.toStdString() + ".png");
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->pixels, f.MapPicture().pixels);
+    // A folder that cannot be written is reported.
+    f.chooseExportFile = [&] {
+        return QString::fromStdString((dir.path / "no" / "x.png").string());
+    };
+    f.ExportLayerPng();
+    EXPECT_EQ(dialogs.errors.size(), 1u);
+}
+
+TEST_F(FormMapTest, AbortEndsWithTheAbortResult) {
+    TFormMap& f = Open();
+    QTest::mouseClick(f.BitBtnAbort(), Qt::LeftButton);
+    EXPECT_EQ(f.result(), TFormMap::AbortResult);
+    Open();
+    QTest::mouseClick(form->BitBtnClose(), Qt::LeftButton);
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FormMapTest, ZoomByKeysWheelAndFitKeepsTheCentre) {
+    TFormMap& f = Open();
+    const auto centre = [&f] {
+        const QSize view = f.ViewSizeInPixels();
+        return QPoint(f.MapScroll().x + view.width() / 2, f.MapScroll().y + view.height() / 2);
+    };
+    const QPoint before = centre();
+    QTest::keyClick(&f, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(f.Zoom(), 1.5);
+    EXPECT_LE((centre() - before).manhattanLength(), 2);
+    QTest::keyClick(&f, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(&f, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(f.Zoom(), 0.75);
+    // Ctrl + wheel zooms; the wheel alone does not.
+    QWheelEvent up(QPointF(10, 10), f.ImageMap()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                   QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.ImageMap(), &up);
+    EXPECT_DOUBLE_EQ(f.Zoom(), 1.0);
+    QWheelEvent plain(QPointF(10, 10), f.ImageMap()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.ImageMap(), &plain);
+    EXPECT_DOUBLE_EQ(f.Zoom(), 1.0);
+    QTest::keyClick(&f, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_LE(f.ImageMap()->width(), f.Panel3()->width());
+    EXPECT_LE(f.ImageMap()->height(), f.Panel3()->height());
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "TestSupport.h"
+#include "config/SettingsFile.h"
+#include "mapeditor/FormMap.h"
+#include "mapeditor/LegendBar.h"
+#include "mapeditor/MapView.h"
+#include "session/GenerateWorld.h"
+
+using namespace tq3;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A game folder (a copy of the mini one) for a whole run with the map editor enabled; the editor is
+// driven by `edit` and closed with the button it returns.
+struct Game {
+    test::TempDir dir;
+    std::unique_ptr<World> world = test::NewWorld();
+    test::RecordingDialogs dialogs;
+    Random random{5};
+    int painted = 0;
+
+    void SetUp() {
+        guitest::App();
+        test::CopyTree(TQ3_TEST_DATA "/mini", dir.path);
+        fs::create_directories(dir.path / "Backup");
+        world->ProgramFolder = dir.str();
+        ASSERT_TRUE(LoadSettings(*world, dialogs, true));
+        world->Settings.EditorEnabled = true;
+        world->Settings.GeneratorMode = 0;
+    }
+    RunEnd Run(const std::function<QPushButton*(TFormMap&)>& edit) {
+        RunHooks hooks;
+        hooks.mapEditor = [&](World& w) {
+            TFormMap form(w, random, dialogs);
+            form.PreviewMode = true;
+            form.show();
+            QTest::mouseClick(edit(form), Qt::LeftButton);
+            return form.result() != TFormMap::AbortResult;
+        };
+        return GenerateWorld(*world, random, dialogs, hooks).end;
+    }
+    // Paints the first land province Marsh with a click on its mark.
+    QPushButton* PaintFirstLand(TFormMap& form) {
+        for (int p = 1; p <= world->ProvinceCount() && !painted; ++p)
+            if (world->Provinces[p].IsLand() && world->Provinces[p].Terrain != TerrainCode::Marsh)
+                painted = p;
+        QTest::mouseClick(form.LegendOf(MapLayer::Terrain)->PanelOf(Index(TerrainCode::Marsh)),
+                          Qt::LeftButton);
+        const PixelPoint c = MapCentre(world->Provinces[painted]);
+        QTest::mouseClick(form.ImageMap(), Qt::LeftButton, {}, QPoint(c.x, c.y));
+        return form.BitBtnClose();
+    }
+    std::string File(const char* name) const { return test::ReadFile(dir.path / "DB" / name); }
+};
+
+TEST(PreviewRun, OkWritesTheProvinceTableWithThePaintedValues) {
+    // The same run without painting, for comparison.
+    Game plain, game;
+    plain.SetUp();
+    game.SetUp();
+    ASSERT_EQ(plain.Run([](TFormMap& f) { return f.BitBtnClose(); }), RunEnd::Quit);
+    const std::string unpainted = plain.File("Province.csv");
+
+    ASSERT_EQ(game.Run([&game](TFormMap& f) { return game.PaintFirstLand(f); }), RunEnd::Quit);
+    ASSERT_GT(game.painted, 0);
+    EXPECT_EQ(game.world->Provinces[game.painted].Terrain, TerrainCode::Marsh);
+    const std::string written = game.File("Province.csv");
+    EXPECT_NE(written, unpainted);
+    // Only the painted province's line differs.
+    std::istringstream a(unpainted), b(written);
+    std::string la, lb;
+    int differing = 0;
+    while (std::getline(a, la) && std::getline(b, lb)) differing += la != lb;
+    EXPECT_EQ(differing, 1);
+    EXPECT_EQ(game.File("Country.csv"), plain.File("Country.csv"));
+}
+
+TEST(PreviewRun, AbortEndsTheRunWithoutWritingTheDatabase) {
+    Game game;
+    game.SetUp();
+    const std::string province = game.File("Province.csv");
+    const std::string country = game.File("Country.csv");
+    EXPECT_EQ(game.Run([&game](TFormMap& f) {
+        game.PaintFirstLand(f);
+        return f.BitBtnAbort();
+    }),
+              RunEnd::Aborted);
+    EXPECT_EQ(game.File("Province.csv"), province);
+    EXPECT_EQ(game.File("Country.csv"), country);
+    EXPECT_EQ(game.dialogs.progress.back(), 0);
+    EXPECT_TRUE(game.dialogs.confirms.empty());
+    // The configuration is loaded again: the painted province is as the template has it.
+    EXPECT_NE(game.world->Provinces[game.painted].Terrain, TerrainCode::Marsh);
+}
+
+}  // namespace
