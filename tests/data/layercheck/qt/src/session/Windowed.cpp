@@ -1,0 +1,2 @@
+// A session file that includes Qt.
+#include <QString>
