@@ -44,27 +44,6 @@ const CodeCase kCodeCases[] = {
     {MapLayer::Goods, 19, 0x800080},   {MapLayer::Goods, 20, 0xC0C0C0},
 };
 
-void SetCode(TProvince& province, MapLayer layer, int code) {
-    const auto c = static_cast<int8_t>(code);
-    switch (layer) {
-        case MapLayer::Terrain:
-            province.Terrain = static_cast<TerrainCode>(c);
-            break;
-        case MapLayer::Climate:
-            province.Climate = c;
-            break;
-        case MapLayer::Goods:
-            province.Goods = c;
-            break;
-        case MapLayer::Religion:
-            province.Religion = c;
-            break;
-        case MapLayer::Political:
-            province.Owner = code;
-            break;
-    }
-}
-
 // One province at centre pixel (20, 20) (minimap pixel (1, 1): mark at columns 0..1, rows
 // 2..3), drawn in the layer on fresh pictures.
 struct Drawn {
@@ -86,7 +65,7 @@ TEST(LayerColours, EveryCodeIsDrawnInItsTableColour) {
         const Argb expected = RgbColour(c.rgb);
         EXPECT_EQ(CodeColour(c.layer, c.code), expected);
         auto world = rendertest::LandWorld(1);
-        SetCode(world->Provinces[1], c.layer, c.code);
+        rendertest::SetLayerCode(world->Provinces[1], c.layer, c.code);
         const Drawn d = DrawOne(*world, c.layer);
         // (x+1, y+1) lies inside the mark, off the border and off Ivory's dot.
         EXPECT_EQ(d.map.At(21, 21), expected);
@@ -116,7 +95,7 @@ TEST(LayerColours, CodesOutsideTheTablesAreDrawnAsNone) {
         SCOPED_TRACE(std::string(LayerName(layer)) + " code " + std::to_string(code));
         EXPECT_FALSE(CodeColour(layer, code));
         auto world = rendertest::LandWorld(1);
-        SetCode(world->Provinces[1], layer, code);
+        rendertest::SetLayerCode(world->Provinces[1], layer, code);
         const Drawn d = DrawOne(*world, layer);
         EXPECT_EQ(Grid(d.map, 17, 17, 6, 6), "######\n######\n######\n######\n######\n######\n");
         EXPECT_EQ(d.minimap.At(0, 2), NoneColour);
@@ -138,7 +117,7 @@ TEST(LayerColours, BorderedMarksAreWhiteInsideABlackOutline) {
         {MapLayer::Goods, IvoryGoods, ivory}};
     for (const auto& [layer, code, grid] : cases) {
         auto world = rendertest::LandWorld(1);
-        SetCode(world->Provinces[1], layer, code);
+        rendertest::SetLayerCode(world->Provinces[1], layer, code);
         EXPECT_EQ(Grid(DrawOne(*world, layer).map, 17, 17, 6, 6), grid) << code;
     }
 }

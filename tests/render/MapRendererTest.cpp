@@ -202,26 +202,6 @@ MapPictures Painted() {
     return p;
 }
 
-void SetLayerCode(TProvince& province, MapLayer layer, int code) {
-    const auto c = static_cast<int8_t>(code);
-    switch (layer) {
-        case MapLayer::Terrain:
-            province.Terrain = static_cast<TerrainCode>(c);
-            break;
-        case MapLayer::Climate:
-            province.Climate = c;
-            break;
-        case MapLayer::Goods:
-            province.Goods = c;
-            break;
-        case MapLayer::Religion:
-            province.Religion = c;
-            break;
-        case MapLayer::Political:
-            province.Owner = code;
-            break;
-    }
-}
 }  // namespace
 
 TEST(Redraw, OneProvinceLooksAsTheWholeLayerDrawsIt) {
@@ -240,7 +220,7 @@ TEST(Redraw, OneProvinceLooksAsTheWholeLayerDrawsIt) {
         for (int code = first; code <= last; ++code) {
             if (layer == MapLayer::Terrain && (code < 0 || code > 4)) continue;  // not land
             SCOPED_TRACE(std::string(LayerName(layer)) + " code " + std::to_string(code));
-            SetLayerCode(world->Provinces[1], layer, code);
+            rendertest::SetLayerCode(world->Provinces[1], layer, code);
             for (auto [x, y] : {std::pair{12, 9}, std::pair{256, 210}, std::pair{620, 540}}) {
                 world->Provinces[1].MapX = static_cast<int16_t>(x);
                 world->Provinces[1].MapY = static_cast<int16_t>(y);

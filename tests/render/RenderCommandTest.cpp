@@ -1,47 +1,23 @@
 // tq3gen render: the world as loaded, drawn as the window shows it, into PNG files.
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-
 #include "RenderTestWorld.h"
 #include "TestSupport.h"
+#include "cli/CliSupport.h"
 #include "config/SettingsFile.h"
 #include "render/MapRenderer.h"
 #include "render/PngFile.h"
 
 using namespace tq3;
+using namespace clitest;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 struct RenderCommand : ::testing::Test {
     test::TempDir scratch, game;
     void SetUp() override { test::CopyTree(TQ3_TEST_DATA "/mini", game.path); }
 
-    Result Tq3(const std::vector<std::string>& args) {
-        std::string command = Quote(TQ3_EXECUTABLE);
-        for (const std::string& a : args) command += " " + Quote(a);
-        const fs::path out = scratch.path / "stdout.txt", err = scratch.path / "stderr.txt";
-        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
-        Result r;
-        const int raw = std::system(command.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = test::ReadFile(out);
-        r.err = test::ReadFile(err);
-        return r;
-    }
+    Result Tq3(const std::vector<std::string>& args) { return RunTq3(args, scratch.path); }
 
     // The world loaded as the command loads it.
     std::unique_ptr<World> Loaded() {

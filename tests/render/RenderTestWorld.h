@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/World.h"
+#include "render/LayerColours.h"
 #include "render/PixelBuffer.h"
 
 namespace rendertest {
@@ -61,6 +62,28 @@ inline int CountPixels(const tq3::PixelBuffer& picture, tq3::Argb colour) {
     int n = 0;
     for (tq3::Argb c : picture.pixels) n += c == colour ? 1 : 0;
     return n;
+}
+
+// Gives the province the code that the layer shows (the owner, for the political layer).
+inline void SetLayerCode(TProvince& province, MapLayer layer, int code) {
+    const auto c = static_cast<int8_t>(code);
+    switch (layer) {
+        case MapLayer::Terrain:
+            province.Terrain = static_cast<TerrainCode>(c);
+            break;
+        case MapLayer::Climate:
+            province.Climate = c;
+            break;
+        case MapLayer::Goods:
+            province.Goods = c;
+            break;
+        case MapLayer::Religion:
+            province.Religion = c;
+            break;
+        case MapLayer::Political:
+            province.Owner = code;
+            break;
+    }
 }
 
 }  // namespace rendertest
