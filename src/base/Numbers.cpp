@@ -10,7 +10,7 @@ int Clamp(int lo, int hi, int v) {
     return v;
 }
 
-std::optional<int> TryParseInteger(const std::string& text) {
+std::optional<int> TryParseInteger(std::string_view text) {
     if (text.empty()) return std::nullopt;
     std::size_t i = 0;
     bool negative = false;
@@ -30,13 +30,13 @@ std::optional<int> TryParseInteger(const std::string& text) {
     return static_cast<int>(value);
 }
 
-int ParseInteger(const std::string& text) {
+int ParseInteger(std::string_view text) {
     return TryParseInteger(text).value_or(0);
 }
 
-int ParseTenths(const std::string& text) {
+int ParseTenths(std::string_view text) {
     const std::size_t dot = text.find('.');
-    if (dot == std::string::npos) return 10 * ParseInteger(text);
+    if (dot == std::string_view::npos) return 10 * ParseInteger(text);
     int digit = 0;
     if (dot + 1 < text.size() && text[dot + 1] >= '0' && text[dot + 1] <= '9')
         digit = text[dot + 1] - '0';
