@@ -6,6 +6,12 @@ namespace {
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
+
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = Lower(c);
+    return lower;
+}
 }  // namespace
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
@@ -23,6 +29,28 @@ int MatchName(std::span<const std::string> names, const std::string& text, bool 
         if (noneWord != nullptr && text == noneWord) return 0;
     }
     return 0;
+}
+
+NameIndex::NameIndex(std::span<const std::string> names, bool stopAtEmpty, const char* noneWord)
+    : noneWord_(noneWord) {
+    // The search of MatchName never passes the first empty name when it stops there.
+    lastCode_ = static_cast<int>(names.size());
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        if (stopAtEmpty && names[k].empty()) {
+            lastCode_ = static_cast<int>(k) + 1;
+            break;
+        }
+    }
+    for (int k = lastCode_; k >= 1; --k) codes_[LowerCase(names[k - 1])] = k;
+    if (!names.empty()) firstName_ = names[0];
+}
+
+int NameIndex::Find(std::string_view text) const {
+    // The none word is compared with the first name only.
+    if (noneWord_ != nullptr && text == noneWord_)
+        return lastCode_ >= 1 && SameTextIgnoringCase(firstName_, std::string(text)) ? 1 : 0;
+    const auto it = codes_.find(LowerCase(text));
+    return it == codes_.end() ? 0 : it->second;
 }
 
 }  // namespace tq3
