@@ -17,17 +17,31 @@ int MatchName(std::span<const std::string> names, const std::string& text, bool 
               const char* noneWord);
 
 // A name list indexed once for many lookups: Find gives what MatchName gives for the same
-// list and options, without walking the list.
+// list and options, without walking the list. The last answer is kept, since neighbouring
+// rows of a table often name the same thing.
 class NameIndex {
   public:
     NameIndex(std::span<const std::string> names, bool stopAtEmpty, const char* noneWord);
-    int Find(std::string_view text) const;
+    int Find(std::string_view text);
 
   private:
-    std::unordered_map<std::string, int> codes_;  // name in lower case -> its first code
-    int lastCode_ = 0;                            // codes above it are never reached
+    // Names are hashed and compared without regard to ASCII case.
+    struct FoldedHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const;
+    };
+    struct FoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    int Lookup(std::string_view text) const;
+
+    std::unordered_map<std::string, int, FoldedHash, FoldedEqual> codes_;  // name -> first code
+    int lastCode_ = 0;  // codes above it are never reached
     std::string firstName_;
     const char* noneWord_;
+    std::string lastText_;
+    int lastAnswer_ = -1;  // none kept yet
 };
 
 }  // namespace tq3

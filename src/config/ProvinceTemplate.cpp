@@ -23,16 +23,17 @@ struct RowFields {
     std::array<std::string_view, ColumnsRead> columns{};
     std::size_t count = 0;
 
+    // One pass over the row's characters.
     explicit RowFields(std::string_view row) {
         std::size_t start = 0;
-        for (;;) {
-            const std::size_t semi = row.find(';', start);
-            const std::size_t end = semi == std::string_view::npos ? row.size() : semi;
-            if (count < ColumnsRead) columns[count] = row.substr(start, end - start);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (row[i] != ';') continue;
+            if (count < ColumnsRead) columns[count] = row.substr(start, i - start);
             ++count;
-            if (semi == std::string_view::npos) return;
-            start = semi + 1;
+            start = i + 1;
         }
+        if (count < ColumnsRead) columns[count] = row.substr(start);
+        ++count;
     }
     // Column c (1-based); empty when the row has fewer.
     std::string_view operator()(std::size_t c) const {
@@ -110,15 +111,15 @@ class TemplateReader {
     // generation steps leave such provinces alone.
     void CheckCodes(int p, int line) {
         TProvince& prov = world_.Provinces[p];
-        const std::string who = "province " + std::to_string(p) + ": ";
+        const auto who = [p] { return "province " + std::to_string(p) + ": "; };
         if (prov.Terrain < TerrainCode::Plains)
-            Problem(line, who + "terrain " + std::to_string(Index(prov.Terrain)) +
+            Problem(line, who() + "terrain " + std::to_string(Index(prov.Terrain)) +
                               " is not a terrain code");
         if (prov.IsLand() && (prov.Climate < 0 || prov.Climate >= ClimateCodes))
-            Problem(line, who + "climate " + std::to_string(prov.Climate) +
+            Problem(line, who() + "climate " + std::to_string(prov.Climate) +
                               " is not a climate code 0..8");
         if (prov.SeaZone < 0 || prov.SeaZone > world_.ProvinceCount()) {
-            Problem(line, who + "sea zone " + std::to_string(prov.SeaZone) +
+            Problem(line, who() + "sea zone " + std::to_string(prov.SeaZone) +
                               " is outside provinces 1.." + std::to_string(world_.ProvinceCount()) +
                               "; no sea zone is used");
             prov.SeaZone = 0;
