@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
+#include "base/GamePath.h"
 #include "base/NameMatch.h"
 #include "base/SettingLineIndex.h"
 #include "base/TextFile.h"
@@ -116,4 +118,22 @@ TEST(TextFormat, NumbersAndTextsAsFields) {
     Field(line, "text");
     Field(line, std::string("owned"));
     EXPECT_EQ(line, "0;-1;7;2147483647;-2147483648;text;owned;");
+}
+
+// A spelling that exists is taken as it is, even where another file differs from it only in
+// case; other spellings find the first match of each folder.
+TEST(GamePath, ExactSpellingsResolveToThemselves) {
+    test::TempDir dir;
+    test::WriteFile(dir.path / "DB" / "Province.csv", "upper");
+    test::WriteFile(dir.path / "DB" / "province.csv", "lower");
+    EXPECT_EQ(GamePath(dir.str(), "\\DB\\province.csv"),
+              (dir.path / "DB" / "province.csv").string());
+    EXPECT_EQ(GamePath(dir.str(), "\\DB\\Province.csv"),
+              (dir.path / "DB" / "Province.csv").string());
+    const std::string folded = GamePath(dir.str(), "\\db\\Province.csv");
+    EXPECT_EQ(folded, (dir.path / "DB" / "Province.csv").string());
+    EXPECT_EQ(GamePath(dir.str(), "/DB//Province.csv"),
+              (dir.path / "DB" / "Province.csv").string());
+    EXPECT_EQ(GamePath(dir.str(), "\\DB\\Missing\\x.csv"),
+              (dir.path / "DB" / "Missing" / "x.csv").string());
 }
