@@ -38,8 +38,16 @@ std::vector<std::string> Components(const std::string& relative) {
 
 std::string GamePath(const std::string& programFolder, const std::string& relative) {
     fs::path path = programFolder.empty() ? fs::path(".") : fs::path(programFolder);
+    const std::vector<std::string> parts = Components(relative);
+    // A path spelled as it exists resolves to itself: one look-up instead of one per
+    // component and a folder listing for each that differs in case.
+    fs::path spelled = path;
+    for (const std::string& part : parts) spelled /= part;
+    std::error_code exact;
+    if (fs::exists(spelled, exact)) return spelled.string();
+
     bool searching = true;
-    for (const std::string& part : Components(relative)) {
+    for (const std::string& part : parts) {
         if (searching) {
             std::error_code ec;
             if (!fs::exists(path / part, ec)) {

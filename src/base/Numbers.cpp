@@ -11,7 +11,7 @@ int Clamp(int lo, int hi, int v) {
     return v;
 }
 
-std::optional<int> TryParseInteger(const std::string& text) {
+std::optional<int> TryParseInteger(std::string_view text) {
     if (text.empty()) return std::nullopt;
     std::size_t i = 0;
     bool negative = false;
@@ -31,15 +31,15 @@ std::optional<int> TryParseInteger(const std::string& text) {
     return static_cast<int>(value);
 }
 
-int ParseInteger(const std::string& text) {
+int ParseInteger(std::string_view text) {
     return TryParseInteger(text).value_or(0);
 }
 
-int ParseTenths(const std::string& text) {
+int ParseTenths(std::string_view text) {
     const std::size_t dot = text.find('.');
-    const std::string whole = dot == std::string::npos ? text : text.substr(0, dot);
+    const std::string_view whole = dot == std::string_view::npos ? text : text.substr(0, dot);
     int digit = 0;
-    if (dot != std::string::npos && dot + 1 < text.size() && text[dot + 1] >= '0' &&
+    if (dot != std::string_view::npos && dot + 1 < text.size() && text[dot + 1] >= '0' &&
         text[dot + 1] <= '9')
         digit = text[dot + 1] - '0';
     // Taken modulo 2^32 as a 32-bit machine word would: a huge value cannot overflow.

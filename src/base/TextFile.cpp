@@ -91,27 +91,27 @@ bool IsBlank(char c) {
 }
 
 template <class T>
-void Split(const std::string& text, std::span<T> list, int lastIndex,
-           T (*convert)(const std::string&)) {
+void Split(std::string_view text, std::span<T> list, int lastIndex,
+           T (*convert)(std::string_view)) {
     const int last = std::min(lastIndex, static_cast<int>(list.size()) - 1);
     std::size_t start = 0;
     for (int i = 0; i <= last; ++i) {
         const std::size_t semi = text.find(';', start);
-        const std::size_t end = semi == std::string::npos ? text.size() : semi;
+        const std::size_t end = semi == std::string_view::npos ? text.size() : semi;
         list[i] = convert(text.substr(start, std::min(end - start, MaxListElement)));
-        if (semi == std::string::npos) break;
+        if (semi == std::string_view::npos) break;
         start = semi + 1;
     }
 }
 
-std::string AsString(const std::string& piece) {
-    return piece;
+std::string AsString(std::string_view piece) {
+    return std::string(piece);
 }
-int16_t AsShort(const std::string& piece) {
-    return Low16(ParseInteger(Trim(piece)));
+int16_t AsShort(std::string_view piece) {
+    return Low16(ParseInteger(TrimView(piece)));
 }
-uint8_t AsByte(const std::string& piece) {
-    return static_cast<uint8_t>(ParseInteger(Trim(piece)));
+uint8_t AsByte(std::string_view piece) {
+    return static_cast<uint8_t>(ParseInteger(TrimView(piece)));
 }
 }  // namespace
 
@@ -202,11 +202,15 @@ bool ReadTextFile(Dialogs& dialogs, const std::string& name, std::string& text) 
     return true;
 }
 
-std::string Trim(const std::string& text) {
+std::string_view TrimView(std::string_view text) {
     std::size_t b = 0, e = text.size();
     while (b < e && IsBlank(text[b])) ++b;
     while (e > b && IsBlank(text[e - 1])) --e;
     return text.substr(b, e - b);
+}
+
+std::string Trim(const std::string& text) {
+    return std::string(TrimView(text));
 }
 
 SettingLine FindSettingLine(const std::string& settingsText, const std::string& key) {
@@ -223,19 +227,20 @@ SettingLine FindSettingLine(const std::string& settingsText, const std::string& 
     return result;
 }
 
-std::string ReadNextLine(LineCursor& cursor) {
+std::string_view ReadNextLineView(LineCursor& cursor) {
     if (cursor.done) return {};
-    const std::string& text = *cursor.text;
+    const std::string_view text = *cursor.text;
     ++cursor.lineNumber;
     const std::size_t crlf = text.find("\r\n", cursor.pos);
-    const std::size_t end = crlf == std::string::npos ? text.size() : crlf;
+    const std::size_t end = crlf == std::string_view::npos ? text.size() : crlf;
+    // An over-long line gives its first 1200 characters; the rest of it is skipped.
     if (end - cursor.pos > MaxLineLength) {
-        std::string line = text.substr(cursor.pos, MaxLineLength);
+        const std::string_view line = text.substr(cursor.pos, MaxLineLength);
         cursor.pos = std::min(text.size(), cursor.pos + MaxLineLength + 2);
         return line;
     }
-    std::string line = text.substr(cursor.pos, end - cursor.pos);
-    if (crlf == std::string::npos) {
+    const std::string_view line = text.substr(cursor.pos, end - cursor.pos);
+    if (crlf == std::string_view::npos) {
         cursor.pos = text.size();
         cursor.done = true;
     } else {
@@ -244,38 +249,50 @@ std::string ReadNextLine(LineCursor& cursor) {
     return line;
 }
 
-std::string FirstValueOf(const std::string& line) {
+std::string ReadNextLine(LineCursor& cursor) {
+    return std::string(ReadNextLineView(cursor));
+}
+
+std::string_view FirstValueView(std::string_view line) {
     const std::size_t first = line.find(';');
-    if (first == std::string::npos) return {};
+    if (first == std::string_view::npos) return {};
     const std::size_t second = line.find(';', first + 1);
-    const std::size_t end = second == std::string::npos ? line.size() : second;
-    return Trim(line.substr(first + 1, end - first - 1));
+    const std::size_t end = second == std::string_view::npos ? line.size() : second;
+    return TrimView(line.substr(first + 1, end - first - 1));
 }
 
-std::string ValuesOf(const std::string& line) {
+std::string FirstValueOf(std::string_view line) {
+    return std::string(FirstValueView(line));
+}
+
+std::string_view ValuesView(std::string_view line) {
     const std::size_t first = line.find(';');
-    if (first == std::string::npos) return {};
-    return Trim(line.substr(first + 1));
+    if (first == std::string_view::npos) return {};
+    return TrimView(line.substr(first + 1));
 }
 
-int IntValueOf(const std::string& line) {
-    if (line.find(';') == std::string::npos) return -1;
-    return ParseInteger(FirstValueOf(line));
+std::string ValuesOf(std::string_view line) {
+    return std::string(ValuesView(line));
 }
 
-bool BoolValueOf(const std::string& line) {
+int IntValueOf(std::string_view line) {
+    if (line.find(';') == std::string_view::npos) return -1;
+    return ParseInteger(FirstValueView(line));
+}
+
+bool BoolValueOf(std::string_view line) {
     return IntValueOf(line) != 0;
 }
 
-void SplitStrings(const std::string& text, std::span<std::string> list, int lastIndex) {
+void SplitStrings(std::string_view text, std::span<std::string> list, int lastIndex) {
     Split<std::string>(text, list, lastIndex, &AsString);
 }
 
-void SplitShorts(const std::string& text, std::span<int16_t> list, int lastIndex) {
+void SplitShorts(std::string_view text, std::span<int16_t> list, int lastIndex) {
     Split<int16_t>(text, list, lastIndex, &AsShort);
 }
 
-void SplitBytes(const std::string& text, std::span<uint8_t> list, int lastIndex) {
+void SplitBytes(std::string_view text, std::span<uint8_t> list, int lastIndex) {
     Split<uint8_t>(text, list, lastIndex, &AsByte);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "base/Dialogs.h"
 
@@ -42,6 +43,8 @@ void RemoveLeftoverTemporaryFiles(const std::string& folder);
 
 // Leading and trailing characters with codes of 32 or less removed.
 std::string Trim(const std::string& text);
+// The same, as a view into `text`.
+std::string_view TrimView(std::string_view text);
 
 struct SettingLine {
     std::string line;  // from the key up to the next CR LF, at most 1200 characters
@@ -61,14 +64,20 @@ struct LineCursor {
     int lineNumber = 0;  // 1-based number of the line last read
 };
 std::string ReadNextLine(LineCursor& cursor);
+// The same line as a view into the cursor's text.
+std::string_view ReadNextLineView(LineCursor& cursor);
 
-std::string FirstValueOf(const std::string& line);
-std::string ValuesOf(const std::string& line);
-int IntValueOf(const std::string& line);
-bool BoolValueOf(const std::string& line);
+std::string FirstValueOf(std::string_view line);
+// The trimmed text between the first and the second ";" of a line, as a view into it.
+std::string_view FirstValueView(std::string_view line);
+std::string ValuesOf(std::string_view line);
+// The trimmed text after the first ";" of a line, as a view into it.
+std::string_view ValuesView(std::string_view line);
+int IntValueOf(std::string_view line);
+bool BoolValueOf(std::string_view line);
 
-void SplitStrings(const std::string& text, std::span<std::string> list, int lastIndex);
-void SplitShorts(const std::string& text, std::span<int16_t> list, int lastIndex);
-void SplitBytes(const std::string& text, std::span<uint8_t> list, int lastIndex);
+void SplitStrings(std::string_view text, std::span<std::string> list, int lastIndex);
+void SplitShorts(std::string_view text, std::span<int16_t> list, int lastIndex);
+void SplitBytes(std::string_view text, std::span<uint8_t> list, int lastIndex);
 
 }  // namespace tq3

@@ -1,7 +1,9 @@
 #include "config/ProvinceTemplate.h"
 
+#include <algorithm>
+#include <array>
 #include <span>
-#include <vector>
+#include <string_view>
 
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
@@ -16,79 +18,88 @@ constexpr std::size_t MaxRowLength = 500;
 constexpr std::size_t MaxFieldLength = 100;
 constexpr std::size_t ColumnsRead = 31;
 
-std::vector<std::string> SplitFields(const std::string& row) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t semi = row.find(';', start);
-        if (semi == std::string::npos) {
-            fields.push_back(row.substr(start));
-            return fields;
+// The columns of one row as views into it: the first 31, and how many the row has.
+struct RowFields {
+    std::array<std::string_view, ColumnsRead> columns{};
+    std::size_t count = 0;
+
+    // One pass over the row's characters.
+    explicit RowFields(std::string_view row) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (row[i] != ';') continue;
+            if (count < ColumnsRead) columns[count] = row.substr(start, i - start);
+            ++count;
+            start = i + 1;
         }
-        fields.push_back(row.substr(start, semi - start));
-        start = semi + 1;
+        if (count < ColumnsRead) columns[count] = row.substr(start);
+        ++count;
     }
-}
+    // Column c (1-based); empty when the row has fewer.
+    std::string_view operator()(std::size_t c) const {
+        return c <= std::min(count, ColumnsRead) ? columns[c - 1] : std::string_view{};
+    }
+};
 
 class TemplateReader {
   public:
+    // The name lists of the settings are indexed once for all rows.
     TemplateReader(World& world, Dialogs& dialogs, std::string file)
-        : world_(world), dialogs_(dialogs), file_(std::move(file)) {}
+        : world_(world),
+          dialogs_(dialogs),
+          file_(std::move(file)),
+          religions_(std::span<const std::string>(world.Settings.ReligNames).first(10), false,
+                     nullptr),
+          cultures_(world.Settings.CultureNames, true, "none"),
+          goods_(world.Settings.GoodsNames, false, "nothing"),
+          areas_(world.Settings.AreaNames, true, "-"),
+          regions_(world.Settings.RegionNames, true, "-"),
+          continents_(world.Settings.ContinentNames, true, "-") {}
 
     // Reads one row into province p; `line` is the row's line number in the file.
-    void ReadRow(int p, const std::string& row, int line) {
-        const std::vector<std::string> fields = SplitFields(row);
+    void ReadRow(int p, std::string_view row, int line) {
+        const RowFields col(row);
         if (row.size() > MaxRowLength)
             Problem(line, "province " + std::to_string(p) + ": the row has " +
                               std::to_string(row.size()) + " characters, more than 500");
-        if (fields.size() < ColumnsRead + 1)
+        if (col.count < ColumnsRead + 1)
             Problem(line, "province " + std::to_string(p) + ": the row has " +
-                              std::to_string(fields.size() - 1) +
+                              std::to_string(col.count - 1) +
                               " \";\" separators, 31 are needed; missing columns read as empty");
-        for (std::size_t i = 0; i < std::min(fields.size(), ColumnsRead); ++i)
-            if (fields[i].size() > MaxFieldLength)
+        for (std::size_t i = 0; i < std::min(col.count, ColumnsRead); ++i)
+            if (col.columns[i].size() > MaxFieldLength)
                 Problem(line, "province " + std::to_string(p) + ": column " +
                                   std::to_string(i + 1) + " is longer than 100 characters");
-        const auto col = [&](std::size_t c) -> const std::string& {
-            static const std::string kEmpty;
-            return c <= fields.size() ? fields[c - 1] : kEmpty;
-        };
-        const auto integer = [&](std::size_t c) { return ParseInteger(Trim(col(c))); };
-        const TGeneratorSettings& s = world_.Settings;
+        const auto integer = [&](std::size_t c) { return ParseInteger(TrimView(col(c))); };
 
         TProvince& prov = world_.Provinces[p];
         prov.Name = col(2);
         prov.IsCoastal = col(3) == "coastal";
-        prov.Religion = Low8(MatchName(std::span<const std::string>(s.ReligNames).first(10), col(4),
-                                       false, nullptr));
-        prov.Culture =
-            Low16(MatchName(std::span<const std::string>(s.CultureNames), col(5), true, "none"));
+        prov.Religion = Low8(religions_.Find(col(4)));
+        prov.Culture = Low16(cultures_.Find(col(5)));
         prov.Climate = Low8(integer(8));
-        prov.HasIce = Trim(col(9)) == "1";
-        prov.HasStorm = Trim(col(10)) == "1";
-        prov.GalleysAllowed = Trim(col(11)) == "1";
+        prov.HasIce = TrimView(col(9)) == "1";
+        prov.HasStorm = TrimView(col(10)) == "1";
+        prov.GalleysAllowed = TrimView(col(11)) == "1";
         prov.Manpower = Low8(integer(12));
         prov.Income = Low8(integer(13));
         prov.Terrain = static_cast<TerrainCode>(Low8(integer(14)));
         prov.MineValue = Low8(integer(16));
-        prov.Goods =
-            Low8(MatchName(std::span<const std::string>(s.GoodsNames), col(17), false, "nothing"));
+        prov.Goods = Low8(goods_.Find(col(17)));
         prov.GoodsFlag = col(18) == "1";
         prov.Value19 = Low8(integer(19));
         prov.ColonDifficulty = Low8(integer(20));
         prov.NativePopulation = Low16(integer(21));
-        prov.NativeCombat = static_cast<uint8_t>(ParseTenths(Trim(col(22))));
-        prov.NativeCombatFactor = static_cast<uint8_t>(ParseTenths(Trim(col(23))));
+        prov.NativeCombat = static_cast<uint8_t>(ParseTenths(TrimView(col(22))));
+        prov.NativeCombatFactor = static_cast<uint8_t>(ParseTenths(TrimView(col(23))));
         prov.TradeNegotiation = Low8(integer(24));
         prov.NativeTolerance = Low8(integer(25));
         prov.MapX = Low16(integer(26));
         prov.MapY = Low16(integer(27));
         prov.SeaZone = Low16(integer(28));
-        prov.Area = Low16(MatchName(std::span<const std::string>(s.AreaNames), col(29), true, "-"));
-        prov.Region =
-            Low16(MatchName(std::span<const std::string>(s.RegionNames), col(30), true, "-"));
-        prov.Continent =
-            Low8(MatchName(std::span<const std::string>(s.ContinentNames), col(31), true, "-"));
+        prov.Area = Low16(areas_.Find(col(29)));
+        prov.Region = Low16(regions_.Find(col(30)));
+        prov.Continent = Low8(continents_.Find(col(31)));
         CheckCodes(p, line);
     }
 
@@ -100,15 +111,15 @@ class TemplateReader {
     // generation steps leave such provinces alone.
     void CheckCodes(int p, int line) {
         TProvince& prov = world_.Provinces[p];
-        const std::string who = "province " + std::to_string(p) + ": ";
+        const auto who = [p] { return "province " + std::to_string(p) + ": "; };
         if (prov.Terrain < TerrainCode::Plains)
-            Problem(line, who + "terrain " + std::to_string(Index(prov.Terrain)) +
+            Problem(line, who() + "terrain " + std::to_string(Index(prov.Terrain)) +
                               " is not a terrain code");
         if (prov.IsLand() && (prov.Climate < 0 || prov.Climate >= ClimateCodes))
-            Problem(line, who + "climate " + std::to_string(prov.Climate) +
+            Problem(line, who() + "climate " + std::to_string(prov.Climate) +
                               " is not a climate code 0..8");
         if (prov.SeaZone < 0 || prov.SeaZone > world_.ProvinceCount()) {
-            Problem(line, who + "sea zone " + std::to_string(prov.SeaZone) +
+            Problem(line, who() + "sea zone " + std::to_string(prov.SeaZone) +
                               " is outside provinces 1.." + std::to_string(world_.ProvinceCount()) +
                               "; no sea zone is used");
             prov.SeaZone = 0;
@@ -118,6 +129,7 @@ class TemplateReader {
     World& world_;
     Dialogs& dialogs_;
     std::string file_;
+    NameIndex religions_, cultures_, goods_, areas_, regions_, continents_;
 };
 
 }  // namespace
@@ -137,7 +149,7 @@ void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, boo
     bool reportedShort = false;
     for (int p = 0; p <= world.ProvinceCount(); ++p) {
         const bool exhausted = cursor.done;
-        const std::string row = ReadNextLine(cursor);
+        const std::string_view row = ReadNextLineView(cursor);
         if (restricted &&
             !((europeanOnly && IsEuropean(world, p)) || (asianOnly && IsAsian(world, p))))
             continue;

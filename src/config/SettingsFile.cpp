@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <span>
+#include <unordered_set>
 
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
+#include "base/SettingLineIndex.h"
 #include "base/TextFile.h"
 #include "config/Adjacency.h"
 #include "config/NationsFile.h"
@@ -16,7 +18,7 @@ namespace {
 
 // Reads one setting from its line (empty when the key is missing), by the field's kind.
 struct FieldReader {
-    const std::string& line;
+    std::string_view line;
 
     void operator()(bool& v) const { v = BoolValueOf(line); }
     void operator()(int8_t& v) const {
@@ -29,24 +31,25 @@ struct FieldReader {
     void operator()(std::string& v, TextListSetting) const { v = ValuesOf(line); }
     template <std::size_t N>
     void operator()(std::array<std::string, N>& v) const {
-        SplitStrings(ValuesOf(line), v, static_cast<int>(N) - 1);
+        SplitStrings(ValuesView(line), v, static_cast<int>(N) - 1);
     }
     template <std::size_t N>
     void operator()(std::array<int16_t, N>& v) const {
-        SplitShorts(ValuesOf(line), v, static_cast<int>(N) - 1);
+        SplitShorts(ValuesView(line), v, static_cast<int>(N) - 1);
     }
     template <std::size_t N>
     void operator()(std::array<uint8_t, N>& v) const {
-        SplitBytes(ValuesOf(line), v, static_cast<int>(N) - 1);
+        SplitBytes(ValuesView(line), v, static_cast<int>(N) - 1);
     }
 };
 
-// Reads every field that `visitAll` lists from the settings text.
+// Reads every field that `visitAll` lists from the settings text, each key looked up in a
+// table of the text's lines built once.
 template <class VisitAll>
 void ReadKeys(World& world, VisitAll visitAll) {
+    const SettingLineIndex lines(world.SettingsText);
     visitAll(world.Settings, [&](const std::string& key, auto& field, auto... tag) {
-        const std::string line = FindSettingLine(world.SettingsText, key).line;
-        FieldReader{line}(field, tag...);
+        FieldReader{lines.Line(key)}(field, tag...);
     });
 }
 
@@ -106,13 +109,23 @@ int SettingLineNumber(const std::string& settingsText, const std::string& key) {
                    std::count(settingsText.begin(), settingsText.begin() + at.start, '\n'));
 }
 
+namespace {
+// Every key of the settings file, gathered once from the lists of settings.
+const std::unordered_set<std::string>& SettingKeys() {
+    static const std::unordered_set<std::string> keys = [] {
+        std::unordered_set<std::string> all;
+        TGeneratorSettings probe;
+        auto add = [&](const std::string& k, auto&&...) { all.insert(k); };
+        VisitUserSettings(probe, add);
+        VisitGenerationTables(probe, add);
+        return all;
+    }();
+    return keys;
+}
+}  // namespace
+
 bool IsSettingKey(const std::string& key) {
-    TGeneratorSettings probe;
-    bool found = false;
-    auto match = [&](const std::string& k, auto&&...) { found = found || k == key; };
-    VisitUserSettings(probe, match);
-    VisitGenerationTables(probe, match);
-    return found;
+    return SettingKeys().count(key) != 0;
 }
 
 std::string WithOverrides(std::string text,

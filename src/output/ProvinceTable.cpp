@@ -37,12 +37,14 @@ std::string GeneratedFields(const World& world, int p) {
     Field(line, p);
     Field(line, prov.Name);
     Field(line, prov.IsCoastal ? "coastal" : "inland");
-    Field(line, prov.Religion == 0 ? std::string("0") : World::NameOf(s.ReligNames, prov.Religion));
+    Field(line, prov.Religion == 0 ? std::string_view("0")
+                                   : std::string_view(World::NameOf(s.ReligNames, prov.Religion)));
     if (s.NoCulture)
         Field(line, "aztek");
     else
-        Field(line, prov.Culture == 0 ? std::string("none")
-                                      : World::NameOf(s.CultureNames, prov.Culture));
+        Field(line, prov.Culture == 0
+                        ? std::string_view("none")
+                        : std::string_view(World::NameOf(s.CultureNames, prov.Culture)));
     Field(line, "0");
     Field(line, "0");
     Field(line, prov.Climate);
@@ -55,7 +57,8 @@ std::string GeneratedFields(const World& world, int p) {
     Field(line, Index(prov.Terrain));
     Field(line, prov.MineValue > 0 ? "1" : "0");
     Field(line, prov.MineValue);
-    Field(line, prov.Goods == 0 ? std::string("nothing") : World::NameOf(s.GoodsNames, prov.Goods));
+    Field(line, prov.Goods == 0 ? std::string_view("nothing")
+                                : std::string_view(World::NameOf(s.GoodsNames, prov.Goods)));
     // Goods code 5 never carries the goods flag, whatever its name.
     Field(line, prov.GoodsFlag && prov.Goods != kGoodsWithoutFlag ? "1" : "0");
     Field(line, prov.Value19);
@@ -87,18 +90,18 @@ std::string ProvinceTableText(const World& world, const std::string& fixed,
 
     std::string text;
     text.reserve(fixed.size() + generated.size() * 160 + 4096);
-    text += ReadNextLine(cursor);
+    text += ReadNextLineView(cursor);
     text += "\r\n";
     for (int p = 0; p <= count; ++p) {
         text += generated[static_cast<std::size_t>(p)];
-        text += ReadNextLine(cursor);
+        text += ReadNextLineView(cursor);
         text += "\r\n";
         progress.Set(RunProgress::ProvinceAssembly + p / 400);
     }
     progress.Set(RunProgress::ProvinceTableDone);
     for (int i = 0; i < kFillerLines; ++i) {
         text += kFillerLine;
-        text += ReadNextLine(cursor);
+        text += ReadNextLineView(cursor);
         text += "\r\n";
     }
     return text;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <charconv>
 #include <string>
+#include <string_view>
 
 namespace tq3 {
 
@@ -21,12 +23,15 @@ inline void Line(std::string& out, const std::string& text) {
 }
 
 // Appends a field and the ";" that follows every field of a table line.
-inline void Field(std::string& line, const std::string& value) {
+inline void Field(std::string& line, std::string_view value) {
     line += value;
     line += ';';
 }
+// A number is formatted straight into the line.
 inline void Field(std::string& line, int value) {
-    Field(line, std::to_string(value));
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    Field(line, std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 }  // namespace tq3
