@@ -55,8 +55,8 @@ void FixedDialogs::Problem(const std::string& file, int line, const std::string&
 
 const std::string& GameFolder() {
     static const std::string folder = [] {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm")
-                                                             : fs::temp_directory_path();
+        const fs::path base =
+            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
         const fs::path dir = base / ("tq3gen-fuzz-" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::copy(TQ3_FUZZ_BASE_GAME, dir, fs::copy_options::recursive);
@@ -76,8 +76,7 @@ void WriteConfig(const std::string& name, std::string_view bytes) {
 
 void RestoreConfig(const std::string& name) {
     fs::copy_file(fs::path(TQ3_FUZZ_BASE_GAME) / "Config" / name,
-                  fs::path(GameFolder()) / "Config" / name,
-                  fs::copy_options::overwrite_existing);
+                  fs::path(GameFolder()) / "Config" / name, fs::copy_options::overwrite_existing);
 }
 
 std::string_view AsText(const uint8_t* data, std::size_t size) {

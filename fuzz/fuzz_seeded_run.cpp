@@ -14,10 +14,14 @@
 using namespace tq3;
 
 namespace {
-constexpr std::array<const char*, 8> kConfigFiles = {
-    "TQ3Gener.csv",          "TQ3GenerProvince.csv",    "TQ3GenerCountry.csv",
-    "TQ3GenerAdjIndex.tbl",  "TQ3GenerAdjDataOrig.tbl", "TQ3GenerAdjData.tbl",
-    "TQ3GenerFixedProvince.csv", "TQ3GenerFixedCountry.csv"};
+constexpr std::array<const char*, 8> kConfigFiles = {"TQ3Gener.csv",
+                                                     "TQ3GenerProvince.csv",
+                                                     "TQ3GenerCountry.csv",
+                                                     "TQ3GenerAdjIndex.tbl",
+                                                     "TQ3GenerAdjDataOrig.tbl",
+                                                     "TQ3GenerAdjData.tbl",
+                                                     "TQ3GenerFixedProvince.csv",
+                                                     "TQ3GenerFixedCountry.csv"};
 constexpr uint64_t kSeed = 20261207;
 }  // namespace
 
