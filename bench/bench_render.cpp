@@ -16,15 +16,6 @@ using namespace tq3;
 
 namespace {
 
-struct QuietDialogs : Dialogs {
-    void Error(const std::string&) override {}
-    void Info(const std::string&) override {}
-    Answer Confirm(const std::string&, Buttons) override { return Answer::Ok; }
-    std::optional<std::string> ChooseFolder(const std::string&, bool) override { return {}; }
-    void Progress(int) override {}
-    void Problem(const std::string&, int, const std::string&) override {}
-};
-
 // The demo world as the window sees it after a full load; null when the folder is missing.
 const World* DemoWorld() {
     static const std::unique_ptr<World> world = [] {
