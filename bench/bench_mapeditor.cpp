@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "BenchDemoWorld.h"
 #include "config/SettingsFile.h"
 #include "mapeditor/FormMap.h"
 
@@ -34,18 +35,7 @@ QApplication& App() {
     return app;
 }
 
-// The demo world after a full load; null when the folder is missing.
-World* DemoWorld() {
-    static const std::unique_ptr<World> world = [] {
-        auto w = std::make_unique<World>();
-        w->ProgramFolder = TQ3_BINARY_DIR "/demo-game";
-        QuietDialogs dialogs;
-        if (!std::filesystem::exists(w->ProgramFolder) || !LoadSettings(*w, dialogs, true))
-            w.reset();
-        return w;
-    }();
-    return world.get();
-}
+using bench::DemoWorld;
 
 void BM_OpenWindow(benchmark::State& state) {
     App();

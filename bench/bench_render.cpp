@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "BenchDemoWorld.h"
 #include "config/SettingsFile.h"
 #include "engine/MapTestWorld.h"
 #include "render/MapRenderer.h"
@@ -16,18 +17,7 @@ using namespace tq3;
 
 namespace {
 
-// The demo world as the window sees it after a full load; null when the folder is missing.
-const World* DemoWorld() {
-    static const std::unique_ptr<World> world = [] {
-        auto w = std::make_unique<World>();
-        w->ProgramFolder = TQ3_BINARY_DIR "/demo-game";
-        QuietDialogs dialogs;
-        if (!std::filesystem::exists(w->ProgramFolder) || !LoadSettings(*w, dialogs, true))
-            w.reset();
-        return w;
-    }();
-    return world.get();
-}
+using bench::DemoWorld;
 
 // 1620 land provinces on a 54 x 30 grid, 40 pixels apart, each with up to 8 neighbours.
 const World* FullLandWorld() {
