@@ -32,6 +32,16 @@ std::optional<int> TryParseInteger(std::string_view text) {
 }
 
 int ParseInteger(std::string_view text) {
+    // Up to nine plain digits, the usual case, cannot leave the range of an int.
+    if (!text.empty() && text.size() <= 9) {
+        int value = 0;
+        for (const char c : text) {
+            const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+            if (digit > 9) return TryParseInteger(text).value_or(0);
+            value = value * 10 + static_cast<int>(digit);
+        }
+        return value;
+    }
     return TryParseInteger(text).value_or(0);
 }
 

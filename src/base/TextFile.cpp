@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -121,11 +122,17 @@ bool ReadWholeFile(Dialogs& dialogs, const std::string& fileName, std::string& t
         dialogs.Error("File: " + kQuote + name + kQuote + "does not exist!");
         return false;
     }
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return Fail(dialogs, "Cannot open file: " + kQuote + name + kQuote + " !");
-    std::error_code ec;
-    const auto size = fs::file_size(name, ec);
-    if (ec) return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Fail(dialogs, "Cannot open file: " + kQuote + name + kQuote + " !");
+    // The descriptor is closed on every way out.
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size < 0)
+        return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
+    const auto size = static_cast<std::size_t>(st.st_size);
     std::string buffer;
     try {
         buffer.resize(size);
@@ -134,9 +141,15 @@ bool ReadWholeFile(Dialogs& dialogs, const std::string& fileName, std::string& t
     } catch (const std::length_error&) {
         return Fail(dialogs, "Cannot alocate " + std::to_string(size) + " bytes !");
     }
-    in.read(buffer.data(), static_cast<std::streamsize>(size));
-    if (in.bad()) return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
-    if (static_cast<std::uintmax_t>(in.gcount()) != size)
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, buffer.data() + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    if (done != size)
         return Fail(dialogs, "Cannot read whole content of file: " + kQuote + name + kQuote + " !");
     text = std::move(buffer);
     return true;
@@ -172,10 +185,13 @@ bool NormalizeLineFeeds(std::string& text) {
 }
 
 int FirstBareLineFeed(const std::string& text) {
+    // Jumps from line feed to line feed; the lines between are not looked at.
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
     int line = 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n') continue;
-        if (i == 0 || text[i - 1] != '\r') return line;
+    for (const char* at = begin;
+         (at = static_cast<const char*>(std::memchr(at, '\n', end - at))) != nullptr; ++at) {
+        if (at == begin || at[-1] != '\r') return line;
         ++line;
     }
     return 0;
@@ -203,6 +219,7 @@ bool ReadTextFile(Dialogs& dialogs, const std::string& name, std::string& text) 
 }
 
 std::string_view TrimView(std::string_view text) {
+    if (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back()))) return text;
     std::size_t b = 0, e = text.size();
     while (b < e && IsBlank(text[b])) ++b;
     while (e > b && IsBlank(text[e - 1])) --e;

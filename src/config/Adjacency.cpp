@@ -17,17 +17,14 @@ int RecordValue(const std::string& data, std::size_t r) {
     return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
 }
 
-}  // namespace
-
-void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
+// Fills `table` from the index file and the chosen data file; false when either cannot be read.
+bool ReadAdjacency(const World& world, Dialogs& dialogs, bool mapTable, NeighbourTable& table) {
     const std::string indexFile = GamePath(world.ProgramFolder, GameFiles::AdjacencyIndex);
     const std::string dataFile = GamePath(
         world.ProgramFolder, mapTable ? GameFiles::MapAdjacency : GameFiles::PlacementAdjacency);
     std::string index, data;
-    if (mapTable) world.MapAdjacencyRead = false;
-    if (!ReadWholeFile(dialogs, indexFile, index)) return;
-    if (!ReadWholeFile(dialogs, dataFile, data)) return;
-    if (mapTable) world.MapAdjacencyRead = true;
+    if (!ReadWholeFile(dialogs, indexFile, index)) return false;
+    if (!ReadWholeFile(dialogs, dataFile, data)) return false;
 
     const int provinceCount = world.ProvinceCount();
     const std::size_t indexRecords = index.size() / RecordSize;
@@ -51,7 +48,7 @@ void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
     };
 
     for (int p = 1; p <= provinceCount; ++p) {
-        NeighbourRow& row = world.Neighbours[p];
+        NeighbourRow& row = table[p];
         int j = 1;
         const std::size_t first = start(p), last = start(p + 1);
         for (std::size_t r = first; r < last; ++r) {
@@ -83,6 +80,18 @@ void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
         }
         for (int k = j; k <= NeighbourSlots; ++k) row[k] = 0;
     }
+    return true;
+}
+
+}  // namespace
+
+void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
+    const bool read = ReadAdjacency(world, dialogs, mapTable, world.Neighbours);
+    if (mapTable) world.MapAdjacencyRead = read;
+}
+
+void ReadPlacementAdjacency(const World& world, Dialogs& dialogs, NeighbourTable& table) {
+    ReadAdjacency(world, dialogs, false, table);
 }
 
 }  // namespace tq3

@@ -10,4 +10,8 @@ namespace tq3 {
 // land-to-land links and at most 8 neighbours per province.
 void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable);
 
+// Reads the placement table as LoadAdjacency does, into `table` instead of the world, so that
+// it can be checked without reading the map table again afterwards.
+void ReadPlacementAdjacency(const World& world, Dialogs& dialogs, NeighbourTable& table);
+
 }  // namespace tq3

@@ -18,18 +18,18 @@ constexpr std::size_t MaxListItem = 50;
 // of the row and is the last one.
 class ColumnCursor {
   public:
-    explicit ColumnCursor(const std::string& row) : row_(row) {}
+    explicit ColumnCursor(std::string_view row) : row_(row) {}
 
     bool AtEnd() const { return ended_; }
     // The next column; `followed` tells whether a ";" came after it.
-    std::string Next(bool* followed = nullptr) {
+    std::string_view Next(bool* followed = nullptr) {
         if (ended_) {
             if (followed) *followed = false;
             return {};
         }
         const std::size_t semi = row_.find(';', pos_);
-        std::string column;
-        if (semi == std::string::npos) {
+        std::string_view column;
+        if (semi == std::string_view::npos) {
             column = row_.substr(pos_);
             ended_ = true;
         } else {
@@ -41,25 +41,26 @@ class ColumnCursor {
     }
 
   private:
-    const std::string& row_;
+    std::string_view row_;
     std::size_t pos_ = 0;
     bool ended_ = false;
 };
 
-std::vector<std::string> CommaItems(const std::string& text) {
-    std::vector<std::string> items;
+// Calls `use` with each ","-separated item of `text`, cut to its first 50 characters.
+template <class Use>
+void ForEachCommaItem(std::string_view text, Use&& use) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = text.find(',', start);
-        const std::size_t end = comma == std::string::npos ? text.size() : comma;
-        items.push_back(text.substr(start, std::min(end - start, MaxListItem)));
-        if (comma == std::string::npos) return items;
+        const std::size_t end = comma == std::string_view::npos ? text.size() : comma;
+        use(text.substr(start, std::min(end - start, MaxListItem)));
+        if (comma == std::string_view::npos) return;
         start = comma + 1;
     }
 }
 
 // The number of an exactly matching name among `names`, or 0.
-int ExactCode(std::span<const std::string> names, const std::string& text) {
+int ExactCode(std::span<const std::string> names, std::string_view text) {
     for (std::size_t k = 0; k < names.size(); ++k)
         if (names[k] == text) return static_cast<int>(k) + 1;
     return 0;
@@ -67,8 +68,12 @@ int ExactCode(std::span<const std::string> names, const std::string& text) {
 
 class NationsReader {
   public:
+    // Culture names are indexed once for all rows.
     NationsReader(World& world, Dialogs& dialogs, std::string file)
-        : world_(world), dialogs_(dialogs), file_(std::move(file)) {}
+        : world_(world),
+          dialogs_(dialogs),
+          file_(std::move(file)),
+          cultures_(world.Settings.CultureNames, true, nullptr) {}
 
     // Reads every nation row; stops at "END", a row without ";", nation 208 or an error.
     void ReadAll(const std::string& text) {
@@ -76,7 +81,7 @@ class NationsReader {
         ReadNextLine(cursor);  // header
         for (int n = 1; n <= MaxNations; ++n) {
             if (cursor.done) break;
-            const std::string row = ReadNextLine(cursor);
+            const std::string_view row = ReadNextLineView(cursor);
             line_ = cursor.lineNumber;
             if (row.size() > MaxNationLine)
                 Problem("nation " + std::to_string(n) + ": the row has " +
@@ -85,8 +90,8 @@ class NationsReader {
         }
         if (!cursor.done) {
             // Rows after nation 208 that are not an end marker are left out.
-            const std::string next = ReadNextLine(cursor);
-            if (next.find(';') != std::string::npos && next.substr(0, next.find(';')) != "END")
+            const std::string_view next = ReadNextLineView(cursor);
+            if (next.find(';') != std::string_view::npos && next.substr(0, next.find(';')) != "END")
                 Problem("more than 208 nations: the rows from here on are ignored");
         }
     }
@@ -95,21 +100,21 @@ class NationsReader {
     void Problem(const std::string& text) { dialogs_.Problem(file_, line_, text); }
 
     // Gives false when loading must stop.
-    bool ReadRow(int n, const std::string& row) {
+    bool ReadRow(int n, std::string_view row) {
         const TGeneratorSettings& s = world_.Settings;
         TNation& nation = world_.Nations[n];
-        if (row.find(';') == std::string::npos) return false;
+        if (row.find(';') == std::string_view::npos) return false;
         ColumnCursor cols(row);
         bool followed = false;
-        const std::string tag = cols.Next();
+        const std::string_view tag = cols.Next();
         if (tag == "END") return false;
         nation.Tag = tag;
 
-        const std::string mainColor = cols.Next(&followed);
+        const std::string_view mainColor = cols.Next(&followed);
         if (!followed) return SyntaxError();
         const int main = ExactCode(s.ColorNames, mainColor);
         nation.MainColor = static_cast<int8_t>(main == 0 ? 1 : main);
-        const std::string fantasiaColor = cols.Next(&followed);
+        const std::string_view fantasiaColor = cols.Next(&followed);
         if (!followed) return SyntaxError();
         if (const int c = ExactCode(s.ColorNames, fantasiaColor); c != 0)
             nation.FantasiaColor = static_cast<int8_t>(c);
@@ -117,11 +122,11 @@ class NationsReader {
         // Columns 4..19 must all be present; a row that ends early keeps the later fields.
         if (!ReadColumns4To19(cols, nation)) return ShortRow(n, 19);
 
-        const std::string startText = cols.Next();
-        const int start = ParseInteger(Trim(startText));
+        const std::string_view startText = TrimView(cols.Next());
+        const int start = ParseInteger(startText);
         if (start < 1 || start > world_.ProvinceCount()) {
             Problem("nation " + std::to_string(n) + " (" + nation.Tag + "): start province " +
-                    Trim(startText) + " is outside provinces 1.." +
+                    std::string(startText) + " is outside provinces 1.." +
                     std::to_string(world_.ProvinceCount()) + "; the nation has no start province");
             nation.OwnedProvinces[1] = 0;
         } else {
@@ -137,7 +142,7 @@ class NationsReader {
         }
         if (cols.AtEnd()) return ShortRow(n, 20);
 
-        const int size = ParseInteger(Trim(cols.Next()));
+        const int size = ParseInteger(TrimView(cols.Next()));
         if (size > MaxNationProvinces) {
             Problem("nation " + std::to_string(n) + " (" + nation.Tag + ") has size " +
                     std::to_string(size) + ", more than 10; loading stops here");
@@ -177,7 +182,7 @@ class NationsReader {
                                &nation.Mercantilism, &nation.Offensive, &nation.Land,
                                &nation.Quality, &nation.Serfdom, &nation.Electors}) {
             if (cols.AtEnd()) return false;
-            *policy = Low8(TryParseInteger(Trim(cols.Next())).value_or(5));
+            *policy = Low8(TryParseInteger(TrimView(cols.Next())).value_or(5));
         }
         if (cols.AtEnd()) return false;
         nation.Name = cols.Next();
@@ -190,10 +195,10 @@ class NationsReader {
 
     void ReadColumns22To36(ColumnCursor& cols, TNation& nation) {
         const auto next16 = [&](int16_t& field) {
-            if (!cols.AtEnd()) field = Low16(ParseInteger(Trim(cols.Next())));
+            if (!cols.AtEnd()) field = Low16(ParseInteger(TrimView(cols.Next())));
         };
         const auto next8 = [&](int8_t& field) {
-            if (!cols.AtEnd()) field = Low8(ParseInteger(Trim(cols.Next())));
+            if (!cols.AtEnd()) field = Low8(ParseInteger(TrimView(cols.Next())));
         };
         next16(nation.Treasury);
         for (int8_t* f : {&nation.TechLand, &nation.TechNaval, &nation.TechTrade, &nation.TechInfra,
@@ -212,31 +217,27 @@ class NationsReader {
 
     // Culture names match without regard to case; the search ends after the first empty
     // name, and matching items fill slots 1..4 in order.
-    void ReadCultures(const std::string& column, TNation& nation) {
-        const std::span<const std::string> names(world_.Settings.CultureNames);
+    void ReadCultures(std::string_view column, TNation& nation) {
         int slot = 1;
-        for (const std::string& item : CommaItems(column)) {
-            if (slot > CultureSlots) break;
-            for (std::size_t k = 0; k < names.size(); ++k) {
-                if (SameTextIgnoringCase(names[k], item)) {
-                    nation.Cultures[slot++] = static_cast<int16_t>(k + 1);
-                    break;
-                }
-                if (names[k].empty()) break;
-            }
-        }
+        ForEachCommaItem(column, [&](std::string_view item) {
+            if (slot > CultureSlots) return;
+            if (const int code = cultures_.Find(item); code != 0)
+                nation.Cultures[slot++] = static_cast<int16_t>(code);
+        });
     }
 
-    void ReadSpecifics(const std::string& column, TNation& nation) {
+    void ReadSpecifics(std::string_view column, TNation& nation) {
         nation.Specifics = 0;
-        for (const std::string& item : CommaItems(column))
+        ForEachCommaItem(column, [&](std::string_view item) {
             for (const SpecificName& spec : SpecificNames)
                 if (item == spec.word) nation.Specifics |= spec.bit;
+        });
     }
 
     World& world_;
     Dialogs& dialogs_;
     std::string file_;
+    NameIndex cultures_;
     int line_ = 0;
 };
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -23,15 +26,33 @@ struct RowFields {
     std::array<std::string_view, ColumnsRead> columns{};
     std::size_t count = 0;
 
-    // One pass over the row's characters.
+    // One pass over the row, eight characters at a time: a word whose bytes hold no ";" is
+    // passed over whole.
     explicit RowFields(std::string_view row) {
+        const char* const data = row.data();
+        const std::size_t size = row.size();
         std::size_t start = 0;
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            if (row[i] != ';') continue;
-            if (count < ColumnsRead) columns[count] = row.substr(start, i - start);
+        const auto cut = [&](std::size_t at) {
+            if (count < ColumnsRead) columns[count] = std::string_view(data + start, at - start);
             ++count;
-            start = i + 1;
+            start = at + 1;
+        };
+        std::size_t i = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            constexpr uint64_t Low7 = 0x7f7f7f7f7f7f7f7full;
+            constexpr uint64_t Semicolons = 0x3b3b3b3b3b3b3b3bull;
+            for (; i + 8 <= size; i += 8) {
+                uint64_t word;
+                std::memcpy(&word, data + i, 8);
+                const uint64_t x = word ^ Semicolons;  // a ";" byte becomes 0
+                // The high bit of each byte that is 0, with no carry between bytes.
+                uint64_t hits = ~(((x & Low7) + Low7) | x | Low7);
+                for (; hits != 0; hits &= hits - 1)
+                    cut(i + static_cast<std::size_t>(std::countr_zero(hits)) / 8);
+            }
         }
+        for (; i < size; ++i)
+            if (data[i] == ';') cut(i);
         if (count < ColumnsRead) columns[count] = row.substr(start);
         ++count;
     }

@@ -110,10 +110,18 @@ int SettingLineNumber(const std::string& settingsText, const std::string& key) {
 }
 
 namespace {
+// Hashes keys given as any kind of string, so that a view needs no copy to be looked up.
+struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view key) const {
+        return std::hash<std::string_view>{}(key);
+    }
+};
+
 // Every key of the settings file, gathered once from the lists of settings.
-const std::unordered_set<std::string>& SettingKeys() {
-    static const std::unordered_set<std::string> keys = [] {
-        std::unordered_set<std::string> all;
+const std::unordered_set<std::string, KeyHash, std::equal_to<>>& SettingKeys() {
+    static const std::unordered_set<std::string, KeyHash, std::equal_to<>> keys = [] {
+        std::unordered_set<std::string, KeyHash, std::equal_to<>> all;
         TGeneratorSettings probe;
         auto add = [&](const std::string& k, auto&&...) { all.insert(k); };
         VisitUserSettings(probe, add);
@@ -124,8 +132,8 @@ const std::unordered_set<std::string>& SettingKeys() {
 }
 }  // namespace
 
-bool IsSettingKey(const std::string& key) {
-    return SettingKeys().count(key) != 0;
+bool IsSettingKey(std::string_view key) {
+    return SettingKeys().find(key) != SettingKeys().end();
 }
 
 std::string WithOverrides(std::string text,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -19,7 +20,7 @@ bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload);
 int SettingLineNumber(const std::string& settingsText, const std::string& key);
 
 // True when `key` is a key of the settings file.
-bool IsSettingKey(const std::string& key);
+bool IsSettingKey(std::string_view key);
 
 // The settings text with each override written into it, as if the file held that line:
 // the key's first line is replaced, or a line is added at the end.

@@ -170,13 +170,14 @@ struct TradeCentres {
     std::vector<int> All() const;
 };
 
-using NeighbourRow = std::array<int16_t, NeighbourSlots + 1>;  // slots 1..9, [0] unused
+using NeighbourRow = std::array<int16_t, NeighbourSlots + 1>;       // slots 1..9, [0] unused
+using NeighbourTable = std::array<NeighbourRow, MaxProvinceSlots>;  // row 0 unused
 
 // The whole in-memory world: tables of fixed size that live as long as the program.
 struct World {
     std::array<TProvince, MaxProvinceSlots> Provinces{};
-    std::array<TNation, MaxNations + 1> Nations{};            // [0] unused
-    std::array<NeighbourRow, MaxProvinceSlots> Neighbours{};  // row 0 unused
+    std::array<TNation, MaxNations + 1> Nations{};  // [0] unused
+    NeighbourTable Neighbours{};
     std::bitset<256> MajorNations;
     int16_t NationsLoaded = 0;
     int16_t LandProvinceCount = 0;

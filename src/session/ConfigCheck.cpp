@@ -1,6 +1,8 @@
 #include "session/ConfigCheck.h"
 
-#include <map>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
 
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
@@ -18,24 +20,24 @@ namespace {
 // a key given twice counts only on its first line.
 void CheckSettingKeys(const World& world, Dialogs& dialogs) {
     const std::string file = AbsolutePath(GamePath(world.ProgramFolder, GameFiles::SettingsTable));
-    std::map<std::string, int> firstLine;
+    std::unordered_map<std::string_view, int> firstLine;  // keys viewed in the settings text
     LineCursor cursor(world.SettingsText);
     while (!cursor.done) {
-        const std::string line = ReadNextLine(cursor);
+        const std::string_view line = ReadNextLineView(cursor);
         const std::size_t semi = line.find(';');
-        if (semi == std::string::npos) continue;
-        const std::string key = line.substr(0, semi);
+        if (semi == std::string_view::npos) continue;
+        const std::string_view key = line.substr(0, semi);
         if (!IsSettingKey(key)) continue;
         if (cursor.lineNumber == 1) {
-            dialogs.Problem(
-                file, 1,
-                "the first line is a header and is never read: " + key + " is ignored there");
+            dialogs.Problem(file, 1,
+                            "the first line is a header and is never read: " + std::string(key) +
+                                " is ignored there");
             continue;
         }
         const auto [it, inserted] = firstLine.emplace(key, cursor.lineNumber);
         if (!inserted)
             dialogs.Problem(file, cursor.lineNumber,
-                            key + " is given again; only its first line (line " +
+                            std::string(key) + " is given again; only its first line (line " +
                                 std::to_string(it->second) + ") counts");
     }
     TGeneratorSettings probe;
@@ -64,10 +66,10 @@ void CheckConfiguration(World& world, Dialogs& dialogs) {
     // Everything under which a run would be refused.
     for (const std::string& refusal : RunInputRefusals(world)) dialogs.Error(refusal);
     CheckRunSettings(world, dialogs);
-    // The placement table is read as a run reads it, then the map table again.
+    // The placement table is read as a run reads it, into a table of its own.
     if (FileExists(GamePath(world.ProgramFolder, GameFiles::PlacementAdjacency))) {
-        LoadAdjacency(world, dialogs, false);
-        LoadAdjacency(world, dialogs, true);
+        auto placement = std::make_unique<NeighbourTable>();
+        ReadPlacementAdjacency(world, dialogs, *placement);
     }
 }
 
