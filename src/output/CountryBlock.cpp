@@ -46,17 +46,17 @@ std::string ListText(const std::array<int16_t, NationProvinceSlots + 1>& list) {
 void HeadAndPolicy(std::string& out, const BlockContext& c) {
     const TNation& t = c.nation;
     Line(out, "country = {");
-    Line(out, "  tag = " + t.Tag);
+    Line(out, "  tag = ", t.Tag);
     Line(out, "  policy = {");
     Line(out, "    date = { year = 0 month = january day = 0 }");
-    Line(out, "    aristocracy = " + Num(t.Aristocracy));
-    Line(out, "    centralization = " + Num(t.Centralisation));
-    Line(out, "    innovative = " + Num(t.Innovative));
-    Line(out, "    mercantilism = " + Num(t.Mercantilism));
-    Line(out, "    offensive = " + Num(t.Offensive));
-    Line(out, "    land = " + Num(t.Land));
-    Line(out, "    quality = " + Num(t.Quality));
-    Line(out, "    serfdom = " + Num(t.Serfdom));
+    Line(out, "    aristocracy = ", t.Aristocracy);
+    Line(out, "    centralization = ", t.Centralisation);
+    Line(out, "    innovative = ", t.Innovative);
+    Line(out, "    mercantilism = ", t.Mercantilism);
+    Line(out, "    offensive = ", t.Offensive);
+    Line(out, "    land = ", t.Land);
+    Line(out, "    quality = ", t.Quality);
+    Line(out, "    serfdom = ", t.Serfdom);
     Line(out, "  }");
 }
 
@@ -67,8 +67,8 @@ void Character(std::string& out, const BlockContext& c) {
     // The nation's own AI file only where its start location is not redrawn freely.
     const bool ownAi = (s.RandomStartLoc < 4 || s.RandomizeUnknownsOnly || s.DontMoveEuroNations) &&
                        !t.AiFile.empty();
-    Line(out, "  ai = " + Quoted(ownAi ? t.AiFile : "fantasia.ai"));
-    if (s.BadBoy > 0) Line(out, "  badboy = " + Num(s.BadBoy));
+    Line(out, "  ai = ", Quoted(ownAi ? t.AiFile : "fantasia.ai"));
+    if (s.BadBoy > 0) Line(out, "  badboy = ", s.BadBoy);
     Line(out, "  colonialattempts = 0");
     Line(out, "  colonialnation = yes");
     Line(out, c.n <= kLastMajorNumber ? "  major = yes" : "  major = no");
@@ -83,12 +83,12 @@ void Character(std::string& out, const BlockContext& c) {
     Line(out, c.Counts(SpecCoT) ? "  merchants = 3" : "  merchants = 0");
     Line(out, "  cancelledloans = 0");
     Line(out, "  extendedloans = 0");
-    Line(out, "  treasury = " + Num(StartingDucats(c.world, c.n)));
+    Line(out, "  treasury = ", StartingDucats(c.world, c.n));
     Line(out, "  inflation = 0");
     Line(out, "  whiteman = 100");
     // The game has no "exotic" religion: such nations are written as pagan.
     const std::string& religion = World::NameOf(s.ReligNames, t.Religion);
-    Line(out, "  religion = { type = " + (religion == "exotic" ? "pagan } " : religion + " }"));
+    Line(out, "  religion = { type = ", (religion == "exotic" ? "pagan } " : religion + " }"));
     if (!s.AIChangesReligion)
         Line(out, "  changedreligion = { year = 1820 month = january day = 0 }");
     std::string culture = "  culture = {";
@@ -98,19 +98,19 @@ void Character(std::string& out, const BlockContext& c) {
         for (int k = 1; k <= CultureSlots && t.Cultures[k] != 0; ++k)
             culture += " type = " + World::NameOf(s.CultureNames, t.Cultures[k]);
     }
-    Line(out, culture + " }");
+    Line(out, culture, " }");
 }
 
 void Provinces(std::string& out, const BlockContext& c) {
     const std::string owned = ListText(c.nation.OwnedProvinces);
     // Majors of an explored world know every province (WorldIsExplored).
     if (c.major && c.s.WorldIsExplored)
-        Line(out, "  knownprovinces = { " + c.world.ExploredWorldList + " }");
+        Line(out, "  knownprovinces = { ", c.world.ExploredWorldList, " }");
     else
-        Line(out, "  knownprovinces = {" + owned + ListText(c.nation.KnownExtra) + " }");
-    Line(out, "  ownedprovinces = {" + owned + " }");
-    Line(out, "  controlledprovinces = {" + owned + " }");
-    Line(out, "  nationalprovinces = {" + owned + " }");
+        Line(out, "  knownprovinces = {", owned, ListText(c.nation.KnownExtra), " }");
+    Line(out, "  ownedprovinces = {", owned, " }");
+    Line(out, "  controlledprovinces = {", owned, " }");
+    Line(out, "  nationalprovinces = {", owned, " }");
 }
 
 // The population that the provinces a nation did not get would have had, spread over the
@@ -138,12 +138,12 @@ void Cities(std::string& out, const BlockContext& c) {
     };
 
     Line(out, "  city = {");
-    Line(out, "    fortress = { level = " + Num(capitalFortress) + " }");
-    Line(out, "    population = " + Num((c.Counts(SpecPopulation) ? 30000 : 15000) + bonus));
+    Line(out, "    fortress = { level = ", capitalFortress, " }");
+    Line(out, "    population = ", (c.Counts(SpecPopulation) ? 30000 : 15000) + bonus);
     if (c.Counts(SpecBarrack)) Line(out, "    barrack = yes");
     civicLines(out);
     if (c.Counts(SpecShipyard) && c.OpensToSea(c.capital)) Line(out, "    shipyard = yes");
-    Line(out, "    location = " + Num(c.capital));
+    Line(out, "    location = ", c.capital);
     Line(out, "    capital = yes");
     // At most one manufactory, the first specific that counts.
     static const std::pair<uint32_t, const char*> kManufactories[] = {
@@ -154,7 +154,7 @@ void Cities(std::string& out, const BlockContext& c) {
         {SpecNavalEquipment, "navalequipment"}};
     for (const auto& [specific, name] : kManufactories) {
         if (c.Counts(specific)) {
-            Line(out, std::string("    manufactory = ") + name);
+            Line(out, std::string("    manufactory = "), name);
             break;
         }
     }
@@ -165,10 +165,10 @@ void Cities(std::string& out, const BlockContext& c) {
     for (std::size_t i = 1; i < c.owned.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
         Line(out, "  city = {");
-        Line(out, "    fortress = { level = " + Num(capitalFortress - 1) + " }");
-        Line(out, "    population = " + Num(5000 + 1000 * (6 - k) + bonus));
+        Line(out, "    fortress = { level = ", capitalFortress - 1, " }");
+        Line(out, "    population = ", 5000 + 1000 * (6 - k) + bonus);
         civicLines(out);
-        Line(out, "    location = " + Num(c.owned[i]));
+        Line(out, "    location = ", c.owned[i]);
         Line(out, "  }");
         Line(out, "");
     }
@@ -178,12 +178,12 @@ void Cities(std::string& out, const BlockContext& c) {
 void Leader(std::string& out, const BlockContext& c, int id, const std::string& name,
             const std::string& category, int movement, int deathYear) {
     const int startYear = c.s.StartYear;
-    Line(out, "    leader = { id = { type = " + Num(kLeaderType) + " id = " + Num(id) + "}");
-    Line(out, "      name = " + Quoted(c.nation.Tag + " " + name) + "  category = " + category);
+    Line(out, "    leader = { id = { type = ", kLeaderType, " id = ", id, "}");
+    Line(out, "      name = ", Quoted(c.nation.Tag + " " + name), "  category = ", category);
     Line(out,
          "      location = 0 rank = 25  fire = 0 shock = 1 siege = 0 movement = " + Num(movement));
-    Line(out, "      startdate = { year = " + Num(startYear - 1) + " month = june day = 3 }");
-    Line(out, "      deathdate = { year = " + Num(deathYear) + " month = june day = 3 } }");
+    Line(out, "      startdate = { year = ", startYear - 1, " month = june day = 3 }");
+    Line(out, "      deathdate = { year = ", deathYear, " month = june day = 3 } }");
 }
 
 struct ArmyStrength {
@@ -218,27 +218,27 @@ void Armies(std::string& out, const BlockContext& c) {
 
     // First army, led by the conquistador unless he leads his own expedition.
     Line(out, "  landunit = {");
-    Line(out, "    id = { type = " + Num(kLandUnitType) + " id = " + Num(10 * c.n) + "}");
-    Line(out, "    name = " + Quoted("1st Army"));
-    Line(out, "    location = " + capital);
+    Line(out, "    id = { type = ", kLandUnitType, " id = ", 10 * c.n, "}");
+    Line(out, "    name = ", Quoted("1st Army"));
+    Line(out, "    location = ", capital);
     if (c.expeditions && !c.split)
         Leader(out, c, c.n + kConquistadorId, "Conquistador", "conquistador", 3,
                c.nation.ConquistadorDeathYear);
-    Line(out, "    infantry = " + Num(strength.infantry));
-    Line(out, "    cavalry = " + Num(strength.cavalry));
-    Line(out, "    artillery = " + Num(strength.artillery));
+    Line(out, "    infantry = ", strength.infantry);
+    Line(out, "    cavalry = ", strength.cavalry);
+    Line(out, "    artillery = ", strength.artillery);
     Line(out, "  }");
 
     // The conquistador's expedition takes the cavalry of a split army.
     if (c.expeditions && c.split) {
         Line(out, "  landunit = {");
-        Line(out, "    id = { type = " + Num(kLandUnitType) + " id = " + Num(10 * c.n + 1) + "}");
-        Line(out, "    name = " + Quoted(c.nation.Tag + " Conquistador's Expedition"));
-        Line(out, "    location = " + capital);
+        Line(out, "    id = { type = ", kLandUnitType, " id = ", 10 * c.n + 1, "}");
+        Line(out, "    name = ", Quoted(c.nation.Tag + " Conquistador's Expedition"));
+        Line(out, "    location = ", capital);
         Leader(out, c, c.n + kConquistadorId, "Conquistador", "conquistador", 2,
                c.nation.ConquistadorDeathYear);
         Line(out, "    infantry = 0");
-        Line(out, "    cavalry = " + Num(strength.expeditionCavalry));
+        Line(out, "    cavalry = ", strength.expeditionCavalry);
         Line(out, "    artillery = 0");
         Line(out, "  }");
     }
@@ -247,24 +247,24 @@ void Armies(std::string& out, const BlockContext& c) {
     if (c.Counts(SpecPort) && c.OpensToSea(c.capital)) {
         const TNation& t = c.nation;
         Line(out, "  navalunit = {");
-        Line(out, "    id = { type = " + Num(kNavalUnitType) + " id = " + Num(10 * c.n + 5) + "}");
-        Line(out, "    name = " + Quoted("1st Fleet"));
-        Line(out, "    location = " + capital);
+        Line(out, "    id = { type = ", kNavalUnitType, " id = ", 10 * c.n + 5, "}");
+        Line(out, "    name = ", Quoted("1st Fleet"));
+        Line(out, "    location = ", capital);
         if (c.s.IsNationSpecifArmy) {
             // Where start locations move far and galleys cannot sail everywhere, galleys
             // become warships.
             if (c.s.RandomStartLoc > 4 && !c.s.UseGalleysAnywhere) {
-                Line(out, "    warships = " + Num(t.Warships + t.Galleys));
+                Line(out, "    warships = ", t.Warships + t.Galleys);
                 Line(out, "    galleys = 0");
             } else {
-                Line(out, "    warships = " + Num(t.Warships));
-                Line(out, "    galleys = " + Num(t.Galleys));
+                Line(out, "    warships = ", t.Warships);
+                Line(out, "    galleys = ", t.Galleys);
             }
-            Line(out, "    transports = " + Num(t.Transports));
+            Line(out, "    transports = ", t.Transports);
         } else {
-            Line(out, "    warships = " + Num(c.s.StartingNavy / 2));
+            Line(out, "    warships = ", c.s.StartingNavy / 2);
             Line(out, "    galleys = 0");
-            Line(out, "    transports = " + Num(c.s.StartingNavy / 2));
+            Line(out, "    transports = ", c.s.StartingNavy / 2);
         }
         Line(out, "  }");
     }
@@ -273,9 +273,9 @@ void Armies(std::string& out, const BlockContext& c) {
     const int harbour = c.expeditions ? ExplorerHarbour(c.world, c.n) : 0;
     if (harbour != 0) {
         Line(out, "  navalunit = {");
-        Line(out, "    id = { type = " + Num(kNavalUnitType) + " id = " + Num(10 * c.n + 6) + "}");
-        Line(out, "    name = " + Quoted(c.nation.Tag + " Explorer's Expedition"));
-        Line(out, "    location = " + Num(harbour));
+        Line(out, "    id = { type = ", kNavalUnitType, " id = ", 10 * c.n + 6, "}");
+        Line(out, "    name = ", Quoted(c.nation.Tag + " Explorer's Expedition"));
+        Line(out, "    location = ", harbour);
         Leader(out, c, c.n + kExplorerId, "Explorer", "explorer", 0, c.nation.ExplorerDeathYear);
         Line(out, "    warships = 2");
         Line(out, "    galleys = 0");
@@ -300,7 +300,7 @@ void Technology(std::string& out, const BlockContext& c) {
     Line(out, level("naval", own ? t.TechNaval : s.StartTechNaval));
     Line(out, level("stability", own ? t.Stability : s.StartStability));
     const int group = s.IsNationSpecifTechGroup ? t.TechGroup : s.CommonTechGroup;
-    Line(out, "    group = " + World::NameOf(s.TechGroupNames, group));
+    Line(out, "    group = ", World::NameOf(s.TechGroupNames, group));
     Line(out, "  }");
     Line(out, "}");
     Line(out, "");

@@ -64,8 +64,8 @@ std::string GeneratedFields(const World& world, int p) {
     Field(line, prov.Value19);
     Field(line, prov.ColonDifficulty);
     Field(line, prov.NativePopulation);
-    Field(line, FormatTenths(prov.NativeCombat));
-    Field(line, FormatTenths(prov.NativeCombatFactor));
+    Field(line, Tenths{prov.NativeCombat});
+    Field(line, Tenths{prov.NativeCombatFactor});
     Field(line, prov.TradeNegotiation);
     Field(line, prov.NativeTolerance);
     return line;

@@ -26,33 +26,33 @@ void MajorDescription(std::string& out, const World& world, int n) {
     const TNation& t = world.Nations[n];
     const bool ownTech = s.IsNationSpecifTech;
     const int group = s.IsNationSpecifTechGroup ? t.TechGroup : s.CommonTechGroup;
-    Line(out, t.Tag + " = {");
-    Line(out, "  desc = " + Quoted("ALL_F_HISTDESC"));
+    Line(out, t.Tag, " = {");
+    Line(out, "  desc = ", Quoted("ALL_F_HISTDESC"));
     // The quoted text starts right after the opening quote (EditorEnabled adds a warning).
     out += "  scenariotactics = \"";
     if (s.EditorEnabled) Line(out, "! ! ! PREVIEW IS ENABLED ! ! !");
-    Line(out, Padded("Capital province:", 5) + ProvinceName(world, t.Capital()));
-    Line(out, Padded("Size:", 33) + Num(ReceivedSize(world, n)));
-    Line(out, Padded("Religion:", 23) + World::NameOf(s.ReligNames, t.Religion));
-    Line(out, Padded("Research group:", 8) + World::NameOf(s.TechGroupNames, group));
-    Line(out, Padded("Infra tech level:", 9) + Num(ownTech ? t.TechInfra : s.StartTechInfra));
-    Line(out, Padded("Trade tech level:", 7) + Num(ownTech ? t.TechTrade : s.StartTechTrade));
-    Line(out, Padded("Land tech level:", 10) + Num(ownTech ? t.TechLand : s.StartTechLand));
-    Line(out, Padded("Naval tech level:", 8) + Num(ownTech ? t.TechNaval : s.StartTechNaval));
-    Line(out, Padded("Stability:", 24) + Num(ownTech ? t.Stability : s.StartStability));
+    Line(out, Padded("Capital province:", 5), ProvinceName(world, t.Capital()));
+    Line(out, Padded("Size:", 33), ReceivedSize(world, n));
+    Line(out, Padded("Religion:", 23), World::NameOf(s.ReligNames, t.Religion));
+    Line(out, Padded("Research group:", 8), World::NameOf(s.TechGroupNames, group));
+    Line(out, Padded("Infra tech level:", 9), ownTech ? t.TechInfra : s.StartTechInfra);
+    Line(out, Padded("Trade tech level:", 7), ownTech ? t.TechTrade : s.StartTechTrade);
+    Line(out, Padded("Land tech level:", 10), ownTech ? t.TechLand : s.StartTechLand);
+    Line(out, Padded("Naval tech level:", 8), ownTech ? t.TechNaval : s.StartTechNaval);
+    Line(out, Padded("Stability:", 24), ownTech ? t.Stability : s.StartStability);
     Line(out, "\"");
-    Line(out, "  countrytactics = " + Quoted("ALL_F_VPTACTIC"));
-    Line(out, "  missioncountry = " + Quoted("(none)"));
-    Line(out, "  missiontactics = " + Quoted("(none)"));
+    Line(out, "  countrytactics = ", Quoted("ALL_F_VPTACTIC"));
+    Line(out, "  missioncountry = ", Quoted("(none)"));
+    Line(out, "  missiontactics = ", Quoted("(none)"));
     Line(out, "  countrydifficulty = 3");
     Line(out, "  countryeconomy = 3");
     Line(out, "  countrymilitary = 3");
     Line(out, "  countrydiplomacy = 3");
     Line(out, "  missiontype = 6");
-    Line(out, "  numcities = " + Num(ReceivedSize(world, n)));
+    Line(out, "  numcities = ", ReceivedSize(world, n));
     Line(out, "  numcolonies = 0");
     Line(out, "  numtradingposts = 0");
-    Line(out, "  numgold = " + Num(StartingDucats(world, n)));
+    Line(out, "  numgold = ", StartingDucats(world, n));
     Line(out, "}");
     Line(out, "");
 }
@@ -60,14 +60,14 @@ void MajorDescription(std::string& out, const World& world, int n) {
 void Header(std::string& out, const World& world, const std::vector<int>& nations) {
     const TGeneratorSettings& s = world.Settings;
     Line(out, "header = {");
-    Line(out, "    name = " + Quoted(s.ScenarioName));
-    Line(out, "    desc = " + Quoted("scenarios\\data\\fantasia.txt\\fantasy_histdesc.txt"));
-    Line(out, "    picture = " + Quoted("scenarios\\data\\Fantasy.bmp"));
-    Line(out, "    startyear = " + Num(s.StartYear));
-    Line(out, "    endyear = " + Num(s.EndYear));
+    Line(out, "    name = ", Quoted(s.ScenarioName));
+    Line(out, "    desc = ", Quoted("scenarios\\data\\fantasia.txt\\fantasy_histdesc.txt"));
+    Line(out, "    picture = ", Quoted("scenarios\\data\\Fantasy.bmp"));
+    Line(out, "    startyear = ", s.StartYear);
+    Line(out, "    endyear = ", s.EndYear);
     std::string selectable = "    selectable = { ";
     for (int n : nations) selectable += world.Nations[n].Tag + " ";
-    Line(out, selectable + "}");
+    Line(out, selectable, "}");
     Line(out, "    id = { type = 4712 id = 12001 }");
     Line(out, "    set_basevp = 1");
     Line(out, "    set_conq_capital = 1");
@@ -82,10 +82,10 @@ void Header(std::string& out, const World& world, const std::vector<int>& nation
 // fantasy rule set (FantasyMode).
 void GlobalData(std::string& out, const TGeneratorSettings& s) {
     Line(out, "globaldata = {");
-    Line(out, "    startdate = { year = " + Num(s.StartYear - 1) + " month = december day = 30 }");
-    Line(out, "    enddate = { year = " + Num(s.EndYear) + " month = december day = 29 }");
+    Line(out, "    startdate = { year = ", s.StartYear - 1, " month = december day = 30 }");
+    Line(out, "    enddate = { year = ", s.EndYear, " month = december day = 29 }");
     if (s.AdvancedReligStart)
-        Line(out, std::string("    flags = { 1 2 3 ") + (s.EdictOfTolerance ? "4 " : "") + "}");
+        Line(out, std::string("    flags = { 1 2 3 "), (s.EdictOfTolerance ? "4 " : ""), "}");
     if (s.FantasyMode) Line(out, "    desc = fantasy");
     Line(out, "    }");
     Line(out, "");
@@ -94,8 +94,8 @@ void GlobalData(std::string& out, const TGeneratorSettings& s) {
 void CentreLines(std::string& out, const World& world, const std::vector<int>& nations) {
     for (int n : nations) {
         const TNation& t = world.Nations[n];
-        Line(out, "cot = {\tlocation = " + Num(t.Capital()) + " merchant = { TAG = " + t.Tag +
-                      " level = 1  } }");
+        Line(out, "cot = {\tlocation = ", t.Capital(), " merchant = { TAG = ", t.Tag,
+             " level = 1  } }");
     }
     Line(out, "");
 }
@@ -118,7 +118,7 @@ void ProvinceOverrides(std::string& out, const World& world) {
             line += " culture = " + Quoted("none");
         else
             line += " culture = " + Quoted(World::NameOf(s.CultureNames, prov.Culture));
-        Line(out, line + "}");
+        Line(out, line, "}");
     }
     Line(out, "");
 }
@@ -146,9 +146,9 @@ std::string ScenarioText(const World& world) {
     if (s.GeneratorMode == 2) ProvinceOverrides(out, world);
     for (int n : nations) out += WriteCountryBlock(world, n);
 
-    if (s.RandomEvents) Line(out, "event = " + Quoted("db\\events\\RandomEvents.txt"));
+    if (s.RandomEvents) Line(out, "event = ", Quoted("db\\events\\RandomEvents.txt"));
     if (s.ReligiousEvents && !s.AdvancedReligStart)
-        Line(out, "event = " + Quoted("db\\events\\ReligiousEvents.txt"));
+        Line(out, "event = ", Quoted("db\\events\\ReligiousEvents.txt"));
     return out;
 }
 
