@@ -115,6 +115,22 @@ TEST_F(CliGame, CheckListsProblemsWithFileAndLine) {
     EXPECT_NE(r.err.find("Humidity is given again; only its first line"), std::string::npos);
 }
 
+// A broken map table is reported once, although a run reads it before and after placement.
+TEST_F(CliGame, CheckReportsEachAdjacencyProblemOnce) {
+    const fs::path data = game.path / "Config" / "TQ3GenerAdjDataOrig.tbl";
+    std::string records = test::ReadFile(data);
+    ASSERT_GE(records.size(), 2u);
+    records[0] = static_cast<char>(0xff);  // the first neighbour becomes province 0x7fff
+    records[1] = static_cast<char>(0x7f);
+    test::WriteFile(data, records);
+    const Result r = Tq3({"check", "--game-dir", game.str()});
+    EXPECT_EQ(r.status, 1);
+    const std::string problem = "neighbour 32767 is beyond province";
+    const std::size_t first = r.err.find(problem);
+    ASSERT_NE(first, std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find(problem, first + 1), std::string::npos) << r.err;
+}
+
 // Broken files of every kind: the program reports and ends, it never crashes or hangs.
 TEST_F(CliGame, BrokenInputNeverCrashes) {
     std::string garbage;

@@ -165,3 +165,26 @@ TEST_F(TemplateRows, GarbageTemplateNeverCrashes) {
     EXPECT_TRUE(Load());
     EXPECT_EQ(world->LandProvinceCount, 0);
 }
+
+// Rows are split several characters at a time: every column must come out the same wherever
+// its ";" falls in a word, and characters one off from ";" (":" and "<") never split.
+TEST_F(TemplateRows, ColumnsAreFoundAtEveryOffset) {
+    const std::vector<std::string> names{
+        "", "a", ":", "<b:", "Name:with<marks", std::string(13, 'x')};
+    for (std::size_t lead = 0; lead < 8; ++lead) {
+        for (const std::string& base : names) {
+            const std::string name = std::string(lead, 'n') + base;
+            const std::string mapY = "7" + std::string(lead % 4, '0');
+            Set(1, 2, name);
+            Set(1, 13, std::to_string(lead + 1));  // income, after the name
+            Set(1, 27, mapY);                      // map y, late in the row
+            Save();
+            ASSERT_TRUE(Load());
+            const TProvince& prov = world->Provinces[1];
+            EXPECT_EQ(prov.Name, name) << lead;
+            EXPECT_EQ(prov.Income, static_cast<int>(lead + 1)) << name;
+            EXPECT_EQ(prov.MapY, std::stoi(mapY)) << name;
+            EXPECT_TRUE(dialogs.problems.empty()) << name;
+        }
+    }
+}
