@@ -62,6 +62,10 @@ int WriteScreenshots(World& world, const std::string& folder) {
     }
     ScreenshotDialogs dialogs;
     TFormGener form(world, dialogs);
+    // The real window has the map editor behind its majors button; shown here as enabled.
+    MapEditorHooks editor;
+    editor.selectMajors = [](World&, QWidget*) { return false; };
+    form.SetMapEditor(editor);
     form.show();
     form.FormActivate();
     bool ok = true;
