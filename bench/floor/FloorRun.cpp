@@ -3,7 +3,8 @@
 // backup) and nothing else. The bytes to write are taken from a reference folder that holds
 // what a real run wrote; reading them is the only work the real run does not have.
 //
-// usage: floor_run GAME_DIR REFERENCE_DIR
+// usage: floor_run GAME_DIR [REFERENCE_DIR]
+// Without REFERENCE_DIR it only reads: the floor of `tq3gen check`.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -64,11 +65,13 @@ bool WriteAll(const std::string& name, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("usage: floor_run GAME_DIR REFERENCE_DIR\n", stderr);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: floor_run GAME_DIR [REFERENCE_DIR]\n", stderr);
         return 2;
     }
-    const std::string game = argv[1], reference = argv[2];
+    const std::string game = argv[1];
+    const bool writes = argc == 3;
+    const std::string reference = writes ? argv[2] : "";
     std::string text;
     std::size_t bytes = 0;
     for (const char* input : kInputs) {
@@ -78,6 +81,7 @@ int main(int argc, char** argv) {
         }
         bytes += text.size();
     }
+    if (!writes) return bytes > 0 ? 0 : 1;
     for (const char* output : kOutputs) {
         if (!ReadAll(reference + "/" + output, text) || !WriteAll(game + "/" + output, text)) {
             std::fprintf(stderr, "cannot copy %s to %s\n", output, game.c_str());
