@@ -5,6 +5,7 @@
 
 #include "base/TextFile.h"
 #include "engine/RunProgress.h"
+#include "output/FieldWriter.h"
 #include "output/TextFormat.h"
 
 namespace tq3 {
@@ -28,47 +29,44 @@ struct ProgressBar {
 
 // The 25 generated fields of province p, each followed by ";". Reads the name lists
 // (ReligNames, CultureNames, GoodsNames), NoCulture and UseGalleysAnywhere.
-std::string GeneratedFields(const World& world, int p) {
+void GeneratedFields(FieldWriter& line, const World& world, int p) {
     const TGeneratorSettings& s = world.Settings;
     const TProvince& prov = world.Provinces[p];
     const bool sea = prov.IsSea();
-    std::string line;
-    line.reserve(160);
-    Field(line, p);
-    Field(line, prov.Name);
-    Field(line, prov.IsCoastal ? "coastal" : "inland");
-    Field(line, prov.Religion == 0 ? std::string_view("0")
-                                   : std::string_view(World::NameOf(s.ReligNames, prov.Religion)));
+    line.Field(p);
+    line.Field(prov.Name);
+    line.Field(prov.IsCoastal ? "coastal" : "inland");
+    line.Field(prov.Religion == 0 ? std::string_view("0")
+                                  : std::string_view(World::NameOf(s.ReligNames, prov.Religion)));
     if (s.NoCulture)
-        Field(line, "aztek");
+        line.Field("aztek");
     else
-        Field(line, prov.Culture == 0
-                        ? std::string_view("none")
-                        : std::string_view(World::NameOf(s.CultureNames, prov.Culture)));
-    Field(line, "0");
-    Field(line, "0");
-    Field(line, prov.Climate);
+        line.Field(prov.Culture == 0
+                       ? std::string_view("none")
+                       : std::string_view(World::NameOf(s.CultureNames, prov.Culture)));
+    line.Field("0");
+    line.Field("0");
+    line.Field(prov.Climate);
     // Ice and storms exist only at sea.
-    Field(line, prov.HasIce && sea ? "1" : "0");
-    Field(line, prov.HasStorm && sea ? "1" : "0");
-    Field(line, (s.UseGalleysAnywhere && sea) || prov.GalleysAllowed ? "1" : "0");
-    Field(line, prov.Manpower);
-    Field(line, prov.Income);
-    Field(line, Index(prov.Terrain));
-    Field(line, prov.MineValue > 0 ? "1" : "0");
-    Field(line, prov.MineValue);
-    Field(line, prov.Goods == 0 ? std::string_view("nothing")
-                                : std::string_view(World::NameOf(s.GoodsNames, prov.Goods)));
+    line.Field(prov.HasIce && sea ? "1" : "0");
+    line.Field(prov.HasStorm && sea ? "1" : "0");
+    line.Field((s.UseGalleysAnywhere && sea) || prov.GalleysAllowed ? "1" : "0");
+    line.Field(prov.Manpower);
+    line.Field(prov.Income);
+    line.Field(Index(prov.Terrain));
+    line.Field(prov.MineValue > 0 ? "1" : "0");
+    line.Field(prov.MineValue);
+    line.Field(prov.Goods == 0 ? std::string_view("nothing")
+                               : std::string_view(World::NameOf(s.GoodsNames, prov.Goods)));
     // Goods code 5 never carries the goods flag, whatever its name.
-    Field(line, prov.GoodsFlag && prov.Goods != kGoodsWithoutFlag ? "1" : "0");
-    Field(line, prov.Value19);
-    Field(line, prov.ColonDifficulty);
-    Field(line, prov.NativePopulation);
-    Field(line, Tenths{prov.NativeCombat});
-    Field(line, Tenths{prov.NativeCombatFactor});
-    Field(line, prov.TradeNegotiation);
-    Field(line, prov.NativeTolerance);
-    return line;
+    line.Field(prov.GoodsFlag && prov.Goods != kGoodsWithoutFlag ? "1" : "0");
+    line.Field(prov.Value19);
+    line.Field(prov.ColonDifficulty);
+    line.Field(prov.NativePopulation);
+    line.Field(Tenths{prov.NativeCombat});
+    line.Field(Tenths{prov.NativeCombatFactor});
+    line.Field(prov.TradeNegotiation);
+    line.Field(prov.NativeTolerance);
 }
 }  // namespace
 
@@ -77,23 +75,31 @@ std::string ProvinceTableText(const World& world, const std::string& fixed,
     ProgressBar progress{reportProgress};
     const int count = world.ProvinceCount();
 
-    // The generated part of every province line.
-    std::vector<std::string> generated;
-    generated.reserve(static_cast<std::size_t>(count + 1));
-    for (int p = 0; p <= count; ++p) {
-        generated.push_back(GeneratedFields(world, p));
-        progress.Set(RunProgress::ProvinceLines + p / 850);
+    // The generated part of every province line, one after the other; starts[p] is where
+    // province p's part begins.
+    std::string generated;
+    std::vector<std::size_t> starts(static_cast<std::size_t>(count + 2));
+    {
+        FieldWriter line(generated);
+        for (int p = 0; p <= count; ++p) {
+            starts[static_cast<std::size_t>(p)] = line.Size();
+            GeneratedFields(line, world, p);
+            progress.Set(RunProgress::ProvinceLines + p / 850);
+        }
+        starts[static_cast<std::size_t>(count + 1)] = line.Size();
     }
+    const std::string_view parts(generated);
 
     // The fixed table gives the header and the tail of every line.
     LineCursor cursor(fixed);
 
     std::string text;
-    text.reserve(fixed.size() + generated.size() * 160 + 4096);
+    text.reserve(fixed.size() + generated.size() + 4096);
     text += ReadNextLineView(cursor);
     text += "\r\n";
     for (int p = 0; p <= count; ++p) {
-        text += generated[static_cast<std::size_t>(p)];
+        const std::size_t from = starts[static_cast<std::size_t>(p)];
+        text += parts.substr(from, starts[static_cast<std::size_t>(p + 1)] - from);
         text += ReadNextLineView(cursor);
         text += "\r\n";
         progress.Set(RunProgress::ProvinceAssembly + p / 400);
