@@ -41,7 +41,8 @@ bool NameIndex::FoldedEqual::operator()(std::string_view a, std::string_view b) 
 }
 
 NameIndex::NameIndex(std::span<const std::string> names, bool stopAtEmpty, const char* noneWord)
-    : noneWord_(noneWord) {
+    : hasNoneWord_(noneWord != nullptr),
+      noneWord_(noneWord != nullptr ? std::string_view(noneWord) : std::string_view()) {
     // The search of MatchName never passes the first empty name when it stops there.
     lastCode_ = static_cast<int>(names.size());
     for (std::size_t k = 0; k < names.size(); ++k) {
@@ -56,7 +57,7 @@ NameIndex::NameIndex(std::span<const std::string> names, bool stopAtEmpty, const
 
 int NameIndex::Lookup(std::string_view text) const {
     // The none word is compared with the first name only.
-    if (noneWord_ != nullptr && text == noneWord_)
+    if (hasNoneWord_ && text == noneWord_)
         return lastCode_ >= 1 && FoldedEqual{}(firstName_, text) ? 1 : 0;
     const auto it = codes_.find(text);
     return it == codes_.end() ? 0 : it->second;

@@ -39,7 +39,8 @@ class NameIndex {
     std::unordered_map<std::string, int, FoldedHash, FoldedEqual> codes_;  // name -> first code
     int lastCode_ = 0;  // codes above it are never reached
     std::string firstName_;
-    const char* noneWord_;
+    bool hasNoneWord_;
+    std::string_view noneWord_;
     std::string lastText_;
     int lastAnswer_ = -1;  // none kept yet
 };

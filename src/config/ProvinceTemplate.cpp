@@ -21,10 +21,12 @@ constexpr std::size_t MaxRowLength = 500;
 constexpr std::size_t MaxFieldLength = 100;
 constexpr std::size_t ColumnsRead = 31;
 
-// The columns of one row as views into it: the first 31, and how many the row has.
+// The columns of one row as views into it: the first 31 (empty where the row has fewer), how
+// many the row has, and which of the first 31 are longer than 100 characters (bit c-1).
 struct RowFields {
     std::array<std::string_view, ColumnsRead> columns{};
     std::size_t count = 0;
+    uint32_t longColumns = 0;
 
     // One pass over the row, eight characters at a time: a word whose bytes hold no ";" is
     // passed over whole.
@@ -32,8 +34,13 @@ struct RowFields {
         const char* const data = row.data();
         const std::size_t size = row.size();
         std::size_t start = 0;
+        const auto take = [&](std::size_t at) {
+            if (count >= ColumnsRead) return;
+            columns[count] = std::string_view(data + start, at - start);
+            if (at - start > MaxFieldLength) longColumns |= uint32_t{1} << count;
+        };
         const auto cut = [&](std::size_t at) {
-            if (count < ColumnsRead) columns[count] = std::string_view(data + start, at - start);
+            take(at);
             ++count;
             start = at + 1;
         };
@@ -53,13 +60,11 @@ struct RowFields {
         }
         for (; i < size; ++i)
             if (data[i] == ';') cut(i);
-        if (count < ColumnsRead) columns[count] = row.substr(start);
+        take(size);
         ++count;
     }
-    // Column c (1-based); empty when the row has fewer.
-    std::string_view operator()(std::size_t c) const {
-        return c <= std::min(count, ColumnsRead) ? columns[c - 1] : std::string_view{};
-    }
+    // Column c (1-based, up to 31); empty when the row has fewer.
+    std::string_view operator()(std::size_t c) const { return columns[c - 1]; }
 };
 
 class TemplateReader {
@@ -87,10 +92,10 @@ class TemplateReader {
             Problem(line, "province " + std::to_string(p) + ": the row has " +
                               std::to_string(col.count - 1) +
                               " \";\" separators, 31 are needed; missing columns read as empty");
-        for (std::size_t i = 0; i < std::min(col.count, ColumnsRead); ++i)
-            if (col.columns[i].size() > MaxFieldLength)
-                Problem(line, "province " + std::to_string(p) + ": column " +
-                                  std::to_string(i + 1) + " is longer than 100 characters");
+        for (uint32_t left = col.longColumns; left != 0; left &= left - 1)
+            Problem(line, "province " + std::to_string(p) + ": column " +
+                              std::to_string(std::countr_zero(left) + 1) +
+                              " is longer than 100 characters");
         const auto integer = [&](std::size_t c) { return ParseInteger(TrimView(col(c))); };
 
         TProvince& prov = world_.Provinces[p];

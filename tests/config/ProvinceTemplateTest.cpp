@@ -188,3 +188,28 @@ TEST_F(TemplateRows, ColumnsAreFoundAtEveryOffset) {
         }
     }
 }
+
+// Over-long columns are reported in column order, after the over-long row; 100 characters
+// are allowed.
+TEST_F(TemplateRows, LongColumnsAreReportedInOrder) {
+    Set(1, 31, std::string(101, 'c'));
+    Set(1, 2, std::string(150, 'n'));
+    Set(1, 5, std::string(100, 'k'));
+    Set(2, 29, std::string(420, 'a'));
+    Save();
+    ASSERT_TRUE(Load());
+    std::vector<std::string> seen;
+    for (const std::string& p : dialogs.problems)
+        seen.push_back(p.substr(p.find("TQ3GenerProvince.csv:")));
+    const std::vector<std::string> expected{
+        "TQ3GenerProvince.csv:3: province 1: column 2 is longer than 100 characters",
+        "TQ3GenerProvince.csv:3: province 1: column 31 is longer than 100 characters",
+        "TQ3GenerProvince.csv:4: province 2: the row has " + std::to_string(lines[3].size()) +
+            " characters, more than 500",
+        "TQ3GenerProvince.csv:4: province 2: column 29 is longer than 100 characters",
+    };
+    ASSERT_EQ(seen.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(seen[i].substr(0, expected[i].size()), expected[i]) << i;
+    EXPECT_EQ(world->Provinces[1].Name, std::string(150, 'n'));
+}
