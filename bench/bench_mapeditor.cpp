@@ -17,15 +17,6 @@ using namespace tq3;
 
 namespace {
 
-struct QuietDialogs : Dialogs {
-    void Error(const std::string&) override {}
-    void Info(const std::string&) override {}
-    Answer Confirm(const std::string&, Buttons) override { return Answer::Ok; }
-    std::optional<std::string> ChooseFolder(const std::string&, bool) override { return {}; }
-    void Progress(int) override {}
-    void Problem(const std::string&, int, const std::string&) override {}
-};
-
 QApplication& App() {
     static int argc = 1;
     static char name[] = "bench_mapeditor";

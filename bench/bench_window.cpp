@@ -15,7 +15,6 @@
 using namespace tq3;
 
 namespace fs = std::filesystem;
-using namespace tq3;
 
 namespace {
 
