@@ -47,10 +47,14 @@ std::string GamePath(const std::string& programFolder, const std::string& relati
     if (fs::exists(spelled, exact)) return spelled.string();
 
     bool searching = true;
-    for (const std::string& part : parts) {
+    bool respelled = false;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::string& part = parts[i];
         if (searching) {
+            // The whole path as spelled is already known to be missing.
+            const bool missing = !respelled && i + 1 == parts.size();
             std::error_code ec;
-            if (!fs::exists(path / part, ec)) {
+            if (missing || !fs::exists(path / part, ec)) {
                 std::string match;
                 for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
                     const std::string name = it->path().filename().string();
@@ -61,6 +65,7 @@ std::string GamePath(const std::string& programFolder, const std::string& relati
                 }
                 if (!match.empty()) {
                     path /= match;
+                    respelled = respelled || match != part;
                     continue;
                 }
                 searching = false;

@@ -45,14 +45,17 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
         std::string("Cannot ") + verb + " file " + kQuote + target + kQuote + " on disk !";
     std::error_code ec;
     fs::path path(target);
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
+    // A link is replaced at the file it points to; anything else is looked at once.
+    struct stat st {};
+    bool found = ::lstat(path.c_str(), &st) == 0;
+    if (found && S_ISLNK(st.st_mode)) {
         path = fs::canonical(path, ec);
         if (ec) return Fail(dialogs, openMessage);
+        found = ::stat(path.c_str(), &st) == 0;
     }
 
     mode_t mode = 0666;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
+    if (found) {
         // A read-only game file (no write permission for its owner) is not replaced.
         if (!S_ISREG(st.st_mode) || (st.st_mode & S_IWUSR) == 0) return Fail(dialogs, openMessage);
         mode = st.st_mode & 07777;

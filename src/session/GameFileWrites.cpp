@@ -72,6 +72,8 @@ bool KeepOriginal(const std::string& programFolder, const std::string& path, Dia
     if (known == GameFiles::DatabaseFiles.end() || !FileExists(path)) return true;
 
     const std::string keep = GamePath(programFolder, std::string(GameFiles::BackupFolder) + *known);
+    // An original kept by an earlier run stays as it is.
+    if (FileExists(keep)) return true;
     std::error_code ec;
     std::filesystem::create_directory(GamePath(programFolder, "\\Backup"), ec);
     if (CopyWholeFile(path, keep, false) && FileExists(keep)) return true;

@@ -71,6 +71,32 @@ TEST(WriteWholeFile, ReadOnlyTargetIsRefusedAndKept) {
     EXPECT_EQ(d.errors[1], "Cannot append file \"" + name + "\" on disk !");
 }
 
+// A link is followed: the file it points to gets the new text and keeps its permissions,
+// and the link stays a link. A link to nothing is refused.
+TEST(WriteWholeFile, ALinkIsReplacedAtTheFileItPointsTo) {
+    TempDir dir;
+    RecordingDialogs d;
+    const std::string real = (dir.path / "real.csv").string();
+    const std::string link = (dir.path / "link.csv").string();
+    WriteFile(real, "old");
+    ::chmod(real.c_str(), 0640);
+    std::filesystem::create_symlink("real.csv", link);
+    EXPECT_TRUE(WriteWholeFile(d, link, "new", false));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFile(real), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_TRUE(d.errors.empty());
+
+    const std::string dangling = (dir.path / "dangling.csv").string();
+    std::filesystem::create_symlink("nowhere/x.csv", dangling);
+    EXPECT_FALSE(WriteWholeFile(d, dangling, "new", false));
+    ASSERT_EQ(d.errors.size(), 1u);
+    EXPECT_EQ(d.errors[0], "Cannot create file \"" + dangling + "\" on disk !");
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+}
+
 TEST(GamePath, MatchesExistingComponentsWithoutRegardToCase) {
     TempDir dir;
     WriteFile(dir.path / "DB" / "Province.csv", "x");
@@ -78,6 +104,8 @@ TEST(GamePath, MatchesExistingComponentsWithoutRegardToCase) {
               (dir.path / "DB" / "Province.csv").string());
     EXPECT_EQ(GamePath(dir.str(), "\\db\\PROVINCE.CSV"),
               (dir.path / "DB" / "Province.csv").string());
+    // A folder found in another case keeps the given spelling of a file it does not hold.
+    EXPECT_EQ(GamePath(dir.str(), "\\db\\Missing.csv"), (dir.path / "DB" / "Missing.csv").string());
     EXPECT_EQ(GamePath(dir.str(), "\\Scenarios\\New.tqg"),
               (dir.path / "Scenarios" / "New.tqg").string());
     EXPECT_EQ(GamePath(dir.str(), "\\DB\\Country.csv"), (dir.path / "DB" / "Country.csv").string());
