@@ -14,6 +14,8 @@ namespace {
 const char* const kFillerLine =
     "-1;Filler;inland;0;none;0;0;0;0;0;0;0;0;8;0;0;nothing;0;-3;0;0;0;0;0;0;";
 constexpr int kFillerLines = 27;
+// The generated fields of a province line are 80 to 90 characters for most provinces.
+constexpr std::size_t kTypicalFieldsLength = 96;
 constexpr int kGoodsWithoutFlag = 5;
 
 // Moves the progress bar only when its position changes.
@@ -79,6 +81,8 @@ std::string ProvinceTableText(const World& world, const std::string& fixed,
     // province p's part begins.
     std::string generated;
     std::vector<std::size_t> starts(static_cast<std::size_t>(count + 2));
+    // Room for a typical line's fields up front, so the text rarely has to move.
+    generated.reserve(static_cast<std::size_t>(count + 1) * kTypicalFieldsLength);
     {
         FieldWriter line(generated);
         for (int p = 0; p <= count; ++p) {
