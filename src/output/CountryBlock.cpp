@@ -39,7 +39,10 @@ struct BlockContext {
 // " p1 p2 ..." for the non-zero entries of a 1-based list.
 std::string ListText(const std::array<int16_t, NationProvinceSlots + 1>& list) {
     std::string text;
-    for (int k = 1; k <= NationProvinceSlots && list[k] != 0; ++k) text += " " + Num(list[k]);
+    for (int k = 1; k <= NationProvinceSlots && list[k] != 0; ++k) {
+        text += ' ';
+        Append(text, list[k]);
+    }
     return text;
 }
 
@@ -179,9 +182,8 @@ void Leader(std::string& out, const BlockContext& c, int id, const std::string& 
             const std::string& category, int movement, int deathYear) {
     const int startYear = c.s.StartYear;
     Line(out, "    leader = { id = { type = ", kLeaderType, " id = ", id, "}");
-    Line(out, "      name = ", Quoted(c.nation.Tag + " " + name), "  category = ", category);
-    Line(out,
-         "      location = 0 rank = 25  fire = 0 shock = 1 siege = 0 movement = " + Num(movement));
+    Line(out, "      name = \"", c.nation.Tag, " ", name, "\"  category = ", category);
+    Line(out, "      location = 0 rank = 25  fire = 0 shock = 1 siege = 0 movement = ", movement);
     Line(out, "      startdate = { year = ", startYear - 1, " month = june day = 3 }");
     Line(out, "      deathdate = { year = ", deathYear, " month = june day = 3 } }");
 }
@@ -290,15 +292,15 @@ void Technology(std::string& out, const BlockContext& c) {
     const TGeneratorSettings& s = c.s;
     const TNation& t = c.nation;
     const bool own = s.IsNationSpecifTech;
-    auto level = [](const char* key, int value) {
-        return std::string("    ") + key + " = { level = " + Num(value) + " value = 0 }";
+    const auto level = [&out](const char* key, int value) {
+        Line(out, "    ", key, " = { level = ", value, " value = 0 }");
     };
     Line(out, "  technology = {");
-    Line(out, level("infra", own ? t.TechInfra : s.StartTechInfra));
-    Line(out, level("trade", own ? t.TechTrade : s.StartTechTrade));
-    Line(out, level("land", own ? t.TechLand : s.StartTechLand));
-    Line(out, level("naval", own ? t.TechNaval : s.StartTechNaval));
-    Line(out, level("stability", own ? t.Stability : s.StartStability));
+    level("infra", own ? t.TechInfra : s.StartTechInfra);
+    level("trade", own ? t.TechTrade : s.StartTechTrade);
+    level("land", own ? t.TechLand : s.StartTechLand);
+    level("naval", own ? t.TechNaval : s.StartTechNaval);
+    level("stability", own ? t.Stability : s.StartStability);
     const int group = s.IsNationSpecifTechGroup ? t.TechGroup : s.CommonTechGroup;
     Line(out, "    group = ", World::NameOf(s.TechGroupNames, group));
     Line(out, "  }");
