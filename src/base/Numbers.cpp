@@ -5,12 +5,6 @@
 
 namespace tq3 {
 
-int Clamp(int lo, int hi, int v) {
-    if (v > hi) v = hi;
-    if (v < lo) v = lo;
-    return v;
-}
-
 std::optional<int> TryParseInteger(std::string_view text) {
     if (text.empty()) return std::nullopt;
     std::size_t i = 0;
@@ -60,24 +54,6 @@ int ParseTenths(std::string_view text) {
 
 std::string FormatTenths(int tenths) {
     return std::to_string(tenths / 10) + "." + std::to_string(std::abs(tenths % 10));
-}
-
-int RoundHalfEvenDiv(int a, int b) {
-    int q = a / b;
-    int r = a % b;
-    if (r < 0) {
-        r += b;
-        --q;
-    }
-    // q <= a / b < q + 1; compare the remainder with half of b.
-    if (2 * r > b || (2 * r == b && (q % 2 != 0))) ++q;
-    return q;
-}
-
-int PercentOf(int w, int m) {
-    const int32_t product =
-        static_cast<int32_t>(static_cast<uint32_t>(w) * static_cast<uint32_t>(m));
-    return product / 100;
 }
 
 }  // namespace tq3

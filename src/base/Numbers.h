@@ -7,7 +7,11 @@
 
 namespace tq3 {
 
-int Clamp(int lo, int hi, int v);
+inline int Clamp(int lo, int hi, int v) {
+    if (v > hi) v = hi;
+    if (v < lo) v = lo;
+    return v;
+}
 // A whole text read as a decimal integer with an optional sign; 0 when it is not one (or
 // does not fit 32 bits).
 int ParseInteger(std::string_view text);
@@ -15,9 +19,24 @@ std::optional<int> TryParseInteger(std::string_view text);
 int ParseTenths(std::string_view text);
 std::string FormatTenths(int tenths);
 // Round half to even of a / b for b > 0, as the ticket lists count their tickets.
-int RoundHalfEvenDiv(int a, int b);
+inline int RoundHalfEvenDiv(int a, int b) {
+    int q = a / b;
+    int r = a % b;
+    if (r < 0) {
+        r += b;
+        --q;
+    }
+    // q <= a / b < q + 1; the remainder is compared with what is left of b, which cannot
+    // overflow where twice the remainder could.
+    if (r > b - r || (r == b - r && (q % 2 != 0))) ++q;
+    return q;
+}
 // Trunc(w * m / 100) with the product taken as a 32-bit integer.
-int PercentOf(int w, int m);
+inline int PercentOf(int w, int m) {
+    const int32_t product =
+        static_cast<int32_t>(static_cast<uint32_t>(w) * static_cast<uint32_t>(m));
+    return product / 100;
+}
 
 // The low 8 or 16 bits of a number, as the loaders keep values in their fields.
 inline int8_t Low8(int v) {

@@ -44,6 +44,10 @@ TEST(Rounding, HalfToEvenTickets) {
     EXPECT_EQ(RoundHalfEvenDiv(0, 10), 0);
     EXPECT_EQ(RoundHalfEvenDiv(-15, 10), -2);
     EXPECT_EQ(RoundHalfEvenDiv(-25, 10), -2);
+    // Remainders above half the int range round without overflow.
+    EXPECT_EQ(RoundHalfEvenDiv(1610612735, 2147483647), 1);
+    EXPECT_EQ(RoundHalfEvenDiv(1073741823, 2147483646), 0);
+    EXPECT_EQ(RoundHalfEvenDiv(-1073741823, 2147483646), 0);
     EXPECT_EQ(PercentOf(150, 33), 49);
     EXPECT_EQ(PercentOf(-150, 33), -49);
 }
