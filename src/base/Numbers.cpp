@@ -25,20 +25,6 @@ std::optional<int> TryParseInteger(std::string_view text) {
     return static_cast<int>(value);
 }
 
-int ParseInteger(std::string_view text) {
-    // Up to nine plain digits, the usual case, cannot leave the range of an int.
-    if (!text.empty() && text.size() <= 9) {
-        int value = 0;
-        for (const char c : text) {
-            const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
-            if (digit > 9) return TryParseInteger(text).value_or(0);
-            value = value * 10 + static_cast<int>(digit);
-        }
-        return value;
-    }
-    return TryParseInteger(text).value_or(0);
-}
-
 int ParseTenths(std::string_view text) {
     const std::size_t dot = text.find('.');
     const std::string_view whole = dot == std::string_view::npos ? text : text.substr(0, dot);

@@ -14,8 +14,20 @@ inline int Clamp(int lo, int hi, int v) {
 }
 // A whole text read as a decimal integer with an optional sign; 0 when it is not one (or
 // does not fit 32 bits).
-int ParseInteger(std::string_view text);
 std::optional<int> TryParseInteger(std::string_view text);
+inline int ParseInteger(std::string_view text) {
+    // Up to nine plain digits, the usual case, cannot leave the range of an int.
+    if (!text.empty() && text.size() <= 9) {
+        int value = 0;
+        for (const char c : text) {
+            const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+            if (digit > 9) return TryParseInteger(text).value_or(0);
+            value = value * 10 + static_cast<int>(digit);
+        }
+        return value;
+    }
+    return TryParseInteger(text).value_or(0);
+}
 int ParseTenths(std::string_view text);
 std::string FormatTenths(int tenths);
 // Round half to even of a / b for b > 0, as the ticket lists count their tickets.

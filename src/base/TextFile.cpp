@@ -90,10 +90,6 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
     return true;
 }
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
 template <class T>
 void Split(std::string_view text, std::span<T> list, int lastIndex,
            T (*convert)(std::string_view)) {
@@ -219,14 +215,6 @@ bool ReadTextFile(Dialogs& dialogs, const std::string& name, std::string& text) 
                         "the line ends with a line feed alone while other lines end with CR LF; "
                         "it is read together with the next line");
     return true;
-}
-
-std::string_view TrimView(std::string_view text) {
-    if (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back()))) return text;
-    std::size_t b = 0, e = text.size();
-    while (b < e && IsBlank(text[b])) ++b;
-    while (e > b && IsBlank(text[e - 1])) --e;
-    return text.substr(b, e - b);
 }
 
 std::string Trim(const std::string& text) {

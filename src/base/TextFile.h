@@ -44,7 +44,14 @@ void RemoveLeftoverTemporaryFiles(const std::string& folder);
 // Leading and trailing characters with codes of 32 or less removed.
 std::string Trim(const std::string& text);
 // The same, as a view into `text`.
-std::string_view TrimView(std::string_view text);
+inline std::string_view TrimView(std::string_view text) {
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    if (text.empty() || (!blank(text.front()) && !blank(text.back()))) return text;
+    std::size_t b = 0, e = text.size();
+    while (b < e && blank(text[b])) ++b;
+    while (e > b && blank(text[e - 1])) --e;
+    return text.substr(b, e - b);
+}
 
 struct SettingLine {
     std::string line;  // from the key up to the next CR LF, at most 1200 characters
