@@ -1,5 +1,7 @@
 #include "config/Adjacency.h"
 
+#include <vector>
+
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/TextFile.h"
@@ -9,6 +11,9 @@ namespace tq3 {
 namespace {
 
 constexpr std::size_t RecordSize = 4;
+// A broken index can send every province over the same records: each record beyond the map is
+// reported once, and after this many only their number is given.
+constexpr int MaxNeighbourReports = 100;
 
 // The first two bytes of record r, as a signed 16-bit little-endian number.
 int RecordValue(const std::string& data, std::size_t r) {
@@ -30,6 +35,8 @@ bool ReadAdjacency(const World& world, Dialogs& dialogs, bool mapTable, Neighbou
     const std::size_t indexRecords = index.size() / RecordSize;
     const std::size_t dataRecords = data.size() / RecordSize;
     bool reportedIndex = false, reportedData = false;
+    std::vector<bool> reportedRecord;
+    int beyondReported = 0, beyondUnreported = 0;
 
     // start(p) for p = 0..ProvinceCount + 1; a missing or negative start gives an empty list.
     const auto start = [&](int p) -> std::size_t {
@@ -67,6 +74,14 @@ bool ReadAdjacency(const World& world, Dialogs& dialogs, bool mapTable, Neighbou
             const int n = RecordValue(data, r);
             if (n <= 0) continue;
             if (n > provinceCount) {
+                if (reportedRecord.empty()) reportedRecord.resize(dataRecords);
+                if (reportedRecord[r]) continue;
+                reportedRecord[r] = true;
+                if (beyondReported == MaxNeighbourReports) {
+                    ++beyondUnreported;
+                    continue;
+                }
+                ++beyondReported;
                 dialogs.Problem(AbsolutePath(dataFile), 0,
                                 "record " + std::to_string(r) + " (province " + std::to_string(p) +
                                     "): neighbour " + std::to_string(n) + " is beyond province " +
@@ -80,6 +95,11 @@ bool ReadAdjacency(const World& world, Dialogs& dialogs, bool mapTable, Neighbou
         }
         for (int k = j; k <= NeighbourSlots; ++k) row[k] = 0;
     }
+    if (beyondUnreported > 0)
+        dialogs.Problem(AbsolutePath(dataFile), 0,
+                        std::to_string(beyondUnreported) +
+                            " more records name a neighbour beyond province " +
+                            std::to_string(provinceCount) + "; they are left out too");
     return true;
 }
 

@@ -74,7 +74,8 @@ TEST_F(AdjacencyFiles, BrokenTablesAreReportedAndReadSafely) {
     EXPECT_EQ(world->Neighbours[2][1], 0);  // its list runs past the end of the data
     for (int p = 1; p <= 12; ++p)
         for (int j = 1; j <= 9; ++j) EXPECT_LE(world->Neighbours[p][j], 12);
-    EXPECT_EQ(d.problems.size(), 4u) << ::testing::PrintToString(d.problems);
+    // Record 2 lies in the lists of provinces 1 and 5; it is reported once.
+    EXPECT_EQ(d.problems.size(), 3u) << ::testing::PrintToString(d.problems);
 
     // A missing data file leaves the table as it was.
     const auto before = world->Neighbours;
@@ -82,4 +83,26 @@ TEST_F(AdjacencyFiles, BrokenTablesAreReportedAndReadSafely) {
     LoadAdjacency(*world, d, false);
     EXPECT_EQ(world->Neighbours, before);
     EXPECT_NE(d.errors.back().find("does not exist!"), std::string::npos);
+}
+
+// An index that sends many provinces over the same records beyond the map: each record is
+// reported once, a hundred at most, and the rest are counted in one line.
+TEST_F(AdjacencyFiles, ABrokenIndexDoesNotFloodTheProblems) {
+    ASSERT_TRUE(Load());
+    std::vector<int> index;
+    for (int p = 0; p <= 13; ++p) index.push_back(p % 2 == 0 ? 0 : 150);
+    Write("TQ3GenerAdjIndex.tbl", Records(index));
+    Write("TQ3GenerAdjDataOrig.tbl", Records(std::vector<int>(150, 1000)));
+    test::RecordingDialogs d;
+    LoadAdjacency(*world, d, true);
+    ASSERT_EQ(d.problems.size(), 101u);
+    EXPECT_NE(d.problems[0].find("record 0 (province 2): neighbour 1000 is beyond province 12"),
+              std::string::npos)
+        << d.problems[0];
+    EXPECT_NE(d.problems[99].find("record 99 (province 2)"), std::string::npos) << d.problems[99];
+    EXPECT_NE(d.problems[100].find(
+                  "50 more records name a neighbour beyond province 12; they are left out too"),
+              std::string::npos)
+        << d.problems[100];
+    for (int p = 1; p <= 12; ++p) EXPECT_EQ(world->Neighbours[p][1], 0);
 }
