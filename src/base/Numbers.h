@@ -12,9 +12,10 @@ inline int Clamp(int lo, int hi, int v) {
     if (v < lo) v = lo;
     return v;
 }
-// A whole text read as a decimal integer with an optional sign; 0 when it is not one (or
-// does not fit 32 bits).
+// A whole text read as a decimal integer with an optional sign; nothing when it is not one
+// (or does not fit 32 bits).
 std::optional<int> TryParseInteger(std::string_view text);
+// The same, 0 when the text is not such a number.
 inline int ParseInteger(std::string_view text) {
     // Up to nine plain digits, the usual case, cannot leave the range of an int.
     if (!text.empty() && text.size() <= 9) {
