@@ -35,6 +35,18 @@ std::vector<png_byte> RgbRows(const PixelBuffer& picture) {
     return bytes;
 }
 
+// True when `path` holds bytes that are not a PNG image: such a file is never replaced by a
+// picture, so that a mistyped target cannot cost a game table or any other document.
+bool HoldsSomethingElse(const std::string& path) {
+    static constexpr unsigned char Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    unsigned char head[sizeof Signature] = {};
+    const std::size_t got = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    return got > 0 && (got < sizeof head || std::memcmp(head, Signature, sizeof head) != 0);
+}
+
 mode_t CreationMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -44,6 +56,10 @@ mode_t CreationMode() {
 
 PngResult WritePng(const PixelBuffer& picture, const std::string& path) {
     if (picture.width <= 0 || picture.height <= 0) return Failure(path, "the picture is empty");
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+        HoldsSomethingElse(path))
+        return Failure(path, "it is not a PNG image, so it is not replaced");
     const std::vector<png_byte> rows = RgbRows(picture);
 
     // The temporary file beside the target, so that the rename stays on one file system.

@@ -16,7 +16,8 @@ struct PngResult {
 
 // Writes the picture as an 8-bit RGB PNG. The file is written beside the target under a
 // temporary name and renamed over it when complete, so a failed write leaves no half file and
-// an older file at the path stays as it was. Never throws.
+// an older file at the path stays as it was. A file at the path that holds something other than
+// a PNG image is not replaced. Never throws.
 PngResult WritePng(const PixelBuffer& picture, const std::string& path);
 
 // Reads a PNG of any colour type into an opaque picture; nothing when it cannot, with the reason

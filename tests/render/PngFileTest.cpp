@@ -47,15 +47,42 @@ TEST(Png, WhatIsWrittenReadsBackPixelForPixel) {
     EXPECT_EQ(Entries(dir.path), std::vector<std::string>{"pattern.png"});
 }
 
-TEST(Png, AnExistingFileIsReplacedWhole) {
+TEST(Png, AnExistingPictureIsReplacedWhole) {
     test::TempDir dir;
     const fs::path path = dir.path / "map.png";
-    test::WriteFile(path, "old bytes");
+    ASSERT_TRUE(WritePng(Pattern(40, 30), path.string()));
     ASSERT_TRUE(WritePng(Pattern(5, 5), path.string()));
     const std::optional<PixelBuffer> back = ReadPng(path.string());
     ASSERT_TRUE(back);
     EXPECT_TRUE(back->pixels == Pattern(5, 5).pixels);
     EXPECT_EQ(Entries(dir.path), std::vector<std::string>{"map.png"});
+}
+
+// A mistyped target must not cost a game table or any other document: only a PNG image or an
+// empty file is replaced by a picture.
+TEST(Png, AFileThatIsNotAPictureIsNotReplaced) {
+    test::TempDir dir;
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool replaced;
+    } cases[] = {{"Province.csv", "Id;Name;Coastal\r\n0;Terra Nullius;inland\r\n", false},
+                 {"short.png", "\x89PN", false},
+                 {"almost.png", std::string("\x89PNG\r\n\x1a\x0d", 8), false},
+                 {"empty.png", "", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path path = dir.path / c.name;
+        test::WriteFile(path, c.bytes);
+        const PngResult result = WritePng(Pattern(5, 5), path.string());
+        EXPECT_EQ(static_cast<bool>(result), c.replaced) << result.error;
+        if (c.replaced) continue;
+        EXPECT_EQ(result.error, "Cannot write file \"" + path.string() +
+                                    "\": it is not a PNG image, so it is not replaced");
+        EXPECT_EQ(test::ReadFile(path), c.bytes);
+    }
+    EXPECT_EQ(Entries(dir.path),
+              (std::vector<std::string>{"Province.csv", "almost.png", "empty.png", "short.png"}));
 }
 
 TEST(Png, AFailedWriteReportsTheFileAndLeavesNothing) {
