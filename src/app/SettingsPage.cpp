@@ -53,6 +53,10 @@ QGroupBox* SettingsPage::Make(const RadioPairBinding& row) {
 QLabel* SettingsPage::MakeLabel(const char* name, const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
+    // Glyphs can be drawn a little wider than the font reports; half a blank of slack keeps the
+    // last letter of the widest caption in a column from being cut at the control beside it.
+    label->setMinimumWidth(label->sizeHint().width() +
+                           label->fontMetrics().horizontalAdvance(QLatin1Char(' ')) / 2);
     return label;
 }
 
