@@ -167,7 +167,13 @@ void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, boo
     std::string text;
     if (!ReadTextFile(dialogs, file, text)) return;
     if (!restricted) world.ProvinceTemplateRead = true;
-    TemplateReader reader(world, dialogs, AbsolutePath(file));
+    ReadProvinceTemplate(world, dialogs, text, AbsolutePath(file), europeanOnly, asianOnly);
+}
+
+void ReadProvinceTemplate(World& world, Dialogs& dialogs, const std::string& text,
+                          const std::string& file, bool europeanOnly, bool asianOnly) {
+    const bool restricted = europeanOnly || asianOnly;
+    TemplateReader reader(world, dialogs, file);
     LineCursor cursor(text);
     ReadNextLine(cursor);  // header
 

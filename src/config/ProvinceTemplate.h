@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "base/Dialogs.h"
 #include "engine/World.h"
 
@@ -8,5 +10,10 @@ namespace tq3 {
 // Loads Config/TQ3GenerProvince.csv into provinces 0..ProvinceCount. With a restriction set,
 // only the rows of European (and/or Asian) provinces are read.
 void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, bool asianOnly);
+
+// LoadProvinceTemplate on a text already read (as ReadTextFile gives it); problems are
+// reported against `file`.
+void ReadProvinceTemplate(World& world, Dialogs& dialogs, const std::string& text,
+                          const std::string& file, bool europeanOnly, bool asianOnly);
 
 }  // namespace tq3

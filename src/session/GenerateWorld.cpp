@@ -11,19 +11,12 @@
 #include "config/Adjacency.h"
 #include "config/ProvinceTemplate.h"
 #include "config/SettingsFile.h"
-#include "engine/Climate.h"
-#include "engine/Expansion.h"
-#include "engine/Goods.h"
-#include "engine/Majors.h"
-#include "engine/Placement.h"
-#include "engine/ProvinceValues.h"
-#include "engine/Religions.h"
 #include "engine/RunChecks.h"
 #include "engine/RunProgress.h"
-#include "engine/Terrain.h"
 #include "session/FolderLock.h"
 #include "session/GameFileWrites.h"
 #include "session/RunInputs.h"
+#include "session/WorldDraws.h"
 
 namespace tq3 {
 
@@ -40,20 +33,31 @@ void MakeDatabaseWritable(const World& world) {
     }
 }
 
-// Lists every province number followed by a blank, when the world is explored.
-void BuildExploredWorldList(World& world) {
-    world.ExploredWorldList.clear();
-    if (!world.Settings.WorldIsExplored) return;
-    for (int p = 1; p <= world.ProvinceCount(); ++p)
-        world.ExploredWorldList += std::to_string(p) + " ";
-}
+// The run's file steps on the game folder: the tables are read again, each file is written
+// whole and its outcome recorded in the report.
+class FolderSteps final : public RunFileSteps {
+  public:
+    FolderSteps(Dialogs& dialogs, RunReport& report) : dialogs_(dialogs), report_(report) {}
+    void LoadAdjacency(World& world, bool mapTable) override {
+        tq3::LoadAdjacency(world, dialogs_, mapTable);
+    }
+    void RestoreProtectedRegions(World& world, bool europe, bool asia) override {
+        LoadProvinceTemplate(world, dialogs_, europe, asia);
+    }
+    void GoodsAndTaxTables(World& world, RandomSource& random) override {
+        WriteGoodsTable(world, random, dialogs_, &report_);
+        WriteTaxStabilityTable(world, dialogs_, &report_);
+    }
+    void ScenarioFiles(World& world, RandomSource& random) override {
+        WriteScenarioFile(world, random, dialogs_, &report_);
+        dialogs_.Progress(RunProgress::ScenarioWritten);
+        WriteRevoltTable(world, dialogs_, &report_);
+    }
 
-// Gives the protected regions back their template rows (DontChangeEurope, DontChangeAsia).
-void RestoreProtectedRegions(World& world, Dialogs& dialogs) {
-    const bool europe = world.Settings.DontChangeEurope;
-    const bool asia = world.Settings.DontChangeAsia;
-    if (europe || asia) LoadProvinceTemplate(world, dialogs, europe, asia);
-}
+  private:
+    Dialogs& dialogs_;
+    RunReport& report_;
+};
 
 // Scenario-only mode puts the game's own province table back from the backup.
 void RestoreBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunReport& report) {
@@ -104,7 +108,6 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     const TGeneratorSettings& s = world.Settings;
     const int mode = s.GeneratorMode;
     const bool drawsMap = mode != GeneratorModes::ScenarioOnly;
-    const bool drawsNations = mode != GeneratorModes::MapOnly;
     const bool writesEverything = mode == GeneratorModes::MapAndScenario;
 
     // One run at a time in a game folder.
@@ -124,50 +127,8 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
 
     dialogs.Progress(RunProgress::Start);
     MakeDatabaseWritable(world);
-    random.Randomize();
-
-    // Map steps.
-    if (drawsMap) {
-        GenerateClimate(world, random);
-        dialogs.Progress(RunProgress::Climate);
-        GenerateTerrain(world, random);
-        GenerateProvinceValues(world, random);
-    }
-    dialogs.Progress(RunProgress::MapDrawn);
-    if (drawsMap) GenerateGoods(world, random);
-    if (writesEverything) {
-        WriteGoodsTable(world, random, dialogs, &report);
-        WriteTaxStabilityTable(world, dialogs, &report);
-    }
-    dialogs.Progress(RunProgress::TablesWritten);
-
-    // Nation steps, on the placement adjacency while nations are placed and grown.
-    if (drawsNations) {
-        GenerateReligions(world, random);
-        BuildExploredWorldList(world);
-        SelectMajors(world, random);
-        random.Randomize();
-        dialogs.Progress(RunProgress::NationsChosen);
-        LoadAdjacency(world, dialogs, false);
-        if (s.RandomStartLoc > 0) PlaceNations(world, random);
-        ExpandNations(world);
-        LoadAdjacency(world, dialogs, true);
-        ApplyNationFaith(world);
-    }
-
-    if (drawsMap) {
-        GenerateManpowerIncome(world, random);
-        RestoreProtectedRegions(world, dialogs);
-    }
-    dialogs.Progress(RunProgress::NationsPlaced);
-
-    world.CentresOfTrade = {};
-    if (drawsNations) {
-        WriteScenarioFile(world, random, dialogs, &report);
-        dialogs.Progress(RunProgress::ScenarioWritten);
-        WriteRevoltTable(world, dialogs, &report);
-    }
-    dialogs.Progress(RunProgress::ReadyForPreview);
+    FolderSteps folder(dialogs, report);
+    DrawWorld(world, random, dialogs, folder);
 
     if (hooks.preview) hooks.preview(world);
     if (s.EditorEnabled && hooks.mapEditor && !hooks.mapEditor(world)) {

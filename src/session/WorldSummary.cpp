@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/ScenarioNations.h"
+#include "session/BalanceSummary.h"
 
 namespace tq3 {
 
@@ -91,7 +92,7 @@ std::string DescribeWorld(const World& world) {
     const std::vector<int> centres = world.CentresOfTrade.All();
     out += "Centres of trade: " + std::to_string(centres.size()) +
            (centres.empty() ? "" : " (" + Tags(world, centres) + ")") + "\n";
-    return out;
+    return out + DescribeBalance(world, MeasureBalance(world));
 }
 
 }  // namespace tq3

@@ -19,7 +19,14 @@ TEST(WorldSummary, DescribesTheGoldenWorld) {
               "Majors: 1 (BBB)\n"
               "Provinces held: 5\n"
               "Nations short of their size: 2 (AAA 1, CCC 1)\n"
-              "Centres of trade: 2 (BBB CCC)\n");
+              "Centres of trade: 2 (BBB CCC)\n"
+              "Fairness: 1.000 (weakest major's strength / strongest's, strength = income + "
+              "manpower)\n"
+              "Income spread (Gini): 0.000\n"
+              "Native land: 0.0%\n"
+              "Major BBB: strength 7 (income 4, manpower 3), 1 province (1 land, 0 coastal), 1 "
+              "gold mine, 1 trade good, religion on 0.0% of the land, nearest rival capital out "
+              "of reach\n");
 }
 
 TEST(WorldSummary, MapOnlyRunHasNoScenarioPart) {

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "base/Dialogs.h"
+#include "engine/BalanceMeasures.h"
+#include "engine/World.h"
+
+namespace tq3 {
+
+// The most seeds one sweep measures.
+inline constexpr uint64_t MaxSweepSeeds = 10'000'000;
+
+// One measured world of a sweep.
+struct SweepRow {
+    uint64_t seed = 0;
+    WorldBalance balance;
+};
+
+// Many worlds drawn from one loaded configuration, each measured and none written. The world
+// measured for a seed is the world that a run with that seed writes: the same steps on a copy
+// of the loaded world, with the tables a run reads again mid-way kept from the load.
+class SeedSweep {
+  public:
+    // Shows why a run on this loaded world would be refused (as `generate` refuses it), or
+    // that map-only runs place no nations to measure; false then.
+    static bool Check(const World& loaded, Dialogs& dialogs);
+
+    // Copies the loaded world (as after a full load with the run's settings) and reads the
+    // placement adjacency and the province template once.
+    explicit SeedSweep(const World& loaded);
+    ~SeedSweep();
+
+    // The world of `seed`, drawn on `scratch` (overwritten), measured.
+    WorldBalance Measure(uint64_t seed, World& scratch) const;
+
+    // Measures seeds first..last with `jobs` workers, each on its own copy of the world.
+    // `onRow` is called on the calling thread for every row, in seed order whatever the
+    // number of workers. Setting `cancel` (it may be set from a signal handler) stops the
+    // workers within a world; the rows measured before the first one missing are still
+    // given. Gives the number of rows given.
+    uint64_t Run(uint64_t first, uint64_t last, int jobs,
+                 const std::function<void(const SweepRow&)>& onRow,
+                 const std::atomic<bool>& cancel) const;
+
+    const World& Loaded() const { return *loaded_; }
+
+  private:
+    std::unique_ptr<World> loaded_;
+    std::unique_ptr<NeighbourTable> placement_;
+    std::string templateText_;
+    std::string templateFile_;
+};
+
+}  // namespace tq3
