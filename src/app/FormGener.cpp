@@ -23,6 +23,7 @@
 #include "app/ReligionPage.h"
 #include "app/RunResult.h"
 #include "app/TechnologyPage.h"
+#include "base/ForwardingDialogs.h"
 #include "base/GamePath.h"
 #include "base/Random.h"
 #include "config/SettingsFile.h"
@@ -40,24 +41,13 @@ constexpr int kPanelInitTop = 120;
 
 // The window's own part of the dialogs: the progress bar and the "Initializing" panel; every
 // message goes on to the given dialogs.
-class TFormGener::WindowDialogs : public Dialogs {
+class TFormGener::WindowDialogs : public ForwardingDialogs {
   public:
-    WindowDialogs(TFormGener& form, Dialogs& inner) : form_(form), inner_(inner) {}
-    void Error(const std::string& text) override { inner_.Error(text); }
-    void Info(const std::string& text) override { inner_.Info(text); }
-    Answer Confirm(const std::string& text, Buttons buttons) override {
-        return inner_.Confirm(text, buttons);
-    }
-    std::optional<std::string> ChooseFolder(const std::string& start, bool allowCreate) override {
-        return inner_.ChooseFolder(start, allowCreate);
-    }
-    void Problem(const std::string& file, int line, const std::string& text) override {
-        inner_.Problem(file, line, text);
-    }
+    WindowDialogs(TFormGener& form, Dialogs& inner) : ForwardingDialogs(inner), form_(form) {}
     // The run is on this thread: the bar is painted before the run goes on.
     void Progress(int position) override {
         form_.ProgressBarGener->setValue(position);
-        inner_.Progress(position);
+        ForwardingDialogs::Progress(position);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     void Busy(bool busy) override {
@@ -72,12 +62,11 @@ class TFormGener::WindowDialogs : public Dialogs {
         } else {
             panel->hide();
         }
-        inner_.Busy(busy);
+        ForwardingDialogs::Busy(busy);
     }
 
   private:
     TFormGener& form_;
-    Dialogs& inner_;
 };
 
 TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
@@ -269,12 +258,12 @@ void TFormGener::MarkMode(int mode) {
 void TFormGener::SetGeneratorMode(int mode) {
     world_.Settings.GeneratorMode = static_cast<int8_t>(mode);
     ApplyModeLayout(kModeCommandLayouts[mode], mode);
-    if (mode != kModeMapOnly) return;
+    if (ModeOf(mode) != GeneratorMode::MapOnly) return;
     // Map-only mode offers the original nation files back; the mode stays 1 either way.
     if (windowDialogs_->Confirm(
             "Do you want to restore orig. files: DiplomaticMatrix.csv, Country.csv and Revolt.txt?",
             Buttons::YesNo) == Answer::Yes)
-        RestoreForMapOnly(world_);
+        RestoreForMapOnly(world_, *windowDialogs_);
 }
 
 void TFormGener::SetEditorEnabled(bool enabled) {
@@ -309,7 +298,7 @@ void TFormGener::ShowGeneralSettings() {
 }
 
 void TFormGener::RestoreOrigFiles() {
-    if (RestoreGameFiles(world_, *windowDialogs_)) close();
+    if (RestoreGameFiles(world_, *windowDialogs_).quit) close();
 }
 
 void TFormGener::BackupScenarioCommand() {

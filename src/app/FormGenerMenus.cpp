@@ -41,10 +41,10 @@ void TFormGener::BuildMenus() {
         // A marked mode chosen again runs its command again.
         connect(modeItems_[m], &QAction::triggered, this, [this, m] { SetGeneratorMode(m); });
     }
-    modeItems_[kModeScenarioOnly]->setStatusTip(
+    modeItems_[ModeValue(GeneratorMode::ScenarioOnly)]->setStatusTip(
         tr("In this mode the scenario file (.tqg) is generated only, original province.csv is "
            "automticaly restored from backup "));
-    modeItems_[kModeFull]->setChecked(true);
+    modeItems_[ModeValue(GeneratorMode::MapAndScenario)]->setChecked(true);
 
     basicSettings_ = menuBar()->addAction(tr("General &settings"));
     basicSettings_->setObjectName(QStringLiteral("Basicsettings1"));

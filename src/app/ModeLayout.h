@@ -1,12 +1,12 @@
 #pragma once
 
+#include "engine/GeneratorMode.h"
+
 namespace tq3 {
 
 class TFormGener;
 
-// Generator modes, as GeneratorMode holds them.
-enum GeneratorMode { kModeFull = 0, kModeMapOnly = 1, kModeScenarioOnly = 2 };
-constexpr int kGeneratorModes = 3;
+constexpr int kGeneratorModes = GeneratorModeCount;
 
 // What a generator mode shows of the window. The menu commands and the layout after a load
 // differ in two points, and both stand: the scenario-only command shows "Religion, Culture",

@@ -85,7 +85,7 @@ int WriteScreenshots(World& world, const std::string& folder) {
     }
 
     // The technology tab with each panel of starting values.
-    form.SetGeneratorMode(kModeFull);
+    form.SetGeneratorMode(ModeValue(GeneratorMode::MapAndScenario));
     form.PageControl1->setCurrentIndex(3);
     for (const char* button : {"SpeedButtonDP", "SpeedButtonTechValues"}) {
         if (auto* b = form.findChild<QAbstractButton*>(QString::fromLatin1(button))) {

@@ -38,9 +38,33 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
+// The system's reason for the last failure, as messages add it.
+std::string SystemReason(int error) {
+    return " (" + std::string(std::strerror(error)) + ")";
+}
+
 // Writes the whole content to a temporary file beside `target` and renames it over the target.
 bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string& content,
                  const char* verb) {
+    StagedFile staged;
+    std::string error;
+    if (!StageFile(target, content, verb, staged, error)) return Fail(dialogs, error);
+    if (::rename(staged.temporary.c_str(), staged.target.c_str()) != 0) {
+        const int reason = errno;
+        ::unlink(staged.temporary.c_str());
+        return Fail(dialogs,
+                    "Cannot write file: " + kQuote + target + kQuote + " !" + SystemReason(reason));
+    }
+    return true;
+}
+}  // namespace
+
+bool StageFile(const std::string& target, const std::string& content, const char* verb,
+               StagedFile& staged, std::string& error) {
+    const auto fail = [&](const std::string& message, int reason) {
+        error = message + (reason != 0 ? SystemReason(reason) : std::string());
+        return false;
+    };
     const std::string openMessage =
         std::string("Cannot ") + verb + " file " + kQuote + target + kQuote + " on disk !";
     std::error_code ec;
@@ -50,14 +74,15 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
     bool found = ::lstat(path.c_str(), &st) == 0;
     if (found && S_ISLNK(st.st_mode)) {
         path = fs::canonical(path, ec);
-        if (ec) return Fail(dialogs, openMessage);
+        if (ec) return fail(openMessage, ec.value());
         found = ::stat(path.c_str(), &st) == 0;
     }
 
     mode_t mode = 0666;
     if (found) {
         // A read-only game file (no write permission for its owner) is not replaced.
-        if (!S_ISREG(st.st_mode) || (st.st_mode & S_IWUSR) == 0) return Fail(dialogs, openMessage);
+        if (!S_ISREG(st.st_mode)) return fail(openMessage + " (it is not a regular file)", 0);
+        if ((st.st_mode & S_IWUSR) == 0) return fail(openMessage + " (it is read-only)", 0);
         mode = st.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -72,24 +97,28 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
     std::vector<char> pattern(temp.begin(), temp.end());
     pattern.push_back('\0');
     const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return Fail(dialogs, openMessage);
+    if (fd < 0) return fail(openMessage, errno);
     temp = pattern.data();
 
+    // The content reaches the disk before the temporary can take the target's place.
     const bool written = WriteAll(fd, content);
+    int reason = written ? 0 : errno;
+    const bool synced = written && ::fsync(fd) == 0;
+    if (written && !synced) reason = errno;
     const bool closed = ::fchmod(fd, mode) == 0 && ::close(fd) == 0;
-    if (!written || !closed) {
+    if (synced && !closed) reason = errno;
+    if (!written || !synced || !closed) {
         ::unlink(temp.c_str());
-        return Fail(dialogs,
-                    (written ? "Cannot write file: " : "Cannot write whole content of file: ") +
-                        kQuote + target + kQuote + " !");
+        return fail((written ? "Cannot write file: " : "Cannot write whole content of file: ") +
+                        kQuote + target + kQuote + " !",
+                    reason);
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return Fail(dialogs, "Cannot write file: " + kQuote + target + kQuote + " !");
-    }
+    staged.target = path.string();
+    staged.temporary = temp;
     return true;
 }
 
+namespace {
 template <class T>
 void Split(std::string_view text, std::span<T> list, int lastIndex,
            T (*convert)(std::string_view)) {

@@ -22,6 +22,19 @@ bool ReadWholeFile(Dialogs& dialogs, const std::string& name, std::string& text)
 bool WriteWholeFile(Dialogs& dialogs, const std::string& name, const std::string& text,
                     bool append);
 
+// A whole file written under a temporary name beside its target and synced to the disk,
+// ready to take the target's place by a rename. A link as target stands for the file it
+// points to.
+struct StagedFile {
+    std::string target;     // the file that the temporary replaces
+    std::string temporary;  // beside it, in the same folder
+};
+// Writes `content` as the staged new content of `target`. On failure gives false with the
+// message (naming the file, with the system's reason) in `error`, and leaves nothing behind.
+// `verb` names the write in that message ("create", "append").
+bool StageFile(const std::string& target, const std::string& content, const char* verb,
+               StagedFile& staged, std::string& error);
+
 // Line ends. The game's files end their lines with CR LF. A text saved with LF alone (as
 // editors on Linux may save it) is read as lines too: NormalizeLineFeeds turns its LF into
 // CR LF and gives true when it did. A text that mixes both keeps its bytes;

@@ -5,7 +5,6 @@
 namespace tq3 {
 
 void CliDialogs::Error(const std::string& text) {
-    ++errors_;
     err_ << text << '\n' << std::flush;
 }
 
@@ -25,7 +24,6 @@ std::optional<std::string> CliDialogs::ChooseFolder(const std::string&, bool) {
 void CliDialogs::Progress(int) {}
 
 void CliDialogs::Problem(const std::string& file, int line, const std::string& text) {
-    ++problems_;
     err_ << file;
     if (line > 0) err_ << ':' << line;
     err_ << ": " << text << '\n' << std::flush;

@@ -9,7 +9,7 @@ namespace tq3 {
 
 // The command line's dialogs: every message goes to stderr unchanged, questions get fixed
 // answers (Yes to the start-up backup, OK to the closing question), problems are printed as
-// "file:line: text".
+// "file:line: text". What a command did comes from its reports, not from here.
 class CliDialogs : public Dialogs {
   public:
     explicit CliDialogs(std::ostream& err) : err_(err) {}
@@ -23,13 +23,9 @@ class CliDialogs : public Dialogs {
 
     // The folder that ChooseFolder answers with (none: the user cancels).
     void SetChosenFolder(std::optional<std::string> folder) { folder_ = std::move(folder); }
-    int errors() const { return errors_; }
-    int problems() const { return problems_; }
 
   private:
     std::ostream& err_;
-    int errors_ = 0;
-    int problems_ = 0;
     std::optional<std::string> folder_;
 };
 

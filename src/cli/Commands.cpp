@@ -9,9 +9,11 @@
 #include "base/GamePath.h"
 #include "cli/CliDialogs.h"
 #include "config/SettingsFile.h"
+#include "engine/GeneratorMode.h"
 #include "render/LayerExport.h"
 #include "session/Backup.h"
 #include "session/ConfigCheck.h"
+#include "session/FolderLock.h"
 #include "session/GameFolder.h"
 #include "session/GenerateWorld.h"
 #include "session/WorldSummary.h"
@@ -33,53 +35,109 @@ std::string ExecutableFolder() {
     return exe.parent_path().string();
 }
 
-int RunGenerate(const GenerateOptions& options) {
-    CliDialogs dialogs(std::cerr);
-    auto world = std::make_unique<World>();
-    world->ProgramFolder = GameFolder(options.gameDir);
-    // --mode first, then every --set in order, each read as the settings file would read it.
-    if (options.mode)
-        world->SettingOverrides.emplace_back("GeneratorMode", std::to_string(*options.mode));
-    for (const auto& setting : options.settings) world->SettingOverrides.push_back(setting);
+int ExitStatus(const OperationReport& report, bool strict) {
+    return report.HasErrors() || (strict && report.HasNotes()) ? 1 : 0;
+}
 
-    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
-    StartupBackup(*world, dialogs);
+std::unique_ptr<World> OpenGameFolder(const std::string& gameDir, Dialogs& dialogs,
+                                      OperationReport& report) {
+    auto world = std::make_unique<World>();
+    world->ProgramFolder = GameFolder(gameDir);
+    ReportingDialogs reporting(dialogs, report);
+    if (!IsGameFolder(world->ProgramFolder, reporting)) return nullptr;
+    return world;
+}
+
+void AddGameDirOption(CLI::App& command, std::string& gameDir, const char* holding) {
+    command.add_option(
+        "--game-dir", gameDir,
+        std::string("Game folder holding ") + holding + " (default: the folder of this program).");
+}
+
+namespace {
+constexpr const char* StrictHelp =
+    "Fail (exit status 1) on notes too, such as a missing key that takes its default.";
+
+struct GenerateOptions {
+    std::string gameDir;
+    int mode = -1;
+    std::optional<uint64_t> seed;
+    std::vector<std::string> sets;  // --set KEY=VALUE
+    std::optional<std::string> previewDir;
+    bool strict = false;
+};
+
+// --set takes KEY=VALUE, with a key of the settings file and a value on one line.
+std::string CheckSetting(const std::string& s) {
+    const std::size_t eq = s.find('=');
+    const std::string key = s.substr(0, eq);
+    if (eq == std::string::npos || key.empty()) return "expected KEY=VALUE, got \"" + s + "\"";
+    if (s.find_first_of("\r\n", eq) != std::string::npos)
+        return "the value of " + key + " holds a line break";
+    if (!IsSettingKey(key)) return "\"" + key + "\" is not a key of TQ3Gener.csv";
+    return {};
+}
+
+// One whole headless run: the start-up backup, the load, the run with the map editor
+// skipped, the seed, the files written and a summary of the world.
+int RunGenerate(const GenerateOptions& options) {
+    CliDialogs cli(std::cerr);
+    OperationReport report;
+    const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
+    if (!world) return 1;
+    // --mode first, then every --set in order, each read as the settings file would read it.
+    if (options.mode >= 0)
+        world->SettingOverrides.emplace_back("GeneratorMode", std::to_string(options.mode));
+    for (const std::string& s : options.sets) {
+        const std::size_t eq = s.find('=');
+        world->SettingOverrides.emplace_back(s.substr(0, eq), s.substr(eq + 1));
+    }
+
+    // The folder is held once for the whole command: the backup and the run.
+    ReportingDialogs dialogs(cli, report);
+    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world->ProgramFolder, dialogs);
+    if (!lock) return 1;
+    const FolderHold held{lock.get()};
+    report.Add(StartupBackup(*world, cli, held));
     if (!LoadSettings(*world, dialogs, true)) return 1;
     // What `check` would find beyond the load is said here too.
     ReviewConfiguration(*world, dialogs);
 
     // --preview-dir: the map layers as the editor would show them, at the editor's point.
     RunHooks hooks;
+    hooks.folder = held;
     std::vector<std::string> pictures;
     if (options.previewDir) {
         hooks.preview = [&](const World& w) {
             const ExportReport exported = WriteLayerPngs(w, AbsolutePath(*options.previewDir));
             pictures = exported.written;
-            for (const std::string& error : exported.errors) dialogs.Error(error);
+            for (const FileFailure& f : exported.failed) dialogs.Error(f.reason);
+            report.failed.insert(report.failed.end(), exported.failed.begin(),
+                                 exported.failed.end());
         };
     }
 
     Random random(options.seed);
-    const RunReport report = GenerateWorld(*world, random, dialogs, hooks);
+    const RunReport run = GenerateWorld(*world, random, cli, hooks);
+    report.Add(run);
 
     std::cout << "Seed: " << random.Seed() << "\n";
-    for (const std::string& file : report.written) std::cout << "Wrote " << file << "\n";
+    for (const std::string& file : run.written) std::cout << "Wrote " << file << "\n";
     for (const std::string& file : pictures) std::cout << "Wrote " << file << "\n";
-    if (report.end == RunEnd::Quit) std::cout << "\n" << DescribeWorld(*world);
+    if (run.end == RunEnd::Quit) std::cout << "\n" << DescribeWorld(*world);
     std::cout << std::flush;
-    // Errors and problems of the start-up backup and the load count as much as the run's own.
-    const bool failed = dialogs.errors() > 0 || dialogs.problems() > 0 || report.HasErrors() ||
-                        report.end == RunEnd::Refused;
-    return failed ? 1 : 0;
+    return ExitStatus(report, options.strict);
 }
 
+// Loads the whole configuration and lists every problem; 1 when there is any.
 int RunCheck(const std::string& gameDir) {
-    CliDialogs dialogs(std::cerr);
-    auto world = std::make_unique<World>();
-    world->ProgramFolder = GameFolder(gameDir);
-    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
-    CheckConfiguration(*world, dialogs);
-    const int found = dialogs.problems() + dialogs.errors();
+    CliDialogs cli(std::cerr);
+    OperationReport report;
+    const std::unique_ptr<World> world = OpenGameFolder(gameDir, cli, report);
+    if (!world) return 1;
+    report.Add(CheckConfiguration(*world, cli));
+    const std::size_t found =
+        report.Count(MessageKind::Note) + report.Count(MessageKind::Error) + report.failed.size();
     if (found == 0) {
         std::cout << "No problems found in " << AbsolutePath(world->ProgramFolder) << "\n";
         return 0;
@@ -89,37 +147,98 @@ int RunCheck(const std::string& gameDir) {
     return 1;
 }
 
+// "Restore orig. files": the six database files back from Backup/.
 int RunRestore(const std::string& gameDir) {
-    CliDialogs dialogs(std::cerr);
-    auto world = std::make_unique<World>();
-    world->ProgramFolder = GameFolder(gameDir);
-    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
-    RestoreGameFiles(*world, dialogs);
-    return dialogs.errors() > 0 ? 1 : 0;
+    CliDialogs cli(std::cerr);
+    OperationReport report;
+    const std::unique_ptr<World> world = OpenGameFolder(gameDir, cli, report);
+    if (!world) return 1;
+    report.Add(RestoreGameFiles(*world, cli));
+    return ExitStatus(report, false);
 }
 
-namespace {
 // Loads the settings (for ScenarioFileName) and runs one scenario copy with `folder` as the
 // user's choice.
 int RunScenarioCopy(const std::string& gameDir, const std::string& folder,
-                    void (*copy)(const World&, Dialogs&)) {
-    CliDialogs dialogs(std::cerr);
-    auto world = std::make_unique<World>();
-    world->ProgramFolder = GameFolder(gameDir);
-    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
+                    OperationReport (*copy)(const World&, Dialogs&, const FolderHold&)) {
+    CliDialogs cli(std::cerr);
+    OperationReport report;
+    const std::unique_ptr<World> world = OpenGameFolder(gameDir, cli, report);
+    if (!world) return 1;
+    ReportingDialogs dialogs(cli, report);
     if (!LoadSettings(*world, dialogs, true)) return 1;
-    dialogs.SetChosenFolder(AbsolutePath(folder));
-    copy(*world, dialogs);
-    return dialogs.errors() > 0 ? 1 : 0;
+    cli.SetChosenFolder(AbsolutePath(folder));
+    report.Add(copy(*world, cli, {}));
+    return ExitStatus(report, false);
 }
 }  // namespace
 
-int RunBackupScenario(const std::string& gameDir, const std::string& folder) {
-    return RunScenarioCopy(gameDir, folder, &BackupScenario);
+Command AddGenerateCommand(CLI::App& app) {
+    auto options = std::make_shared<GenerateOptions>();
+    CLI::App* command = app.add_subcommand(
+        "generate",
+        "Run one whole generation headless: backup, load, generate and write the game files.");
+    AddGameDirOption(*command, options->gameDir, "Config/, DB/ and Scenarios/");
+    command
+        ->add_option("--mode", options->mode,
+                     "Generator mode: 0 new map and scenario, 1 map only, 2 scenario only on the "
+                     "game's map.")
+        ->check(CLI::Range(0, GeneratorModeCount - 1));
+    command->add_option(
+        "--seed", options->seed,
+        "Seed of the random source; the same seed and inputs give byte-identical files.");
+    command
+        ->add_option(
+            "--set", options->sets,
+            "Override one setting of Config/TQ3Gener.csv, read as the file reads it (repeatable).")
+        ->type_name("KEY=VALUE")
+        ->check(CLI::Validator(CheckSetting, "KEY=VALUE"));
+    command->add_option("--preview-dir", options->previewDir,
+                        "Save the five map layers and the minimap as PNG into this folder at the "
+                        "point where the map editor would open.");
+    command->add_flag("--strict", options->strict, StrictHelp);
+    return {command, [options] { return RunGenerate(*options); }};
 }
 
-int RunRestoreScenario(const std::string& gameDir, const std::string& folder) {
-    return RunScenarioCopy(gameDir, folder, &RestoreScenario);
+Command AddCheckCommand(CLI::App& app) {
+    auto gameDir = std::make_shared<std::string>();
+    CLI::App* command = app.add_subcommand(
+        "check", "Load the whole configuration and list every problem found, with file and line.");
+    AddGameDirOption(*command, *gameDir, "Config/, DB/ and Scenarios/");
+    return {command, [gameDir] { return RunCheck(*gameDir); }};
+}
+
+Command AddRestoreCommand(CLI::App& app) {
+    auto gameDir = std::make_shared<std::string>();
+    CLI::App* command = app.add_subcommand(
+        "restore",
+        "Put the game's original database files back from Backup/ (\"Restore orig. files\").");
+    AddGameDirOption(*command, *gameDir, "DB/ and Backup/");
+    return {command, [gameDir] { return RunRestore(*gameDir); }};
+}
+
+Command AddBackupScenarioCommand(CLI::App& app) {
+    auto dirs = std::make_shared<std::pair<std::string, std::string>>();
+    CLI::App* command = app.add_subcommand(
+        "backup-scenario", "Copy the generated scenario and its six database files to a folder.");
+    AddGameDirOption(*command, dirs->first, "Config/, DB/ and Scenarios/");
+    command->add_option("--to", dirs->second, "Folder to copy to; it is created when missing.")
+        ->required();
+    return {command,
+            [dirs] { return RunScenarioCopy(dirs->first, dirs->second, &BackupScenario); }};
+}
+
+Command AddRestoreScenarioCommand(CLI::App& app) {
+    auto dirs = std::make_shared<std::pair<std::string, std::string>>();
+    CLI::App* command = app.add_subcommand(
+        "restore-scenario",
+        "Copy a backed-up scenario and its six database files back into the game.");
+    AddGameDirOption(*command, dirs->first, "Config/, DB/ and Scenarios/");
+    command->add_option("--from", dirs->second, "Folder that holds the backed-up scenario.")
+        ->required()
+        ->check(CLI::ExistingDirectory);
+    return {command,
+            [dirs] { return RunScenarioCopy(dirs->first, dirs->second, &RestoreScenario); }};
 }
 
 }  // namespace tq3

@@ -1,38 +1,48 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <memory>
 #include <string>
-#include <utility>
-#include <vector>
+
+#include "base/Dialogs.h"
+#include "base/OperationReport.h"
+#include "engine/World.h"
 
 namespace tq3 {
 
-struct GenerateOptions {
-    std::string gameDir;
-    std::optional<int> mode;
-    std::optional<uint64_t> seed;
-    std::vector<std::pair<std::string, std::string>> settings;  // --set KEY=VALUE
-    std::optional<std::string> previewDir;  // --preview-dir: PNGs of the map at the preview point
+// A subcommand of tq3gen: its place in the parser, and what runs it once the command line
+// is parsed (giving the exit status).
+struct Command {
+    CLI::App* app = nullptr;
+    std::function<int()> run;
 };
 
-// One whole headless run; gives the exit status (0 no error, 1 an error was reported).
-int RunGenerate(const GenerateOptions& options);
+// Each adds its subcommand with its options to `app`.
+Command AddGenerateCommand(CLI::App& app);
+Command AddRenderCommand(CLI::App& app);
+Command AddCheckCommand(CLI::App& app);
+Command AddRestoreCommand(CLI::App& app);
+Command AddBackupScenarioCommand(CLI::App& app);
+Command AddRestoreScenarioCommand(CLI::App& app);
 
-// Loads the whole configuration and lists every problem; 1 when there is any.
-int RunCheck(const std::string& gameDir);
+// The exit status of a command from what it did: 1 when it was refused, showed an error or
+// failed to write a file, or (with --strict) showed a note; 0 otherwise.
+int ExitStatus(const OperationReport& report, bool strict);
 
-// "Restore orig. files": the six database files back from Backup/.
-int RunRestore(const std::string& gameDir);
-
-// Copies the scenario and its database files to `folder`, or back from it.
-int RunBackupScenario(const std::string& gameDir, const std::string& folder);
-int RunRestoreScenario(const std::string& gameDir, const std::string& folder);
+// The start every command shares: the world of the game folder of --game-dir, or nothing
+// when the folder is not a game folder (the user was told why, into `report`).
+std::unique_ptr<World> OpenGameFolder(const std::string& gameDir, Dialogs& dialogs,
+                                      OperationReport& report);
 
 // The folder that holds the running executable.
 std::string ExecutableFolder();
 
 // The game folder of --game-dir made absolute, or the executable's folder without it.
 std::string GameFolder(const std::string& gameDir);
+
+// Adds --game-dir to a subcommand.
+void AddGameDirOption(CLI::App& command, std::string& gameDir, const char* holding);
 
 }  // namespace tq3

@@ -8,32 +8,34 @@
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
 #include "config/SettingsFile.h"
+#include "engine/RunChecks.h"
 #include "render/LayerExport.h"
-#include "session/GameFolder.h"
+#include "session/RunInputs.h"
 
 namespace tq3 {
 
 namespace {
 constexpr const char* AllLayersName = "all";
 constexpr const char* PngExtension = ".png";
-}  // namespace
 
-std::string LayerFileName(const std::string& out, const std::string& layer) {
-    std::filesystem::path path(out);
-    std::string extension = path.extension().string();
-    if (extension.empty()) extension = PngExtension;
-    path.replace_extension();
-    path += "-" + layer + extension;
-    return path.string();
-}
+struct RenderOptions {
+    std::string gameDir;
+    std::string layer;  // a layer name, or "all"
+    std::string out;    // the PNG to write; with "all", one file per layer named from it
+    bool strict = false;
+};
 
+// Loads the world as the window would show it and writes the layer (adjacency lines, then the
+// layer's marks) as PNG. A configuration that a run would refuse draws nothing.
 int RunRender(const RenderOptions& options) {
-    CliDialogs dialogs(std::cerr);
-    auto world = std::make_unique<World>();
-    world->ProgramFolder = GameFolder(options.gameDir);
-    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
+    CliDialogs cli(std::cerr);
+    OperationReport report;
+    const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
+    if (!world) return 1;
+    ReportingDialogs dialogs(cli, report);
     // The full load of the window's first activation: settings, template, adjacency, nations.
     if (!LoadSettings(*world, dialogs, true)) return 1;
+    if (!CheckRunInputs(*world, dialogs) || !CheckRunSettings(*world, dialogs)) return 1;
 
     // Each layer as the window shows it: the lines, then the layer's marks on top.
     std::vector<std::pair<MapLayer, std::string>> files;
@@ -47,13 +49,42 @@ int RunRender(const RenderOptions& options) {
         return 1;
     }
     for (const auto& [layer, path] : files) {
-        const ExportReport report = WriteLayerPng(*world, layer, path);
-        for (const std::string& error : report.errors) dialogs.Error(error);
-        for (const std::string& written : report.written)
+        const ExportReport exported = WriteLayerPng(*world, layer, path);
+        for (const FileFailure& f : exported.failed) dialogs.Error(f.reason);
+        for (const std::string& written : exported.written)
             std::cout << "Wrote " << AbsolutePath(written) << "\n";
+        report.Add(exported);
     }
     std::cout << std::flush;
-    return dialogs.errors() > 0 ? 1 : 0;
+    return ExitStatus(report, options.strict);
+}
+}  // namespace
+
+std::string LayerFileName(const std::string& out, const std::string& layer) {
+    std::filesystem::path path(out);
+    std::string extension = path.extension().string();
+    if (extension.empty()) extension = PngExtension;
+    path.replace_extension();
+    path += "-" + layer + extension;
+    return path.string();
+}
+
+Command AddRenderCommand(CLI::App& app) {
+    auto options = std::make_shared<RenderOptions>();
+    CLI::App* command = app.add_subcommand(
+        "render", "Draw the world as loaded, as the map window shows it, into a PNG file.");
+    AddGameDirOption(*command, options->gameDir, "Config/, DB/ and Scenarios/");
+    command
+        ->add_option("--layer", options->layer,
+                     "Layer to draw: terrain, climate, goods, religion, political, or all (one "
+                     "file per layer, named FILE-terrain.png and so on).")
+        ->required()
+        ->check(CLI::IsMember({"terrain", "climate", "goods", "religion", "political", "all"}));
+    command->add_option("--out", options->out, "The PNG file to write.")->required();
+    command->add_flag(
+        "--strict", options->strict,
+        "Fail (exit status 1) on notes too, such as a problem the load works around.");
+    return {command, [options] { return RunRender(*options); }};
 }
 
 }  // namespace tq3

@@ -4,6 +4,7 @@
 #include <bitset>
 #include <string>
 
+#include "engine/GeneratorMode.h"
 #include "engine/Majors.h"
 #include "engine/Placement.h"
 
@@ -37,7 +38,7 @@ bool SomeNationTakesFreeDraw(const World& world) {
 bool CheckRunSettings(const World& world, Dialogs& dialogs) {
     const TGeneratorSettings& s = world.Settings;
     // A map-only run has no nation steps.
-    if (s.GeneratorMode == 1) return true;
+    if (ModeOf(s.GeneratorMode) == GeneratorMode::MapOnly) return true;
 
     const int loaded = world.NationCountLoaded();
     if (s.NationCount > loaded) {

@@ -2,14 +2,6 @@
 
 namespace tq3 {
 
-// What a run produces (the GeneratorMode setting).
-namespace GeneratorModes {
-inline constexpr int MapAndScenario = 0;  // everything is written
-inline constexpr int MapOnly = 1;         // only the province table
-inline constexpr int ScenarioOnly = 2;    // the scenario on the game's own map
-inline constexpr int Count = 3;
-}  // namespace GeneratorModes
-
 // Positions of the run's progress bar (0..16), in the order the run reaches them.
 namespace RunProgress {
 inline constexpr int Start = 0;

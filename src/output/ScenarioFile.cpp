@@ -1,5 +1,6 @@
 #include "output/ScenarioFile.h"
 
+#include "engine/GeneratorMode.h"
 #include "engine/ScenarioNations.h"
 #include "output/CountryBlock.h"
 #include "output/TextFormat.h"
@@ -143,7 +144,7 @@ std::string ScenarioText(const World& world) {
     CentreLines(out, world, centres.toTraders);
     if (centres.drawPassRan) CentreLines(out, world, centres.drawn);
 
-    if (s.GeneratorMode == 2) ProvinceOverrides(out, world);
+    if (ModeOf(s.GeneratorMode) == GeneratorMode::ScenarioOnly) ProvinceOverrides(out, world);
     for (int n : nations) out += WriteCountryBlock(world, n);
 
     if (s.RandomEvents) Line(out, "event = ", Quoted("db\\events\\RandomEvents.txt"));

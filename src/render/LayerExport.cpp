@@ -13,7 +13,7 @@ void Write(const PixelBuffer& picture, const std::string& path, ExportReport& re
     if (result)
         report.written.push_back(path);
     else
-        report.errors.push_back(result.error);
+        report.failed.push_back({path, result.error});
 }
 }  // namespace
 
@@ -29,7 +29,8 @@ ExportReport WriteLayerPngs(const World& world, const std::string& folder) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) {
-        report.errors.push_back("Cannot create folder \"" + folder + "\": " + ec.message());
+        report.failed.push_back(
+            {folder, "Cannot create folder \"" + folder + "\": " + ec.message()});
         return report;
     }
     // The lines are drawn once; each layer is drawn on its own copy of them.

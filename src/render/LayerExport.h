@@ -3,17 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "base/OperationReport.h"
 #include "engine/World.h"
 #include "render/LayerColours.h"
 
 namespace tq3 {
 
-// What an export wrote and what failed (one text per failed file, naming it).
-struct ExportReport {
-    std::vector<std::string> written;
-    std::vector<std::string> errors;
-    bool ok() const { return errors.empty(); }
-};
+// What an export wrote, and each file that failed with the reason (naming the file).
+using ExportReport = OperationReport;
 
 // Writes one layer as the window shows it (adjacency lines, then the layer's marks) to a PNG.
 ExportReport WriteLayerPng(const World& world, MapLayer layer, const std::string& path);

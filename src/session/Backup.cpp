@@ -7,7 +7,6 @@
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "output/ScenarioFile.h"
-#include "session/FolderLock.h"
 #include "session/GameFileWrites.h"
 
 namespace tq3 {
@@ -30,15 +29,36 @@ std::string Backup(const World& world, const std::string& name) {
     return GamePath(world.ProgramFolder, GameFiles::BackupFolder + name);
 }
 
+// Copies a file and records the outcome: the target as written, or as failed with the
+// system's reason.
+bool Copy(const std::string& from, const std::string& to, bool overwrite, OperationReport& report) {
+    std::string reason;
+    if (CopyWholeFile(from, to, overwrite, &reason)) {
+        report.written.push_back(AbsolutePath(to));
+        return true;
+    }
+    report.failed.push_back({AbsolutePath(to), reason});
+    return false;
+}
+
 // Copies DB\name to Backup\name unless the backup exists; a missing source is skipped.
 // Gives false only when an existing source could not be copied.
-bool KeepingCopy(const World& world, const char* name) {
-    if (!FileExists(Db(world, name))) return true;
-    return CopyWholeFile(Db(world, name), Backup(world, name), false);
+bool KeepingCopy(const World& world, const char* name, OperationReport& report) {
+    if (!FileExists(Db(world, name)) || FileExists(Backup(world, name))) return true;
+    return Copy(Db(world, name), Backup(world, name), false, report);
 }
 
 void AddName(std::string& list, const std::string& name) {
     list += (list.empty() ? "" : ", ") + name;
+}
+
+// The names of the failed files, each with its reason.
+std::string FailedList(const OperationReport& report) {
+    std::string list;
+    for (const FileFailure& f : report.failed)
+        AddName(list, fs::path(f.file).filename().string() +
+                          (f.reason.empty() ? "" : " (" + f.reason + ")"));
+    return list;
 }
 
 // A file of a user's folder, matched without regard to case like the game's own.
@@ -59,111 +79,162 @@ bool ScenarioNameIsPlain(const World& world, Dialogs& dialogs) {
 }
 }  // namespace
 
-void StartupBackup(const World& world, Dialogs& dialogs) {
-    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
-    if (!lock) return;
+OperationReport StartupBackup(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
+    OperationReport report;
+    ReportingDialogs dialogs(userDialogs, report);
+    const FolderUse folder(world.ProgramFolder, dialogs, hold);
+    if (!folder) {
+        report.refused = true;
+        return report;
+    }
     const std::string backup = GamePath(world.ProgramFolder, "\\Backup");
     if (FolderExists(backup)) {
         for (const char* name : {"Revolt.txt", "tax_stab.csv", "Goods.csv"})
-            KeepingCopy(world, name);
-        return;
+            KeepingCopy(world, name, report);
+        return report;
     }
     const Answer answer = dialogs.Confirm(
         "Welcome to TQ3 Scenario Generator.\r\nDo you want to backup original files:\r\n"
         "Province.csv, DiplomaticMatrix.csv, Country.csv,\r\nRevolt.txt, Goods.csv and "
         "tax_stab.csv?",
         Buttons::YesNo);
-    if (answer != Answer::Yes) return;
+    if (answer != Answer::Yes) return report;
     std::error_code ec;
     if (!fs::create_directory(backup, ec) || ec) {
         dialogs.Error("Cannot create the backup folder \"" + AbsolutePath(backup) +
                       "\": " + ec.message() + ". The original files were not backed up.");
-        return;
+        return report;
     }
-    std::string failed;
-    for (const char* name : kBackupOrder)
-        if (!KeepingCopy(world, name)) AddName(failed, name);
-    if (!failed.empty()) {
+    for (const char* name : kBackupOrder) KeepingCopy(world, name, report);
+    if (!report.failed.empty()) {
         dialogs.Error("These original files could not be copied to \"" + AbsolutePath(backup) +
-                      "\": " + failed);
-        return;
+                      "\": " + FailedList(report));
+        return report;
     }
     dialogs.Info("Original files were stored in " + world.ProgramFolder + "\\BACKUP directory.");
+    return report;
 }
 
-bool RestoreGameFiles(const World& world, Dialogs& dialogs) {
-    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
-    if (!lock) return false;
-    std::string failed;
-    for (const char* name : kDatabaseFiles)
-        if (!CopyWholeFile(Backup(world, name), Db(world, name), true)) AddName(failed, name);
-    if (!failed.empty()) {
-        dialogs.Error("These files could not be restored from \"" +
-                      AbsolutePath(GamePath(world.ProgramFolder, "\\Backup")) + "\": " + failed);
-        return false;
+RestoreReport RestoreGameFiles(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
+    RestoreReport report;
+    ReportingDialogs dialogs(userDialogs, report);
+    const FolderUse folder(world.ProgramFolder, dialogs, hold);
+    if (!folder) {
+        report.refused = true;
+        return report;
     }
-    return dialogs.Confirm(
-               "Original files: Province.csv, DiplomaticMatrix.csv, Country.csv,\r\nRevolt.txt, "
-               "Goods.csv and tax_stab.csv were restored from backup\r\nDo you want to quit ?",
-               Buttons::OkCancel) == Answer::Ok;
+    for (const char* name : kDatabaseFiles)
+        Copy(Backup(world, name), Db(world, name), true, report);
+    if (!report.failed.empty()) {
+        dialogs.Error("These files could not be restored from \"" +
+                      AbsolutePath(GamePath(world.ProgramFolder, "\\Backup")) +
+                      "\": " + FailedList(report));
+        return report;
+    }
+    report.quit =
+        dialogs.Confirm(
+            "Original files: Province.csv, DiplomaticMatrix.csv, Country.csv,\r\nRevolt.txt, "
+            "Goods.csv and tax_stab.csv were restored from backup\r\nDo you want to quit ?",
+            Buttons::OkCancel) == Answer::Ok;
+    return report;
 }
 
-void RestoreForMapOnly(const World& world) {
+OperationReport RestoreForMapOnly(const World& world, Dialogs& userDialogs,
+                                  const FolderHold& hold) {
+    OperationReport report;
+    ReportingDialogs dialogs(userDialogs, report);
+    const FolderUse folder(world.ProgramFolder, dialogs, hold);
+    if (!folder) {
+        report.refused = true;
+        return report;
+    }
     for (const char* name : {"DiplomaticMatrix.csv", "Country.csv", "Revolt.txt"})
-        CopyWholeFile(Backup(world, name), Db(world, name), true);
+        Copy(Backup(world, name), Db(world, name), true, report);
+    if (!report.failed.empty())
+        dialogs.Error("These files could not be restored from \"" +
+                      AbsolutePath(GamePath(world.ProgramFolder, "\\Backup")) +
+                      "\": " + FailedList(report));
+    return report;
 }
 
-void BackupScenario(const World& world, Dialogs& dialogs) {
-    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
-    if (!lock) return;
+OperationReport BackupScenario(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
+    OperationReport report;
+    ReportingDialogs dialogs(userDialogs, report);
+    const FolderUse use(world.ProgramFolder, dialogs, hold);
+    if (!use) {
+        report.refused = true;
+        return report;
+    }
     const auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), true);
-    if (!folder) return;
-    if (!ScenarioNameIsPlain(world, dialogs)) return;
+    if (!folder) return report;
+    if (!ScenarioNameIsPlain(world, dialogs)) {
+        report.refused = true;
+        return report;
+    }
     std::error_code ec;
     fs::create_directories(*folder, ec);
 
-    std::string failed;
     const std::string scenario = ScenarioName(world);
-    if (!CopyWholeFile(GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario),
-                       InFolder(*folder, scenario), true) &&
-        !CopyWholeFile(GamePath(world.ProgramFolder, std::string(GameFiles::ScenarioFolder) +
-                                                         GameFiles::DefaultScenario),
-                       InFolder(*folder, "Random.tqg"), true))
-        AddName(failed, scenario);
+    OperationReport scenarioCopy;
+    if (!Copy(GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario),
+              InFolder(*folder, scenario), true, scenarioCopy) &&
+        !Copy(GamePath(world.ProgramFolder,
+                       std::string(GameFiles::ScenarioFolder) + GameFiles::DefaultScenario),
+              InFolder(*folder, "Random.tqg"), true, scenarioCopy))
+        report.failed.push_back(scenarioCopy.failed.front());
+    else
+        report.written.push_back(scenarioCopy.written.back());
     for (const char* name : kBackupOrder)
-        if (!CopyWholeFile(Db(world, name), InFolder(*folder, name), true)) AddName(failed, name);
-    if (!failed.empty())
+        Copy(Db(world, name), InFolder(*folder, name), true, report);
+    if (!report.failed.empty())
         dialogs.Error("These files could not be copied to \"" + AbsolutePath(*folder) +
-                      "\": " + failed);
+                      "\": " + FailedList(report));
+    return report;
 }
 
-void RestoreScenario(const World& world, Dialogs& dialogs) {
-    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
-    if (!lock) return;
-    const auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), false);
-    if (!folder) return;
-    if (!ScenarioNameIsPlain(world, dialogs)) return;
-
-    const std::string scenario = ScenarioName(world);
-    if (!CopyWholeFile(InFolder(*folder, scenario),
-                       GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario), true) &&
-        !CopyWholeFile(InFolder(*folder, "Random.tqg"),
-                       GamePath(world.ProgramFolder, std::string(GameFiles::ScenarioFolder) +
-                                                         GameFiles::DefaultScenario),
-                       true)) {
-        dialogs.Error("No scenario found in: " + *folder + " or TQ3 is running!");
-        return;
+OperationReport RestoreScenario(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
+    OperationReport report;
+    ReportingDialogs dialogs(userDialogs, report);
+    const FolderUse use(world.ProgramFolder, dialogs, hold);
+    if (!use) {
+        report.refused = true;
+        return report;
     }
-    std::string failed;
+    const auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), false);
+    if (!folder) return report;
+    if (!ScenarioNameIsPlain(world, dialogs)) {
+        report.refused = true;
+        return report;
+    }
+
+    // The scenario of ScenarioFileName, else Random.tqg; a copy that fails for another
+    // reason than a missing file says that reason.
+    const std::string scenario = ScenarioName(world);
+    std::string from = InFolder(*folder, scenario);
+    std::string to = GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario);
+    if (!FileExists(from)) {
+        from = InFolder(*folder, GameFiles::DefaultScenario);
+        to = GamePath(world.ProgramFolder,
+                      std::string(GameFiles::ScenarioFolder) + GameFiles::DefaultScenario);
+    }
+    if (!FileExists(from)) {
+        dialogs.Error("No scenario found in: " + *folder + " or TQ3 is running!");
+        return report;
+    }
+    if (!Copy(from, to, true, report)) {
+        dialogs.Error("These files could not be restored from \"" + AbsolutePath(*folder) +
+                      "\": " + FailedList(report));
+        return report;
+    }
     for (const char* name : kBackupOrder) {
         // The game's original goes to Backup/ first, unless it is there already.
-        if (!KeepOriginal(world.ProgramFolder, Db(world, name), dialogs) ||
-            !CopyWholeFile(InFolder(*folder, name), Db(world, name), true))
-            AddName(failed, name);
+        if (KeepOriginal(world.ProgramFolder, Db(world, name), dialogs, &report))
+            Copy(InFolder(*folder, name), Db(world, name), true, report);
     }
-    if (!failed.empty())
+    if (!report.failed.empty())
         dialogs.Error("These files could not be restored from \"" + AbsolutePath(*folder) +
-                      "\": " + failed);
+                      "\": " + FailedList(report));
+    return report;
 }
 
 }  // namespace tq3

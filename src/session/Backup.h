@@ -1,28 +1,37 @@
 #pragma once
 
 #include "base/Dialogs.h"
+#include "base/OperationReport.h"
 #include "engine/World.h"
+#include "session/FolderLock.h"
 
 namespace tq3 {
 
+// Each operation holds the game folder's lock for its length and reports what it did: the
+// files it copied, those it could not (with the reason shown) and every message.
+
 // At start: fills a missing Backup folder with the game's six database files when the user
 // agrees, or completes an existing one with the files it lacks (never replacing a backup).
-void StartupBackup(const World& world, Dialogs& dialogs);
+OperationReport StartupBackup(const World& world, Dialogs& dialogs, const FolderHold& hold = {});
+
+struct RestoreReport : OperationReport {
+    bool quit = false;  // the user answered the closing question with OK
+};
 
 // "Restore orig. files": puts the six backed-up database files back into DB and asks whether
-// to quit; gives true when the user answers OK. Files that could not be put back are named
-// in an error instead.
-bool RestoreGameFiles(const World& world, Dialogs& dialogs);
+// to quit. Files that could not be put back are named in an error instead.
+RestoreReport RestoreGameFiles(const World& world, Dialogs& dialogs, const FolderHold& hold = {});
 
 // Map-only mode: puts back the diplomatic matrix, the country table and the revolt table.
-void RestoreForMapOnly(const World& world);
+OperationReport RestoreForMapOnly(const World& world, Dialogs& dialogs,
+                                  const FolderHold& hold = {});
 
 // "Backup scenario": copies the scenario file (or Scenarios/Random.tqg) and the six database
 // files into a folder the user chooses.
-void BackupScenario(const World& world, Dialogs& dialogs);
+OperationReport BackupScenario(const World& world, Dialogs& dialogs, const FolderHold& hold = {});
 
 // "Restore scenario": copies a scenario and its database files back from a folder the user
 // chooses.
-void RestoreScenario(const World& world, Dialogs& dialogs);
+OperationReport RestoreScenario(const World& world, Dialogs& dialogs, const FolderHold& hold = {});
 
 }  // namespace tq3

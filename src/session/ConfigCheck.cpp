@@ -60,8 +60,10 @@ void ReviewConfiguration(const World& world, Dialogs& dialogs) {
     }
 }
 
-void CheckConfiguration(World& world, Dialogs& dialogs) {
-    if (!LoadSettings(world, dialogs, true)) return;
+OperationReport CheckConfiguration(World& world, Dialogs& userDialogs) {
+    OperationReport report;
+    ReportingDialogs dialogs(userDialogs, report);
+    if (!LoadSettings(world, dialogs, true)) return report;
     ReviewConfiguration(world, dialogs);
     // Everything under which a run would be refused.
     for (const std::string& refusal : RunInputRefusals(world)) dialogs.Error(refusal);
@@ -71,6 +73,7 @@ void CheckConfiguration(World& world, Dialogs& dialogs) {
         auto placement = std::make_unique<NeighbourTable>();
         ReadPlacementAdjacency(world, dialogs, *placement);
     }
+    return report;
 }
 
 }  // namespace tq3

@@ -51,4 +51,9 @@ std::unique_ptr<FolderLock> FolderLock::Take(const std::string& folder, Dialogs&
     return std::unique_ptr<FolderLock>(new FolderLock(fd));
 }
 
+FolderUse::FolderUse(const std::string& folder, Dialogs& dialogs, const FolderHold& hold)
+    : held_(hold.held != nullptr) {
+    if (!held_) own_ = FolderLock::Take(folder, dialogs, hold.waitMs);
+}
+
 }  // namespace tq3

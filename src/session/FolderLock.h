@@ -30,4 +30,23 @@ class FolderLock {
     int fd_;
 };
 
+// How an operation comes by the folder's lock: the caller may hold it already (a command that
+// runs several operations in a row waits once), else the operation takes it, waiting `waitMs`.
+struct FolderHold {
+    const FolderLock* held = nullptr;
+    int waitMs = FolderLock::kDefaultWaitMs;
+};
+
+// The folder held for one operation: the caller's lock or one taken now. False when it could
+// not be had (the user was told why).
+class FolderUse {
+  public:
+    FolderUse(const std::string& folder, Dialogs& dialogs, const FolderHold& hold);
+    explicit operator bool() const { return held_ || own_ != nullptr; }
+
+  private:
+    bool held_ = false;
+    std::unique_ptr<FolderLock> own_;
+};
+
 }  // namespace tq3

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/FileCopy.h"
+#include "base/ForwardingDialogs.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/NameMatch.h"
@@ -18,31 +19,17 @@ namespace tq3 {
 
 namespace {
 // Passes every call on and keeps the last error, as the reason of a failed write.
-class LastError final : public Dialogs {
+class LastError final : public ForwardingDialogs {
   public:
-    explicit LastError(Dialogs& inner) : inner_(inner) {}
+    using ForwardingDialogs::ForwardingDialogs;
     void Error(const std::string& text) override {
         last = text;
-        inner_.Error(text);
-    }
-    void Info(const std::string& text) override { inner_.Info(text); }
-    Answer Confirm(const std::string& text, Buttons buttons) override {
-        return inner_.Confirm(text, buttons);
-    }
-    std::optional<std::string> ChooseFolder(const std::string& start, bool allowCreate) override {
-        return inner_.ChooseFolder(start, allowCreate);
-    }
-    void Progress(int position) override { inner_.Progress(position); }
-    void Problem(const std::string& file, int line, const std::string& text) override {
-        inner_.Problem(file, line, text);
+        ForwardingDialogs::Error(text);
     }
     std::string last;
-
-  private:
-    Dialogs& inner_;
 };
 
-void RecordFailure(RunReport* report, const std::string& path, const std::string& reason) {
+void RecordFailure(OperationReport* report, const std::string& path, const std::string& reason) {
     if (report) report->failed.push_back({AbsolutePath(path), reason});
 }
 
@@ -61,7 +48,7 @@ bool ReadFixedTable(Dialogs& dialogs, const std::string& name, const std::string
 }  // namespace
 
 bool KeepOriginal(const std::string& programFolder, const std::string& path, Dialogs& dialogs,
-                  RunReport* report) {
+                  OperationReport* report) {
     // Only the six database files of DB/ have originals to keep.
     const std::string db = GamePath(programFolder, "\\DB");
     const std::string name = std::filesystem::path(path).filename().string();

@@ -20,7 +20,7 @@ namespace tq3 {
 // false, with the user told and the failure recorded, when that copy cannot be made: the
 // file must not be replaced then. Other files need no copy.
 bool KeepOriginal(const std::string& programFolder, const std::string& path, Dialogs& dialogs,
-                  RunReport* report = nullptr);
+                  OperationReport* report = nullptr);
 
 // Writes `text` as the whole file `path` and records the outcome.
 bool WriteGameFile(Dialogs& dialogs, const std::string& path, const std::string& text,

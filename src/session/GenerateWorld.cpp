@@ -11,6 +11,7 @@
 #include "config/Adjacency.h"
 #include "config/ProvinceTemplate.h"
 #include "config/SettingsFile.h"
+#include "engine/GeneratorMode.h"
 #include "engine/RunChecks.h"
 #include "engine/RunProgress.h"
 #include "session/FolderLock.h"
@@ -88,11 +89,11 @@ std::string FailureQuestion(const RunReport& report) {
     return text + "\r\nDo you want to quit ?";
 }
 
-const char* ClosingQuestion(int mode) {
+const char* ClosingQuestion(GeneratorMode mode) {
     switch (mode) {
-        case GeneratorModes::MapOnly:
+        case GeneratorMode::MapOnly:
             return "Map created succesfuly!\r\nDo you want to quit ?";
-        case GeneratorModes::ScenarioOnly:
+        case GeneratorMode::ScenarioOnly:
             return "Scenario created succesfuly! (Original map is restored)\r\nDo you want to quit "
                    "?";
         default:
@@ -106,14 +107,14 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     RunReport report;
     ReportingDialogs dialogs(userDialogs, report);
     const TGeneratorSettings& s = world.Settings;
-    const int mode = s.GeneratorMode;
-    const bool drawsMap = mode != GeneratorModes::ScenarioOnly;
-    const bool writesEverything = mode == GeneratorModes::MapAndScenario;
+    const GeneratorMode mode = ModeOf(s.GeneratorMode);
+    const bool drawsMap = mode != GeneratorMode::ScenarioOnly;
+    const bool writesEverything = mode == GeneratorMode::MapAndScenario;
 
     // One run at a time in a game folder.
-    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world.ProgramFolder, dialogs);
-    if (!lock) {
-        report.end = RunEnd::Refused;
+    const FolderUse use(world.ProgramFolder, dialogs, hooks.folder);
+    if (!use) {
+        report.refused = true;
         return report;
     }
     RemoveLeftovers(world);
@@ -121,7 +122,7 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     // Inputs the run cannot use soundly, and settings under which the nation steps could
     // never end, are refused before anything is drawn or written.
     if (!CheckRunInputs(world, dialogs) || !CheckRunSettings(world, dialogs)) {
-        report.end = RunEnd::Refused;
+        report.refused = true;
         return report;
     }
 
@@ -141,7 +142,7 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     if (drawsMap) WriteProvinceTable(world, dialogs, &report);
     dialogs.Progress(RunProgress::ProvinceTableWritten);
     if (writesEverything) WriteCountryTable(world, random, dialogs, &report);
-    if (mode == GeneratorModes::ScenarioOnly) RestoreBackedUpProvinceTable(world, dialogs, report);
+    if (mode == GeneratorMode::ScenarioOnly) RestoreBackedUpProvinceTable(world, dialogs, report);
     dialogs.Progress(RunProgress::Done);
 
     const std::string question =

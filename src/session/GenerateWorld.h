@@ -5,6 +5,7 @@
 #include "base/Dialogs.h"
 #include "base/Random.h"
 #include "engine/World.h"
+#include "session/FolderLock.h"
 #include "session/RunReport.h"
 
 namespace tq3 {
@@ -16,6 +17,8 @@ struct RunHooks {
     // Called at the same point of every run that reaches it, editor or not, with the world as
     // the editor would show it (for example to save pictures of it).
     std::function<void(const World&)> preview;
+    // How the run comes by the game folder's lock.
+    FolderHold folder;
 };
 
 // One whole generation run on the loaded world, as the "Run!" button starts it. The report

@@ -5,7 +5,7 @@
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/TextFile.h"
-#include "engine/RunProgress.h"
+#include "engine/GeneratorMode.h"
 #include "output/ScenarioFile.h"
 
 namespace tq3 {
@@ -54,7 +54,7 @@ std::vector<std::string> RunInputRefusals(const World& world) {
     auto refuse = [&](const std::string& why) { refusals.push_back(kCannotStart + why); };
 
     const int mode = s.GeneratorMode;
-    if (mode < 0 || mode >= GeneratorModes::Count)
+    if (!IsGeneratorMode(mode))
         refuse("GeneratorMode is " + std::to_string(mode) +
                "; it must be 0 (new map and scenario), 1 (new map only) or 2 (new scenario on "
                "the game's map).");
@@ -73,8 +73,8 @@ std::vector<std::string> RunInputRefusals(const World& world) {
                Quote(AbsolutePath(GamePath(folder, GameFiles::MapAdjacency))) +
                " could not be read.");
 
-    const bool placesNations = mode != GeneratorModes::MapOnly;
-    const bool writesProvinceTable = mode != GeneratorModes::ScenarioOnly;
+    const bool placesNations = ModeOf(mode) != GeneratorMode::MapOnly;
+    const bool writesProvinceTable = ModeOf(mode) != GeneratorMode::ScenarioOnly;
     if (placesNations) {
         const std::string placement = GamePath(folder, GameFiles::PlacementAdjacency);
         if (!IsReadable(placement))

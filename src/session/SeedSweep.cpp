@@ -14,6 +14,7 @@
 #include "base/TextFile.h"
 #include "config/Adjacency.h"
 #include "config/ProvinceTemplate.h"
+#include "engine/GeneratorMode.h"
 #include "engine/RunChecks.h"
 #include "engine/RunProgress.h"
 #include "engine/ScenarioDraws.h"
@@ -67,7 +68,7 @@ class MemorySteps final : public RunFileSteps {
 }  // namespace
 
 bool SeedSweep::Check(const World& loaded, Dialogs& dialogs) {
-    if (loaded.Settings.GeneratorMode == GeneratorModes::MapOnly) {
+    if (ModeOf(loaded.Settings.GeneratorMode) == GeneratorMode::MapOnly) {
         dialogs.Error(
             "GeneratorMode is 1 (map only): such a run places no nations, so there is no balance "
             "between majors to measure. Sweep with GeneratorMode 0 or 2.");

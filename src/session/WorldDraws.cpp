@@ -4,6 +4,7 @@
 
 #include "engine/Climate.h"
 #include "engine/Expansion.h"
+#include "engine/GeneratorMode.h"
 #include "engine/Goods.h"
 #include "engine/Majors.h"
 #include "engine/Placement.h"
@@ -26,10 +27,10 @@ void BuildExploredWorldList(World& world) {
 
 void DrawWorld(World& world, RandomSource& random, Dialogs& dialogs, RunFileSteps& files) {
     const TGeneratorSettings& s = world.Settings;
-    const int mode = s.GeneratorMode;
-    const bool drawsMap = mode != GeneratorModes::ScenarioOnly;
-    const bool drawsNations = mode != GeneratorModes::MapOnly;
-    const bool writesEverything = mode == GeneratorModes::MapAndScenario;
+    const GeneratorMode mode = ModeOf(s.GeneratorMode);
+    const bool drawsMap = mode != GeneratorMode::ScenarioOnly;
+    const bool drawsNations = mode != GeneratorMode::MapOnly;
+    const bool writesEverything = mode == GeneratorMode::MapAndScenario;
     random.Randomize();
 
     // Map steps.

@@ -3,6 +3,7 @@
 #include <map>
 #include <vector>
 
+#include "engine/GeneratorMode.h"
 #include "engine/ScenarioNations.h"
 #include "session/BalanceSummary.h"
 
@@ -67,7 +68,8 @@ std::string DescribeWorld(const World& world) {
            Counts(byReligion, "none", [&](int r) { return NameOrCode(s.ReligNames, r); }) + "\n";
 
     // The scenario's nations and what they received; a map-only run writes no scenario.
-    if (s.GeneratorMode == 1) return out + "No scenario written (map only)\n";
+    if (ModeOf(s.GeneratorMode) == GeneratorMode::MapOnly)
+        return out + "No scenario written (map only)\n";
     const std::vector<int> nations = ScenarioNations(world);
     std::vector<int> majors;
     int held = 0;

@@ -145,7 +145,7 @@ TEST(LayerExport, WritesTheFiveLayersAndTheMinimap) {
     test::TempDir dir;
     const fs::path folder = dir.path / "preview";
     const ExportReport report = WriteLayerPngs(*world, folder.string());
-    EXPECT_TRUE(report.ok());
+    EXPECT_FALSE(report.HasErrors());
     EXPECT_EQ(report.written.size(), 6u);
     EXPECT_EQ(Entries(folder),
               (std::vector<std::string>{"climate.png", "goods.png", "minimap.png", "political.png",
@@ -166,8 +166,8 @@ TEST(LayerExport, AFolderThatCannotBeMadeIsReported) {
     test::TempDir dir;
     test::WriteFile(dir.path / "file", "x");
     const ExportReport report = WriteLayerPngs(World{}, (dir.path / "file" / "sub").string());
-    EXPECT_FALSE(report.ok());
+    EXPECT_TRUE(report.HasErrors());
     EXPECT_TRUE(report.written.empty());
-    ASSERT_EQ(report.errors.size(), 1u);
-    EXPECT_NE(report.errors[0].find("file/sub"), std::string::npos);
+    ASSERT_EQ(report.failed.size(), 1u);
+    EXPECT_NE(report.failed[0].reason.find("file/sub"), std::string::npos);
 }

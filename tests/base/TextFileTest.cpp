@@ -67,8 +67,8 @@ TEST(WriteWholeFile, ReadOnlyTargetIsRefusedAndKept) {
     EXPECT_FALSE(WriteWholeFile(d, name, "new", true));
     EXPECT_EQ(ReadFile(name), "original");
     ASSERT_EQ(d.errors.size(), 2u);
-    EXPECT_EQ(d.errors[0], "Cannot create file \"" + name + "\" on disk !");
-    EXPECT_EQ(d.errors[1], "Cannot append file \"" + name + "\" on disk !");
+    EXPECT_EQ(d.errors[0], "Cannot create file \"" + name + "\" on disk ! (it is read-only)");
+    EXPECT_EQ(d.errors[1], "Cannot append file \"" + name + "\" on disk ! (it is read-only)");
 }
 
 // A link is followed: the file it points to gets the new text and keeps its permissions,
@@ -93,7 +93,8 @@ TEST(WriteWholeFile, ALinkIsReplacedAtTheFileItPointsTo) {
     std::filesystem::create_symlink("nowhere/x.csv", dangling);
     EXPECT_FALSE(WriteWholeFile(d, dangling, "new", false));
     ASSERT_EQ(d.errors.size(), 1u);
-    EXPECT_EQ(d.errors[0], "Cannot create file \"" + dangling + "\" on disk !");
+    EXPECT_EQ(d.errors[0],
+              "Cannot create file \"" + dangling + "\" on disk ! (No such file or directory)");
     EXPECT_TRUE(std::filesystem::is_symlink(dangling));
 }
 

@@ -58,7 +58,8 @@ struct Run : ::testing::Test {
         std::vector<std::string> order;
         for (const std::string& e : dialogs.errors)
             for (const std::string& f : kWritten)
-                if (e == "Cannot create file \"" + (dir.path / f).string() + "\" on disk !")
+                if (e.rfind("Cannot create file \"" + (dir.path / f).string() + "\" on disk !",
+                            0) == 0)
                     order.push_back(f);
         return order;
     }
