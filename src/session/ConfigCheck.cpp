@@ -6,6 +6,7 @@
 
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
+#include "base/ReplaceJournal.h"
 #include "base/TextFile.h"
 #include "config/Adjacency.h"
 #include "config/SettingsFile.h"
@@ -65,6 +66,13 @@ OperationReport CheckConfiguration(World& world, Dialogs& userDialogs) {
     ReportingDialogs dialogs(userDialogs, report);
     if (!LoadSettings(world, dialogs, true)) return report;
     ReviewConfiguration(world, dialogs);
+    // A run cut short while it replaced its files; the next command that takes the folder
+    // finishes it.
+    const std::string journal = JoinPath(world.ProgramFolder, JournalFileName);
+    if (JournalPending(journal))
+        dialogs.Problem(AbsolutePath(journal), 0,
+                        "a run was cut short while it replaced its files; the next generate, "
+                        "restore or scenario copy finishes it");
     // Everything under which a run would be refused.
     for (const std::string& refusal : RunInputRefusals(world)) dialogs.Error(refusal);
     CheckRunSettings(world, dialogs);

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "base/GamePath.h"
+#include "base/ReplaceJournal.h"
 
 namespace tq3 {
 
@@ -48,7 +49,24 @@ std::unique_ptr<FolderLock> FolderLock::Take(const std::string& folder, Dialogs&
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
-    return std::unique_ptr<FolderLock>(new FolderLock(fd));
+    auto lock = std::unique_ptr<FolderLock>(new FolderLock(fd));
+
+    // A run cut short while it replaced its files is finished first, so the folder holds
+    // the whole set of that run.
+    const JournalOutcome journal = FinishJournal(JoinPath(folder, JournalFileName));
+    if (journal.found && !journal.finished) {
+        dialogs.Error("A run of tq3gen in \"" + AbsolutePath(folder) +
+                      "\" was cut short while it replaced its files, and they cannot be put in "
+                      "place: " +
+                      journal.error + ". Nothing was changed.");
+        return nullptr;
+    }
+    if (journal.found)
+        dialogs.Info("A run of tq3gen in \"" + AbsolutePath(folder) +
+                     "\" was cut short while it replaced its files; the " +
+                     std::to_string(journal.replaced.size()) +
+                     " files it had left were put in place now.");
+    return lock;
 }
 
 FolderUse::FolderUse(const std::string& folder, Dialogs& dialogs, const FolderHold& hold)

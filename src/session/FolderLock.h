@@ -17,8 +17,10 @@ class FolderLock {
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    // Takes the lock of `folder`, waiting up to `waitMs` while another holder has it. When
-    // it cannot be taken, says why through `dialogs` and gives nothing.
+    // Takes the lock of `folder`, waiting up to `waitMs` while another holder has it, then
+    // finishes the replace journal of a run that was cut short (and says so). When the lock
+    // cannot be taken or the journal not finished, says why through `dialogs` and gives
+    // nothing.
     static std::unique_ptr<FolderLock> Take(const std::string& folder, Dialogs& dialogs,
                                             int waitMs = kDefaultWaitMs);
 

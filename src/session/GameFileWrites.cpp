@@ -14,6 +14,7 @@
 #include "output/GameTables.h"
 #include "output/ProvinceTable.h"
 #include "output/ScenarioFile.h"
+#include "session/RunFiles.h"
 
 namespace tq3 {
 
@@ -36,7 +37,7 @@ void RecordFailure(OperationReport* report, const std::string& path, const std::
 // Reads a fixed table the writers append; false (with the failure recorded against
 // `target`) when it exists but cannot be read.
 bool ReadFixedTable(Dialogs& dialogs, const std::string& name, const std::string& target,
-                    std::string& text, RunReport* report) {
+                    std::string& text, OperationReport* report) {
     LastError errors(dialogs);
     if (ReadWholeFile(errors, name, text)) {
         NormalizeLineFeeds(text);
@@ -72,17 +73,8 @@ bool KeepOriginal(const std::string& programFolder, const std::string& path, Dia
     return false;
 }
 
-namespace {
-bool WriteDatabaseFile(const World& world, const char* relative, const std::string& text,
-                       Dialogs& dialogs, RunReport* report) {
-    const std::string path = GamePath(world.ProgramFolder, relative);
-    return KeepOriginal(world.ProgramFolder, path, dialogs, report) &&
-           WriteGameFile(dialogs, path, text, report);
-}
-}  // namespace
-
 bool WriteGameFile(Dialogs& dialogs, const std::string& path, const std::string& text,
-                   RunReport* report) {
+                   OperationReport* report) {
     LastError errors(dialogs);
     if (!WriteWholeFile(errors, path, text, false)) {
         RecordFailure(report, path, errors.last);
@@ -92,17 +84,16 @@ bool WriteGameFile(Dialogs& dialogs, const std::string& path, const std::string&
     return true;
 }
 
-bool WriteGoodsTable(World& world, RandomSource& random, Dialogs& dialogs, RunReport* report) {
-    DrawGoodsPrices(world, random);
-    return WriteDatabaseFile(world, GameFiles::GoodsTable, GoodsTableText(world), dialogs, report);
+void AddGoodsTable(const World& world, RunFiles& files) {
+    files.Add(GameFiles::GoodsTable, GoodsTableText(world));
 }
 
-bool WriteTaxStabilityTable(const World& world, Dialogs& dialogs, RunReport* report) {
-    return WriteDatabaseFile(world, GameFiles::TaxStabilityTable, TaxStabilityTableText(world),
-                             dialogs, report);
+void AddTaxStabilityTable(const World& world, RunFiles& files) {
+    files.Add(GameFiles::TaxStabilityTable, TaxStabilityTableText(world));
 }
 
-bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs, RunReport* report) {
+bool AddScenarioFile(World& world, RandomSource& random, Dialogs& dialogs, RunFiles& files,
+                     OperationReport* report) {
     const std::string& name = world.Settings.ScenarioFileName;
     if (!IsPlainScenarioFileName(name)) {
         const std::string message =
@@ -115,17 +106,16 @@ bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs, Run
         return false;
     }
     DrawScenarioValues(world, random);
-    const std::string path = GamePath(
-        world.ProgramFolder, GameFiles::ScenarioFolder + name + GameFiles::ScenarioExtension);
-    return WriteGameFile(dialogs, path, ScenarioText(world), report);
+    files.Add(GameFiles::ScenarioFolder + name + GameFiles::ScenarioExtension, ScenarioText(world));
+    return true;
 }
 
-bool WriteRevoltTable(const World& world, Dialogs& dialogs, RunReport* report) {
-    return WriteDatabaseFile(world, GameFiles::RevoltTable, RevoltTableText(world), dialogs,
-                             report);
+void AddRevoltTable(const World& world, RunFiles& files) {
+    files.Add(GameFiles::RevoltTable, RevoltTableText(world));
 }
 
-bool WriteProvinceTable(const World& world, Dialogs& dialogs, RunReport* report) {
+bool AddProvinceTable(const World& world, Dialogs& dialogs, RunFiles& files,
+                      OperationReport* report) {
     const std::string target = GamePath(world.ProgramFolder, GameFiles::ProvinceTable);
     const std::string fixedName = GamePath(world.ProgramFolder, GameFiles::FixedProvinceTable);
     if (!FileExists(fixedName)) {
@@ -136,21 +126,71 @@ bool WriteProvinceTable(const World& world, Dialogs& dialogs, RunReport* report)
     }
     std::string fixed;
     if (!ReadFixedTable(dialogs, fixedName, target, fixed, report)) return false;
-    const std::string text =
-        ProvinceTableText(world, fixed, [&dialogs](int position) { dialogs.Progress(position); });
-    return WriteDatabaseFile(world, GameFiles::ProvinceTable, text, dialogs, report);
+    files.Add(GameFiles::ProvinceTable, ProvinceTableText(world, fixed, [&dialogs](int position) {
+                  dialogs.Progress(position);
+              }));
+    return true;
 }
 
-bool WriteCountryTable(World& world, RandomSource& random, Dialogs& dialogs, RunReport* report) {
-    DrawPolicies(world, random);
-    const std::string target = GamePath(world.ProgramFolder, GameFiles::CountryTable);
+bool AddCountryTable(const World& world, Dialogs& dialogs, RunFiles& files) {
     // A fixed table that exists but cannot be read has reported its failure and adds nothing.
     const std::string fixedName = GamePath(world.ProgramFolder, GameFiles::FixedCountryTable);
     const bool fixedFound = FileExists(fixedName);
     std::string fixed;
     if (fixedFound && ReadWholeFile(dialogs, fixedName, fixed)) NormalizeLineFeeds(fixed);
-    const bool written = WriteDatabaseFile(world, GameFiles::CountryTable,
-                                           CountryTableText(world, fixed), dialogs, report);
+    files.Add(GameFiles::CountryTable, CountryTableText(world, fixed));
+    return fixedFound;
+}
+
+namespace {
+// Lands one file on its own, as the run would land it.
+bool CommitAlone(const World& world, const RunFiles& files, Dialogs& dialogs,
+                 OperationReport* report) {
+    OperationReport own;
+    const bool written = files.Commit(world.ProgramFolder, {}, dialogs, report ? *report : own);
+    return written;
+}
+}  // namespace
+
+bool WriteGoodsTable(World& world, RandomSource& random, Dialogs& dialogs,
+                     OperationReport* report) {
+    DrawGoodsPrices(world, random);
+    RunFiles files;
+    AddGoodsTable(world, files);
+    return CommitAlone(world, files, dialogs, report);
+}
+
+bool WriteTaxStabilityTable(const World& world, Dialogs& dialogs, OperationReport* report) {
+    RunFiles files;
+    AddTaxStabilityTable(world, files);
+    return CommitAlone(world, files, dialogs, report);
+}
+
+bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs,
+                       OperationReport* report) {
+    RunFiles files;
+    return AddScenarioFile(world, random, dialogs, files, report) &&
+           CommitAlone(world, files, dialogs, report);
+}
+
+bool WriteRevoltTable(const World& world, Dialogs& dialogs, OperationReport* report) {
+    RunFiles files;
+    AddRevoltTable(world, files);
+    return CommitAlone(world, files, dialogs, report);
+}
+
+bool WriteProvinceTable(const World& world, Dialogs& dialogs, OperationReport* report) {
+    RunFiles files;
+    return AddProvinceTable(world, dialogs, files, report) &&
+           CommitAlone(world, files, dialogs, report);
+}
+
+bool WriteCountryTable(World& world, RandomSource& random, Dialogs& dialogs,
+                       OperationReport* report) {
+    DrawPolicies(world, random);
+    RunFiles files;
+    const bool fixedFound = AddCountryTable(world, dialogs, files);
+    const bool written = CommitAlone(world, files, dialogs, report);
     if (!fixedFound) dialogs.Error("File TQ3GenerFixedCountry.csv not found");
     return written;
 }

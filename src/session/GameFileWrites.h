@@ -3,17 +3,18 @@
 #include <string>
 
 #include "base/Dialogs.h"
+#include "base/OperationReport.h"
 #include "base/Random.h"
 #include "engine/World.h"
-#include "session/RunReport.h"
+#include "session/RunFiles.h"
 
 namespace tq3 {
 
-// The one place where a run writes the game folder. Each function draws what its file
-// needs at random (at the point of the run where that file is written), formats the file
-// and writes it whole through a temporary file. The outcome goes into `report` when one is
-// given: the file as written, or as failed with the message the user was shown. Each gives
-// true when its file was written.
+// The one place where a run's files are formatted for the game folder. A run adds each file
+// to its RunFiles at the point of the run where the file is due and lands them all at once;
+// the Write functions land one file on its own, drawing first what it needs. The outcome goes
+// into `report` when one is given: the file as written, or as failed with the message the user
+// was shown. Each gives true when its file was added or written.
 
 // Before a database file of DB/ is replaced, a keeping copy of the original goes into
 // Backup/ (the folder made then if missing; an existing backup is never replaced). Gives
@@ -24,27 +25,39 @@ bool KeepOriginal(const std::string& programFolder, const std::string& path, Dia
 
 // Writes `text` as the whole file `path` and records the outcome.
 bool WriteGameFile(Dialogs& dialogs, const std::string& path, const std::string& text,
-                   RunReport* report);
+                   OperationReport* report);
 
-// DB/Goods.csv, after drawing the goods prices (RandomizeGoodsValues).
-bool WriteGoodsTable(World& world, RandomSource& random, Dialogs& dialogs,
-                     RunReport* report = nullptr);
-// DB/tax_stab.csv.
-bool WriteTaxStabilityTable(const World& world, Dialogs& dialogs, RunReport* report = nullptr);
+// DB/Goods.csv and DB/tax_stab.csv, from the goods prices drawn.
+void AddGoodsTable(const World& world, RunFiles& files);
+void AddTaxStabilityTable(const World& world, RunFiles& files);
 // Scenarios/<ScenarioFileName>.tqg, after drawing the centres of trade and the leaders. A
 // ScenarioFileName that would leave Scenarios/ is refused with a message; nothing is drawn
-// or written then.
-bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs,
-                       RunReport* report = nullptr);
+// or added then.
+bool AddScenarioFile(World& world, RandomSource& random, Dialogs& dialogs, RunFiles& files,
+                     OperationReport* report);
 // DB/Revolt.txt.
-bool WriteRevoltTable(const World& world, Dialogs& dialogs, RunReport* report = nullptr);
+void AddRevoltTable(const World& world, RunFiles& files);
 // DB/province.csv with the lines of Config/TQ3GenerFixedProvince.csv; without that table
-// nothing is written and the old province table stays.
-bool WriteProvinceTable(const World& world, Dialogs& dialogs, RunReport* report = nullptr);
-// DB/country.csv, after drawing the policies (RandomizeDP), with the lines of
-// Config/TQ3GenerFixedCountry.csv; without that table the nations' lines are written alone
-// and the missing table is reported afterwards.
+// nothing is added, with the failure reported.
+bool AddProvinceTable(const World& world, Dialogs& dialogs, RunFiles& files,
+                      OperationReport* report);
+// DB/country.csv from the policies drawn, with the lines of Config/TQ3GenerFixedCountry.csv;
+// without that table the nations' lines are added alone: gives false then, and the caller
+// reports the missing table once the file is written.
+bool AddCountryTable(const World& world, Dialogs& dialogs, RunFiles& files);
+
+// Each file on its own: DB/Goods.csv after drawing the goods prices (RandomizeGoodsValues),
+// DB/tax_stab.csv, the scenario, DB/Revolt.txt, DB/province.csv, and DB/country.csv after
+// drawing the policies (RandomizeDP; a missing fixed table reported after the write).
+bool WriteGoodsTable(World& world, RandomSource& random, Dialogs& dialogs,
+                     OperationReport* report = nullptr);
+bool WriteTaxStabilityTable(const World& world, Dialogs& dialogs,
+                            OperationReport* report = nullptr);
+bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs,
+                       OperationReport* report = nullptr);
+bool WriteRevoltTable(const World& world, Dialogs& dialogs, OperationReport* report = nullptr);
+bool WriteProvinceTable(const World& world, Dialogs& dialogs, OperationReport* report = nullptr);
 bool WriteCountryTable(World& world, RandomSource& random, Dialogs& dialogs,
-                       RunReport* report = nullptr);
+                       OperationReport* report = nullptr);
 
 }  // namespace tq3

@@ -14,8 +14,10 @@
 #include "engine/GeneratorMode.h"
 #include "engine/RunChecks.h"
 #include "engine/RunProgress.h"
+#include "engine/ScenarioDraws.h"
 #include "session/FolderLock.h"
 #include "session/GameFileWrites.h"
+#include "session/RunFiles.h"
 #include "session/RunInputs.h"
 #include "session/WorldDraws.h"
 
@@ -34,11 +36,12 @@ void MakeDatabaseWritable(const World& world) {
     }
 }
 
-// The run's file steps on the game folder: the tables are read again, each file is written
-// whole and its outcome recorded in the report.
+// The run's file steps on the game folder: the tables are read again, and each file is
+// formatted whole when it is due and kept with the run's files until they land together.
 class FolderSteps final : public RunFileSteps {
   public:
-    FolderSteps(Dialogs& dialogs, RunReport& report) : dialogs_(dialogs), report_(report) {}
+    FolderSteps(Dialogs& dialogs, RunReport& report, RunFiles& files)
+        : dialogs_(dialogs), report_(report), files_(files) {}
     void LoadAdjacency(World& world, bool mapTable) override {
         tq3::LoadAdjacency(world, dialogs_, mapTable);
     }
@@ -46,28 +49,34 @@ class FolderSteps final : public RunFileSteps {
         LoadProvinceTemplate(world, dialogs_, europe, asia);
     }
     void GoodsAndTaxTables(World& world, RandomSource& random) override {
-        WriteGoodsTable(world, random, dialogs_, &report_);
-        WriteTaxStabilityTable(world, dialogs_, &report_);
+        DrawGoodsPrices(world, random);
+        AddGoodsTable(world, files_);
+        AddTaxStabilityTable(world, files_);
     }
     void ScenarioFiles(World& world, RandomSource& random) override {
-        WriteScenarioFile(world, random, dialogs_, &report_);
+        AddScenarioFile(world, random, dialogs_, files_, &report_);
         dialogs_.Progress(RunProgress::ScenarioWritten);
-        WriteRevoltTable(world, dialogs_, &report_);
+        AddRevoltTable(world, files_);
     }
 
   private:
     Dialogs& dialogs_;
     RunReport& report_;
+    RunFiles& files_;
 };
 
-// Scenario-only mode puts the game's own province table back from the backup.
-void RestoreBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunReport& report) {
+// Scenario-only mode puts the game's own province table back from the backup: its bytes
+// land with the run's other files.
+void AddBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunFiles& files,
+                              RunReport& report) {
     const std::string from =
         GamePath(world.ProgramFolder, std::string(GameFiles::BackupFolder) + "Province.csv");
     const std::string to =
         GamePath(world.ProgramFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
-    if (CopyWholeFile(from, to, true)) {
-        report.written.push_back(AbsolutePath(to));
+    QuietDialogs quiet;
+    std::string bytes;
+    if (ReadWholeFile(quiet, from, bytes)) {
+        files.Add(std::string(GameFiles::DatabaseFolder) + "Province.csv", std::move(bytes));
         return;
     }
     const std::string message = "Cannot restore the original province table: copying \"" +
@@ -78,6 +87,7 @@ void RestoreBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunRepor
 
 // Removes what an interrupted run may have left: temporary files of whole-file writes.
 void RemoveLeftovers(const World& world) {
+    RemoveLeftoverTemporaryFiles(world.ProgramFolder);
     for (const char* folder : {"\\DB", "\\Scenarios", "\\Backup", "\\Config"})
         RemoveLeftoverTemporaryFiles(GamePath(world.ProgramFolder, folder));
 }
@@ -127,8 +137,8 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     }
 
     dialogs.Progress(RunProgress::Start);
-    MakeDatabaseWritable(world);
-    FolderSteps folder(dialogs, report);
+    RunFiles files;
+    FolderSteps folder(dialogs, report, files);
     DrawWorld(world, random, dialogs, folder);
 
     if (hooks.preview) hooks.preview(world);
@@ -139,10 +149,22 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
         return report;
     }
 
-    if (drawsMap) WriteProvinceTable(world, dialogs, &report);
+    if (drawsMap) AddProvinceTable(world, dialogs, files, &report);
     dialogs.Progress(RunProgress::ProvinceTableWritten);
-    if (writesEverything) WriteCountryTable(world, random, dialogs, &report);
-    if (mode == GeneratorMode::ScenarioOnly) RestoreBackedUpProvinceTable(world, dialogs, report);
+    bool fixedCountryFound = true;
+    if (writesEverything) {
+        DrawPolicies(world, random);
+        fixedCountryFound = AddCountryTable(world, dialogs, files);
+    }
+    if (mode == GeneratorMode::ScenarioOnly)
+        AddBackedUpProvinceTable(world, dialogs, files, report);
+
+    // The run's files land together, or none of them when any could not be made.
+    if (report.failed.empty()) {
+        MakeDatabaseWritable(world);
+        files.Commit(world.ProgramFolder, {}, dialogs, report);
+    }
+    if (!fixedCountryFound) dialogs.Error("File TQ3GenerFixedCountry.csv not found");
     dialogs.Progress(RunProgress::Done);
 
     const std::string question =

@@ -211,17 +211,45 @@ TEST_F(NothingLost, OriginalsAreKeptBeforeTheyAreReplaced) {
     }
 }
 
-TEST_F(NothingLost, AFailedWriteIsNamedInsteadOfSuccess) {
-    fs::remove(game.path / "DB" / "Revolt.txt");
-    fs::create_directories(game.path / "DB" / "Revolt.txt");  // cannot be replaced
-    const Result r = Generate();
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err.find("succesfuly"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("Some files could not be written:\r\n" + game.str() + "/DB/Revolt.txt"),
-              std::string::npos)
-        << r.err;
-    EXPECT_EQ(r.out.find("Revolt.txt"), std::string::npos) << r.out;  // never "Wrote" it
-    EXPECT_NE(r.out.find("Wrote " + game.str() + "/DB/Province.csv"), std::string::npos);
+// A run lands all its files or none: when one file or one keeping copy cannot be made, no
+// file is replaced and no scenario is written, and the failure is named instead of success.
+TEST_F(NothingLost, ARunThatCannotWriteEveryFileReplacesNothing) {
+    struct Case {
+        const char* name;
+        std::function<void(NothingLost&)> prepare;
+        const char* named;  // a part of stderr
+    };
+    const std::vector<Case> cases = {
+        {"Revolt.txt is a folder",
+         [](NothingLost& t) {
+             fs::remove(t.game.path / "DB" / "Revolt.txt");
+             fs::create_directories(t.game.path / "DB" / "Revolt.txt");
+         },
+         "/DB/Revolt.txt\" on disk ! (it is not a regular file)"},
+        {"the scenario is a folder",
+         [](NothingLost& t) { fs::create_directories(t.game.path / "Scenarios" / "Mini.tqg"); },
+         "/Scenarios/Mini.tqg\" on disk ! (it is not a regular file)"},
+        {"Backup is a file",
+         [](NothingLost& t) { test::WriteFile(t.game.path / "Backup", "not a folder"); },
+         "could not be copied to"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir copy;
+        game.path.swap(copy.path);
+        test::CopyTree(TQ3_TEST_DATA "/mini", game.path);
+        c.prepare(*this);
+        const auto db = Tree(game.path / "DB");
+        const Result r = Generate();
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.find("succesfuly"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("Some files could not be written:"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.named), std::string::npos) << r.err;
+        EXPECT_EQ(r.out.find("Wrote"), std::string::npos) << r.out;
+        EXPECT_EQ(Tree(game.path / "DB"), db);
+        EXPECT_FALSE(fs::is_regular_file(game.path / "Scenarios" / "Mini.tqg"));
+        game.path.swap(copy.path);
+    }
 }
 
 TEST_F(NothingLost, LeftoverTemporaryFilesAreRemovedAtTheNextRun) {
