@@ -6,6 +6,7 @@
 #include "base/FileCopy.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
+#include "base/NameMatch.h"
 #include "output/ScenarioFile.h"
 #include "session/GameFileWrites.h"
 
@@ -17,10 +18,7 @@ namespace {
 const std::vector<const char*> kDatabaseFiles = {"Province.csv", "DiplomaticMatrix.csv",
                                                  "Country.csv",  "Revolt.txt",
                                                  "tax_stab.csv", "Goods.csv"};
-// The order in which the backup and the scenario backup copy the database files.
-const std::vector<const char*> kBackupOrder = {"DiplomaticMatrix.csv", "Province.csv",
-                                               "Country.csv",          "Revolt.txt",
-                                               "tax_stab.csv",         "Goods.csv"};
+constexpr const auto& kBackupOrder = GameFiles::BackupOrder;
 
 std::string Db(const World& world, const std::string& name) {
     return GamePath(world.ProgramFolder, GameFiles::DatabaseFolder + name);
@@ -70,6 +68,24 @@ std::string ScenarioName(const World& world) {
     return world.Settings.ScenarioFileName + ".tqg";
 }
 
+// A folder inside the game folder's own Backup/, DB/, Config/ or Scenarios/ neither takes nor
+// gives a scenario copy: the copies would land over the game's files or its kept originals.
+bool CopyFolderIsOutside(const World& world, const std::string& folder, Dialogs& dialogs) {
+    std::error_code ec;
+    const fs::path game = fs::weakly_canonical(world.ProgramFolder, ec);
+    const fs::path chosen = fs::weakly_canonical(folder, ec);
+    const fs::path inside = chosen.lexically_relative(game);
+    if (inside.empty() || *inside.begin() == "..") return true;
+    for (const char* own : {"Backup", "DB", "Config", "Scenarios"}) {
+        if (!SameTextIgnoringCase(inside.begin()->string(), own)) continue;
+        dialogs.Error("\"" + AbsolutePath(folder) + "\" is inside the game folder's own " + own +
+                      "/ folder; choose a folder outside Backup/, DB/, Config/ and Scenarios/. "
+                      "Nothing was copied.");
+        return false;
+    }
+    return true;
+}
+
 // A scenario name that would leave its folder is refused before anything is copied.
 bool ScenarioNameIsPlain(const World& world, Dialogs& dialogs) {
     if (IsPlainScenarioFileName(world.Settings.ScenarioFileName)) return true;
@@ -89,8 +105,7 @@ OperationReport StartupBackup(const World& world, Dialogs& userDialogs, const Fo
     }
     const std::string backup = GamePath(world.ProgramFolder, "\\Backup");
     if (FolderExists(backup)) {
-        for (const char* name : {"Revolt.txt", "tax_stab.csv", "Goods.csv"})
-            KeepingCopy(world, name, report);
+        CompleteBackup(world.ProgramFolder, false, report);
         return report;
     }
     const Answer answer = dialogs.Confirm(
@@ -123,11 +138,32 @@ RestoreReport RestoreGameFiles(const World& world, Dialogs& userDialogs, const F
         report.refused = true;
         return report;
     }
-    for (const char* name : kDatabaseFiles)
-        Copy(Backup(world, name), Db(world, name), true, report);
+    const std::string backup = GamePath(world.ProgramFolder, "\\Backup");
+    const bool backedUp = FolderExists(backup);
+    for (const char* name : kDatabaseFiles) {
+        if (FileExists(Backup(world, name))) {
+            Copy(Backup(world, name), Db(world, name), true, report);
+        } else if (!backedUp || !FileExists(Db(world, name))) {
+            report.failed.push_back({AbsolutePath(Db(world, name)),
+                                     "no backup of it in \"" + AbsolutePath(backup) + "\""});
+        }
+        // A file without a keeping copy was never replaced by a run: DB/ holds its original,
+        // which the backup takes now.
+        else {
+            KeepingCopy(world, name, report);
+        }
+    }
+    // The game's own scenarios that runs replaced.
+    std::error_code ec;
+    const std::string scenarios = GamePath(world.ProgramFolder, "\\Backup\\Scenarios");
+    for (const auto& entry : fs::directory_iterator(scenarios, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.empty() || name.front() == '.' || !entry.is_regular_file(ec)) continue;
+        Copy(entry.path().string(), GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + name),
+             true, report);
+    }
     if (!report.failed.empty()) {
-        dialogs.Error("These files could not be restored from \"" +
-                      AbsolutePath(GamePath(world.ProgramFolder, "\\Backup")) +
+        dialogs.Error("These files could not be restored from \"" + AbsolutePath(backup) +
                       "\": " + FailedList(report));
         return report;
     }
@@ -167,7 +203,7 @@ OperationReport BackupScenario(const World& world, Dialogs& userDialogs, const F
     }
     const auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), true);
     if (!folder) return report;
-    if (!ScenarioNameIsPlain(world, dialogs)) {
+    if (!CopyFolderIsOutside(world, *folder, dialogs) || !ScenarioNameIsPlain(world, dialogs)) {
         report.refused = true;
         return report;
     }
@@ -202,7 +238,7 @@ OperationReport RestoreScenario(const World& world, Dialogs& userDialogs, const 
     }
     const auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), false);
     if (!folder) return report;
-    if (!ScenarioNameIsPlain(world, dialogs)) {
+    if (!CopyFolderIsOutside(world, *folder, dialogs) || !ScenarioNameIsPlain(world, dialogs)) {
         report.refused = true;
         return report;
     }

@@ -48,29 +48,90 @@ bool ReadFixedTable(Dialogs& dialogs, const std::string& name, const std::string
 }
 }  // namespace
 
-bool KeepOriginal(const std::string& programFolder, const std::string& path, Dialogs& dialogs,
-                  OperationReport* report) {
-    // Only the six database files of DB/ have originals to keep.
-    const std::string db = GamePath(programFolder, "\\DB");
-    const std::string name = std::filesystem::path(path).filename().string();
-    if (std::filesystem::path(path).parent_path() != std::filesystem::path(db)) return true;
-    const char* const* known =
-        std::find_if(GameFiles::DatabaseFiles.begin(), GameFiles::DatabaseFiles.end(),
-                     [&](const char* f) { return SameTextIgnoringCase(f, name); });
-    if (known == GameFiles::DatabaseFiles.end() || !FileExists(path)) return true;
+namespace {
+// The scenario files this program wrote, one name a line: a scenario named there is not a
+// game original, so it needs no keeping copy.
+constexpr const char* kWrittenScenarios = "\\Backup\\Scenarios\\.tq3gen-written";
 
-    const std::string keep = GamePath(programFolder, std::string(GameFiles::BackupFolder) + *known);
-    // An original kept by an earlier run stays as it is.
+bool IsInFolder(const std::string& path, const std::string& folder) {
+    return std::filesystem::path(path).parent_path() == std::filesystem::path(folder);
+}
+
+bool WroteScenario(const std::string& programFolder, const std::string& name) {
+    std::string list;
+    QuietDialogs quiet;
+    const std::string file = GamePath(programFolder, kWrittenScenarios);
+    if (!FileExists(file) || !ReadWholeFile(quiet, file, list)) return false;
+    LineCursor cursor(list);
+    while (!cursor.done)
+        if (SameTextIgnoringCase(std::string(ReadNextLineView(cursor)), name)) return true;
+    return false;
+}
+
+// Copies an original to its keeping place unless a copy is there; false (told, recorded)
+// when it cannot be made.
+bool KeepCopy(const std::string& path, const std::string& keep, Dialogs& dialogs,
+              OperationReport* report) {
     if (FileExists(keep)) return true;
     std::error_code ec;
-    std::filesystem::create_directory(GamePath(programFolder, "\\Backup"), ec);
-    if (CopyWholeFile(path, keep, false) && FileExists(keep)) return true;
+    std::filesystem::create_directories(std::filesystem::path(keep).parent_path(), ec);
+    std::string reason;
+    if (CopyWholeFile(path, keep, false, &reason) && FileExists(keep)) return true;
     const std::string message = "The original \"" + AbsolutePath(path) +
                                 "\" could not be copied to \"" + AbsolutePath(keep) +
-                                "\", so it is not replaced.";
+                                "\", so it is not replaced." + (reason.empty() ? "" : " " + reason);
     dialogs.Error(message);
     RecordFailure(report, path, message);
     return false;
+}
+}  // namespace
+
+bool KeepOriginal(const std::string& programFolder, const std::string& path, Dialogs& dialogs,
+                  OperationReport* report) {
+    if (!FileExists(path)) return true;
+    const std::string name = std::filesystem::path(path).filename().string();
+    // A scenario that this program did not write goes to Backup/Scenarios/.
+    if (IsInFolder(path, GamePath(programFolder, "\\Scenarios"))) {
+        if (WroteScenario(programFolder, name)) return true;
+        return KeepCopy(path, GamePath(programFolder, "\\Backup\\Scenarios\\" + name), dialogs,
+                        report);
+    }
+    // Of DB/, only the six database files have originals to keep.
+    if (!IsInFolder(path, GamePath(programFolder, "\\DB"))) return true;
+    const char* const* known =
+        std::find_if(GameFiles::DatabaseFiles.begin(), GameFiles::DatabaseFiles.end(),
+                     [&](const char* f) { return SameTextIgnoringCase(f, name); });
+    if (known == GameFiles::DatabaseFiles.end()) return true;
+    // An original kept by an earlier run stays as it is.
+    return KeepCopy(path, GamePath(programFolder, std::string(GameFiles::BackupFolder) + *known),
+                    dialogs, report);
+}
+
+void NoteScenarioWritten(const std::string& programFolder, const std::string& path) {
+    if (!IsInFolder(path, GamePath(programFolder, "\\Scenarios"))) return;
+    const std::string name = std::filesystem::path(path).filename().string();
+    if (WroteScenario(programFolder, name)) return;
+    QuietDialogs quiet;
+    WriteWholeFile(quiet, GamePath(programFolder, kWrittenScenarios), name + "\r\n", true);
+}
+
+void CompleteBackup(const std::string& programFolder, bool create, OperationReport& report) {
+    const std::string backup = GamePath(programFolder, "\\Backup");
+    std::error_code ec;
+    if (!FolderExists(backup) && (!create || !std::filesystem::create_directory(backup, ec)))
+        return;
+    for (const char* name : GameFiles::BackupOrder) {
+        const std::string db =
+            GamePath(programFolder, GameFiles::DatabaseFolder + std::string(name));
+        const std::string keep =
+            GamePath(programFolder, GameFiles::BackupFolder + std::string(name));
+        if (!FileExists(db) || FileExists(keep)) continue;
+        std::string reason;
+        if (CopyWholeFile(db, keep, false, &reason))
+            report.written.push_back(AbsolutePath(keep));
+        else
+            report.failed.push_back({AbsolutePath(keep), reason});
+    }
 }
 
 bool WriteGameFile(Dialogs& dialogs, const std::string& path, const std::string& text,

@@ -17,11 +17,18 @@ namespace tq3 {
 // was shown. Each gives true when its file was added or written.
 
 // Before a database file of DB/ is replaced, a keeping copy of the original goes into
-// Backup/ (the folder made then if missing; an existing backup is never replaced). Gives
-// false, with the user told and the failure recorded, when that copy cannot be made: the
-// file must not be replaced then. Other files need no copy.
+// Backup/ (the folder made then if missing; an existing backup is never replaced); before a
+// scenario of Scenarios/ that this program did not write is replaced, into Backup/Scenarios/.
+// Gives false, with the user told and the failure recorded, when that copy cannot be made:
+// the file must not be replaced then. Other files need no copy.
 bool KeepOriginal(const std::string& programFolder, const std::string& path, Dialogs& dialogs,
                   OperationReport* report = nullptr);
+// Remembers that `path`, when it is a scenario of Scenarios/, was written by this program.
+void NoteScenarioWritten(const std::string& programFolder, const std::string& path);
+// Completes Backup/ with each of the six database files it lacks, from DB/ (a file that has
+// no keeping copy yet was never replaced by a run, so DB/ holds its original). Makes Backup/
+// first when it is missing and `create` is set. The copies made and failed go into `report`.
+void CompleteBackup(const std::string& programFolder, bool create, OperationReport& report);
 
 // Writes `text` as the whole file `path` and records the outcome.
 bool WriteGameFile(Dialogs& dialogs, const std::string& path, const std::string& text,

@@ -136,6 +136,11 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
         return report;
     }
 
+    // The keeping copies of the originals that no run has replaced yet, so that every one of
+    // them can be brought back (the diplomatic matrix, which no run writes, among them).
+    OperationReport completion;
+    CompleteBackup(world.ProgramFolder, true, completion);
+
     dialogs.Progress(RunProgress::Start);
     RunFiles files;
     FolderSteps folder(dialogs, report, files);

@@ -54,7 +54,10 @@ bool RunFiles::Commit(const std::string& folder, const CommitOptions& options, D
             report.failed.push_back({AbsolutePath(target), error});
         return false;
     }
-    for (const std::string& target : targets) report.written.push_back(AbsolutePath(target));
+    for (const std::string& target : targets) {
+        report.written.push_back(AbsolutePath(target));
+        if (options.keepOriginals) NoteScenarioWritten(folder, target);
+    }
     return true;
 }
 

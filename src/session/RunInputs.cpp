@@ -1,5 +1,6 @@
 #include "session/RunInputs.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "base/GameFiles.h"
@@ -46,6 +47,26 @@ std::string ScenarioNameProblem(const std::string& name) {
                std::to_string(kLongestFileName - extension) + ".";
     return {};
 }
+// Why the scenario file cannot be written where the run would write it; empty when it can.
+std::string ScenarioTargetProblem(const World& world) {
+    const std::string folder = GamePath(world.ProgramFolder, "\\Scenarios");
+    const std::string target =
+        GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + world.Settings.ScenarioFileName +
+                                          GameFiles::ScenarioExtension);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return "the scenario file " + Quote(AbsolutePath(target)) +
+                   " is in the way: it is not a regular file.";
+        if ((st.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0)
+            return "the scenario file " + Quote(AbsolutePath(target)) + " is read-only.";
+    }
+    if (::stat(folder.c_str(), &st) == 0 &&
+        (!S_ISDIR(st.st_mode) || ::access(folder.c_str(), W_OK | X_OK) != 0))
+        return "the folder " + Quote(AbsolutePath(folder)) +
+               " cannot be written, so the scenario file cannot be made there.";
+    return {};
+}
 }  // namespace
 
 std::vector<std::string> RunInputRefusals(const World& world) {
@@ -82,6 +103,8 @@ std::vector<std::string> RunInputRefusals(const World& world) {
                    " is missing or cannot be read.");
         if (const std::string why = ScenarioNameProblem(s.ScenarioFileName); !why.empty())
             refuse(why);
+        else if (const std::string target = ScenarioTargetProblem(world); !target.empty())
+            refuse(target);
     }
     if (writesProvinceTable) {
         // A row that ends with LF alone inside a CR LF table would put every later row one

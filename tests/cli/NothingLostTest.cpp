@@ -105,6 +105,17 @@ TEST_F(NothingLost, UnsoundInputsRefuseTheRunBeforeAnythingIsWritten) {
          nullptr,
          {"--set", "ScenarioFileName=a\tb"},
          "The run cannot start: ScenarioFileName holds a control character"},
+        {"the scenario is a folder",
+         [](NothingLost& t) { fs::create_directories(t.game.path / "Scenarios" / "Mini.tqg"); },
+         {},
+         "Mini.tqg\" is in the way: it is not a regular file."},
+        {"the scenario is read-only",
+         [](NothingLost& t) {
+             test::WriteFile(t.game.path / "Scenarios" / "Mini.tqg", "the game's own");
+             fs::permissions(t.game.path / "Scenarios" / "Mini.tqg", fs::perms::owner_read);
+         },
+         {},
+         "Mini.tqg\" is read-only."},
         {"scenario name too long",
          nullptr,
          {"--set", "ScenarioFileName=" + std::string(252, 'a')},
@@ -130,7 +141,8 @@ TEST_F(NothingLost, UnsoundInputsRefuseTheRunBeforeAnythingIsWritten) {
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
         EXPECT_EQ(r.err.find("succesfuly"), std::string::npos) << r.err;
         EXPECT_EQ(Tree(game.path / "DB"), before);
-        EXPECT_FALSE(fs::exists(game.path / "Scenarios" / "Mini.tqg"));
+        EXPECT_FALSE(fs::is_regular_file(game.path / "Scenarios" / "Mini.tqg") &&
+                     test::ReadFile(game.path / "Scenarios" / "Mini.tqg") != "the game's own");
         EXPECT_FALSE(fs::exists(game.path / "Scenarios" / ".tqg"));
         game.path.swap(copy.path);
     }
@@ -226,9 +238,6 @@ TEST_F(NothingLost, ARunThatCannotWriteEveryFileReplacesNothing) {
              fs::create_directories(t.game.path / "DB" / "Revolt.txt");
          },
          "/DB/Revolt.txt\" on disk ! (it is not a regular file)"},
-        {"the scenario is a folder",
-         [](NothingLost& t) { fs::create_directories(t.game.path / "Scenarios" / "Mini.tqg"); },
-         "/Scenarios/Mini.tqg\" on disk ! (it is not a regular file)"},
         {"Backup is a file",
          [](NothingLost& t) { test::WriteFile(t.game.path / "Backup", "not a folder"); },
          "could not be copied to"},
@@ -312,4 +321,51 @@ TEST_F(NothingLost, EveryCommandRefusesAFolderThatIsNotAGameFolder) {
     }
     EXPECT_TRUE(fs::is_empty(empty.path));
     EXPECT_FALSE(fs::exists(missing));
+}
+
+// Scenario copies never go into or come from the game's own folders: their files would land
+// over the game's files or over the kept originals.
+TEST_F(NothingLost, CopyFoldersInsideTheGameAreRefused) {
+    ASSERT_EQ(Generate().status, 0);
+    const auto before = Tree(game.path);
+    for (const char* inside : {"Backup", "backup", "DB", "Config", "Scenarios/mine"}) {
+        SCOPED_TRACE(inside);
+        const std::string folder = (game.path / inside).string();
+        Result r =
+            RunTq3({"backup-scenario", "--game-dir", game.str(), "--to", folder}, scratch.path);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("is inside the game folder's own"), std::string::npos) << r.err;
+        fs::create_directories(folder);
+        r = RunTq3({"restore-scenario", "--game-dir", game.str(), "--from", folder}, scratch.path);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("Nothing was copied."), std::string::npos) << r.err;
+        if (std::string(inside) != "Backup" && std::string(inside) != "DB" &&
+            std::string(inside) != "Config")
+            fs::remove_all(folder);
+    }
+    EXPECT_EQ(Tree(game.path), before);
+}
+
+// Whatever a run replaces can be brought back byte for byte: a scenario of the game's own
+// named by ScenarioFileName, and every original of a backup made by hand with some of them.
+TEST_F(NothingLost, EveryReplacedFileCanBeBroughtBack) {
+    test::WriteFile(game.path / "Scenarios" / "1492.tqg", "the game's own 1492");
+    fs::create_directory(game.path / "Backup");
+    fs::copy_file(game.path / "DB" / "Revolt.txt", game.path / "Backup" / "Revolt.txt");
+    const auto originals = Tree(game.path / "DB");
+
+    for (int run = 0; run < 2; ++run) {
+        const Result r = Generate({"--set", "ScenarioFileName=1492"});
+        ASSERT_EQ(r.status, 0) << r.err;
+    }
+    EXPECT_EQ(test::ReadFile(game.path / "Backup" / "Scenarios" / "1492.tqg"),
+              "the game's own 1492");
+    EXPECT_EQ(Tree(game.path / "Backup" / "Scenarios").size(), 2u);  // the copy and its record
+    for (const auto& [name, bytes] : originals)
+        EXPECT_EQ(test::ReadFile(game.path / "Backup" / name), bytes) << name;
+
+    const Result r = RunTq3({"restore", "--game-dir", game.str()}, scratch.path);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Tree(game.path / "DB"), originals);
+    EXPECT_EQ(test::ReadFile(game.path / "Scenarios" / "1492.tqg"), "the game's own 1492");
 }

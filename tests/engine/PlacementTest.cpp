@@ -169,6 +169,23 @@ TEST(PlaceNations, ReligionAndExcludedProvincesDecideAcceptance) {
     EXPECT_EQ(random.asked.size(), 5u);
 }
 
+// A free draw that hits an island or a never-drawn province fails that try: it never becomes
+// some other province (province 1 suits the nation here, so it would be taken).
+TEST(PlaceNations, AnExcludedDrawFailsItsTry) {
+    for (const int excluded : {154, 185}) {
+        SCOPED_TRACE(excluded);
+        auto world = ChainWorld(240, 240);
+        for (int p = 1; p <= 240; ++p) world->Provinces[p].Religion = 4;
+        world->Settings.IslandsRangeMin = 150;
+        world->Settings.IslandsRangeMax = 160;
+        const int catholic = AddNation(*world, 20, 11);
+        world->Settings.RandomStartLoc = 6;
+        test::ScriptedRandom random{excluded, 2};
+        PlaceNations(*world, random);
+        EXPECT_EQ(world->Nations[catholic].Capital(), 3);
+    }
+}
+
 TEST(PlaceNations, EuropeanMajorsAndSiberiansDrawFromTheirRanges) {
     auto world = ChainWorld(700, 700);
     TGeneratorSettings& s = world->Settings;

@@ -47,20 +47,12 @@ struct Run : ::testing::Test {
             files[f] = fs::exists(dir.path / f) ? test::ReadFile(dir.path / f) : "<none>";
         return files;
     }
-    // Puts a folder where every game file goes, so that each write fails with a message
-    // naming its file: the messages then tell the order of the writes.
+    // The files a run wrote, in the order the report lists them.
     std::vector<std::string> WriteOrder(int mode) {
-        for (const std::string& f : kWritten) {
-            fs::remove(dir.path / f);
-            fs::create_directories(dir.path / f);
-        }
-        Generate(mode);
+        world->Settings.GeneratorMode = static_cast<int8_t>(mode);
         std::vector<std::string> order;
-        for (const std::string& e : dialogs.errors)
-            for (const std::string& f : kWritten)
-                if (e.rfind("Cannot create file \"" + (dir.path / f).string() + "\" on disk !",
-                            0) == 0)
-                    order.push_back(f);
+        for (const std::string& f : GenerateWorld(*world, random, dialogs).written)
+            order.push_back(fs::relative(f, dir.path).string());
         return order;
     }
 };
@@ -121,12 +113,17 @@ TEST_F(Run, ModeTwoWritesTheScenarioAndRestoresTheMap) {
     EXPECT_EQ(after.at("DB/Province.csv"), test::ReadFile(dir.path / "Backup" / "Province.csv"));
 }
 
-TEST_F(Run, ModeTwoReportsAMissingBackup) {
+// No run replaced the province table yet, so DB/ holds the original: the backup takes it
+// first, and the scenario-only run puts it back as it was.
+TEST_F(Run, ModeTwoCompletesAMissingBackupFirst) {
     fs::remove(dir.path / "Backup" / "Province.csv");
-    Generate(2);
-    ASSERT_EQ(dialogs.errors.size(), 1u);
-    EXPECT_NE(dialogs.errors[0].find("Backup/Province.csv"), std::string::npos);
-    EXPECT_EQ(dialogs.confirms.size(), 1u);  // the run still ends with its question
+    const std::string original = test::ReadFile(dir.path / "DB" / "Province.csv");
+    EXPECT_EQ(Generate(2), RunEnd::Quit);
+    EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors[0];
+    EXPECT_EQ(test::ReadFile(dir.path / "Backup" / "Province.csv"), original);
+    EXPECT_EQ(test::ReadFile(dir.path / "DB" / "Province.csv"), original);
+    EXPECT_EQ(test::ReadFile(dir.path / "Backup" / "DiplomaticMatrix.csv"),
+              test::ReadFile(dir.path / "DB" / "DiplomaticMatrix.csv"));
 }
 
 TEST_F(Run, ReadOnlyDatabaseFilesAreMadeWritable) {
@@ -209,4 +206,16 @@ TEST_F(Run, TheSameSeedGivesTheSameWorld) {
     EXPECT_EQ(test::ReadFile(dir.path / "DB" / "Province.csv"), first);
     for (int p = 0; p <= 12; ++p)
         EXPECT_EQ(world->Provinces[p].Terrain, other->Provinces[p].Terrain);
+}
+
+// A window that stays open loads again before its next run: a template that became
+// unreadable since refuses that run instead of running on the template read before.
+TEST_F(Run, ATemplateThatBecameUnreadableRefusesTheNextRun) {
+    ASSERT_TRUE(world->ProvinceTemplateRead);
+    const auto before = Files();
+    fs::remove(dir.path / "Config" / "TQ3GenerProvince.csv");
+    LoadSettings(*world, dialogs, true);
+    EXPECT_FALSE(world->ProvinceTemplateRead);
+    EXPECT_EQ(Generate(0), RunEnd::Refused);
+    EXPECT_EQ(Files(), before);
 }
