@@ -36,14 +36,6 @@ const std::array<SpecificName, 22> SpecificNames = {{
     {"Unknown", SpecUnknown},
 }};
 
-int World::ProvinceCount() const {
-    return Clamp(-1, MaxProvinceNumber, Settings.ProvinceCount);
-}
-
-int World::NationCountLoaded() const {
-    return Clamp(0, MaxNations, NationsLoaded);
-}
-
 const std::string& World::ContinentName(int p) const {
     return NameOf(Settings.ContinentNames, Provinces[p].Continent);
 }

@@ -198,9 +198,9 @@ struct World {
     std::vector<std::pair<std::string, std::string>> SettingOverrides;
 
     // Settings.ProvinceCount limited to the table: the highest province number any loop visits.
-    int ProvinceCount() const;
+    int ProvinceCount() const { return Clamp(-1, MaxProvinceNumber, Settings.ProvinceCount); }
     // NationsLoaded limited to the table.
-    int NationCountLoaded() const;
+    int NationCountLoaded() const { return Clamp(0, MaxNations, NationsLoaded); }
 
     bool IsMajor(int nation) const { return nation >= 0 && nation < 256 && MajorNations[nation]; }
     bool IsLand(int p) const { return p >= 0 && p <= MaxProvinceNumber && Provinces[p].IsLand(); }
