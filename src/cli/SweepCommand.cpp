@@ -1,0 +1,277 @@
+#include "cli/SweepCommand.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <iostream>
+#include <memory>
+#include <thread>
+
+#include "base/GamePath.h"
+#include "base/Numbers.h"
+#include "cli/CliDialogs.h"
+#include "cli/Commands.h"
+#include "config/SettingsFile.h"
+#include "engine/RunProgress.h"
+#include "session/BalanceSummary.h"
+#include "session/ConfigCheck.h"
+#include "session/GameFolder.h"
+#include "session/SeedSweep.h"
+#include "session/SweepCsv.h"
+#include "session/SweepRanking.h"
+
+namespace tq3 {
+
+namespace {
+constexpr int kUsageError = 2;
+constexpr int kInterrupted = 130;  // 128 + SIGINT, as shells report it
+constexpr int kBarWidth = 30;
+constexpr auto kBarInterval = std::chrono::milliseconds(100);
+constexpr int kSecondsPerMinute = 60;
+
+// Set by Ctrl+C: the one thing a signal handler may touch.
+std::atomic<bool> interrupted{false};
+extern "C" void OnInterrupt(int) {
+    interrupted.store(true);
+}
+
+// Ctrl+C stops the sweep instead of the process while this lives.
+class InterruptGuard {
+  public:
+    InterruptGuard() {
+        interrupted.store(false);
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, &previous_);
+    }
+    ~InterruptGuard() { ::sigaction(SIGINT, &previous_, nullptr); }
+
+  private:
+    struct sigaction previous_ {};
+};
+
+std::string Duration(double seconds) {
+    const long whole = static_cast<long>(seconds + 0.5);
+    const long minutes = whole / kSecondsPerMinute, rest = whole % kSecondsPerMinute;
+    return std::to_string(minutes) + ":" + (rest < 10 ? "0" : "") + std::to_string(rest);
+}
+
+// "[#####.....]  45%  900/2000 worlds  1234/s  0:01 left" on one line of stderr.
+class ProgressBar {
+  public:
+    ProgressBar(uint64_t total, bool shown)
+        : total_(total), shown_(shown), start_(std::chrono::steady_clock::now()), last_(start_) {}
+    void Update(uint64_t done) {
+        if (!shown_) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (done < total_ && now - last_ < kBarInterval) return;
+        last_ = now;
+        const double elapsed = std::chrono::duration<double>(now - start_).count();
+        const double rate = elapsed > 0 ? static_cast<double>(done) / elapsed : 0;
+        const int filled = static_cast<int>(kBarWidth * done / std::max<uint64_t>(total_, 1));
+        std::string line = "\r[" + std::string(static_cast<std::size_t>(filled), '#') +
+                           std::string(static_cast<std::size_t>(kBarWidth - filled), '.') + "] " +
+                           std::to_string(100 * done / std::max<uint64_t>(total_, 1)) + "%  " +
+                           std::to_string(done) + "/" + std::to_string(total_) + " worlds  " +
+                           std::to_string(static_cast<long>(rate)) + "/s";
+        if (rate > 0) line += "  " + Duration(static_cast<double>(total_ - done) / rate) + " left";
+        std::cerr << line << "\x1b[K" << std::flush;
+    }
+    // Clears the bar's line.
+    void Done() {
+        if (shown_) std::cerr << "\r\x1b[K" << std::flush;
+    }
+
+  private:
+    uint64_t total_;
+    bool shown_;
+    std::chrono::steady_clock::time_point start_, last_;
+};
+
+std::string ShellQuote(const std::string& text) {
+    if (!text.empty() &&
+        text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                               "0123456789_-./=:,+") == std::string::npos)
+        return text;
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+std::string PadRight(const std::string& text, std::size_t width) {
+    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
+}
+
+// The best rows as an aligned table: seed, the world's measures, each major's strength.
+std::string Table(const World& loaded, const std::vector<SweepRow>& rows) {
+    std::vector<std::vector<std::string>> cells;
+    cells.push_back({"seed", "fairness", "income spread", "native land", "closest capitals"});
+    std::size_t majors = 0;
+    for (const SweepRow& row : rows) {
+        const WorldBalance& b = row.balance;
+        const int closest = ClosestRivals(b);
+        std::vector<std::string> line = {
+            std::to_string(row.seed), FixedText(b.fairness, 3), FixedText(b.incomeGini, 3),
+            FixedText(b.nativeShare, 1) + "%", closest < 0 ? "-" : std::to_string(closest)};
+        for (const MajorBalance& m : b.majors)
+            line.push_back(loaded.Nations[m.nation].Tag + " " + std::to_string(m.Strength()));
+        majors = std::max(majors, b.majors.size());
+        cells.push_back(std::move(line));
+    }
+    const std::size_t measures = cells[0].size();
+    for (std::size_t m = 1; m <= majors; ++m) cells[0].push_back(m == 1 ? "majors (strength)" : "");
+    std::vector<std::size_t> widths;
+    for (const auto& line : cells)
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            if (widths.size() <= c) widths.push_back(0);
+            // The majors' heading spans their columns.
+            if (&line == &cells[0] && c >= measures) continue;
+            widths[c] = std::max(widths[c], line[c].size());
+        }
+    std::string text;
+    for (const auto& line : cells) {
+        std::string out;
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            if (c > 0) out += "  ";
+            out += c < measures ? PadLeft(line[c], widths[c]) : PadRight(line[c], widths[c]);
+        }
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        text += out + "\n";
+    }
+    return text;
+}
+
+// The command that writes the world of `seed` with the sweep's settings.
+std::string GenerateCommand(const SweepOptions& options, const World& loaded, uint64_t seed) {
+    std::string command = "tq3gen generate";
+    if (!options.gameDir.empty()) command += " --game-dir " + ShellQuote(loaded.ProgramFolder);
+    command += " --mode " + std::to_string(loaded.Settings.GeneratorMode);
+    command += " --seed " + std::to_string(seed);
+    for (const auto& [key, value] : options.settings)
+        command += " --set " + ShellQuote(key + "=" + value);
+    return command;
+}
+
+int UsageError(const std::string& text) {
+    std::cerr << "tq3gen sweep: " << text << "\nRun with --help for more information.\n";
+    return kUsageError;
+}
+}  // namespace
+
+std::optional<std::pair<uint64_t, uint64_t>> ParseSeedRange(const std::string& text,
+                                                            std::string& why) {
+    const std::size_t dots = text.find("..");
+    const auto number = [](std::string_view part) -> std::optional<uint64_t> {
+        if (part.empty() || part.size() > 19 ||
+            part.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        return std::stoull(std::string(part));
+    };
+    const std::optional<uint64_t> first =
+        dots == std::string::npos ? std::nullopt : number(std::string_view(text).substr(0, dots));
+    const std::optional<uint64_t> last =
+        dots == std::string::npos ? std::nullopt : number(std::string_view(text).substr(dots + 2));
+    if (!first || !last) {
+        why = "--seeds takes a range of seeds as A..B (for example 1..2000), not \"" + text + "\"";
+        return std::nullopt;
+    }
+    if (*last < *first) {
+        why = "--seeds " + text + " is empty: the last seed is below the first";
+        return std::nullopt;
+    }
+    if (*last - *first >= MaxSweepSeeds) {
+        why = "--seeds " + text + " holds " + std::to_string(*last - *first + 1) +
+              " seeds; a sweep measures at most " + std::to_string(MaxSweepSeeds);
+        return std::nullopt;
+    }
+    return std::make_pair(*first, *last);
+}
+
+int RunSweep(const SweepOptions& options) {
+    // Usage first: nothing is loaded for a command that cannot run.
+    std::string why;
+    const auto range = ParseSeedRange(options.seeds, why);
+    if (!range) return UsageError(why);
+    const std::optional<SweepOrder> order = SweepOrderFromName(options.sort);
+    if (!order) return UsageError("--sort " + options.sort + " is not an order of the sweep");
+    if (options.jobs < 0) return UsageError("--jobs must be 1 or more");
+    if (options.top < 1) return UsageError("--top must be 1 or more");
+
+    // The load of `generate`, without its backup: the sweep writes nothing to the folder.
+    CliDialogs dialogs(std::cerr);
+    auto world = std::make_unique<World>();
+    world->ProgramFolder = GameFolder(options.gameDir);
+    if (options.mode)
+        world->SettingOverrides.emplace_back("GeneratorMode", std::to_string(*options.mode));
+    for (const auto& setting : options.settings) world->SettingOverrides.push_back(setting);
+    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
+    if (!LoadSettings(*world, dialogs, true)) return 1;
+    ReviewConfiguration(*world, dialogs);
+    if (!SeedSweep::Check(*world, dialogs)) return 1;
+
+    // The table of every seed goes beside its target first and replaces it at the end.
+    std::unique_ptr<SweepCsvFile> csv;
+    if (options.csv) {
+        const std::string path = AbsolutePath(*options.csv);
+        const std::string problem = SweepCsvTargetProblem(world->ProgramFolder, path);
+        csv = std::make_unique<SweepCsvFile>();
+        if (!problem.empty() || !csv->Open(path)) {
+            dialogs.Error("Cannot write \"" + path +
+                          "\": " + (problem.empty() ? csv->Error() : problem));
+            return 1;
+        }
+    }
+
+    const SeedSweep sweep(*world);
+    const uint64_t total = range->second - range->first + 1;
+    const int jobs = options.jobs > 0
+                         ? options.jobs
+                         : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    BestSeeds best(*order, static_cast<std::size_t>(options.top));
+    ProgressBar bar(total, ::isatty(STDERR_FILENO) == 1);
+    uint64_t done = 0;
+    InterruptGuard guard;
+    sweep.Run(
+        range->first, range->second, jobs,
+        [&](const SweepRow& row) {
+            if (csv) {
+                if (done == 0)
+                    csv->Append(SweepCsvHeader(static_cast<int>(row.balance.majors.size())));
+                csv->Append(SweepCsvLine(*world, row));
+            }
+            best.Offer(row);
+            bar.Update(++done);
+        },
+        interrupted);
+    bar.Done();
+    const bool stopped = interrupted.load() && done < total;
+
+    int status = stopped ? kInterrupted : 0;
+    if (csv) {
+        if (csv->Commit())
+            std::cerr << "Wrote " << AbsolutePath(*options.csv) << " (" << done << " seeds)\n";
+        else {
+            dialogs.Error("Cannot write \"" + AbsolutePath(*options.csv) + "\": " + csv->Error());
+            if (status == 0) status = 1;
+        }
+    }
+    const std::vector<SweepRow> ranked = best.Ranked();
+    if (stopped) std::cout << "Stopped after " << done << " of " << total << " seeds.\n";
+    std::cout << "Best " << ranked.size() << " of " << done << (done == 1 ? " seed" : " seeds")
+              << " by " << options.sort << ":\n"
+              << Table(*world, ranked);
+    if (!ranked.empty())
+        std::cout << "\nTo write the first: "
+                  << GenerateCommand(options, *world, ranked.front().seed) << "\n";
+    std::cout << std::flush;
+    return status;
+}
+
+}  // namespace tq3
