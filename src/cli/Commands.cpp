@@ -48,6 +48,17 @@ std::unique_ptr<World> OpenGameFolder(const std::string& gameDir, Dialogs& dialo
     return world;
 }
 
+// --set takes KEY=VALUE, with a key of the settings file and a value on one line.
+std::string CheckSetting(const std::string& s) {
+    const std::size_t eq = s.find('=');
+    const std::string key = s.substr(0, eq);
+    if (eq == std::string::npos || key.empty()) return "expected KEY=VALUE, got \"" + s + "\"";
+    if (s.find_first_of("\r\n", eq) != std::string::npos)
+        return "the value of " + key + " holds a line break";
+    if (!IsSettingKey(key)) return "\"" + key + "\" is not a key of TQ3Gener.csv";
+    return {};
+}
+
 void AddGameDirOption(CLI::App& command, std::string& gameDir, const char* holding) {
     command.add_option(
         "--game-dir", gameDir,
@@ -66,17 +77,6 @@ struct GenerateOptions {
     std::optional<std::string> previewDir;
     bool strict = false;
 };
-
-// --set takes KEY=VALUE, with a key of the settings file and a value on one line.
-std::string CheckSetting(const std::string& s) {
-    const std::size_t eq = s.find('=');
-    const std::string key = s.substr(0, eq);
-    if (eq == std::string::npos || key.empty()) return "expected KEY=VALUE, got \"" + s + "\"";
-    if (s.find_first_of("\r\n", eq) != std::string::npos)
-        return "the value of " + key + " holds a line break";
-    if (!IsSettingKey(key)) return "\"" + key + "\" is not a key of TQ3Gener.csv";
-    return {};
-}
 
 // One whole headless run: the start-up backup, the load, the run with the map editor
 // skipped, the seed, the files written and a summary of the world.

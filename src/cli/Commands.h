@@ -42,6 +42,10 @@ std::string ExecutableFolder();
 // The game folder of --game-dir made absolute, or the executable's folder without it.
 std::string GameFolder(const std::string& gameDir);
 
+// Why a --set argument is not KEY=VALUE with a key of the settings file and a value on one
+// line; empty when it is.
+std::string CheckSetting(const std::string& s);
+
 // Adds --game-dir to a subcommand.
 void AddGameDirOption(CLI::App& command, std::string& gameDir, const char* holding);
 

@@ -13,12 +13,10 @@
 #include "base/GamePath.h"
 #include "base/Numbers.h"
 #include "cli/CliDialogs.h"
-#include "cli/Commands.h"
 #include "config/SettingsFile.h"
-#include "engine/RunProgress.h"
+#include "engine/GeneratorMode.h"
 #include "session/BalanceSummary.h"
 #include "session/ConfigCheck.h"
-#include "session/GameFolder.h"
 #include "session/SeedSweep.h"
 #include "session/SweepCsv.h"
 #include "session/SweepRanking.h"
@@ -27,6 +25,18 @@ namespace tq3 {
 
 namespace {
 constexpr int kUsageError = 2;
+constexpr int kDefaultTop = 10;
+
+struct SweepOptions {
+    std::string gameDir;
+    int mode = -1;
+    std::string seeds;              // "A..B"
+    std::vector<std::string> sets;  // --set KEY=VALUE
+    int jobs = 0;                   // 0: one per processor
+    int top = kDefaultTop;
+    std::string sort = "fairness";
+    std::optional<std::string> csv;
+};
 constexpr int kInterrupted = 130;  // 128 + SIGINT, as shells report it
 constexpr int kBarWidth = 30;
 constexpr auto kBarInterval = std::chrono::milliseconds(100);
@@ -154,8 +164,7 @@ std::string GenerateCommand(const SweepOptions& options, const World& loaded, ui
     if (!options.gameDir.empty()) command += " --game-dir " + ShellQuote(loaded.ProgramFolder);
     command += " --mode " + std::to_string(loaded.Settings.GeneratorMode);
     command += " --seed " + std::to_string(seed);
-    for (const auto& [key, value] : options.settings)
-        command += " --set " + ShellQuote(key + "=" + value);
+    for (const std::string& s : options.sets) command += " --set " + ShellQuote(s);
     return command;
 }
 
@@ -194,24 +203,35 @@ std::optional<std::pair<uint64_t, uint64_t>> ParseSeedRange(const std::string& t
     return std::make_pair(*first, *last);
 }
 
+namespace {
 int RunSweep(const SweepOptions& options) {
     // Usage first: nothing is loaded for a command that cannot run.
     std::string why;
     const auto range = ParseSeedRange(options.seeds, why);
     if (!range) return UsageError(why);
     const std::optional<SweepOrder> order = SweepOrderFromName(options.sort);
-    if (!order) return UsageError("--sort " + options.sort + " is not an order of the sweep");
+    if (!order) {
+        std::string orders;
+        for (const SweepOrderName& o : SweepOrders)
+            orders += (orders.empty() ? "" : ", ") + std::string(o.name);
+        return UsageError("--sort " + options.sort + " is not an order of the sweep (" + orders +
+                          ")");
+    }
     if (options.jobs < 0) return UsageError("--jobs must be 1 or more");
     if (options.top < 1) return UsageError("--top must be 1 or more");
 
     // The load of `generate`, without its backup: the sweep writes nothing to the folder.
-    CliDialogs dialogs(std::cerr);
-    auto world = std::make_unique<World>();
-    world->ProgramFolder = GameFolder(options.gameDir);
-    if (options.mode)
-        world->SettingOverrides.emplace_back("GeneratorMode", std::to_string(*options.mode));
-    for (const auto& setting : options.settings) world->SettingOverrides.push_back(setting);
-    if (!IsGameFolder(world->ProgramFolder, dialogs)) return 1;
+    CliDialogs cli(std::cerr);
+    OperationReport report;
+    const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
+    if (!world) return 1;
+    if (options.mode >= 0)
+        world->SettingOverrides.emplace_back("GeneratorMode", std::to_string(options.mode));
+    for (const std::string& s : options.sets) {
+        const std::size_t eq = s.find('=');
+        world->SettingOverrides.emplace_back(s.substr(0, eq), s.substr(eq + 1));
+    }
+    ReportingDialogs dialogs(cli, report);
     if (!LoadSettings(*world, dialogs, true)) return 1;
     ReviewConfiguration(*world, dialogs);
     if (!SeedSweep::Check(*world, dialogs)) return 1;
@@ -272,6 +292,46 @@ int RunSweep(const SweepOptions& options) {
                   << GenerateCommand(options, *world, ranked.front().seed) << "\n";
     std::cout << std::flush;
     return status;
+}
+
+}  // namespace
+
+Command AddSweepCommand(CLI::App& app) {
+    auto options = std::make_shared<SweepOptions>();
+    CLI::App* command = app.add_subcommand(
+        "sweep",
+        "Draw and measure the world of every seed of a range, as generate would write it, "
+        "writing nothing; list the best seeds and the command that writes one.");
+    AddGameDirOption(*command, options->gameDir, "Config/");
+    command
+        ->add_option("--mode", options->mode,
+                     "Generator mode: 0 new map and scenario, 2 scenario only on the game's map "
+                     "(1, map only, places no nations to measure).")
+        ->check(CLI::Range(0, GeneratorModeCount - 1));
+    command->add_option("--seeds", options->seeds, "The seeds to measure, as A..B (inclusive).")
+        ->required();
+    command
+        ->add_option("--set", options->sets,
+                     "Override one setting of Config/TQ3Gener.csv, as generate --set does "
+                     "(repeatable).")
+        ->type_name("KEY=VALUE")
+        ->check(CLI::Validator(CheckSetting, "KEY=VALUE"));
+    command->add_option("--jobs", options->jobs,
+                        "Worlds measured at once, each by its own worker (default: one per "
+                        "processor).");
+    command->add_option("--top", options->top, "How many of the best seeds to list (default 10).");
+    std::string orders;
+    for (const SweepOrderName& o : SweepOrders)
+        orders += (orders.empty() ? "" : ", ") + std::string(o.name);
+    command->add_option("--sort", options->sort,
+                        "Which seeds are best: " + orders +
+                            " (default fairness). income-spread puts the most even incomes "
+                            "first, wildest the least fair worlds, native-land the most land "
+                            "left to natives, distance the majors farthest apart.");
+    command->add_option("--csv", options->csv,
+                        "Also write every seed's measures to this CSV file (a header row, then "
+                        "one row per seed).");
+    return {command, [options] { return RunSweep(*options); }};
 }
 
 }  // namespace tq3

@@ -1,0 +1,87 @@
+// tq3gen sweep: usage errors, refusals as generate refuses, a table that writes nothing into
+// the game folder, and Ctrl+C.
+
+#include "CliSupport.h"
+#include "TestSupport.h"
+
+using namespace clitest;
+
+namespace {
+
+struct Sweep : ::testing::Test {
+    test::TempDir scratch, game;
+    void SetUp() override { test::CopyTree(TQ3_TEST_DATA "/mini", game.path); }
+    Result Run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"sweep", "--game-dir", game.str()});
+        return RunTq3(args, scratch.path);
+    }
+};
+
+}  // namespace
+
+TEST_F(Sweep, UsageErrorsExitWithTwoBeforeLoading) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--seeds", "10..1"},
+        {"--seeds", "5"},
+        {"--seeds", "1..10000001"},
+        {"--seeds", "a..b"},
+        {"--seeds", "1..5", "--top", "0"},
+        {"--seeds", "1..5", "--sort", "loudest"},
+        {"--seeds", "1..5", "--set", "NoSuchKey=1"},
+        {},
+    };
+    for (const auto& args : cases) {
+        const Result r = Run(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args) << r.err;
+        EXPECT_EQ(r.out, "") << ::testing::PrintToString(args);
+    }
+}
+
+TEST_F(Sweep, RefusesWhatGenerateRefusesAndMapOnlyWithTheirMessages) {
+    const Result mapOnly = Run({"--seeds", "1..5", "--mode", "1"});
+    EXPECT_EQ(mapOnly.status, 1);
+    EXPECT_NE(mapOnly.err.find("GeneratorMode is 1 (map only)"), std::string::npos) << mapOnly.err;
+
+    const Result sweep = Run({"--seeds", "1..5", "--set", "NationCount=50"});
+    test::TempDir generateScratch;
+    const Result generate = RunTq3(
+        {"generate", "--game-dir", game.str(), "--set", "NationCount=50"}, generateScratch.path);
+    EXPECT_EQ(sweep.status, 1);
+    EXPECT_EQ(generate.status, 1);
+    const std::size_t at = generate.err.find("NationCount");
+    ASSERT_NE(at, std::string::npos) << generate.err;
+    const std::string refusal = generate.err.substr(at, generate.err.find('\n', at) - at);
+    EXPECT_NE(sweep.err.find(refusal), std::string::npos) << sweep.err;
+}
+
+TEST_F(Sweep, PrintsTheBestAndWritesEveryRowToTheTableButNothingInTheGame) {
+    const auto before = Tree(game.path);
+    const fs::path csv = scratch.path / "sweep.csv";
+    const Result r = Run({"--seeds", "1..40", "--top", "3", "--csv", csv.string(), "--jobs", "2"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Tree(game.path), before);
+    EXPECT_NE(r.out.find("Best 3 of 40 seeds by fairness:\nseed  fairness"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("To write the first: tq3gen generate --game-dir "), std::string::npos);
+    const std::string table = test::ReadFile(csv);
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 41);
+    EXPECT_TRUE(table.starts_with("seed,fairness,income_gini,native_share,short_nations,major1_"));
+
+    // A game table named as the target is left alone.
+    const Result refused =
+        Run({"--seeds", "1..2", "--csv", (game.path / "DB" / "goods.csv").string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(Tree(game.path), before);
+}
+
+TEST_F(Sweep, CtrlCStopsAtOnceAndPrintsWhatWasMeasured) {
+    const std::string command = "timeout --preserve-status -s INT 0.3 " + Quote(TQ3_EXECUTABLE) +
+                                " sweep --game-dir " + Quote(game.str()) +
+                                " --seeds 1..10000000 --top 2 >" +
+                                Quote((scratch.path / "out.txt").string()) + " 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 130);
+    const std::string out = test::ReadFile(scratch.path / "out.txt");
+    EXPECT_TRUE(out.starts_with("Stopped after ")) << out;
+    EXPECT_NE(out.find("of 10000000 seeds.\nBest 2 of "), std::string::npos) << out;
+}
