@@ -110,7 +110,6 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
     edit->setAccessibleName(tr("Specified majors"));
     edit->setPlaceholderText(tr("tags separated by ;"));
     edit->onChange = [this] { EditMajorsChange(); };
-    edit->installEventFilter(this);
     QToolButton* map = MakeButton("SpeedButtonMajorsMap", tr("Map..."));
     map->setToolTip(tr("Press to select majors (advanced mode)"));
     map->setEnabled(false);
@@ -158,9 +157,6 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
     startGrid->addWidget(randomNote, 0, 2);
     for (const CheckBinding& row : kStartBoxes)
         startGrid->addWidget(Make(row), startGrid->rowCount(), 0, 1, 3);
-    auto* unused = new CheckBox("CheckBoxRandomStartLoc", tr("Random Starting Locations"), start);
-    unused->onClick = [this] { CheckBoxRandomStartLocClick(); };
-    unused->hide();
     startGrid->setColumnStretch(1, 1);
     RefreshStartLocHint(false);
 
@@ -193,7 +189,7 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
     right->addWidget(start);
     right->addWidget(size);
     right->addStretch(1);
-    auto* columns = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout(Content());
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 }
@@ -344,13 +340,6 @@ void CountriesPage::RefreshStartLocHint(bool shortText) {
 void CountriesPage::EditMajorsChange() {
     world_.MajorNations.reset();
     S().SpecifiedMajors = ToCp1252(Find<Edit>("EditMajors")->text());
-}
-
-bool CountriesPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && watched == Find("EditMajors") &&
-        onEditMajorsClick)
-        onEditMajorsClick();
-    return SettingsPage::eventFilter(watched, event);
 }
 
 }  // namespace tq3

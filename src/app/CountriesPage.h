@@ -14,10 +14,8 @@ class CountriesPage : public SettingsPage {
     // The fantasy box and the conquistador box; ShowSettings sets them before anything else.
     void ShowFantasy();
 
-    // The map editor's part: the majors map button, and a click into the majors edit (the
-    // editor then refills its major rows from SpecifiedMajors when next shown).
+    // The majors map button opens the map editor in majors mode.
     std::function<void()> onMajorsMap;
-    std::function<void()> onEditMajorsClick;
 
     // Special handlers.
     void CheckBoxFantasyModeClick();
@@ -29,10 +27,6 @@ class CountriesPage : public SettingsPage {
     void CheckBoxDoubleSizeClick();
     void TrackBarRandomStartLocChange();
     void EditMajorsChange();
-    void CheckBoxRandomStartLocClick() {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void SetRelations(bool historical, bool random);

@@ -106,7 +106,7 @@ EconomyPage::EconomyPage(World& world, QWidget* parent)
     priceGrid->addWidget(Make(kRandomizePrices), 1, 0, 1, 3);
     priceGrid->setColumnStretch(1, 1);
 
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(Content());
     grid->addWidget(goods, 0, 0);
     grid->addWidget(cots, 0, 1);
     grid->addWidget(taxes, 1, 0);

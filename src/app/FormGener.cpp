@@ -23,6 +23,7 @@
 #include "app/ReligionPage.h"
 #include "app/RunResult.h"
 #include "app/TechnologyPage.h"
+#include "app/WindowPlacement.h"
 #include "base/ForwardingDialogs.h"
 #include "base/GamePath.h"
 #include "base/Random.h"
@@ -41,9 +42,17 @@ constexpr int kPanelInitTop = 120;
 
 // The window's own part of the dialogs: the progress bar and the "Initializing" panel; every
 // message goes on to the given dialogs.
+std::string SeedLine(uint64_t seed);
+
 class TFormGener::WindowDialogs : public ForwardingDialogs {
   public:
     WindowDialogs(TFormGener& form, Dialogs& inner) : ForwardingDialogs(inner), form_(form) {}
+    // The closing question of a run names the run's seed, so that a world can be made again.
+    Answer Confirm(const std::string& text, Buttons buttons) override {
+        if (runSeed && buttons == Buttons::OkCancel)
+            return ForwardingDialogs::Confirm(text + SeedLine(*runSeed), buttons);
+        return ForwardingDialogs::Confirm(text, buttons);
+    }
     // The run is on this thread: the bar is painted before the run goes on.
     void Progress(int position) override {
         form_.ProgressBarGener->setValue(position);
@@ -65,9 +74,16 @@ class TFormGener::WindowDialogs : public ForwardingDialogs {
         ForwardingDialogs::Busy(busy);
     }
 
+    // The seed of the run under way.
+    std::optional<uint64_t> runSeed;
+
   private:
     TFormGener& form_;
 };
+
+std::string SeedLine(uint64_t seed) {
+    return "\r\n\r\nSeed of this run: " + std::to_string(seed);
+}
 
 TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
@@ -95,9 +111,6 @@ TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
     PageControl1->addTab(religion_, tr("Rel&igion, Culture"));
     PageControl1->setCurrentWidget(countries_);
     countries_->onMajorsMap = [this] { SelectMajorsOnMap(); };
-    countries_->onEditMajorsClick = [this] {
-        if (mapEditor_.majorsEditClicked) mapEditor_.majorsEditClicked();
-    };
 
     // Below the tabs: "Run!" and the progress bar.
     SpeedButton1 = new QPushButton(tr("Run!"), central);
@@ -150,10 +163,12 @@ bool TFormGener::event(QEvent* event) {
 
 void TFormGener::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // Sized to the screen it opens on and centred there, at the first show.
+    if (!placed_) {
+        placed_ = true;
+        FitToScreen(this, sizeHint());
+    }
     if (loaded_) return;
-    // Centred on its screen at the first show.
-    if (const QScreen* shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
     QTimer::singleShot(0, this, [this] { FormActivate(); });
 }
 
@@ -197,7 +212,8 @@ void TFormGener::ChooseGameFolder() {
         const QStringList recent = RecentFolders();
         start = (recent.isEmpty() ? QDir::homePath() : recent.front()).toStdString();
     }
-    const auto folder = windowDialogs_->ChooseFolder(start, false);
+    const auto folder =
+        chooseGameFolder ? chooseGameFolder(start) : windowDialogs_->ChooseFolder(start, false);
     if (folder) OpenGameFolder(*folder);
 }
 
@@ -285,10 +301,13 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed) {
             return mapEditor_.preview(world, random, this);
         };
     SpeedButton1->setEnabled(false);
-    const RunResult result = ReadRun(GenerateWorld(world_, random, *windowDialogs_, hooks));
-    SpeedButton1->setEnabled(true);
+    // The seed is known before the run: the status bar and the closing question show it.
     lastSeed_ = random.Seed();
     seedLabel_->setText(tr("Seed of the last run: %1").arg(*lastSeed_));
+    windowDialogs_->runSeed = lastSeed_;
+    const RunResult result = ReadRun(GenerateWorld(world_, random, *windowDialogs_, hooks));
+    windowDialogs_->runSeed.reset();
+    SpeedButton1->setEnabled(true);
     ProgressBarGener->setValue(0);
     if (result.quit) close();
 }

@@ -29,11 +29,10 @@ class SettingsPage;
 class TechnologyPage;
 
 // How the map editor plugs into the window: the preview during a run with the run's random
-// source (false: Abort), the majors selection (true: OK), and a click into the majors edit.
+// source (false: Abort) and the majors selection (true: OK).
 struct MapEditorHooks {
     std::function<bool(World&, RandomSource&, QWidget* owner)> preview;
     std::function<bool(World&, QWidget* owner)> selectMajors;
-    std::function<void()> majorsEditClicked;
 };
 
 // The main settings window: five tabs of settings, the "Run!" button with its progress bar
@@ -64,8 +63,11 @@ class TFormGener : public QMainWindow {
     bool OpenGameFolder(const std::string& folder);
 
     void SetMapEditor(MapEditorHooks hooks);
+    // The folder dialog of "Open game folder..." from the given start; without it, the
+    // dialogs' folder dialog.
+    std::function<std::optional<std::string>(const std::string& start)> chooseGameFolder;
 
-    // The seed of the last run, shown in the status bar.
+    // The seed of the last run (or of the run under way), shown in the status bar.
     std::optional<uint64_t> LastSeed() const { return lastSeed_; }
     bool Loaded() const { return loaded_; }
 
@@ -97,6 +99,7 @@ class TFormGener : public QMainWindow {
     std::unique_ptr<WindowDialogs> windowDialogs_;
     MapEditorHooks mapEditor_;
     bool loaded_ = false;
+    bool placed_ = false;
     std::optional<uint64_t> lastSeed_;
 
     ProvincesPage* provinces_ = nullptr;

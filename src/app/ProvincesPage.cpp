@@ -136,7 +136,7 @@ ProvincesPage::ProvincesPage(World& world, QWidget* parent)
     auto* regionsBox = new QVBoxLayout(regions);
     for (const CheckBinding& row : kRegionBoxes) regionsBox->addWidget(Make(row));
 
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(Content());
     grid->addWidget(nature, 0, 0);
     grid->addWidget(values, 0, 1, 2, 1);
     grid->addWidget(regions, 1, 0);

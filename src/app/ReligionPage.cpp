@@ -114,7 +114,7 @@ ReligionPage::ReligionPage(World& world, QWidget* parent)
     AddRow(sliders, Find("LabelPagan"), pagan);
     sliders->setColumnStretch(1, 1);
 
-    auto* columns = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout(Content());
     columns->addWidget(religion, 1);
     columns->addWidget(panel, 1);
 }

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
 #include <QTabWidget>
 #include <iostream>
 
@@ -44,6 +46,29 @@ bool Save(QWidget* widget, const QDir& dir, const QString& name, bool fit = true
     return false;
 }
 
+}  // namespace
+
+bool SaveScreenWithWindow(QWidget* window, const QString& file) {
+    QApplication::processEvents();
+    const QScreen* screen = window->screen();
+    if (!screen) return false;
+    const qreal scale = window->devicePixelRatioF();
+    const QRect desk = screen->geometry();
+    QPixmap picture((QSizeF(desk.size()) * scale).toSize());
+    picture.setDevicePixelRatio(scale);
+    picture.fill(QColor(0x5a, 0x6e, 0x7f));
+    QPainter painter(&picture);
+    painter.fillRect(screen->availableGeometry().translated(-desk.topLeft()),
+                     QColor(0x6b, 0x84, 0x99));
+    painter.fillRect(window->frameGeometry().translated(-desk.topLeft()), QColor(0x30, 0x30, 0x30));
+    painter.drawPixmap(window->geometry().topLeft() - desk.topLeft(), window->grab());
+    painter.end();
+    if (picture.save(file)) return true;
+    std::cerr << "Cannot write " << file.toStdString() << "\n";
+    return false;
+}
+
+namespace {
 QString TabFileName(const QString& caption) {
     QString name = caption;
     name.remove(QLatin1Char('&'));
@@ -68,7 +93,8 @@ int WriteScreenshots(World& world, const std::string& folder) {
     form.SetMapEditor(editor);
     form.show();
     form.FormActivate();
-    bool ok = true;
+    // The window as it opens on this screen.
+    bool ok = SaveScreenWithWindow(&form, dir.filePath(QStringLiteral("opening-main.png")));
 
     // Each tab that a generator mode shows.
     for (int mode = 0; mode < kGeneratorModes; ++mode) {

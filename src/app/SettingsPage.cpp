@@ -9,12 +9,25 @@ QString DecimalHint(int value) {
 }
 
 SettingsPage::SettingsPage(const char* name, World& world, QWidget* parent)
-    : QWidget(parent), world_(world) {
+    : QScrollArea(parent), world_(world) {
     setObjectName(QString::fromLatin1(name));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    auto* content = new QWidget;
+    content->setObjectName(QString::fromLatin1(name) + QStringLiteral("Controls"));
+    setWidget(content);
+    // The tab's own background shows through.
+    viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+}
+
+QSize SettingsPage::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return widget()->sizeHint() + QSize(frame, frame);
 }
 
 CheckBox* SettingsPage::Make(const CheckBinding& row) {
-    auto* box = new CheckBox(row.name, QString::fromLatin1(row.caption), this);
+    auto* box = new CheckBox(row.name, QString::fromLatin1(row.caption), Content());
     box->setChecked(row.ticked);
     box->setVisible(row.initially != Initially::Hidden);
     box->setEnabled(row.initially != Initially::Disabled);
@@ -23,7 +36,7 @@ CheckBox* SettingsPage::Make(const CheckBinding& row) {
 }
 
 TrackBar* SettingsPage::Make(const SliderBinding& row) {
-    auto* bar = new TrackBar(row.name, row.min, row.max, row.position, this);
+    auto* bar = new TrackBar(row.name, row.min, row.max, row.position, Content());
     if (row.label) {
         Name(MakeLabel(row.label, QString::fromLatin1(row.labelCaption)), bar);
     } else if (row.labelCaption) {
@@ -35,7 +48,7 @@ TrackBar* SettingsPage::Make(const SliderBinding& row) {
 }
 
 SpinEdit* SettingsPage::Make(const SpinBinding& row) {
-    auto* spin = new SpinEdit(row.name, row.min, row.max, row.value, this);
+    auto* spin = new SpinEdit(row.name, row.min, row.max, row.value, Content());
     Name(MakeLabel(row.label, QString::fromLatin1(row.labelCaption)), spin);
     spin->onChange = [this, &row] { SpinEditChange(row); };
     return spin;
@@ -51,7 +64,7 @@ QGroupBox* SettingsPage::Make(const RadioPairBinding& row) {
 }
 
 QLabel* SettingsPage::MakeLabel(const char* name, const QString& text) {
-    auto* label = new QLabel(text, this);
+    auto* label = new QLabel(text, Content());
     label->setObjectName(QString::fromLatin1(name));
     // Glyphs can be drawn a little wider than the font reports; half a blank of slack keeps the
     // last letter of the widest caption in a column from being cut at the control beside it.
@@ -61,13 +74,13 @@ QLabel* SettingsPage::MakeLabel(const char* name, const QString& text) {
 }
 
 QGroupBox* SettingsPage::MakeGroup(const char* name, const QString& title) {
-    auto* group = new QGroupBox(title, this);
+    auto* group = new QGroupBox(title, Content());
     group->setObjectName(QString::fromLatin1(name));
     return group;
 }
 
 QToolButton* SettingsPage::MakeButton(const char* name, const QString& caption) {
-    auto* button = new QToolButton(this);
+    auto* button = new QToolButton(Content());
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QWidget>
 
@@ -14,10 +15,13 @@ class QGridLayout;
 namespace tq3 {
 
 // One tab of the settings window. It makes its controls from binding rows, serves the plain
-// handler families, and puts the settings back into its controls in ShowSettings.
-class SettingsPage : public QWidget {
+// handler families, and puts the settings back into its controls in ShowSettings. The tab
+// scrolls when the window is smaller than its controls need.
+class SettingsPage : public QScrollArea {
   public:
     SettingsPage(const char* name, World& world, QWidget* parent = nullptr);
+    // Room for every control without scrolling.
+    QSize sizeHint() const override;
     // Copies the settings into this tab's controls, with the visibility that follows them.
     virtual void ShowSettings() = 0;
 
@@ -29,6 +33,8 @@ class SettingsPage : public QWidget {
 
   protected:
     TGeneratorSettings& S() { return world_.Settings; }
+    // The widget that holds the tab's controls; the page's layout goes on it.
+    QWidget* Content() const { return widget(); }
 
     // Controls made from rows; the handler of the row's family is connected.
     CheckBox* Make(const CheckBinding& row);

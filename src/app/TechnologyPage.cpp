@@ -1,5 +1,6 @@
 #include "app/TechnologyPage.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -179,7 +180,8 @@ TechnologyPage::TechnologyPage(World& world, QWidget* parent)
     left->addWidget(groups[kNavy]);
     left->addWidget(groups[kFunds]);
     left->addStretch(1);
-    rightColumn_ = new QWidget(this);
+    rightColumn_ = new QWidget(Content());
+    rightColumn_->installEventFilter(this);
     auto* right = new QVBoxLayout(rightColumn_);
     right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(groups[kTechGroup]);
@@ -188,7 +190,7 @@ TechnologyPage::TechnologyPage(World& world, QWidget* parent)
     right->addWidget(Make(kBoxes[1]));
     right->addWidget(Make(kBoxes[2]));
     right->addStretch(1);
-    auto* columns = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout(Content());
     columns->addLayout(left, 1);
     columns->addWidget(rightColumn_, 1);
 
@@ -273,9 +275,11 @@ void TechnologyPage::SpeedButton4Click() {
     Find("GroupBoxTechValues")->hide();
 }
 
-void TechnologyPage::resizeEvent(QResizeEvent* event) {
-    SettingsPage::resizeEvent(event);
-    PlacePanels();
+bool TechnologyPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == rightColumn_ &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        PlacePanels();
+    return SettingsPage::eventFilter(watched, event);
 }
 
 void TechnologyPage::PlacePanels() {

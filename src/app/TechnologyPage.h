@@ -21,7 +21,8 @@ class TechnologyPage : public SettingsPage {
     void SpeedButton4Click();
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
+    // The panels follow the right column wherever the layout puts it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void PlacePanels();

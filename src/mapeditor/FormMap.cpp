@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -15,6 +16,7 @@
 #include <cmath>
 #include <exception>
 
+#include "app/WindowPlacement.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapEditCommand.h"
 #include "mapeditor/MapView.h"
@@ -30,11 +32,12 @@ constexpr ScrollPosition FirstScroll{1000, 50};
 constexpr QPoint ToolbarShown{8, 8};
 constexpr QPoint ToolbarHidden{-154, 2};
 constexpr int InfoBarTop = 8, InfoBarCollapsedTop = 2;
-constexpr int InfoBarHeight = 147, InfoBarCollapsedHeight = 26;
-constexpr int InfoBarRightGap = 122, InfoBarCollapsedRightGap = 34;
-constexpr int Panel19Height = 143, Panel19CollapsedHeight = 22;
+constexpr int InfoBarRightMargin = 8;
+constexpr int InfoBarCollapsedRightGap = 34, InfoBarCollapsedWidth = 26,
+              InfoBarCollapsedHeight = 26;
 constexpr int MiniMapLeft = 9, MiniMapHiddenLeft = -143;
-constexpr int MiniMapBottomGap = 93, MiniMapCollapsedBottomGap = 24;
+constexpr int MiniMapBottomGap = 93, MiniMapHeight = 83;
+constexpr int MiniMapCollapsedBottomGap = 28, MiniMapCollapsedHeight = 26;
 // The selection box a legend click puts around a capital.
 constexpr int CapitalBoxHalf = 12;
 constexpr std::array<double, 9> ZoomSteps = {0.25, 0.33, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0};
@@ -42,7 +45,20 @@ constexpr std::array<double, 9> ZoomSteps = {0.25, 0.33, 0.5, 0.75, 1.0, 1.5, 2.
 
 void TFormMap::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Sized to the screen it opens on at the first show.
+    if (!placed_) {
+        placed_ = true;
+        FitToScreen(this, QSize(FormWidth, FormHeight));
+    }
     if (!event->spontaneous()) FormShow();
+}
+
+void TFormMap::keyPressEvent(QKeyEvent* event) {
+    if (PreviewMode && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 // Show set-up: lists at first show, major rows, view-only tool, the mode's buttons, the
@@ -212,54 +228,71 @@ void TFormMap::SpeedButtonShowClick() {
 
 void TFormMap::SpeedButtonHideInfoClick() {
     infoCollapsed_ = true;
-    panel19_->resize(panel19_->width(), Panel19CollapsedHeight);
     panel19_->hide();
-    controlBarProvInfo_->setGeometry(panel3_->width() - InfoBarCollapsedRightGap,
-                                     InfoBarCollapsedTop, controlBarProvInfo_->width(),
-                                     InfoBarCollapsedHeight);
     speedButtonHideInfo_->hide();
     speedButtonShowInfo_->show();
+    PlaceFloatingBars();
 }
 
 void TFormMap::SpeedButtonShowInfoClick() {
     infoCollapsed_ = false;
-    panel19_->resize(panel19_->width(), Panel19Height - 20);
     panel19_->show();
-    controlBarProvInfo_->setGeometry(panel3_->width() - InfoBarRightGap, InfoBarTop,
-                                     controlBarProvInfo_->width(), InfoBarHeight);
     speedButtonShowInfo_->hide();
     speedButtonHideInfo_->show();
+    PlaceFloatingBars();
 }
 
 void TFormMap::SpeedButtonHideMiniMapClick() {
     miniMapCollapsed_ = true;
-    controlBarMiniMap_->move(MiniMapHiddenLeft, panel3_->height() - MiniMapCollapsedBottomGap);
     speedButtonHideMiniMap_->hide();
     speedButtonShowMiniMap_->show();
+    PlaceFloatingBars();
 }
 
 void TFormMap::SpeedButtonShowMiniMapClick() {
     miniMapCollapsed_ = false;
-    controlBarMiniMap_->move(MiniMapLeft, panel3_->height() - MiniMapBottomGap);
     speedButtonShowMiniMap_->hide();
     speedButtonHideMiniMap_->show();
+    PlaceFloatingBars();
 }
 
-// The info bar keeps to the right edge of the map area, the minimap bar to its bottom.
+QRect TFormMap::MapArea() const {
+    const QWidget* view = scrollBoxMap_->viewport();
+    return QRect(view->mapTo(panel3_, QPoint(0, 0)), view->size());
+}
+
+// The info bar keeps to the right edge of the part of the map in view, the minimap bar to its
+// bottom; collapsed, each shrinks to its show button, so neither covers a scroll bar.
+void TFormMap::PlaceFloatingBars() {
+    const QRect area = MapArea();
+    if (infoCollapsed_)
+        controlBarProvInfo_->setGeometry(area.right() + 1 - InfoBarCollapsedRightGap,
+                                         InfoBarCollapsedTop, InfoBarCollapsedWidth,
+                                         InfoBarCollapsedHeight);
+    else
+        controlBarProvInfo_->setGeometry(
+            area.right() + 1 - InfoBarRightMargin - infoBarSize_.width(), InfoBarTop,
+            infoBarSize_.width(), infoBarSize_.height());
+    if (miniMapCollapsed_)
+        controlBarMiniMap_->setGeometry(MiniMapHiddenLeft,
+                                        area.bottom() + 1 - MiniMapCollapsedBottomGap,
+                                        controlBarMiniMap_->width(), MiniMapCollapsedHeight);
+    else
+        controlBarMiniMap_->setGeometry(MiniMapLeft, area.bottom() + 1 - MiniMapBottomGap,
+                                        controlBarMiniMap_->width(), MiniMapHeight);
+    for (QWidget* bar : {controlBarMap_, controlBarProvInfo_, controlBarMiniMap_}) bar->raise();
+}
+
 void TFormMap::FormResize() {
     scrollBoxMap_->setGeometry(panel3_->rect());
-    controlBarProvInfo_->move(
-        panel3_->width() - (infoCollapsed_ ? InfoBarCollapsedRightGap : InfoBarRightGap),
-        controlBarProvInfo_->y());
-    controlBarMiniMap_->move(
-        controlBarMiniMap_->x(),
-        panel3_->height() - (miniMapCollapsed_ ? MiniMapCollapsedBottomGap : MiniMapBottomGap));
-    for (QWidget* bar : {controlBarMap_, controlBarProvInfo_, controlBarMiniMap_}) bar->raise();
+    PlaceFloatingBars();
     PlaceMinimapFrame();
 }
 
 bool TFormMap::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == panel3_ && event->type() == QEvent::Resize) {
+    // The map area resizes with the window, and its view when a scroll bar comes or goes.
+    if ((watched == panel3_ || watched == scrollBoxMap_->viewport()) &&
+        event->type() == QEvent::Resize) {
         FormResize();
         return false;
     }

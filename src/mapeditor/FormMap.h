@@ -40,6 +40,9 @@ class TFormMap : public QDialog {
   public:
     // The result of the Abort button of preview mode (OK and Cancel are QDialog's).
     static constexpr int AbortResult = 3;
+    // The size the window would like; a smaller screen gets a smaller window.
+    static constexpr int FormWidth = 790;
+    static constexpr int FormHeight = 517;
 
     TFormMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner = nullptr);
     ~TFormMap() override;
@@ -126,6 +129,9 @@ class TFormMap : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Escape cancels majors mode; in preview mode it does nothing, so that no key press
+    // writes the game files: the user chooses OK or Abort.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -144,6 +150,9 @@ class TFormMap : public QDialog {
     void CreateFloatingBars();
     void CreateStatusBar();
 
+    // The part of the map area in view (without the scroll bars), in Panel3's coordinates.
+    QRect MapArea() const;
+    void PlaceFloatingBars();
     void DrawCurrentLayer();
     void ShowLegendOf(MapLayer layer);
     void PlaceMinimapFrame();
@@ -195,6 +204,8 @@ class TFormMap : public QDialog {
     QLabel* statusZoom_ = nullptr;
     bool infoCollapsed_ = false;
     bool miniMapCollapsed_ = false;
+    bool placed_ = false;
+    QSize infoBarSize_;  // the info bar expanded, sized to its font
 };
 
 }  // namespace tq3

@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
@@ -22,8 +24,6 @@
 namespace tq3 {
 
 namespace {
-constexpr int FormWidth = 790;
-constexpr int FormHeight = 517;
 constexpr int BottomStripHeight = 49;
 constexpr int MajorsPanelWidth = 140;
 constexpr int ButtonPanelWidth = 141;
@@ -31,7 +31,6 @@ constexpr int BarButtonSize = 22;
 constexpr QRect ControlBarMapRect{8, 8, 179, 26};
 constexpr QRect ControlBarProvInfoRect{455, 8, 96, 147};
 constexpr QRect ControlBarMiniMapRect{9, 350, 168, 83};
-constexpr int Panel19Height = 143;
 
 QToolButton* BarButton(QWidget* parent, const QString& text, const QString& hint, int x) {
     auto* button = new QToolButton(parent);
@@ -106,7 +105,16 @@ void TFormMap::FormCreate() {
     auto* top = new QHBoxLayout;
     top->setSpacing(0);
     top->addWidget(CreateMapArea(), 1);
-    top->addWidget(CreateMajorsPanel());
+    // The majors panel scrolls on a screen too low for its eight rows.
+    auto* majorsScroll = new QScrollArea(this);
+    majorsScroll->setObjectName("ScrollBoxMajors");
+    majorsScroll->setFrameShape(QFrame::NoFrame);
+    majorsScroll->setWidgetResizable(true);
+    majorsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    majorsScroll->setWidget(CreateMajorsPanel());
+    majorsScroll->setFixedWidth(MajorsPanelWidth +
+                                majorsScroll->verticalScrollBar()->sizeHint().width());
+    top->addWidget(majorsScroll);
     column->addLayout(top, 1);
     column->addWidget(CreateBottomStrip());
     CreateStatusBar();
@@ -147,6 +155,7 @@ QWidget* TFormMap::CreateMapArea() {
     imageMap_->onRelease = [this](Qt::MouseButton b, QPoint p) { ImageMapMouseUp(b, p); };
     imageMap_->onZoomWheel = [this](int step, QPointF) { step > 0 ? ZoomIn() : ZoomOut(); };
     scrollBoxMap_->setWidget(imageMap_);
+    scrollBoxMap_->viewport()->installEventFilter(this);
     for (QScrollBar* bar :
          {scrollBoxMap_->horizontalScrollBar(), scrollBoxMap_->verticalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, this, [this] { PlaceMinimapFrame(); });
@@ -195,19 +204,13 @@ void TFormMap::CreateFloatingBars() {
     connect(speedButtonShowInfo_, &QToolButton::clicked, this,
             [this] { SpeedButtonShowInfoClick(); });
     auto* heading = new QLabel("Province info:", controlBarProvInfo_);
-    heading->setGeometry(26, 4, 68, 18);
-    QFont headingFont = heading->font();
-    headingFont.setPixelSize(10);
-    heading->setFont(headingFont);
+    heading->move(BarButtonSize + 4, 2);
+    heading->setFixedHeight(BarButtonSize);
     panel19_ = new QWidget(controlBarProvInfo_);
     panel19_->setObjectName("Panel19");
-    panel19_->setGeometry(2, 22, 92, Panel19Height - 20);
-    QFont small = panel19_->font();
-    small.setPixelSize(9);
-    panel19_->setFont(small);
     auto* grid = new QGridLayout(panel19_);
-    grid->setContentsMargins(2, 0, 2, 0);
-    grid->setHorizontalSpacing(2);
+    grid->setContentsMargins(4, 0, 4, 4);
+    grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(0);
     auto value = [this](const char* name) {
         auto* label = new QLabel(panel19_);
@@ -232,6 +235,33 @@ void TFormMap::CreateFloatingBars() {
         grid->addWidget(value(pairs[i][1]), 5 + i / 2, (i % 2) * 2 + 1);
     }
     grid->addWidget(value("Label23"), 8, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    // The bar is as large as the longest usual texts need in the window's font.
+    const std::pair<const char*, const char*> samples[] = {{"Label22", "1620"},
+                                                           {"Label7", "inland"},
+                                                           {"Label3", "Novgorod-Seversky"},
+                                                           {"Label4", "mountain"},
+                                                           {"Label5", "8"},
+                                                           {"Label6", "Tobbaco"},
+                                                           {"Label9", "Confucian"},
+                                                           {"Label12", "99"},
+                                                           {"Label13", "99"},
+                                                           {"Label18", "99"},
+                                                           {"Label21", "99"},
+                                                           {"Label20", "99"},
+                                                           {"Label19", "99"},
+                                                           {"Label23", "TAG: Nation name"}};
+    for (const auto& [name, text] : samples) InfoLabel(name)->setText(text);
+    const QSize content = panel19_->sizeHint();
+    for (const auto& [name, text] : samples) InfoLabel(name)->clear();
+    const int width = std::max({ControlBarProvInfoRect.width(), content.width() + 4,
+                                heading->sizeHint().width() + BarButtonSize + 8});
+    panel19_->setGeometry(2, BarButtonSize + 2, width - 4, content.height());
+    infoBarSize_ = QSize(
+        width, std::max(ControlBarProvInfoRect.height(), BarButtonSize + 4 + content.height()));
+    heading->setFixedWidth(width - BarButtonSize - 8);
+    controlBarProvInfo_->resize(infoBarSize_);
 
     // The minimap bar.
     controlBarMiniMap_ = FloatingBar(panel3_, "ControlBarMiniMap", ControlBarMiniMapRect);

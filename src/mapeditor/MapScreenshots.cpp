@@ -6,6 +6,7 @@
 #include <iostream>
 #include <memory>
 
+#include "app/Screenshots.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
@@ -58,6 +59,7 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
         TFormMap form(*world, random, dialogs);
         form.PreviewMode = true;
         form.show();
+        ok = SaveScreenWithWindow(&form, dir.filePath("opening-map.png")) && ok;
         for (MapLayer layer : AllLayers) {
             form.ShowLayer(layer);
             if (centre) form.PanelNationsMouseDown(QPoint(0, 0));  // first nation's capital

@@ -285,14 +285,18 @@ TEST_F(FormMapTest, PoliticalLegendOfFiveNationsAndItsClickRule) {
 
 TEST_F(FormMapTest, CollapsedBarsKeepTheirPlaceAfterAResize) {
     TFormMap& f = Open();
+    // The part of the map in view, without the scroll bars, in the map area's coordinates.
+    const auto view = [&] {
+        const QWidget* viewport = f.ImageMap()->parentWidget();
+        return QRect(viewport->mapTo(f.Panel3(), QPoint(0, 0)), viewport->size());
+    };
     f.SpeedButtonHideInfoClick();
     f.SpeedButtonHideMiniMapClick();
     f.SpeedButtonHideClick();
     f.resize(1000, 700);
     QApplication::processEvents();
-    EXPECT_EQ(f.ControlBarProvInfo()->x(), f.Panel3()->width() - 34);
+    EXPECT_EQ(f.ControlBarProvInfo()->x(), view().right() + 1 - 34);
     EXPECT_EQ(f.ControlBarProvInfo()->height(), 26);
-    EXPECT_EQ(f.ControlBarMiniMap()->y(), f.Panel3()->height() - 24);
     EXPECT_EQ(f.ControlBarMiniMap()->x(), -143);
     EXPECT_EQ(f.ControlBarMap()->pos(), QPoint(-154, 2));
     f.SpeedButtonShowInfoClick();
@@ -300,10 +304,20 @@ TEST_F(FormMapTest, CollapsedBarsKeepTheirPlaceAfterAResize) {
     f.SpeedButtonShowClick();
     f.resize(900, 600);
     QApplication::processEvents();
-    EXPECT_EQ(f.ControlBarProvInfo()->x(), f.Panel3()->width() - 122);
-    EXPECT_EQ(f.ControlBarProvInfo()->height(), 147);
-    EXPECT_EQ(f.ControlBarMiniMap()->pos(), QPoint(9, f.Panel3()->height() - 93));
+    EXPECT_EQ(f.ControlBarProvInfo()->geometry().right() + 1, view().right() + 1 - 8);
+    EXPECT_EQ(f.ControlBarMiniMap()->pos(), QPoint(9, view().bottom() + 1 - 93));
     EXPECT_EQ(f.ControlBarMap()->pos(), QPoint(8, 8));
+    // Collapsed or not, no bar reaches over a scroll bar.
+    for (bool collapsed : {false, true}) {
+        if (collapsed) {
+            f.SpeedButtonHideInfoClick();
+            f.SpeedButtonHideMiniMapClick();
+        }
+        for (QWidget* bar : {f.ControlBarProvInfo(), f.ControlBarMiniMap()}) {
+            EXPECT_LE(bar->geometry().right(), view().right());
+            EXPECT_LE(bar->geometry().bottom(), view().bottom());
+        }
+    }
 }
 
 TEST_F(FormMapTest, ExportWritesTheLayerAsShown) {
@@ -322,6 +336,31 @@ TEST_F(FormMapTest, ExportWritesTheLayerAsShown) {
     };
     f.ExportLayerPng();
     EXPECT_EQ(dialogs.errors.size(), 1u);
+}
+
+TEST_F(FormMapTest, EscapeNeverWritesInPreviewAndCancelsMajors) {
+    TFormMap& f = Open();
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.result(), 0);
+    Open(false);
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+}
+
+TEST_F(FormMapTest, TheWindowShrinksToALaptopScreenAt200Percent) {
+    // 1366 x 768 at 200 %, less a panel and the window's frame, in logical pixels.
+    const QSize room(675, 334);
+    TFormMap& f = Open();
+    EXPECT_LE(f.minimumSizeHint().width(), room.width());
+    EXPECT_LE(f.minimumSizeHint().height(), room.height());
+    f.resize(room);
+    QApplication::processEvents();
+    // The floating bars stay off the scroll bars.
+    const QRect view = f.ImageMap()->parentWidget()->geometry();
+    for (QWidget* bar : {f.ControlBarProvInfo(), f.ControlBarMiniMap()})
+        EXPECT_TRUE(view.contains(bar->geometry())) << bar->objectName().toStdString();
 }
 
 TEST_F(FormMapTest, AbortEndsWithTheAbortResult) {

@@ -1,22 +1,42 @@
-// tq3gen-gui: the settings window on a game folder.
+// tq3gen-gui: the settings window on a game folder. This is where the program's parts meet:
+// the window, the map editor above it and the dialogs they share.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <memory>
 
+#include "app/AppIcon.h"
+#include "app/AppIdentity.h"
 #include "app/FormGener.h"
-#include "app/MapEditorLink.h"
 #include "app/QtDialogs.h"
 #include "app/Screenshots.h"
-#include "base/GamePath.h"
+#include "mapeditor/MapEditor.h"
+#include "mapeditor/MapScreenshots.h"
+
+namespace {
+
+// The map editor behind the window: the preview of a run and "Select Majors", every message
+// through the window's dialogs.
+tq3::MapEditorHooks MapEditorFor(tq3::Dialogs& dialogs) {
+    tq3::MapEditorHooks hooks;
+    hooks.preview = [&dialogs](tq3::World& world, tq3::RandomSource& random, QWidget* owner) {
+        return tq3::ShowScenarioPreview(world, random, dialogs, owner);
+    };
+    hooks.selectMajors = [&dialogs](tq3::World& world, QWidget* owner) {
+        return tq3::SelectMajorsOnMap(world, dialogs, owner);
+    };
+    return hooks;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TQScenarioGenerator"));
+    QApplication::setApplicationName(QString::fromLatin1(tq3::ApplicationName));
     QApplication::setOrganizationName(QStringLiteral("tq3gen"));
     QApplication::setApplicationVersion(QStringLiteral(TQ3GEN_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("tq3gen"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tq3gen")));
+    QApplication::setDesktopFileName(QString::fromLatin1(tq3::DesktopFileName));
+    QApplication::setWindowIcon(tq3::AppIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("TQ3 Scenario Generator"));
@@ -43,14 +63,16 @@ int main(int argc, char** argv) {
     if (parser.isSet(screenshots)) {
         const std::string pictures = parser.value(screenshots).toStdString();
         const int status = tq3::WriteScreenshots(*world, pictures);
-        return tq3::WriteMapEditorScreenshots(*world, pictures) != 0 ? 1 : status;
+        return tq3::WriteMapEditorPictures(*world, pictures) ? status : 1;
     }
 
     tq3::QtDialogs dialogs;
     tq3::TFormGener form(*world, dialogs);
     dialogs.SetParent(&form);
-    // The map editor opens for a run's preview and for "Select Majors".
-    form.SetMapEditor(tq3::MapEditorHooksFor(dialogs));
+    form.SetMapEditor(MapEditorFor(dialogs));
+    form.chooseGameFolder = [&dialogs](const std::string& start) {
+        return dialogs.ChooseGameFolder(start);
+    };
     form.show();
     return app.exec();
 }

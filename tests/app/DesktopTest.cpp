@@ -1,0 +1,147 @@
+// The window as the desktop sees it: sizes on small screens, folder dialogs, the seed of a run,
+// the desktop file.
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTimer>
+#include <fstream>
+
+#include "AppTestSupport.h"
+#include "app/AppIdentity.h"
+#include "app/QtDialogs.h"
+#include "app/WindowPlacement.h"
+
+using namespace tq3;
+using test::WindowTest;
+namespace fs = std::filesystem;
+
+namespace {
+// A laptop's 1366 x 768 screen at 200 %, less a 28 px panel, in logical pixels.
+const QRect kLaptopAt200(0, 14, 683, 370);
+const QSize kFrame(8, 36);
+}  // namespace
+
+TEST(WindowPlacement, AWindowIsKeptOnTheFreeAreaAndCentredInIt) {
+    struct Case {
+        QSize wanted;
+        QRect available;
+        QRect client;  // where the client area goes
+    };
+    const Case cases[] = {
+        // Room enough: the wanted size, centred below the panel.
+        {{400, 200}, kLaptopAt200, QRect(QPoint(137 + 4, 14 + 67 + 32), QSize(400, 200))},
+        // Too large: as large as the free area leaves, the title bar at its top.
+        {{1000, 600}, kLaptopAt200, QRect(QPoint(4, 14 + 32), QSize(675, 334))},
+        // A second screen to the right.
+        {{1000, 600},
+         QRect(1920, 0, 1920, 1080),
+         QRect(QPoint(1920 + 456 + 4, 222 + 32), QSize(1000, 600))},
+    };
+    for (const Case& c : cases) {
+        const QRect placed = PlaceWindow(c.wanted, kFrame, c.available);
+        EXPECT_EQ(placed, c.client) << c.wanted.width() << "x" << c.wanted.height();
+        EXPECT_TRUE(c.available.contains(placed.adjusted(-4, -32, 4, 4)));
+    }
+}
+
+TEST_F(WindowTest, TheMainWindowShrinksToALaptopScreenAt200PercentAndItsTabsScroll) {
+    Open();
+    const QSize room = kLaptopAt200.size() - kFrame;
+    EXPECT_LE(form->minimumSizeHint().width(), room.width());
+    EXPECT_LE(form->minimumSizeHint().height(), room.height());
+    // Shown at that size, every tab still reaches its last control by scrolling.
+    form->resize(room);
+    form->show();
+    QApplication::processEvents();
+    for (int tab = 0; tab < form->PageControl1->count(); ++tab) {
+        auto* page = qobject_cast<QScrollArea*>(form->PageControl1->widget(tab));
+        ASSERT_NE(page, nullptr);
+        EXPECT_GE(page->widget()->height(), page->widget()->minimumSizeHint().height());
+    }
+    // The first show on a large screen gives every control its room.
+    EXPECT_GE(form->PageControl1->widget(0)->sizeHint().height(),
+              static_cast<QScrollArea*>(form->PageControl1->widget(0))
+                  ->widget()
+                  ->minimumSizeHint()
+                  .height());
+}
+
+TEST(QtDialogs, FolderDialogsAreTitledForWhatTheyDoAndABackupFolderMayBeTyped) {
+    test::TempDir dir;
+    QtDialogs dialogs;
+    QString title;
+    // Types `typed` into the path field of the folder dialog shown next and confirms it.
+    const auto answer = [&](const QString& typed) {
+        QTimer::singleShot(0, [&, typed] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            title = dialog->windowTitle();
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+            // A folder that must exist and does not is said so in a box: closed here.
+            QTimer::singleShot(0, [] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    box->close();
+            });
+            QMetaObject::invokeMethod(dialog, "accept");
+            if (dialog->isVisible()) dialog->reject();
+        });
+    };
+    const std::string start = dir.path.string();
+    const fs::path fresh = dir.path / "saves" / "first";
+    answer(QString::fromStdString(fresh.string()));
+    EXPECT_EQ(dialogs.ChooseFolder(start, true), fresh.string());
+    EXPECT_EQ(title, QStringLiteral("Backup scenario to"));
+    EXPECT_TRUE(fs::is_directory(fresh));
+
+    // A folder to restore from or to open as the game folder must exist.
+    const fs::path missing = dir.path / "missing";
+    answer(QString::fromStdString(missing.string()));
+    EXPECT_EQ(dialogs.ChooseFolder(start, false), std::nullopt);
+    EXPECT_EQ(title, QStringLiteral("Restore scenario from"));
+    EXPECT_FALSE(fs::exists(missing));
+    answer(QString::fromStdString(fresh.string()));
+    EXPECT_EQ(dialogs.ChooseGameFolder(start), fresh.string());
+    EXPECT_EQ(title, QStringLiteral("Open game folder"));
+}
+
+TEST_F(WindowTest, TheStatusBarShowsTheSeedBeforeTheClosingQuestionWhichNamesItToo) {
+    // Reads the status bar when the closing question comes.
+    struct Watching : test::RecordingDialogs {
+        std::function<void()> onConfirm;
+        Answer Confirm(const std::string& text, Buttons buttons) override {
+            if (onConfirm) onConfirm();
+            return RecordingDialogs::Confirm(text, buttons);
+        }
+    } watching;
+    TFormGener window(*world, watching);
+    window.FormActivate();
+    QString shown;
+    watching.onConfirm = [&] {
+        shown = window.statusBar()->findChild<QLabel*>(QStringLiteral("SeedLabel"))->text();
+    };
+    watching.answers = {Answer::Cancel};
+    window.RunGenerator(123456789);
+    EXPECT_EQ(shown, QStringLiteral("Seed of the last run: 123456789"));
+    ASSERT_FALSE(watching.confirms.empty());
+    EXPECT_EQ(watching.confirms.back(),
+              "Scenario created succesfuly!\r\nDo you want to quit ?\r\n\r\nSeed of this run: "
+              "123456789");
+}
+
+TEST(DesktopFile, NamesTheWindowClassAndTheProgram) {
+    std::ifstream file(std::string(TQ3_TEST_DATA) + "/../../data/" + DesktopFileName + ".desktop");
+    ASSERT_TRUE(file) << "data/" << DesktopFileName << ".desktop";
+    std::string line;
+    std::vector<std::string> lines;
+    while (std::getline(file, line)) lines.push_back(line);
+    const auto has = [&](const std::string& wanted) {
+        return std::find(lines.begin(), lines.end(), wanted) != lines.end();
+    };
+    EXPECT_TRUE(has(std::string("StartupWMClass=") + ApplicationName));
+    EXPECT_TRUE(has("Exec=tq3gen-gui"));
+    EXPECT_TRUE(has("Icon=tq3gen"));
+}
