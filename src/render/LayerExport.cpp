@@ -3,12 +3,19 @@
 #include <filesystem>
 
 #include "render/MapRenderer.h"
+#include "render/PictureTarget.h"
 #include "render/PngFile.h"
 
 namespace tq3 {
 
 namespace {
-void Write(const PixelBuffer& picture, const std::string& path, ExportReport& report) {
+// Writes one picture unless its target is refused (see RefusedPictureTarget).
+void Write(const PixelBuffer& picture, const std::string& path, const std::string& gameFolder,
+           ExportReport& report) {
+    if (const std::string why = RefusedPictureTarget(path, gameFolder); !why.empty()) {
+        report.failed.push_back({path, "Cannot write file \"" + path + "\": " + why});
+        return;
+    }
     const PngResult result = WritePng(picture, path);
     if (result)
         report.written.push_back(path);
@@ -19,7 +26,7 @@ void Write(const PixelBuffer& picture, const std::string& path, ExportReport& re
 
 ExportReport WriteLayerPng(const World& world, MapLayer layer, const std::string& path) {
     ExportReport report;
-    Write(RenderMap(world, layer).map, path, report);
+    Write(RenderMap(world, layer).map, path, world.ProgramFolder, report);
     return report;
 }
 
@@ -41,10 +48,11 @@ ExportReport WriteLayerPngs(const World& world, const std::string& folder) {
         PixelBuffer map = lines;
         PixelBuffer minimap = NewMinimap();
         DrawLayer(world, layer, map, minimap);
-        Write(map, (fs::path(folder) / (std::string(LayerName(layer)) + ".png")).string(), report);
+        Write(map, (fs::path(folder) / (std::string(LayerName(layer)) + ".png")).string(),
+              world.ProgramFolder, report);
         if (layer == MapLayer::Terrain) firstMinimap = std::move(minimap);
     }
-    Write(firstMinimap, (fs::path(folder) / "minimap.png").string(), report);
+    Write(firstMinimap, (fs::path(folder) / "minimap.png").string(), world.ProgramFolder, report);
     return report;
 }
 

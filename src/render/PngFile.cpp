@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "render/PictureTarget.h"
+
 namespace tq3 {
 
 namespace {
@@ -62,8 +64,10 @@ PngResult WritePng(const PixelBuffer& picture, const std::string& path) {
         return Failure(path, "it is not a PNG image, so it is not replaced");
     const std::vector<png_byte> rows = RgbRows(picture);
 
-    // The temporary file beside the target, so that the rename stays on one file system.
-    std::string temp = path + ".tq3gen-XXXXXX";
+    // The temporary file beside the target, so that the rename stays on one file system; what
+    // an earlier write to it left there when it was cut short goes first.
+    RemoveLeftoverPictureTemporaries(path);
+    std::string temp = PictureTemporaryPattern(path);
     std::vector<char> pattern(temp.begin(), temp.end());
     pattern.push_back('\0');
     const int fd = ::mkstemp(pattern.data());

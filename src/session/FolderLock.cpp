@@ -26,7 +26,8 @@ FolderLock::~FolderLock() {
 std::unique_ptr<FolderLock> FolderLock::Take(const std::string& folder, Dialogs& dialogs,
                                              int waitMs) {
     const std::string path = JoinPath(folder, kFileName);
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // Read access is all that the lock needs, so a lock file that another user made serves too.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, kFileMode);
     if (fd < 0) {
         dialogs.Error("Cannot lock the game folder \"" + AbsolutePath(folder) +
                       "\": " + std::strerror(errno) + ". Nothing was changed.");

@@ -26,6 +26,7 @@ class FolderLock {
 
     static constexpr int kDefaultWaitMs = 2000;
     static constexpr const char* kFileName = ".tq3gen.lock";
+    static constexpr int kFileMode = 0666;  // before the umask: every user of the folder may lock
 
   private:
     explicit FolderLock(int fd) : fd_(fd) {}

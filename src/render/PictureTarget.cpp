@@ -1,0 +1,96 @@
+#include "render/PictureTarget.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "base/NameMatch.h"
+
+namespace tq3 {
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr std::size_t kLongestName = 255;  // bytes of one name on Linux file systems
+constexpr const char* kTemporarySuffix = ".tq3gen-";
+constexpr std::size_t kUniqueCharacters = 6;  // the XXXXXX that mkstemp fills in
+// The names of the files a game folder holds for tq3gen itself.
+constexpr const char* kOwnFiles[] = {".tq3gen.lock", ".tq3gen-journal"};
+
+bool HoldsPngSignature(const std::string& path) {
+    static constexpr unsigned char Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    unsigned char head[sizeof Signature] = {};
+    const std::size_t got = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    return got == sizeof head && std::memcmp(head, Signature, sizeof head) == 0;
+}
+
+// Whether `path` lies inside `folder` (both made absolute, links of existing parts resolved).
+bool IsInside(const fs::path& path, const std::string& folder) {
+    std::error_code ec;
+    const fs::path inside = path.lexically_relative(fs::weakly_canonical(folder, ec));
+    return !ec && !inside.empty() && *inside.begin() != "..";
+}
+}  // namespace
+
+std::string RefusedPictureTarget(const std::string& path, const std::string& gameFolder) {
+    const std::string name = fs::path(path).filename().string();
+    for (const char* own : kOwnFiles)
+        if (name == own) return "it is tq3gen's own file of a game folder, not a picture";
+
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0) {
+        if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            return "it is a link to a folder, not a PNG image";
+        if (S_ISDIR(st.st_mode)) return "it is a folder, not a PNG image";
+        if (!S_ISLNK(st.st_mode) || ::stat(path.c_str(), &st) == 0) {
+            if (!S_ISREG(st.st_mode))
+                return "it is not a regular file (a FIFO, socket or device), so it is not "
+                       "replaced";
+            if (st.st_size == 0)
+                return "it is an empty file, not a PNG image, so it is not replaced";
+        }
+    }
+
+    // Inside the game folder, a name that one of the game's files has in another case.
+    std::error_code ec;
+    const fs::path absolute = fs::weakly_canonical(path, ec);
+    if (gameFolder.empty() || ec || !IsInside(absolute, gameFolder)) return {};
+    for (const auto& entry : fs::directory_iterator(absolute.parent_path(), ec)) {
+        const std::string other = entry.path().filename().string();
+        if (other == absolute.filename().string() || !SameTextIgnoringCase(other, name)) continue;
+        if (!HoldsPngSignature(entry.path().string()))
+            return "it names the game file \"" + entry.path().string() +
+                   "\" in another case, so it is not written";
+    }
+    return {};
+}
+
+std::string PictureTemporaryPattern(const std::string& path) {
+    const fs::path target(path);
+    std::string name = target.filename().string();
+    const std::size_t added = std::strlen(kTemporarySuffix) + kUniqueCharacters;
+    if (name.size() + added > kLongestName) name.resize(kLongestName - added);
+    return (target.parent_path() / (name + kTemporarySuffix + std::string(kUniqueCharacters, 'X')))
+        .string();
+}
+
+void RemoveLeftoverPictureTemporaries(const std::string& path) {
+    const std::string pattern = fs::path(PictureTemporaryPattern(path)).filename().string();
+    const std::string prefix = pattern.substr(0, pattern.size() - kUniqueCharacters);
+    std::error_code ec;
+    const fs::path folder =
+        fs::path(path).parent_path().empty() ? fs::path(".") : fs::path(path).parent_path();
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == pattern.size() && name.rfind(prefix, 0) == 0 &&
+            entry.is_regular_file(ec))
+            fs::remove(entry.path(), ec);
+    }
+}
+
+}  // namespace tq3
