@@ -1,0 +1,335 @@
+#include "app/FairWorldDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <chrono>
+
+#include "app/FairnessChart.h"
+#include "render/MapRenderer.h"
+#include "session/BalanceSummary.h"
+
+namespace tq3 {
+
+namespace {
+constexpr int kHistogramBins = 40;
+constexpr int kDrainMilliseconds = 50;
+constexpr int kMaxSeeds = 10'000'000;
+constexpr int kMapPreviewWidth = 420;
+enum Column {
+    SeedColumn,
+    FairnessColumn,
+    SpreadColumn,
+    NativeColumn,
+    CapitalsColumn,
+    MajorsColumn
+};
+
+// A cell that sorts by its number, not by its text.
+class NumberItem : public QTableWidgetItem {
+  public:
+    NumberItem(const QString& text, double value) : QTableWidgetItem(text) {
+        setData(Qt::UserRole, value);
+        setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    bool operator<(const QTableWidgetItem& other) const override {
+        return data(Qt::UserRole).toDouble() < other.data(Qt::UserRole).toDouble();
+    }
+};
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+}  // namespace
+
+FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
+                                 std::function<void(uint64_t)> generate, QWidget* parent)
+    : QDialog(parent), world_(world), dialogs_(dialogs), generate_(std::move(generate)) {
+    setObjectName(QStringLiteral("FairWorldDialog"));
+    setWindowTitle(tr("Find a fair world"));
+
+    // What to sweep: how many seeds from which first seed.
+    seedCount_ = new QSpinBox(this);
+    seedCount_->setObjectName(QStringLiteral("SeedCount"));
+    seedCount_->setRange(1, kMaxSeeds);
+    seedCount_->setGroupSeparatorShown(true);
+    seedCount_->setValue(kDefaultSeeds);
+    firstSeed_ = new QSpinBox(this);
+    firstSeed_->setObjectName(QStringLiteral("FirstSeed"));
+    firstSeed_->setRange(0, std::numeric_limits<int>::max());
+    firstSeed_->setValue(1);
+    start_ = new QPushButton(tr("&Start"), this);
+    start_->setObjectName(QStringLiteral("Start"));
+    start_->setDefault(true);
+    auto* what = new QHBoxLayout;
+    what->addWidget(new QLabel(tr("Seeds:"), this));
+    what->addWidget(seedCount_);
+    what->addWidget(new QLabel(tr("starting at"), this));
+    what->addWidget(firstSeed_);
+    what->addStretch();
+    what->addWidget(start_);
+
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("SweepProgress"));
+    status_ = new QLabel(tr("Each world is drawn with the window's settings and measured; "
+                            "nothing is written."),
+                         this);
+    status_->setWordWrap(true);
+    chart_ = new FairnessChart(this);
+
+    // The fairest worlds, sortable by any measure.
+    table_ = new QTableWidget(0, MajorsColumn + 1, this);
+    table_->setObjectName(QStringLiteral("BestWorlds"));
+    table_->setHorizontalHeaderLabels({tr("Seed"), tr("Fairness"), tr("Income spread"),
+                                       tr("Native land"), tr("Closest capitals"),
+                                       tr("Majors (strength)")});
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(FairnessColumn, Qt::DescendingOrder);
+
+    map_ = new QLabel(this);
+    map_->setObjectName(QStringLiteral("SelectedMap"));
+    map_->setAlignment(Qt::AlignCenter);
+    map_->setMinimumSize(kMapPreviewWidth, kMapPreviewWidth * MapPictureHeight / MapPictureWidth);
+    map_->setText(tr("Select a world to see its political map."));
+
+    auto* buttons = new QDialogButtonBox(this);
+    generateButton_ = buttons->addButton(tr("&Generate this world"), QDialogButtonBox::AcceptRole);
+    generateButton_->setObjectName(QStringLiteral("GenerateThisWorld"));
+    generateButton_->setEnabled(false);
+    cancel_ = buttons->addButton(QDialogButtonBox::Close);
+    cancel_->setObjectName(QStringLiteral("CancelSweep"));
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(chart_);
+    right->addWidget(map_);
+    right->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(table_, 1);
+    middle->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(what);
+    layout->addWidget(progress_);
+    layout->addWidget(status_);
+    layout->addLayout(middle, 1);
+    layout->addWidget(buttons);
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(kDrainMilliseconds);
+    connect(timer_, &QTimer::timeout, this, [this] { TakeRows(); });
+    connect(start_, &QPushButton::clicked, this, [this] { Start(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
+    connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { ShowSelected(); });
+    connect(generateButton_, &QPushButton::clicked, this, [this] {
+        bool found = false;
+        const uint64_t seed = SelectedSeed(&found);
+        if (!found) return;
+        Cancel();
+        accept();
+        if (generate_) generate_(seed);
+    });
+    chart_->SetCounts(std::vector<uint64_t>(kHistogramBins));
+}
+
+FairWorldDialog::~FairWorldDialog() {
+    Cancel();
+}
+
+bool FairWorldDialog::Start() {
+    if (Running()) return false;
+    if (!SeedSweep::Check(world_, dialogs_)) return false;
+    sweep_ = std::make_unique<SeedSweep>(world_);
+    scratch_ = std::make_unique<World>();
+    best_ = BestSeeds(SweepOrder::Fairness, kBestShown);
+    measured_ = 0;
+    total_ = static_cast<uint64_t>(seedCount_->value());
+    const uint64_t first = static_cast<uint64_t>(firstSeed_->value());
+    chart_->SetCounts(std::vector<uint64_t>(kHistogramBins));
+    chart_->SetMarker(std::nullopt);
+    histogram_ = FairnessHistogram(kHistogramBins);
+    table_->setRowCount(0);
+    map_->setPixmap({});
+    map_->setText(tr("Select a world to see its political map."));
+    generateButton_->setEnabled(false);
+    progress_->setRange(0, static_cast<int>(total_));
+    progress_->setValue(0);
+    start_->setEnabled(false);
+    seedCount_->setEnabled(false);
+    firstSeed_->setEnabled(false);
+    cancel_->setText(tr("&Cancel"));
+    status_->setText(tr("Measuring..."));
+
+    stop_.store(false);
+    finished_.store(false);
+    const int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    worker_ = std::thread([this, first, jobs] {
+        sweep_->Run(
+            first, first + total_ - 1, jobs,
+            [this](const SweepRow& row) {
+                std::lock_guard lock(mutex_);
+                pending_.push_back(row);
+            },
+            stop_);
+        finished_.store(true);
+    });
+    timer_->start();
+    return true;
+}
+
+void FairWorldDialog::Cancel() {
+    if (!Running()) return;
+    stop_.store(true);
+    worker_.join();
+    Finish();
+}
+
+void FairWorldDialog::WaitUntilDone() {
+    if (!Running()) return;
+    while (!finished_.load())
+        std::this_thread::sleep_for(std::chrono::milliseconds(kDrainMilliseconds));
+    worker_.join();
+    Finish();
+}
+
+void FairWorldDialog::reject() {
+    // Cancel stops a running sweep; once stopped, the same button closes the dialog.
+    if (Running()) {
+        Cancel();
+        return;
+    }
+    QDialog::reject();
+}
+
+void FairWorldDialog::TakeRows() {
+    std::vector<SweepRow> rows;
+    {
+        std::lock_guard lock(mutex_);
+        rows.swap(pending_);
+    }
+    for (const SweepRow& row : rows) {
+        best_.Offer(row);
+        histogram_.Add(row.balance.fairness);
+    }
+    measured_ += rows.size();
+    if (!rows.empty()) {
+        progress_->setValue(static_cast<int>(measured_));
+        chart_->SetCounts(histogram_.Counts());
+        tableStale_ = true;
+    }
+    if (finished_.load() && Running()) {
+        worker_.join();
+        Finish();
+    }
+}
+
+void FairWorldDialog::Finish() {
+    timer_->stop();
+    worker_ = std::thread();
+    finished_.store(true);
+    // Rows the worker gave before it stopped.
+    TakeRows();
+    FillTable();
+    start_->setEnabled(true);
+    seedCount_->setEnabled(true);
+    firstSeed_->setEnabled(true);
+    cancel_->setText(tr("&Close"));
+    status_->setText(measured_ < total_
+                         ? tr("Stopped after %L1 of %L2 worlds.").arg(measured_).arg(total_)
+                         : tr("%L1 worlds measured. The fairest are listed; select one to see "
+                              "its map.")
+                               .arg(measured_));
+    if (table_->rowCount() > 0 && table_->selectedItems().isEmpty()) SelectRow(0);
+}
+
+void FairWorldDialog::FillTable() {
+    if (!tableStale_) return;
+    tableStale_ = false;
+    bool found = false;
+    const uint64_t selected = SelectedSeed(&found);
+    const std::vector<SweepRow> rows = best_.Ranked();
+    table_->setSortingEnabled(false);
+    table_->setRowCount(static_cast<int>(rows.size()));
+    int reselect = -1;
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const SweepRow& row = rows[static_cast<std::size_t>(r)];
+        const WorldBalance& b = row.balance;
+        const int closest = ClosestRivals(b);
+        QString majors;
+        for (const MajorBalance& m : b.majors)
+            majors += (majors.isEmpty() ? QString() : QStringLiteral("  ")) +
+                      Text(world_.Nations[m.nation].Tag) + QLatin1Char(' ') +
+                      QString::number(m.Strength());
+        table_->setItem(r, SeedColumn,
+                        new NumberItem(QString::number(row.seed), static_cast<double>(row.seed)));
+        table_->setItem(r, FairnessColumn,
+                        new NumberItem(Text(FixedText(b.fairness, 3)), b.fairness));
+        table_->setItem(r, SpreadColumn,
+                        new NumberItem(Text(FixedText(b.incomeGini, 3)), b.incomeGini));
+        table_->setItem(
+            r, NativeColumn,
+            new NumberItem(Text(FixedText(b.nativeShare, 1)) + QLatin1Char('%'), b.nativeShare));
+        table_->setItem(
+            r, CapitalsColumn,
+            new NumberItem(closest < 0 ? QStringLiteral("-") : QString::number(closest), closest));
+        table_->setItem(r, MajorsColumn, new QTableWidgetItem(majors));
+        if (found && row.seed == selected) reselect = r;
+    }
+    table_->setSortingEnabled(true);
+    table_->resizeColumnsToContents();
+    if (reselect >= 0) {
+        // Sorting moved the rows: find the seed again.
+        for (int r = 0; r < table_->rowCount(); ++r)
+            if (table_->item(r, SeedColumn)->data(Qt::UserRole).toULongLong() == selected)
+                table_->selectRow(r);
+    }
+}
+
+void FairWorldDialog::SelectRow(int row) {
+    if (row >= 0 && row < table_->rowCount()) table_->selectRow(row);
+}
+
+uint64_t FairWorldDialog::SelectedSeed(bool* found) const {
+    const QList<QTableWidgetItem*> items = table_->selectedItems();
+    *found = false;
+    for (const QTableWidgetItem* item : items)
+        if (item->column() == SeedColumn) {
+            *found = true;
+            return static_cast<uint64_t>(item->data(Qt::UserRole).toDouble());
+        }
+    return 0;
+}
+
+void FairWorldDialog::ShowSelected() {
+    bool found = false;
+    const uint64_t seed = SelectedSeed(&found);
+    generateButton_->setEnabled(found && !Running());
+    if (!found || !sweep_) return;
+    // The world of the seed drawn again, as the sweep drew it, and its political map.
+    const WorldBalance balance = sweep_->Measure(seed, *scratch_);
+    chart_->SetMarker(balance.fairness);
+    const MapPictures pictures = RenderMap(*scratch_, MapLayer::Political);
+    const QImage image(reinterpret_cast<const uchar*>(pictures.map.pixels.data()),
+                       pictures.map.width, pictures.map.height, pictures.map.Stride(),
+                       QImage::Format_RGB32);
+    map_->setPixmap(
+        QPixmap::fromImage(image.scaledToWidth(kMapPreviewWidth, Qt::SmoothTransformation)));
+    map_->setToolTip(Text(DescribeBalance(world_, balance)));
+}
+
+}  // namespace tq3

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDialog>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "engine/World.h"
+#include "session/SeedSweep.h"
+#include "session/SweepRanking.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QTimer;
+
+namespace tq3 {
+
+class FairnessChart;
+
+// "File > Find a fair world...": sweeps a number of seeds with the window's current settings,
+// writing nothing, and shows the fairness of every world measured, the fairest worlds and the
+// political map of the one selected. "Generate this world" hands its seed to the window's
+// normal run. The workers run off the GUI thread; Cancel stops them at once.
+class FairWorldDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kDefaultSeeds = 2000;
+    static constexpr int kBestShown = 100;
+
+    // `world` is the window's loaded world; `generate` runs the world of a seed as the
+    // window's Run does. A configuration a run would refuse is said through `dialogs`.
+    FairWorldDialog(const World& world, Dialogs& dialogs, std::function<void(uint64_t)> generate,
+                    QWidget* parent = nullptr);
+    ~FairWorldDialog() override;
+
+    // Starts a sweep of the seeds asked for; false when the configuration is refused.
+    bool Start();
+    void Cancel();
+    bool Running() const { return worker_.joinable(); }
+    // Waits until the running sweep has ended and shows its results (screenshots, tests).
+    void WaitUntilDone();
+    // Selects the row of the table (screenshots, tests).
+    void SelectRow(int row);
+
+    QSpinBox* SeedCount() const { return seedCount_; }
+    QTableWidget* Table() const { return table_; }
+
+  protected:
+    void reject() override;
+
+  private:
+    void TakeRows();
+    void Finish();
+    void FillTable();
+    void ShowSelected();
+    uint64_t SelectedSeed(bool* found) const;
+
+    const World& world_;
+    Dialogs& dialogs_;
+    std::function<void(uint64_t)> generate_;
+
+    QSpinBox* seedCount_;
+    QSpinBox* firstSeed_;
+    QPushButton* start_;
+    QPushButton* cancel_;
+    QPushButton* generateButton_;
+    QProgressBar* progress_;
+    QLabel* status_;
+    FairnessChart* chart_;
+    QTableWidget* table_;
+    QLabel* map_;
+    QTimer* timer_;
+
+    std::unique_ptr<SeedSweep> sweep_;
+    std::unique_ptr<World> scratch_;
+    BestSeeds best_{SweepOrder::Fairness, kBestShown};
+    FairnessHistogram histogram_{0};
+    uint64_t measured_ = 0, total_ = 0;
+    bool tableStale_ = false;
+
+    // Filled by the worker thread, emptied by the GUI thread's timer.
+    std::thread worker_;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> finished_{false};
+    std::mutex mutex_;
+    std::vector<SweepRow> pending_;
+};
+
+}  // namespace tq3
