@@ -18,7 +18,8 @@
 #include <chrono>
 
 #include "app/FairnessChart.h"
-#include "render/MapRenderer.h"
+#include "render/MapGeometry.h"
+#include "render/PoliticalThumbnail.h"
 #include "session/BalanceSummary.h"
 
 namespace tq3 {
@@ -28,6 +29,9 @@ constexpr int kHistogramBins = 40;
 constexpr int kDrainMilliseconds = 50;
 constexpr int kMaxSeeds = 10'000'000;
 constexpr int kMapPreviewWidth = 420;
+constexpr int kTableWidth = 560;
+constexpr int kDialogWidth = 1200;
+constexpr int kDialogHeight = 560;
 enum Column {
     SeedColumn,
     FairnessColumn,
@@ -102,6 +106,8 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSortingEnabled(true);
     table_->sortByColumn(FairnessColumn, Qt::DescendingOrder);
+    table_->setMinimumWidth(kTableWidth);
+    table_->setWordWrap(false);
 
     map_ = new QLabel(this);
     map_->setObjectName(QStringLiteral("SelectedMap"));
@@ -145,6 +151,7 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
         if (generate_) generate_(seed);
     });
     chart_->SetCounts(std::vector<uint64_t>(kHistogramBins));
+    resize(kDialogWidth, kDialogHeight);
 }
 
 FairWorldDialog::~FairWorldDialog() {
@@ -323,12 +330,10 @@ void FairWorldDialog::ShowSelected() {
     // The world of the seed drawn again, as the sweep drew it, and its political map.
     const WorldBalance balance = sweep_->Measure(seed, *scratch_);
     chart_->SetMarker(balance.fairness);
-    const MapPictures pictures = RenderMap(*scratch_, MapLayer::Political);
-    const QImage image(reinterpret_cast<const uchar*>(pictures.map.pixels.data()),
-                       pictures.map.width, pictures.map.height, pictures.map.Stride(),
-                       QImage::Format_RGB32);
-    map_->setPixmap(
-        QPixmap::fromImage(image.scaledToWidth(kMapPreviewWidth, Qt::SmoothTransformation)));
+    const PixelBuffer picture = PoliticalThumbnail(*scratch_, kMapPreviewWidth);
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                       picture.height, picture.Stride(), QImage::Format_RGB32);
+    map_->setPixmap(QPixmap::fromImage(image.copy()));
     map_->setToolTip(Text(DescribeBalance(world_, balance)));
 }
 

@@ -49,7 +49,7 @@ void FairnessChart::paintEvent(QPaintEvent*) {
         highest = std::max(highest, c);
     }
     painter.drawText(QRect(kMargin, kMargin, plot.width(), labelHeight), Qt::AlignLeft,
-                     tr("Fairness of %n world(s)", nullptr, static_cast<int>(total)));
+                     tr("Fairness of %L1 worlds (weakest major / strongest)").arg(total));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     for (int t = 0; t <= kTicks; ++t) {
         const int x = plot.left() + plot.width() * t / kTicks;

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QSettings>
 
+#include "app/FairWorldDialog.h"
 #include "app/FormGener.h"
 
 namespace tq3 {
@@ -93,6 +94,15 @@ void TFormGener::BuildMenus() {
                            tr("Generate again from a seed, to make a world you liked again"));
     seeded->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
     connect(seeded, &QAction::triggered, this, [this] { RunWithSeedCommand(); });
+    QAction* fair = Item(file, "FindFairWorld", tr("Find a f&air world..."),
+                         tr("Measure the worlds of many seeds with these settings, writing "
+                            "nothing, and generate the one you pick"));
+    connect(fair, &QAction::triggered, this, [this] {
+        if (!loaded_) return;
+        FairWorldDialog dialog(
+            world_, dialogs_, [this](uint64_t seed) { RunGenerator(seed); }, this);
+        dialog.exec();
+    });
     file->addSeparator();
     QAction* quit = Item(file, "Quit", tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);

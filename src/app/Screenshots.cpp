@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "app/Cp1252.h"
+#include "app/FairWorldDialog.h"
 #include "app/FormBasic.h"
 #include "app/FormGener.h"
 #include "app/ProblemsDialog.h"
@@ -140,6 +141,13 @@ int WriteScreenshots(World& world, const std::string& folder) {
                         QMessageBox::Ok | QMessageBox::Cancel, &form);
     closing.show();
     ok = Save(&closing, dir, QStringLiteral("closing-question"), false) && ok;
+
+    // The fair-world finder after a sweep of its default number of seeds, the fairest selected.
+    FairWorldDialog fair(world, dialogs, {}, &form);
+    fair.show();
+    if (fair.Start()) fair.WaitUntilDone();
+    fair.SelectRow(0);
+    ok = Save(&fair, dir, QStringLiteral("find-a-fair-world"), false) && ok;
     return ok ? 0 : 1;
 }
 
