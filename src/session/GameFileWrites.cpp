@@ -153,7 +153,7 @@ void AddTaxStabilityTable(const World& world, RunFiles& files) {
     files.Add(GameFiles::TaxStabilityTable, TaxStabilityTableText(world));
 }
 
-bool AddScenarioFile(World& world, RandomSource& random, Dialogs& dialogs, RunFiles& files,
+bool AddScenarioFile(const World& world, Dialogs& dialogs, RunFiles& files,
                      OperationReport* report) {
     const std::string& name = world.Settings.ScenarioFileName;
     if (!IsPlainScenarioFileName(name)) {
@@ -163,10 +163,8 @@ bool AddScenarioFile(World& world, RandomSource& random, Dialogs& dialogs, RunFi
             "written.";
         dialogs.Error(message);
         RecordFailure(report, JoinPath(world.ProgramFolder, "Scenarios/" + name + ".tqg"), message);
-        world.CentresOfTrade = {};
         return false;
     }
-    DrawScenarioValues(world, random);
     files.Add(GameFiles::ScenarioFolder + name + GameFiles::ScenarioExtension, ScenarioText(world));
     return true;
 }
@@ -230,7 +228,12 @@ bool WriteTaxStabilityTable(const World& world, Dialogs& dialogs, OperationRepor
 bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs,
                        OperationReport* report) {
     RunFiles files;
-    return AddScenarioFile(world, random, dialogs, files, report) &&
+    if (!IsPlainScenarioFileName(world.Settings.ScenarioFileName)) {
+        world.CentresOfTrade = {};
+        return AddScenarioFile(world, dialogs, files, report);
+    }
+    DrawScenarioValues(world, random);
+    return AddScenarioFile(world, dialogs, files, report) &&
            CommitAlone(world, files, dialogs, report);
 }
 

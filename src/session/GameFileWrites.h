@@ -37,10 +37,10 @@ bool WriteGameFile(Dialogs& dialogs, const std::string& path, const std::string&
 // DB/Goods.csv and DB/tax_stab.csv, from the goods prices drawn.
 void AddGoodsTable(const World& world, RunFiles& files);
 void AddTaxStabilityTable(const World& world, RunFiles& files);
-// Scenarios/<ScenarioFileName>.tqg, after drawing the centres of trade and the leaders. A
-// ScenarioFileName that would leave Scenarios/ is refused with a message; nothing is drawn
-// or added then.
-bool AddScenarioFile(World& world, RandomSource& random, Dialogs& dialogs, RunFiles& files,
+// Scenarios/<ScenarioFileName>.tqg, from the centres of trade and the leaders drawn. A
+// ScenarioFileName that would leave Scenarios/ is refused with a message; nothing is added
+// then.
+bool AddScenarioFile(const World& world, Dialogs& dialogs, RunFiles& files,
                      OperationReport* report);
 // DB/Revolt.txt.
 void AddRevoltTable(const World& world, RunFiles& files);
@@ -54,8 +54,9 @@ bool AddProvinceTable(const World& world, Dialogs& dialogs, RunFiles& files,
 bool AddCountryTable(const World& world, Dialogs& dialogs, RunFiles& files);
 
 // Each file on its own: DB/Goods.csv after drawing the goods prices (RandomizeGoodsValues),
-// DB/tax_stab.csv, the scenario, DB/Revolt.txt, DB/province.csv, and DB/country.csv after
-// drawing the policies (RandomizeDP; a missing fixed table reported after the write).
+// DB/tax_stab.csv, the scenario after drawing its values (nothing drawn or written for a
+// ScenarioFileName that would leave Scenarios/), DB/Revolt.txt, DB/province.csv, and DB/country.csv
+// after drawing the policies (RandomizeDP; a missing fixed table reported after the write).
 bool WriteGoodsTable(World& world, RandomSource& random, Dialogs& dialogs,
                      OperationReport* report = nullptr);
 bool WriteTaxStabilityTable(const World& world, Dialogs& dialogs,

@@ -54,7 +54,9 @@ class FolderSteps final : public RunFileSteps {
         AddTaxStabilityTable(world, files_);
     }
     void ScenarioFiles(World& world, RandomSource& random) override {
-        AddScenarioFile(world, random, dialogs_, files_, &report_);
+        // A run has refused a ScenarioFileName that would leave Scenarios/ before it started.
+        DrawScenarioValues(world, random);
+        AddScenarioFile(world, dialogs_, files_, &report_);
         dialogs_.Progress(RunProgress::ScenarioWritten);
         AddRevoltTable(world, files_);
     }
