@@ -369,3 +369,20 @@ TEST_F(NothingLost, EveryReplacedFileCanBeBroughtBack) {
     EXPECT_EQ(Tree(game.path / "DB"), originals);
     EXPECT_EQ(test::ReadFile(game.path / "Scenarios" / "1492.tqg"), "the game's own 1492");
 }
+
+// A copy that fails says the system's reason, not that no scenario was found.
+TEST_F(NothingLost, AFailedScenarioCopySaysWhy) {
+    ASSERT_EQ(Generate().status, 0);
+    const std::string saved = (scratch.path / "saved").string();
+    ASSERT_EQ(RunTq3({"backup-scenario", "--game-dir", game.str(), "--to", saved}, scratch.path)
+                  .status,
+              0);
+    fs::remove(game.path / "Scenarios" / "Mini.tqg");
+    fs::create_directories(game.path / "Scenarios" / "Mini.tqg");
+    const Result r =
+        RunTq3({"restore-scenario", "--game-dir", game.str(), "--from", saved}, scratch.path);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.find("No scenario found"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Mini.tqg (Cannot create file"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("(it is not a regular file)"), std::string::npos) << r.err;
+}
