@@ -126,7 +126,8 @@ OperationReport StartupBackup(const World& world, Dialogs& userDialogs, const Fo
                       "\": " + FailedList(report));
         return report;
     }
-    dialogs.Info("Original files were stored in " + world.ProgramFolder + "\\BACKUP directory.");
+    // The folder as it is really spelled, with this system's separator.
+    dialogs.Info("Original files were stored in " + AbsolutePath(backup) + " directory.");
     return report;
 }
 

@@ -35,7 +35,7 @@ TEST_F(BackupFolder, FirstStartAsksAndKeepsEveryFile) {
               "Province.csv, DiplomaticMatrix.csv, Country.csv,\r\nRevolt.txt, Goods.csv and "
               "tax_stab.csv?");
     EXPECT_EQ(dialogs.infos, std::vector<std::string>{"Original files were stored in " +
-                                                      game.str() + "\\BACKUP directory."});
+                                                      game.str() + "/Backup directory."});
     EXPECT_FALSE(fs::exists(game.path / "Backup" / "Province.csv"));
     EXPECT_EQ(ReadFile(game.path / "Backup" / "Country.csv"), "game Country.csv");
     EXPECT_TRUE(dialogs.errors.empty());
