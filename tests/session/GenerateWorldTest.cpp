@@ -219,3 +219,15 @@ TEST_F(Run, ATemplateThatBecameUnreadableRefusesTheNextRun) {
     EXPECT_EQ(Generate(0), RunEnd::Refused);
     EXPECT_EQ(Files(), before);
 }
+
+// Without a backup (the start-up question answered No), the run's own keeping copies make
+// a whole one: the diplomatic matrix, which no run writes, too.
+TEST_F(Run, ARunWithoutABackupKeepsAllSixOriginals) {
+    fs::remove_all(dir.path / "Backup");
+    EXPECT_EQ(Generate(0), RunEnd::Quit);
+    for (const char* name : {"Province.csv", "DiplomaticMatrix.csv", "Country.csv", "Revolt.txt",
+                             "Goods.csv", "tax_stab.csv"})
+        EXPECT_EQ(test::ReadFile(dir.path / "Backup" / name),
+                  test::ReadFile(fs::path(TQ3_TEST_DATA "/mini/DB") / name))
+            << name;
+}
