@@ -15,6 +15,7 @@
 #include "cli/CliDialogs.h"
 #include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
+#include "render/PictureTarget.h"
 #include "session/BalanceSummary.h"
 #include "session/ConfigCheck.h"
 #include "session/SeedSweep.h"
@@ -241,6 +242,8 @@ int RunSweep(const SweepOptions& options) {
     if (options.csv) {
         const std::string path = AbsolutePath(*options.csv);
         const std::string problem = SweepCsvTargetProblem(world->ProgramFolder, path);
+        // Temporaries of a sweep killed while writing this target go first.
+        if (problem.empty()) RemoveLeftoverPictureTemporaries(path);
         csv = std::make_unique<SweepCsvFile>();
         if (!problem.empty() || !csv->Open(path)) {
             dialogs.Error("Cannot write \"" + path +
