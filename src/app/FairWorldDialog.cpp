@@ -27,6 +27,7 @@ namespace tq3 {
 namespace {
 constexpr int kHistogramBins = 40;
 constexpr int kDrainMilliseconds = 50;
+constexpr int kTableRefreshMilliseconds = 500;
 constexpr int kMaxSeeds = 10'000'000;
 constexpr int kMapPreviewWidth = 420;
 constexpr int kTableWidth = 560;
@@ -195,6 +196,7 @@ bool FairWorldDialog::Start() {
             stop_);
         finished_.store(true);
     });
+    sinceFill_.start();
     timer_->start();
     return true;
 }
@@ -239,6 +241,11 @@ void FairWorldDialog::TakeRows() {
         chart_->SetCounts(histogram_.Counts());
         tableStale_ = true;
     }
+    // The table follows the sweep a few times a second.
+    if (tableStale_ && sinceFill_.elapsed() >= kTableRefreshMilliseconds) {
+        FillTable();
+        sinceFill_.restart();
+    }
     if (finished_.load() && Running()) {
         worker_.join();
         Finish();
@@ -262,6 +269,8 @@ void FairWorldDialog::Finish() {
                               "its map.")
                                .arg(measured_));
     if (table_->rowCount() > 0 && table_->selectedItems().isEmpty()) SelectRow(0);
+    // A world selected while the sweep ran can be generated now.
+    generateButton_->setEnabled(!table_->selectedItems().isEmpty());
 }
 
 void FairWorldDialog::FillTable() {

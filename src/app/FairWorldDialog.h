@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <atomic>
 #include <functional>
@@ -85,6 +86,7 @@ class FairWorldDialog : public QDialog {
     FairnessHistogram histogram_{0};
     uint64_t measured_ = 0, total_ = 0;
     bool tableStale_ = false;
+    QElapsedTimer sinceFill_;
 
     // Filled by the worker thread, emptied by the GUI thread's timer.
     std::thread worker_;
