@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <iostream>
@@ -178,11 +179,13 @@ int UsageError(const std::string& text) {
 std::optional<std::pair<uint64_t, uint64_t>> ParseSeedRange(const std::string& text,
                                                             std::string& why) {
     const std::size_t dots = text.find("..");
+    // Any seed that generate --seed takes: 0 to 2^64-1, digits only.
     const auto number = [](std::string_view part) -> std::optional<uint64_t> {
-        if (part.empty() || part.size() > 19 ||
-            part.find_first_not_of("0123456789") != std::string_view::npos)
-            return std::nullopt;
-        return std::stoull(std::string(part));
+        uint64_t value = 0;
+        const char* end = part.data() + part.size();
+        const auto [at, error] = std::from_chars(part.data(), end, value);
+        if (part.empty() || error != std::errc() || at != end) return std::nullopt;
+        return value;
     };
     const std::optional<uint64_t> first =
         dots == std::string::npos ? std::nullopt : number(std::string_view(text).substr(0, dots));

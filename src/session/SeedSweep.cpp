@@ -102,7 +102,8 @@ WorldBalance SeedSweep::Measure(uint64_t seed, World& scratch) const {
 uint64_t SeedSweep::Run(uint64_t first, uint64_t last, int jobs,
                         const std::function<void(const SweepRow&)>& onRow,
                         const std::atomic<bool>& cancel) const {
-    if (last < first) return 0;
+    // An empty range, or the whole of 0..2^64-1, which no count can hold.
+    if (last < first || last - first == UINT64_MAX) return 0;
     const uint64_t count = last - first + 1;
     const uint64_t chunks = (count + kChunkSeeds - 1) / kChunkSeeds;
     const int workers = static_cast<int>(std::clamp<uint64_t>(jobs, 1, chunks));
@@ -128,11 +129,12 @@ uint64_t SeedSweep::Run(uint64_t first, uint64_t last, int jobs,
                 chunk = nextChunk++;
             }
             std::vector<SweepRow> rows;
+            // Counted from the chunk's first seed, so that a range ending at the highest seed
+            // does not wrap.
             const uint64_t from = first + chunk * kChunkSeeds;
-            const uint64_t to = std::min(last, from + kChunkSeeds - 1);
-            for (uint64_t seed = from; seed <= to && !cancel.load(std::memory_order_relaxed);
-                 ++seed)
-                rows.push_back({seed, Measure(seed, *scratch)});
+            const uint64_t seeds = std::min(kChunkSeeds, count - chunk * kChunkSeeds);
+            for (uint64_t i = 0; i < seeds && !cancel.load(std::memory_order_relaxed); ++i)
+                rows.push_back({from + i, Measure(from + i, *scratch)});
             std::lock_guard lock(mutex);
             finished.emplace(chunk, std::move(rows));
             changed.notify_all();

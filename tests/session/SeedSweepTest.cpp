@@ -116,6 +116,11 @@ TEST(SeedSweep, RowsComeInSeedOrderAndAlikeForOneAndTwoWorkersAndStopOnCancel) {
     // Different seeds draw different worlds.
     EXPECT_NE(one[0], one[1]);
 
+    // A range that ends at the highest seed ends there.
+    std::vector<uint64_t> top;
+    RowTexts(sweep, UINT64_MAX - 2, UINT64_MAX, 2, top);
+    EXPECT_EQ(top, (std::vector<uint64_t>{UINT64_MAX - 2, UINT64_MAX - 1, UINT64_MAX}));
+
     // Cancel after the fifth row: what was measured before it still comes, in order.
     std::atomic<bool> cancel{false};
     std::vector<uint64_t> seeds;
