@@ -102,6 +102,18 @@ bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
     return true;
 }
 
+TGeneratorSettings SettingsOfText(const std::string& text) {
+    TGeneratorSettings settings;
+    const SettingLineIndex lines(text);
+    auto read = [&](const std::string& key, auto& field, auto... tag) {
+        FieldReader{lines.Line(key)}(field, tag...);
+    };
+    VisitUserSettings(settings, read);
+    VisitGenerationTables(settings, read);
+    ComputeColors(settings);
+    return settings;
+}
+
 int SettingLineNumber(const std::string& settingsText, const std::string& key) {
     const SettingLine at = FindSettingLine(settingsText, key);
     if (!at.found) return 0;

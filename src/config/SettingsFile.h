@@ -16,6 +16,9 @@ namespace tq3 {
 // Gives false when the settings or nations file is missing or unreadable (nothing loaded).
 bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload);
 
+// Every setting as a fresh full load reads it from a settings text (no range checks).
+TGeneratorSettings SettingsOfText(const std::string& text);
+
 // The line number of the line that sets `key` in a settings text; 0 when none does.
 int SettingLineNumber(const std::string& settingsText, const std::string& key);
 

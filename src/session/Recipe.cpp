@@ -1,0 +1,333 @@
+#include "session/Recipe.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <set>
+
+#include "base/GameFiles.h"
+#include "base/GamePath.h"
+#include "base/TextFile.h"
+#include "config/SettingsFile.h"
+#include "engine/RunProgress.h"
+#include "session/FileDigest.h"
+
+#ifndef TQ3GEN_PROGRAM_VERSION
+#define TQ3GEN_PROGRAM_VERSION "unknown"
+#endif
+
+namespace tq3 {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::size_t MaxRecipeSize = 1 << 20;  // bytes; a recipe is a few KB
+constexpr std::size_t Sha256HexDigits = 64;
+// The recipe's members lie at most two levels deep: the recipe, then its settings and files.
+constexpr std::size_t MaxNesting = 2;
+constexpr int LowestMode = 0, HighestMode = 2;
+
+// "\Config\TQ3Gener.csv" as a recipe names it: "Config/TQ3Gener.csv".
+std::string RecipeName(const char* gamePath) {
+    std::string name(gamePath + 1);
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// Settings are 8-bit texts; in the JSON each byte is the character of that code, so every
+// byte comes back as it was.
+std::string BytesAsUtf8(const std::string& bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | (code >> 6));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return text;
+}
+// The bytes back; nothing when a character has a code above 255.
+std::optional<std::string> Utf8AsBytes(const std::string& text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            bytes += text[i];
+            continue;
+        }
+        // JSON texts are valid UTF-8 once parsed: a two-byte character from C2 or C3 holds
+        // a code of 128..255, any other lead a higher one.
+        if ((lead != 0xC2 && lead != 0xC3) || i + 1 == text.size()) return std::nullopt;
+        bytes += static_cast<char>(((lead & 0x1F) << 6) | (text[++i] & 0x3F));
+    }
+    return bytes;
+}
+
+// Whether a file name of a recipe stays inside the game folder: relative, "/" between
+// components, none of them empty, "." or "..", and no backslash.
+bool InsideGameFolder(const std::string& path) {
+    if (path.empty() || path.front() == '/' || path.find('\\') != std::string::npos) return false;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t slash = path.find('/', start);
+        const std::string part = path.substr(start, slash - start);
+        if (part.empty() || part == "." || part == "..") return false;
+        if (slash == std::string::npos) return true;
+        start = slash + 1;
+    }
+}
+
+// Refuses, while parsing, a member named twice in one object and members nested deeper
+// than a recipe has them.
+class MemberCheck {
+  public:
+    bool operator()(int depth, Json::parse_event_t event, Json& parsed) {
+        if (depth > static_cast<int>(MaxNesting))
+            throw std::runtime_error("it holds values nested deeper than a recipe has them");
+        switch (event) {
+            case Json::parse_event_t::object_start:
+            case Json::parse_event_t::array_start:
+                names_.emplace_back();
+                break;
+            case Json::parse_event_t::object_end:
+            case Json::parse_event_t::array_end:
+                if (!names_.empty()) names_.pop_back();
+                break;
+            case Json::parse_event_t::key:
+                if (!names_.empty() && !names_.back().insert(parsed.get<std::string>()).second)
+                    throw std::runtime_error("it names " + Quoted(parsed.get<std::string>()) +
+                                             " twice in one object");
+                break;
+            case Json::parse_event_t::value:
+                break;
+        }
+        return true;
+    }
+
+  private:
+    std::vector<std::set<std::string>> names_;
+};
+
+// nlohmann's message without its "[json.exception.parse_error.101] " prefix.
+std::string PlainParseMessage(const std::string& what) {
+    const std::size_t close = what.find("] ");
+    return close == std::string::npos ? what : what.substr(close + 2);
+}
+
+// The reading of one recipe; every check throws its message.
+struct RecipeReader {
+    const Json& root;
+
+    static void Fail(const std::string& message) { throw std::runtime_error(message); }
+
+    const Json& Member(const char* name) const {
+        const auto it = root.find(name);
+        if (it == root.end()) Fail("it has no member " + Quoted(name));
+        return *it;
+    }
+
+    uint64_t Whole(const char* name, uint64_t lowest, uint64_t highest) const {
+        const Json& v = Member(name);
+        const std::string range = " must be a whole number from " + std::to_string(lowest) +
+                                  " to " + std::to_string(highest);
+        if (v.is_number_unsigned()) {
+            const uint64_t n = v.get<uint64_t>();
+            if (n < lowest || n > highest)
+                Fail(Quoted(name) + range + ", not " + std::to_string(n));
+            return n;
+        }
+        if (v.is_number_integer()) Fail(Quoted(name) + range + ", not " + v.dump());
+        Fail(Quoted(name) + range);
+        return 0;
+    }
+
+    Recipe Read() const {
+        if (!root.is_object()) Fail("it is not a JSON object");
+        static const std::set<std::string> known = {"programVersion", "drawOrder", "generatorMode",
+                                                    "seed",           "settings",  "files"};
+        for (const auto& [name, value] : root.items())
+            if (!known.contains(name)) Fail("it has an unknown member " + Quoted(name));
+
+        Recipe recipe;
+        const Json& version = Member("programVersion");
+        if (!version.is_string() || version.get<std::string>().empty())
+            Fail("\"programVersion\" must be the text of a program version");
+        recipe.programVersion = version.get<std::string>();
+        const Json& drawOrder = Member("drawOrder");
+        if (!drawOrder.is_number_integer() || drawOrder.get<int64_t>() != RecipeDrawOrder)
+            Fail("it was made by tq3gen " + recipe.programVersion +
+                 ", whose random draws follow another order (draw order " + drawOrder.dump() +
+                 ", this program's " + std::to_string(RecipeDrawOrder) +
+                 "): its world cannot be made again by this program");
+        recipe.drawOrder = RecipeDrawOrder;
+        recipe.generatorMode = static_cast<int>(Whole("generatorMode", LowestMode, HighestMode));
+        recipe.seed = Whole("seed", 0, UINT64_MAX);
+        ReadSettings(recipe);
+        ReadFiles(recipe);
+        return recipe;
+    }
+
+    void ReadSettings(Recipe& recipe) const {
+        const Json& settings = Member("settings");
+        if (!settings.is_object()) Fail("\"settings\" must be an object of KEY: \"VALUE\" members");
+        for (const auto& [key, value] : settings.items()) {
+            if (!IsSettingKey(key))
+                Fail("its setting " + Quoted(key) + " is not a key of TQ3Gener.csv");
+            if (key == "GeneratorMode")
+                Fail("its settings hold GeneratorMode, which belongs in \"generatorMode\"");
+            if (!value.is_string()) Fail("the value of setting " + key + " must be a text");
+            const std::optional<std::string> bytes = Utf8AsBytes(value.get<std::string>());
+            if (!bytes)
+                Fail("the value of setting " + key +
+                     " holds a character that a settings file cannot hold (above code 255)");
+            const std::string& text = *bytes;
+            const std::string takes = SettingValueProblem(key, text);
+            if (!takes.empty())
+                Fail("the value " + Quoted(text) + " of setting " + key +
+                     " is out of range: " + key + " takes " + takes);
+            recipe.settings.emplace_back(key, text);
+        }
+    }
+
+    void ReadFiles(Recipe& recipe) const {
+        const Json& files = Member("files");
+        if (!files.is_object())
+            Fail("\"files\" must be an object of \"FILE\": \"SHA-256\" members");
+        const std::vector<std::string> inputs = RecipeInputFiles(recipe.generatorMode);
+        for (const auto& [path, hash] : files.items()) {
+            if (!InsideGameFolder(path))
+                Fail("it names the file " + Quoted(path) +
+                     ", which is not inside the game folder (a file there is named like "
+                     "\"Config/TQ3Gener.csv\")");
+            if (std::find(inputs.begin(), inputs.end(), path) == inputs.end())
+                Fail("it names the file " + Quoted(path) + ", which a run in generator mode " +
+                     std::to_string(recipe.generatorMode) + " does not read");
+            RecipeFile file{path, std::nullopt};
+            if (!hash.is_null()) {
+                const std::string text = hash.is_string() ? hash.get<std::string>() : "";
+                const bool hex = text.size() == Sha256HexDigits &&
+                                 std::all_of(text.begin(), text.end(), [](char c) {
+                                     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+                                 });
+                if (!hex)
+                    Fail("the hash of " + path +
+                         " must be a SHA-256 as 64 lowercase hexadecimal digits, or null for a "
+                         "file that was not there");
+                file.sha256 = text;
+            }
+            recipe.files.push_back(std::move(file));
+        }
+        for (const std::string& input : inputs) {
+            const bool listed = std::any_of(recipe.files.begin(), recipe.files.end(),
+                                            [&](const RecipeFile& f) { return f.path == input; });
+            if (!listed) Fail("it has no hash of " + input + ", which the run reads");
+        }
+    }
+};
+
+}  // namespace
+
+std::vector<std::string> RecipeInputFiles(int generatorMode) {
+    std::vector<std::string> files;
+    for (const char* f :
+         {GameFiles::SettingsTable, GameFiles::ProvinceTemplate, GameFiles::NationsTable,
+          GameFiles::AdjacencyIndex, GameFiles::MapAdjacency, GameFiles::PlacementAdjacency,
+          GameFiles::FixedProvinceTable, GameFiles::FixedCountryTable})
+        files.push_back(RecipeName(f));
+    if (generatorMode == GeneratorModes::ScenarioOnly)
+        files.push_back(RecipeName(GameFiles::BackupFolder) + "Province.csv");
+    return files;
+}
+
+RecipeResult RecipeOfRun(const World& world, uint64_t seed) {
+    Recipe recipe;
+    recipe.programVersion = TQ3GEN_PROGRAM_VERSION;
+    recipe.generatorMode = world.Settings.GeneratorMode;
+    recipe.seed = seed;
+
+    // The settings as the file on disk gives them, against those the run uses.
+    std::string text;
+    QuietDialogs quiet;
+    const std::string settingsFile = GamePath(world.ProgramFolder, GameFiles::SettingsTable);
+    if (!ReadTextFile(quiet, settingsFile, text))
+        return {std::nullopt, "Cannot read " + AbsolutePath(settingsFile) + " for the recipe."};
+    for (auto& [key, value] : ChangedSettings(SettingsOfText(text), world.Settings)) {
+        if (key == "GeneratorMode") continue;
+        const std::string takes = SettingValueProblem(key, value);
+        if (!takes.empty())
+            return {std::nullopt, "The setting " + key + " holds " + Quoted(value) +
+                                      ", which a recipe cannot keep: " + key + " takes " + takes +
+                                      "."};
+        recipe.settings.emplace_back(key, std::move(value));
+    }
+
+    for (const std::string& path : RecipeInputFiles(recipe.generatorMode))
+        recipe.files.push_back({path, FileSha256(GamePath(world.ProgramFolder, "\\" + path))});
+    return {std::move(recipe), {}};
+}
+
+std::string RecipeJson(const Recipe& recipe) {
+    Json settings = Json::object();
+    for (const auto& [key, value] : recipe.settings) settings[key] = BytesAsUtf8(value);
+    Json files = Json::object();
+    for (const RecipeFile& f : recipe.files)
+        files[f.path] = f.sha256 ? Json(*f.sha256) : Json(nullptr);
+    Json root = Json::object();
+    root["programVersion"] = recipe.programVersion;
+    root["drawOrder"] = recipe.drawOrder;
+    root["generatorMode"] = recipe.generatorMode;
+    root["seed"] = recipe.seed;
+    root["settings"] = std::move(settings);
+    root["files"] = std::move(files);
+    return root.dump(2) + "\n";
+}
+
+RecipeResult ParseRecipe(const std::string& text) {
+    if (text.size() > MaxRecipeSize)
+        return {std::nullopt,
+                "it is larger than a recipe can be (" + std::to_string(MaxRecipeSize) + " bytes)"};
+    try {
+        const Json root = Json::parse(text, MemberCheck());
+        return {RecipeReader{root}.Read(), {}};
+    } catch (const Json::parse_error& e) {
+        return {std::nullopt, "it is not JSON: " + PlainParseMessage(e.what())};
+    } catch (const Json::exception& e) {
+        return {std::nullopt, PlainParseMessage(e.what())};
+    } catch (const std::runtime_error& e) {
+        return {std::nullopt, e.what()};
+    }
+}
+
+std::vector<DifferingFile> DifferingFiles(const Recipe& recipe, const std::string& programFolder) {
+    std::vector<DifferingFile> differing;
+    const std::string keptProvinces = RecipeName(GameFiles::BackupFolder) + "Province.csv";
+    for (const RecipeFile& f : recipe.files) {
+        std::string path = GamePath(programFolder, "\\" + f.path);
+        // The kept province table, when it is not kept yet, is the one a run keeps first.
+        if (f.path == keptProvinces && !FileExists(path))
+            path = GamePath(programFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
+        const std::optional<std::string> now = FileSha256(path);
+        if (now == f.sha256) continue;
+        const char* how = !now        ? "missing"
+                          : !f.sha256 ? "present, but absent in the recorded run"
+                                      : "changed";
+        differing.push_back({f.path, how});
+    }
+    return differing;
+}
+
+SettingValues RecipeOverrides(const Recipe& recipe) {
+    SettingValues overrides = {{"GeneratorMode", std::to_string(recipe.generatorMode)}};
+    overrides.insert(overrides.end(), recipe.settings.begin(), recipe.settings.end());
+    return overrides;
+}
+
+}  // namespace tq3

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "session/Recipe.h"
+
+namespace tq3 {
+
+// Where recipes are kept: files the user names, and the recipe of the last run.
+//
+// Every run that wrote its files keeps its recipe as the recipe of the last run, so that the
+// world played yesterday can be made again. It is the tool's own state, kept under the
+// user's state folder ($XDG_STATE_HOME, by default ~/.local/state) as
+// tq3gen/last-run-recipe.json: never in a game folder, which the game reads and backups copy.
+
+// Where the recipe of the last run is kept; empty when neither XDG_STATE_HOME nor HOME
+// names a folder.
+std::string LastRunRecipePath();
+
+// Keeps `recipe` as the recipe of the last run, replacing the one before through a
+// temporary file. Gives an empty text, or what went wrong.
+std::string KeepLastRunRecipe(const Recipe& recipe);
+
+// Writes `recipe` as the JSON file `path` through a temporary file beside it. Gives an empty
+// text, or what went wrong.
+std::string WriteRecipeFile(const Recipe& recipe, const std::string& path);
+
+// Why `path` must not receive a recipe of the game folder `programFolder` (a folder, a device,
+// a file inside the game's DB/, Config/, Scenarios/ or Backup/, the folder's lock); empty
+// when it may.
+std::string RecipeTargetProblem(const std::string& programFolder, const std::string& path);
+
+// Reads a recipe file: the recipe, or what is wrong with it, naming the file.
+RecipeResult ReadRecipeFile(const std::string& path);
+
+}  // namespace tq3
