@@ -28,6 +28,7 @@
 #include "base/GamePath.h"
 #include "base/Random.h"
 #include "config/SettingsFile.h"
+#include "output/ProvinceTable.h"
 #include "session/Backup.h"
 #include "session/GenerateWorld.h"
 
@@ -226,6 +227,8 @@ bool TFormGener::OpenGameFolder(const std::string& folder) {
     }
     world_.ProgramFolder = absolute;
     world_.MajorNations.reset();
+    world_.SettingOverrides.clear();
+    majorsChosenOnMap_ = false;
     StartupBackup(world_, *windowDialogs_);
     loaded_ = true;
     statusBar()->clearMessage();
@@ -292,22 +295,37 @@ void TFormGener::SpeedButton1Click() {
     RunGenerator(std::nullopt);
 }
 
-void TFormGener::RunGenerator(std::optional<uint64_t> seed) {
+void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor) {
     if (!loaded_ || !SpeedButton1->isEnabled()) return;
     Random random(seed);
+    RecipeResult recipe = RecipeOfRun(world_, random.Seed());
+    if (majorsChosenOnMap_)
+        recipe = {std::nullopt,
+                  "The last run started from majors chosen on the map, whose capitals a recipe "
+                  "cannot hold."};
     RunHooks hooks;
-    if (mapEditor_.preview)
-        hooks.mapEditor = [this, &random](World& world) {
-            return mapEditor_.preview(world, random, this);
+    if (mapEditor_.preview && withEditor)
+        hooks.mapEditor = [this, &random, &recipe](World& world) {
+            // A repainted map shows in the province table the run would write.
+            const std::string before = ProvinceTableText(world, {});
+            const bool ok = mapEditor_.preview(world, random, this);
+            if (ProvinceTableText(world, {}) != before)
+                recipe = {std::nullopt,
+                          "The last run's map was repainted in the map editor, which a recipe "
+                          "cannot hold."};
+            return ok;
         };
     SpeedButton1->setEnabled(false);
     // The seed is known before the run: the status bar and the closing question show it.
     lastSeed_ = random.Seed();
     seedLabel_->setText(tr("Seed of the last run: %1").arg(*lastSeed_));
     windowDialogs_->runSeed = lastSeed_;
-    const RunResult result = ReadRun(GenerateWorld(world_, random, *windowDialogs_, hooks));
+    const RunReport report = GenerateWorld(world_, random, *windowDialogs_, hooks);
+    const RunResult result = ReadRun(report);
     windowDialogs_->runSeed.reset();
     SpeedButton1->setEnabled(true);
+    majorsChosenOnMap_ = false;
+    KeepRecipe(report, recipe);
     ProgressBarGener->setValue(0);
     if (result.quit) close();
 }
@@ -337,8 +355,10 @@ void TFormGener::SetMapEditor(MapEditorHooks hooks) {
 void TFormGener::SelectMajorsOnMap() {
     if (!mapEditor_.selectMajors) return;
     // OK: the edit takes the majors the editor wrote, which updates the settings.
-    if (mapEditor_.selectMajors(world_, this))
+    if (mapEditor_.selectMajors(world_, this)) {
         countries_->Find<Edit>("EditMajors")->SetText(FromCp1252(world_.Settings.SpecifiedMajors));
+        majorsChosenOnMap_ = true;
+    }
 }
 
 }  // namespace tq3

@@ -10,6 +10,8 @@
 #include "base/Dialogs.h"
 #include "base/Random.h"
 #include "engine/World.h"
+#include "session/Recipe.h"
+#include "session/RunReport.h"
 
 class QAction;
 class QActionGroup;
@@ -51,7 +53,8 @@ class TFormGener : public QMainWindow {
 
     // Commands.
     void SpeedButton1Click();  // "Run!"
-    void RunGenerator(std::optional<uint64_t> seed);
+    // A run; `withEditor` false skips the map editor's preview (a replay).
+    void RunGenerator(std::optional<uint64_t> seed, bool withEditor = true);
     void SetGeneratorMode(int mode);
     void SetEditorEnabled(bool enabled);
     void ShowGeneralSettings();
@@ -66,6 +69,13 @@ class TFormGener : public QMainWindow {
     // The folder dialog of "Open game folder..." from the given start; without it, the
     // dialogs' folder dialog.
     std::function<std::optional<std::string>(const std::string& start)> chooseGameFolder;
+
+    // Recipes (RecipeCommands.cpp). "Save recipe of the last run...": the recipe of this
+    // window's last run, else the one kept from the last run of the tool; true when written.
+    bool SaveLastRecipe(const std::string& file);
+    // "Replay a recipe...": the same checks as `tq3gen replay`, differing files shown as a list
+    // with the question whether to go on; then the recipe's settings and its run.
+    bool ReplayRecipe(const std::string& file);
 
     // The seed of the last run (or of the run under way), shown in the status bar.
     std::optional<uint64_t> LastSeed() const { return lastSeed_; }
@@ -90,6 +100,9 @@ class TFormGener : public QMainWindow {
     void OfferGameFolder();
     void ChooseGameFolder();
     void RunWithSeedCommand();
+    void SaveLastRecipeCommand();
+    void ReplayRecipeCommand();
+    void KeepRecipe(const RunReport& report, const RecipeResult& recipe);
     void RememberFolder();
     QStringList RecentFolders() const;
     void FillRecentMenu();
@@ -101,6 +114,11 @@ class TFormGener : public QMainWindow {
     bool loaded_ = false;
     bool placed_ = false;
     std::optional<uint64_t> lastSeed_;
+    // The recipe of the last run that wrote its files, or why it has none.
+    std::optional<Recipe> lastRecipe_;
+    std::string lastRecipeProblem_;
+    // Majors chosen on the map move capitals that no setting holds, until the next load.
+    bool majorsChosenOnMap_ = false;
 
     ProvincesPage* provinces_ = nullptr;
     EconomyPage* economy_ = nullptr;

@@ -103,6 +103,14 @@ void TFormGener::BuildMenus() {
             world_, dialogs_, [this](uint64_t seed) { RunGenerator(seed); }, this);
         dialog.exec();
     });
+    connect(Item(file, "SaveRecipe", tr("Save recipe of the last run..."),
+                 tr("Save what makes the last world again (seed, settings, file hashes) as a "
+                    "small file to share")),
+            &QAction::triggered, this, [this] { SaveLastRecipeCommand(); });
+    connect(Item(file, "ReplayRecipe", tr("Replay a recipe..."),
+                 tr("Make the world of a recipe again, after checking that this game folder's "
+                    "files are the recorded ones")),
+            &QAction::triggered, this, [this] { ReplayRecipeCommand(); });
     file->addSeparator();
     QAction* quit = Item(file, "Quit", tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
