@@ -291,6 +291,10 @@ void TFormGener::SetEditorEnabled(bool enabled) {
     editorDisabled_->setChecked(!enabled);
 }
 
+Dialogs& TFormGener::WindowMessages() {
+    return *windowDialogs_;
+}
+
 void TFormGener::SpeedButton1Click() {
     RunGenerator(std::nullopt);
 }

@@ -103,6 +103,8 @@ class TFormGener : public QMainWindow {
     void SaveLastRecipeCommand();
     void ReplayRecipeCommand();
     void KeepRecipe(const RunReport& report, const RecipeResult& recipe);
+    // The dialogs every command of the window shows its messages through.
+    Dialogs& WindowMessages();
     void RememberFolder();
     QStringList RecentFolders() const;
     void FillRecentMenu();

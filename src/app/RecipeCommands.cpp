@@ -1,6 +1,8 @@
 // The window's recipe commands: keeping the recipe of each run, saving it, and replaying one.
 
+#include <QDir>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include "app/FormGener.h"
@@ -31,19 +33,19 @@ void TFormGener::SaveLastRecipeCommand() {
 bool TFormGener::SaveLastRecipe(const std::string& file) {
     std::optional<Recipe> recipe = lastRecipe_;
     if (!recipe && !lastRecipeProblem_.empty()) {
-        windowDialogs_->Error(lastRecipeProblem_);
+        WindowMessages().Error(lastRecipeProblem_);
         return false;
     }
     // No run in this window yet: the recipe kept from the tool's last run, if any.
     if (!recipe) {
         const std::string kept = LastRunRecipePath();
         if (kept.empty() || !FileExists(kept)) {
-            windowDialogs_->Info("There is no recipe yet: no run has written its files.");
+            WindowMessages().Info("There is no recipe yet: no run has written its files.");
             return false;
         }
         const RecipeResult read = ReadRecipeFile(kept);
         if (!read.recipe) {
-            windowDialogs_->Error(read.error);
+            WindowMessages().Error(read.error);
             return false;
         }
         recipe = read.recipe;
@@ -51,7 +53,7 @@ bool TFormGener::SaveLastRecipe(const std::string& file) {
     std::string error = RecipeTargetProblem(world_.ProgramFolder, file);
     if (error.empty()) error = WriteRecipeFile(*recipe, file);
     if (!error.empty()) {
-        windowDialogs_->Error(error);
+        WindowMessages().Error(error);
         return false;
     }
     statusBar()->showMessage(tr("Recipe saved: %1").arg(QString::fromStdString(file)));
@@ -69,7 +71,7 @@ bool TFormGener::ReplayRecipe(const std::string& file) {
     if (!loaded_ || !SpeedButton1->isEnabled()) return false;
     const RecipeResult read = ReadRecipeFile(file);
     if (!read.recipe) {
-        windowDialogs_->Error(read.error);
+        WindowMessages().Error(read.error);
         return false;
     }
     const Recipe& recipe = *read.recipe;
@@ -79,14 +81,14 @@ bool TFormGener::ReplayRecipe(const std::string& file) {
         std::string text = "These files differ from those of the recorded run:";
         for (const DifferingFile& f : differing) text += "\r\n    " + f.path + " (" + f.how + ")";
         text += "\r\n\r\nThe world made may differ from the recorded one. Replay anyway?";
-        if (windowDialogs_->Confirm(text, Buttons::YesNo) != Answer::Yes) return false;
+        if (WindowMessages().Confirm(text, Buttons::YesNo) != Answer::Yes) return false;
     }
     // The recipe's settings over the settings file, shown in the controls, then its run
     // without the map editor: the recorded run had no edits.
     world_.SettingOverrides = RecipeOverrides(recipe);
     world_.MajorNations.reset();
     majorsChosenOnMap_ = false;
-    if (!LoadSettings(world_, *windowDialogs_, true)) {
+    if (!LoadSettings(world_, WindowMessages(), true)) {
         SpeedButton1->setEnabled(false);
         return false;
     }

@@ -3,6 +3,7 @@
 #include <openssl/evp.h>
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -28,6 +29,8 @@ std::string Sha256Hex(const std::string& bytes) {
 }
 
 std::optional<std::string> FileSha256(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
