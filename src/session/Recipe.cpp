@@ -9,7 +9,7 @@
 #include "base/GamePath.h"
 #include "base/TextFile.h"
 #include "config/SettingsFile.h"
-#include "engine/RunProgress.h"
+#include "engine/GeneratorMode.h"
 #include "session/FileDigest.h"
 
 #ifndef TQ3GEN_PROGRAM_VERSION
@@ -26,7 +26,7 @@ constexpr std::size_t MaxRecipeSize = 1 << 20;  // bytes; a recipe is a few KB
 constexpr std::size_t Sha256HexDigits = 64;
 // The recipe's members lie at most two levels deep: the recipe, then its settings and files.
 constexpr std::size_t MaxNesting = 2;
-constexpr int LowestMode = 0, HighestMode = 2;
+constexpr int LowestMode = 0, HighestMode = GeneratorModeCount - 1;
 
 // "\Config\TQ3Gener.csv" as a recipe names it: "Config/TQ3Gener.csv".
 std::string RecipeName(const char* gamePath) {
@@ -242,7 +242,7 @@ std::vector<std::string> RecipeInputFiles(int generatorMode) {
           GameFiles::AdjacencyIndex, GameFiles::MapAdjacency, GameFiles::PlacementAdjacency,
           GameFiles::FixedProvinceTable, GameFiles::FixedCountryTable})
         files.push_back(RecipeName(f));
-    if (generatorMode == GeneratorModes::ScenarioOnly)
+    if (generatorMode == ModeValue(GeneratorMode::ScenarioOnly))
         files.push_back(RecipeName(GameFiles::BackupFolder) + "Province.csv");
     return files;
 }
