@@ -16,6 +16,9 @@
 #include "session/FolderLock.h"
 #include "session/GameFolder.h"
 #include "session/GenerateWorld.h"
+#include "session/OutFolder.h"
+#include "session/Recipe.h"
+#include "session/RecipeStore.h"
 #include "session/WorldSummary.h"
 
 namespace tq3 {
@@ -69,17 +72,8 @@ namespace {
 constexpr const char* StrictHelp =
     "Fail (exit status 1) on notes too, such as a missing key that takes its default.";
 
-struct GenerateOptions {
-    std::string gameDir;
-    int mode = -1;
-    std::optional<uint64_t> seed;
-    std::vector<std::string> sets;  // --set KEY=VALUE
-    std::optional<std::string> previewDir;
-    bool strict = false;
-};
+}  // namespace
 
-// One whole headless run: the start-up backup, the load, the run with the map editor
-// skipped, the seed, the files written and a summary of the world.
 int RunGenerate(const GenerateOptions& options) {
     CliDialogs cli(std::cerr);
     OperationReport report;
@@ -92,20 +86,44 @@ int RunGenerate(const GenerateOptions& options) {
         const std::size_t eq = s.find('=');
         world->SettingOverrides.emplace_back(s.substr(0, eq), s.substr(eq + 1));
     }
-
-    // The folder is held once for the whole command: the backup and the run.
     ReportingDialogs dialogs(cli, report);
-    const std::unique_ptr<FolderLock> lock = FolderLock::Take(world->ProgramFolder, dialogs);
-    if (!lock) return 1;
-    const FolderHold held{lock.get()};
-    report.Add(StartupBackup(*world, cli, held));
+
+    // Targets of --recipe and --out that cannot be used refuse the run before anything is
+    // written.
+    if (options.recipe) {
+        const std::string problem = RecipeTargetProblem(world->ProgramFolder, *options.recipe);
+        if (!problem.empty()) {
+            dialogs.Error(problem);
+            return 1;
+        }
+    }
+    RunHooks hooks;
+    if (options.outDir) {
+        hooks.outFolder = GameFolder(*options.outDir);
+        const std::string problem = OutFolderProblem(world->ProgramFolder, hooks.outFolder);
+        std::error_code ec;
+        if (!problem.empty() || (!std::filesystem::create_directories(hooks.outFolder, ec) && ec)) {
+            dialogs.Error(problem.empty() ? "Cannot make the folder \"" + hooks.outFolder +
+                                                "\": " + ec.message() + ". Nothing was written."
+                                          : problem);
+            return 1;
+        }
+    }
+
+    // The folder is held once for the whole command: the backup and the run. With --out the
+    // game folder is only read: no lock, no start-up backup there.
+    std::unique_ptr<FolderLock> lock;
+    if (!options.outDir) {
+        lock = FolderLock::Take(world->ProgramFolder, dialogs);
+        if (!lock) return 1;
+        hooks.folder = FolderHold{lock.get()};
+        report.Add(StartupBackup(*world, cli, hooks.folder));
+    }
     if (!LoadSettings(*world, dialogs, true)) return 1;
     // What `check` would find beyond the load is said here too.
     ReviewConfiguration(*world, dialogs);
 
     // --preview-dir: the map layers as the editor would show them, at the editor's point.
-    RunHooks hooks;
-    hooks.folder = held;
     std::vector<std::string> pictures;
     if (options.previewDir) {
         hooks.preview = [&](const World& w) {
@@ -117,18 +135,42 @@ int RunGenerate(const GenerateOptions& options) {
         };
     }
 
+    // The recipe is made from the inputs as the run finds them, before anything is drawn.
     Random random(options.seed);
+    const RecipeResult recipe = RecipeOfRun(*world, random.Seed());
+    if (!recipe.recipe && options.recipe) {
+        dialogs.Error(recipe.error);
+        return 1;
+    }
     const RunReport run = GenerateWorld(*world, random, cli, hooks);
     report.Add(run);
 
     std::cout << "Seed: " << random.Seed() << "\n";
     for (const std::string& file : run.written) std::cout << "Wrote " << file << "\n";
     for (const std::string& file : pictures) std::cout << "Wrote " << file << "\n";
+    // A run that wrote every file keeps its recipe: as the last run's, and where --recipe says.
+    if (run.end == RunEnd::Quit && run.failed.empty()) {
+        if (!recipe.recipe) {
+            dialogs.Info(recipe.error);
+        } else if (const std::string kept = KeepLastRunRecipe(*recipe.recipe); !kept.empty()) {
+            dialogs.Info(kept);
+        }
+        if (recipe.recipe && options.recipe) {
+            const std::string error = WriteRecipeFile(*recipe.recipe, *options.recipe);
+            if (error.empty()) {
+                std::cout << "Wrote " << AbsolutePath(*options.recipe) << "\n";
+            } else {
+                dialogs.Error(error);
+                report.failed.push_back({AbsolutePath(*options.recipe), error});
+            }
+        }
+    }
     if (run.end == RunEnd::Quit) std::cout << "\n" << DescribeWorld(*world);
     std::cout << std::flush;
     return ExitStatus(report, options.strict);
 }
 
+namespace {
 // Loads the whole configuration and lists every problem; 1 when there is any.
 int RunCheck(const std::string& gameDir) {
     CliDialogs cli(std::cerr);
@@ -196,6 +238,12 @@ Command AddGenerateCommand(CLI::App& app) {
     command->add_option("--preview-dir", options->previewDir,
                         "Save the five map layers and the minimap as PNG into this folder at the "
                         "point where the map editor would open.");
+    command->add_option("--recipe", options->recipe,
+                        "Write the run's recipe (seed, mode, changed settings and the hashes of "
+                        "the files read) to this file, for `replay`.");
+    command->add_option("--out", options->outDir,
+                        "Write the run's files into this folder (DIR/DB/..., DIR/Scenarios/...) "
+                        "and leave the game folder as it is.");
     command->add_flag("--strict", options->strict, StrictHelp);
     return {command, [options] { return RunGenerate(*options); }};
 }

@@ -2,9 +2,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Dialogs.h"
 #include "base/OperationReport.h"
@@ -18,6 +21,22 @@ struct Command {
     CLI::App* app = nullptr;
     std::function<int()> run;
 };
+
+// What `generate` runs with; `replay` runs a recipe through it too.
+struct GenerateOptions {
+    std::string gameDir;
+    int mode = -1;
+    std::optional<uint64_t> seed;
+    std::vector<std::string> sets;  // --set KEY=VALUE
+    std::optional<std::string> previewDir;
+    std::optional<std::string> recipe;  // --recipe: where to write the run's recipe
+    std::optional<std::string> outDir;  // --out: the folder that receives the run's files
+    bool strict = false;
+};
+
+// One whole headless run: the start-up backup, the load, the run with the map editor
+// skipped, the seed, the files written and a summary of the world; the exit status.
+int RunGenerate(const GenerateOptions& options);
 
 // Each adds its subcommand with its options to `app`.
 Command AddGenerateCommand(CLI::App& app);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/ReplayCommand.h"
 #include "cli/SweepCommand.h"
 
 using namespace tq3;
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
     const std::vector<Command> commands = {
         AddGenerateCommand(app), AddRenderCommand(app),         AddCheckCommand(app),
         AddRestoreCommand(app),  AddBackupScenarioCommand(app), AddRestoreScenarioCommand(app),
-        AddSweepCommand(app),
+        AddSweepCommand(app),    AddReplayCommand(app),
     };
     try {
         app.parse(argc, argv);

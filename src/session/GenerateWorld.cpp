@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 
 #include "base/FileCopy.h"
@@ -71,8 +72,12 @@ class FolderSteps final : public RunFileSteps {
 // land with the run's other files.
 void AddBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunFiles& files,
                               RunReport& report) {
-    const std::string from =
+    std::string from =
         GamePath(world.ProgramFolder, std::string(GameFiles::BackupFolder) + "Province.csv");
+    // A folder that has never been backed up (only read, for --out) still holds its own map.
+    if (!FileExists(from))
+        from =
+            GamePath(world.ProgramFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
     const std::string to =
         GamePath(world.ProgramFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
     QuietDialogs quiet;
@@ -88,10 +93,10 @@ void AddBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunFiles& fi
 }
 
 // Removes what an interrupted run may have left: temporary files of whole-file writes.
-void RemoveLeftovers(const World& world) {
-    RemoveLeftoverTemporaryFiles(world.ProgramFolder);
+void RemoveLeftovers(const std::string& target) {
+    RemoveLeftoverTemporaryFiles(target);
     for (const char* folder : {"\\DB", "\\Scenarios", "\\Backup", "\\Config"})
-        RemoveLeftoverTemporaryFiles(GamePath(world.ProgramFolder, folder));
+        RemoveLeftoverTemporaryFiles(GamePath(target, folder));
 }
 
 // After a failure no closing text claims success: the question names what failed.
@@ -123,13 +128,16 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     const bool drawsMap = mode != GeneratorMode::ScenarioOnly;
     const bool writesEverything = mode == GeneratorMode::MapAndScenario;
 
-    // One run at a time in a game folder.
-    const FolderUse use(world.ProgramFolder, dialogs, hooks.folder);
+    // The files land in the game folder, or in the folder of --out, which the run then holds
+    // while the game folder is only read. One run at a time in the folder written.
+    const bool inGameFolder = hooks.outFolder.empty();
+    const std::string& target = inGameFolder ? world.ProgramFolder : hooks.outFolder;
+    const FolderUse use(target, dialogs, hooks.folder);
     if (!use) {
         report.refused = true;
         return report;
     }
-    RemoveLeftovers(world);
+    RemoveLeftovers(target);
 
     // Inputs the run cannot use soundly, and settings under which the nation steps could
     // never end, are refused before anything is drawn or written.
@@ -141,7 +149,7 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     // The keeping copies of the originals that no run has replaced yet, so that every one of
     // them can be brought back (the diplomatic matrix, which no run writes, among them).
     OperationReport completion;
-    CompleteBackup(world.ProgramFolder, true, completion);
+    if (inGameFolder) CompleteBackup(world.ProgramFolder, true, completion);
 
     dialogs.Progress(RunProgress::Start);
     RunFiles files;
@@ -167,9 +175,15 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
         AddBackedUpProvinceTable(world, dialogs, files, report);
 
     // The run's files land together, or none of them when any could not be made.
-    if (report.failed.empty()) {
+    if (report.failed.empty() && inGameFolder) {
         MakeDatabaseWritable(world);
         files.Commit(world.ProgramFolder, {}, dialogs, report);
+    } else if (report.failed.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(GamePath(target, "\\DB"), ec);
+        if (mode != GeneratorMode::MapOnly)
+            std::filesystem::create_directories(GamePath(target, "\\Scenarios"), ec);
+        files.Commit(target, {.keepOriginals = false}, dialogs, report);
     }
     if (!fixedCountryFound) dialogs.Error("File TQ3GenerFixedCountry.csv not found");
     dialogs.Progress(RunProgress::Done);

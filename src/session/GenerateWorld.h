@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "base/Dialogs.h"
 #include "base/Random.h"
@@ -19,6 +20,9 @@ struct RunHooks {
     std::function<void(const World&)> preview;
     // How the run comes by the game folder's lock.
     FolderHold folder;
+    // Where the run's files land instead of the game folder (DB/..., Scenarios/...), which is
+    // then only read: no keeping copies, no lock, no journal there. Empty: the game folder.
+    std::string outFolder;
 };
 
 // One whole generation run on the loaded world, as the "Run!" button starts it. The report

@@ -233,6 +233,15 @@ struct RecipeReader {
     }
 };
 
+// The file a run reads for an input the recipe names. The kept province table of a folder
+// that has none yet is the game's own one, which a run keeps (or, with --out, reads) first.
+std::string InputPath(const std::string& programFolder, const std::string& name) {
+    const std::string path = GamePath(programFolder, "\\" + name);
+    if (name == RecipeName(GameFiles::BackupFolder) + "Province.csv" && !FileExists(path))
+        return GamePath(programFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
+    return path;
+}
+
 }  // namespace
 
 std::vector<std::string> RecipeInputFiles(int generatorMode) {
@@ -270,7 +279,7 @@ RecipeResult RecipeOfRun(const World& world, uint64_t seed) {
     }
 
     for (const std::string& path : RecipeInputFiles(recipe.generatorMode))
-        recipe.files.push_back({path, FileSha256(GamePath(world.ProgramFolder, "\\" + path))});
+        recipe.files.push_back({path, FileSha256(InputPath(world.ProgramFolder, path))});
     return {std::move(recipe), {}};
 }
 
@@ -308,13 +317,8 @@ RecipeResult ParseRecipe(const std::string& text) {
 
 std::vector<DifferingFile> DifferingFiles(const Recipe& recipe, const std::string& programFolder) {
     std::vector<DifferingFile> differing;
-    const std::string keptProvinces = RecipeName(GameFiles::BackupFolder) + "Province.csv";
     for (const RecipeFile& f : recipe.files) {
-        std::string path = GamePath(programFolder, "\\" + f.path);
-        // The kept province table, when it is not kept yet, is the one a run keeps first.
-        if (f.path == keptProvinces && !FileExists(path))
-            path = GamePath(programFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
-        const std::optional<std::string> now = FileSha256(path);
+        const std::optional<std::string> now = FileSha256(InputPath(programFolder, f.path));
         if (now == f.sha256) continue;
         const char* how = !now        ? "missing"
                           : !f.sha256 ? "present, but absent in the recorded run"
