@@ -75,7 +75,12 @@ QLabel* TrackBar::Readout() {
 
 void TrackBar::setVisible(bool visible) {
     QSlider::setVisible(visible);
-    if (readout_) readout_->setVisible(visible);
+    if (!readout_) return;
+    // The position beside the slider keeps its room when the slider does.
+    QSizePolicy policy = readout_->sizePolicy();
+    policy.setRetainSizeWhenHidden(sizePolicy().retainSizeWhenHidden());
+    readout_->setSizePolicy(policy);
+    readout_->setVisible(visible);
 }
 
 // Runs for every change of the position, from code as from the user.

@@ -150,8 +150,6 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
     startBar->onChange = [this] { TrackBarRandomStartLocChange(); };
     QLabel* historical = MakeLabel("LabelStartHistorical", tr("historical"));
     QLabel* randomNote = MakeLabel("LabelStartRandom", tr("random"));
-    historical->setEnabled(false);
-    randomNote->setEnabled(false);
     startGrid->addWidget(historical, 0, 0);
     startGrid->addWidget(startBar, 0, 1);
     startGrid->addWidget(randomNote, 0, 2);

@@ -70,7 +70,6 @@ EconomyPage::EconomyPage(World& world, QWidget* parent)
         goodsGrid->addWidget(Make(row), goodsGrid->rowCount(), 0, 1, 3);
     TrackBar* gold = Make(kGoldMines);
     QLabel* goldNote = MakeLabel("Label33", tr("few - many"));
-    goldNote->setEnabled(false);
     AddRow(goodsGrid, Find<QLabel>("Label32"), gold, goldNote);
     goodsGrid->setRowStretch(goodsGrid->rowCount(), 1);
     goodsGrid->setColumnStretch(1, 1);
@@ -98,8 +97,6 @@ EconomyPage::EconomyPage(World& world, QWidget* parent)
     auto* priceGrid = new QGridLayout(prices);
     QLabel* low = MakeLabel("LabelGoodsValueLow", tr("low"));
     QLabel* high = MakeLabel("LabelGoodsValueHigh", tr("high"));
-    low->setEnabled(false);
-    high->setEnabled(false);
     priceGrid->addWidget(low, 0, 0);
     priceGrid->addWidget(Make(kGoodsValue), 0, 1);
     priceGrid->addWidget(high, 0, 2);

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +20,7 @@
 #include "app/Cp1252.h"
 #include "app/EconomyPage.h"
 #include "app/FormBasic.h"
+#include "app/Keyboard.h"
 #include "app/ProvincesPage.h"
 #include "app/ReligionPage.h"
 #include "app/RunResult.h"
@@ -144,6 +146,7 @@ TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
     PanelInit->hide();
 
     BuildMenus();
+    SetUpKeyboard();
     seedLabel_ = new QLabel(statusBar());
     seedLabel_->setObjectName(QStringLiteral("SeedLabel"));
     statusBar()->addPermanentWidget(seedLabel_);
@@ -153,6 +156,28 @@ TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
 }
 
 TFormGener::~TFormGener() = default;
+
+// Mnemonics: the menu bar's letters win on every tab, then the tabs' own; each tab's controls
+// take free letters of their captions. Tab follows each tab's reading order and ends on Run!.
+void TFormGener::SetUpKeyboard() {
+    QString window;
+    for (QAction* menu : menuBar()->actions()) window += MnemonicOf(menu->text());
+    for (int tab = 0; tab < PageControl1->count(); ++tab)
+        window += MnemonicOf(PageControl1->tabText(tab));
+    std::vector<QWidget*> chain;
+    for (SettingsPage* page : Pages()) {
+        const std::vector<QWidget*> controls = page->KeyboardOrder();
+        QString taken = window;
+        AssignMnemonics(controls, taken);
+        chain.insert(chain.end(), controls.begin(), controls.end());
+    }
+    chain.push_back(SpeedButton1);
+    ChainTabOrder(chain);
+}
+
+std::vector<SettingsPage*> TFormGener::Pages() const {
+    return {provinces_, economy_, countries_, technology_, religion_};
+}
 
 bool TFormGener::event(QEvent* event) {
     // The configuration loads on the first activation; a window that the desktop does not
@@ -246,9 +271,7 @@ void TFormGener::ShowSettings() {
     editorDisabled_->setChecked(!s.EditorEnabled);
     // 3. Fantasy rules and the conquistador box, then 4. and 5. every tab.
     countries_->ShowFantasy();
-    for (SettingsPage* page : std::initializer_list<SettingsPage*>{provinces_, economy_, countries_,
-                                                                   technology_, religion_})
-        page->ShowSettings();
+    for (SettingsPage* page : Pages()) page->ShowSettings();
 }
 
 void TFormGener::ApplyModeLayout(const ModeLayout& layout, int mode) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/ModeLayout.h"
 #include "base/Dialogs.h"
@@ -80,6 +81,8 @@ class TFormGener : public QMainWindow {
     // The seed of the last run (or of the run under way), shown in the status bar.
     std::optional<uint64_t> LastSeed() const { return lastSeed_; }
     bool Loaded() const { return loaded_; }
+    // The five tabs in order.
+    std::vector<SettingsPage*> Pages() const;
 
     QTabWidget* PageControl1 = nullptr;
     QProgressBar* ProgressBarGener = nullptr;
@@ -93,6 +96,7 @@ class TFormGener : public QMainWindow {
   private:
     class WindowDialogs;
     void BuildMenus();
+    void SetUpKeyboard();
     void ApplyModeLayout(const ModeLayout& layout, int mode);
     void MarkMode(int mode);
     bool IsGameFolder() const;

@@ -119,7 +119,6 @@ ProvincesPage::ProvincesPage(World& world, QWidget* parent)
         }
         TrackBar* bar = Make(kClimateSliders[i]);
         QLabel* note = MakeLabel(kClimateNotes[i][0], QString::fromLatin1(kClimateNotes[i][1]));
-        note->setEnabled(false);
         AddRow(natureGrid, Find<QLabel>(kClimateSliders[i].label), bar, note);
     }
     natureGrid->setRowStretch(natureGrid->rowCount(), 1);

@@ -87,7 +87,6 @@ ReligionPage::ReligionPage(World& world, QWidget* parent)
     grid->addWidget(Make(kBoxes[0]), 0, 0, 1, 3);
     TrackBar* dispersity = Make(kDispersity);
     QLabel* note = MakeLabel("Label31", tr("random - areas"));
-    note->setEnabled(false);
     AddRow(grid, Find("Label19"), dispersity, note);
     for (const char* hidden : {"TrackBarReligDispersity", "Label19", "Label31"})
         Find(hidden)->hide();

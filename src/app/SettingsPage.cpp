@@ -2,6 +2,8 @@
 
 #include <QGridLayout>
 
+#include "app/Keyboard.h"
+
 namespace tq3 {
 
 QString DecimalHint(int value) {
@@ -19,6 +21,10 @@ SettingsPage::SettingsPage(const char* name, World& world, QWidget* parent)
     // The tab's own background shows through.
     viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
+}
+
+std::vector<QWidget*> SettingsPage::KeyboardOrder() const {
+    return ReadingOrder(Content());
 }
 
 QSize SettingsPage::sizeHint() const {
@@ -159,8 +165,18 @@ void SettingsPage::Show(const RadioPairBinding& row) {
 }
 
 void SettingsPage::SetShown(const Names& names, bool shown) {
-    for (const char* name : names)
-        if (QWidget* w = Find(name)) w->setVisible(shown);
+    // Shown and hidden in place: the controls around keep where they are.
+    const auto keepRoom = [](QWidget* w) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    };
+    for (const char* name : names) {
+        QWidget* w = Find(name);
+        if (!w) continue;
+        keepRoom(w);
+        w->setVisible(shown);
+    }
 }
 
 void SettingsPage::SetEnabled(const Names& names, bool enabled) {

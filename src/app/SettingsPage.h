@@ -24,6 +24,8 @@ class SettingsPage : public QScrollArea {
     QSize sizeHint() const override;
     // Copies the settings into this tab's controls, with the visibility that follows them.
     virtual void ShowSettings() = 0;
+    // The tab's controls in reading order, the order Tab takes.
+    virtual std::vector<QWidget*> KeyboardOrder() const;
 
     // The control of this tab with the given object name; nullptr when there is none.
     template <class T = QWidget>

@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/Keyboard.h"
+
 namespace tq3 {
 
 namespace {
@@ -140,10 +142,7 @@ TechnologyPage::TechnologyPage(World& world, QWidget* parent)
         grid(pair)->addWidget(Find(row.label), 1, 0);
         grid(pair)->addWidget(bar, 1, 1);
         grid(pair)->addWidget(bar->Readout(), 1, 2);
-        if (note) {
-            note->setEnabled(false);
-            grid(pair)->addWidget(note, 1, 3);
-        }
+        if (note) grid(pair)->addWidget(note, 1, 3);
     };
     sliderRow(kArmy, kStartArmy, army, MakeLabel("Label5", tr("x 1.5")));
     sliderRow(kNavy, kSliders[0], Make(kSliders[0]), MakeLabel("Label29", tr("ships")));
@@ -238,6 +237,13 @@ void TechnologyPage::ShowSettings() {
     if (randomize) Find<RadioButton>("RadioButtonRandomDP")->Select();
     S().RandomizeDP = randomize;
     Find("SpeedButtonDP")->setEnabled(!S().IsNationSpecifDP);
+}
+
+std::vector<QWidget*> TechnologyPage::KeyboardOrder() const {
+    std::vector<QWidget*> order = SettingsPage::KeyboardOrder();
+    for (const char* panel : {"PanelDP", "GroupBoxTechValues"})
+        for (QWidget* control : ReadingOrder(Find(panel))) order.push_back(control);
+    return order;
 }
 
 void TechnologyPage::TrackBarStartInfantryChange() {

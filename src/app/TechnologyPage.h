@@ -10,6 +10,8 @@ class TechnologyPage : public SettingsPage {
   public:
     explicit TechnologyPage(World& world, QWidget* parent = nullptr);
     void ShowSettings() override;
+    // The panels of starting values come after the right column they lie over.
+    std::vector<QWidget*> KeyboardOrder() const override;
 
     // Special handlers.
     void TrackBarStartInfantryChange();

@@ -119,7 +119,7 @@ void TFormMap::ShowLayer(MapLayer layer) {
 void TFormMap::DrawCurrentLayer() {
     DrawLayer(world_, layer_, pictures_.map, pictures_.minimap);
     ShowLegendOf(layer_);
-    imageMap_->update();
+    imageMap_->PictureChanged();
     imageMinimap_->update();
 }
 
@@ -184,6 +184,7 @@ void TFormMap::CentreOnProvince(int c) {
 // The info bar; nothing for province 0.
 void TFormMap::ShowProvinceInfo(int p) {
     if (!world_.IsValidProvince(p)) return;
+    infoProvince_ = p;
     const ProvinceInfo info = ProvinceInfoOf(world_, p);
     const std::pair<const char*, const std::string*> labels[] = {
         {"Label22", &info.number},
@@ -357,7 +358,13 @@ void TFormMap::ExportLayerPng() {
 void TFormMap::PushEdit(WorldEdit edit, const QString& text) {
     if (edit.Empty()) return;
     undo_->push(new MapEditCommand(
-        world_, std::move(edit), [this](const WorldEdit&) { DrawCurrentLayer(); }, text));
+        world_, std::move(edit),
+        [this](const WorldEdit&) {
+            // Undo and redo show the world as it is now, on the map and in the info bar.
+            DrawCurrentLayer();
+            ShowProvinceInfo(infoProvince_);
+        },
+        text));
 }
 
 }  // namespace tq3

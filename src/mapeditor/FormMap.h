@@ -205,7 +205,9 @@ class TFormMap : public QDialog {
     bool infoCollapsed_ = false;
     bool miniMapCollapsed_ = false;
     bool placed_ = false;
-    QSize infoBarSize_;  // the info bar expanded, sized to its font
+    QSize infoBarSize_;
+    int infoProvince_ =
+        0;  // the province the info bar shows  // the info bar expanded, sized to its font
 };
 
 }  // namespace tq3

@@ -115,7 +115,7 @@ void TFormMap::ImageMapMouseUp(Qt::MouseButton button, QPoint pixel) {
 // Painted provinces are redrawn in the layer on screen, one by one.
 void TFormMap::RedrawProvinces(const std::vector<int>& provinces) {
     for (int p : provinces) RedrawProvince(world_, layer_, p, pictures_.map, pictures_.minimap);
-    imageMap_->update();
+    imageMap_->PictureChanged();
     imageMinimap_->update();
 }
 

@@ -127,6 +127,12 @@ NationsLegend::NationsLegend(QWidget* parent) : QScrollArea(parent) {
     setWidget(panelNations_);
 }
 
+namespace {
+// Grey level above which a nation's colour counts as light, and the panel it is shown on.
+constexpr int LightText = 160;
+constexpr QRgb DarkPanel = 0xff404040;
+}  // namespace
+
 void NationsLegend::Build(const World& world) {
     panelNations_->setFixedWidth(NationLegendWidth(world));
     for (int n = 1; n <= MaxNations; ++n) {
@@ -142,10 +148,15 @@ void NationsLegend::Build(const World& world) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QPalette palette = label->palette();
         const QColor text = QColor::fromRgb(NationColour(world, n).value_or(Black));
+        // A light colour (silver, white, yellow) is read on a dark panel instead of silver.
+        const bool light = qGray(text.rgb()) > LightText;
+        const QColor panel = light ? QColor(DarkPanel) : QColor::fromRgb(Silver);
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             palette.setColor(group, QPalette::WindowText, text);
-            palette.setColor(group, QPalette::Window, QColor::fromRgb(Silver));
+            palette.setColor(group, QPalette::Window, panel);
         }
+        // The whole name where the panel is too narrow for it.
+        label->setToolTip(label->text().trimmed());
         label->setPalette(palette);
         label->show();
     }

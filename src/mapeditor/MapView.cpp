@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -23,9 +24,29 @@ MapView::MapView(const PixelBuffer& picture, QWidget* parent) : QWidget(parent),
 
 void MapView::Rewrap() {
     image_ = WrapPicture(picture_);
+    reduced_ = QImage();
     setFixedSize(static_cast<int>(std::lround(picture_.width * zoom_)),
                  static_cast<int>(std::lround(picture_.height * zoom_)));
     update();
+}
+
+void MapView::PictureChanged() {
+    reduced_ = QImage();
+    update();
+}
+
+bool MapView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint pixel = MapPixelOf(help->pos());
+        for (int row = 1; row < static_cast<int>(circles_.size()); ++row) {
+            if (circles_[row] && circles_[row]->contains(pixel)) {
+                QToolTip::showText(help->globalPos(), QString("Major %1 capital").arg(row), this);
+                return true;
+            }
+        }
+    }
+    return QWidget::event(event);
 }
 
 void MapView::SetZoom(double zoom) {
@@ -64,7 +85,14 @@ void MapView::paintEvent(QPaintEvent* event) {
     const QRectF source(exposed.left() / zoom_, exposed.top() / zoom_, exposed.width() / zoom_,
                         exposed.height() / zoom_);
     painter.fillRect(exposed, Qt::white);
-    painter.drawImage(QRectF(exposed), image_, source);
+    if (zoom_ < 1.0) {
+        // Each shown pixel averages the picture's pixels under it.
+        if (reduced_.size() != size())
+            reduced_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        painter.drawImage(exposed.topLeft(), reduced_, exposed);
+    } else {
+        painter.drawImage(QRectF(exposed), image_, source);
+    }
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (int row = 1; row < static_cast<int>(circles_.size()); ++row) {

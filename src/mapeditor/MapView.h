@@ -24,6 +24,8 @@ class MapView : public QWidget {
 
     // The buffer changed its size or was replaced: wraps it again.
     void Rewrap();
+    // The buffer's pixels changed: shown again.
+    void PictureChanged();
     double Zoom() const { return zoom_; }
     void SetZoom(double zoom);
 
@@ -48,6 +50,8 @@ class MapView : public QWidget {
     std::function<void(int, QPointF)> onZoomWheel;
 
   protected:
+    // A capital circle's hint names its major ("Major 3 capital"); elsewhere the map's hint.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -59,6 +63,9 @@ class MapView : public QWidget {
 
     const PixelBuffer& picture_;
     QImage image_;
+    // Below 100 % the picture is shown averaged down, so that lines stay lines; made when
+    // first needed after a change.
+    QImage reduced_;
     double zoom_ = 1.0;
     std::array<std::optional<QRect>, 9> circles_{};
     std::array<QColor, 9> circleColours_{};

