@@ -27,6 +27,7 @@
 #include "app/TechnologyPage.h"
 #include "app/WindowPlacement.h"
 #include "base/ForwardingDialogs.h"
+#include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/Random.h"
 #include "config/SettingsFile.h"
@@ -147,6 +148,7 @@ TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
 
     BuildMenus();
     SetUpKeyboard();
+    for (SettingsPage* page : Pages()) page->ApplyFormDefaults();
     seedLabel_ = new QLabel(statusBar());
     seedLabel_->setObjectName(QStringLiteral("SeedLabel"));
     statusBar()->addPermanentWidget(seedLabel_);
@@ -217,9 +219,23 @@ void TFormGener::LoadAndShow() {
     const bool ok = LoadSettings(world_, *windowDialogs_, true);
     SpeedButton1->setEnabled(ok);
     if (ok) {
+        statusBar()->clearMessage();
         ShowSettings();
         RememberFolder();
+        return;
     }
+    // Nothing was loaded: the status bar says why Run! is off and how to go on.
+    std::string missing;
+    for (const char* file : {GameFiles::SettingsTable, GameFiles::NationsTable})
+        if (missing.empty() && !FileExists(GamePath(world_.ProgramFolder, file)))
+            missing = GamePath(world_.ProgramFolder, file);
+    const QString why = missing.empty() ? tr("The configuration of %1 could not be read")
+                                              .arg(QString::fromStdString(world_.ProgramFolder))
+                                        : tr("%1 is missing").arg(QString::fromStdString(missing));
+    statusBar()->showMessage(
+        tr("Run! is off: %1. Put it right, then open the folder again (File > Open game "
+           "folder...).")
+            .arg(why));
 }
 
 void TFormGener::OfferGameFolder() {

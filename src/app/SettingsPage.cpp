@@ -23,6 +23,11 @@ SettingsPage::SettingsPage(const char* name, World& world, QWidget* parent)
     content->setAutoFillBackground(false);
 }
 
+void SettingsPage::ApplyFormDefaults() {
+    for (const CheckBinding* row : checkRows_)
+        if (!Find<CheckBox>(row->name)->isChecked()) SetShown(row->shows, false);
+}
+
 std::vector<QWidget*> SettingsPage::KeyboardOrder() const {
     return ReadingOrder(Content());
 }
@@ -38,6 +43,7 @@ CheckBox* SettingsPage::Make(const CheckBinding& row) {
     box->setVisible(row.initially != Initially::Hidden);
     box->setEnabled(row.initially != Initially::Disabled);
     box->onClick = [this, &row] { CheckBoxClick(row); };
+    checkRows_.push_back(&row);
     return box;
 }
 

@@ -24,6 +24,9 @@ class SettingsPage : public QScrollArea {
     QSize sizeHint() const override;
     // Copies the settings into this tab's controls, with the visibility that follows them.
     virtual void ShowSettings() = 0;
+    // The controls that follow an unticked box are hidden before the first load, as they
+    // are after one.
+    void ApplyFormDefaults();
     // The tab's controls in reading order, the order Tab takes.
     virtual std::vector<QWidget*> KeyboardOrder() const;
 
@@ -72,6 +75,9 @@ class SettingsPage : public QScrollArea {
     void SetEnabled(const Names& names, bool enabled);
 
     World& world_;
+
+  private:
+    std::vector<const CheckBinding*> checkRows_;
 };
 
 // The value of a hint written as a plain decimal number.

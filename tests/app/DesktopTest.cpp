@@ -145,3 +145,15 @@ TEST(DesktopFile, NamesTheWindowClassAndTheProgram) {
     EXPECT_TRUE(has("Exec=tq3gen-gui"));
     EXPECT_TRUE(has("Icon=tq3gen"));
 }
+
+TEST_F(WindowTest, AMissingNationsFileIsNamedInTheStatusBarBesideTheGreyRunButton) {
+    fs::remove(game / "Config" / "TQ3GenerCountry.csv");
+    Open();
+    EXPECT_FALSE(form->SpeedButton1->isEnabled());
+    const QString status = form->statusBar()->currentMessage();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Run! is off: ")));
+    EXPECT_TRUE(status.contains(QStringLiteral("TQ3GenerCountry.csv is missing")));
+    // The window before any load: an unticked box's slider is hidden with it.
+    EXPECT_FALSE(Control<CheckBox>("CheckBoxRandomNativCombat")->isChecked());
+    EXPECT_TRUE(Control("TrackBarNativCombat")->isHidden());
+}
