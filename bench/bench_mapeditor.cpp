@@ -10,6 +10,7 @@
 #include "BenchDemoWorld.h"
 #include "config/SettingsFile.h"
 #include "mapeditor/FormMap.h"
+#include "mapeditor/MapView.h"
 
 #include <QUndoStack>
 
@@ -76,6 +77,50 @@ void BM_PaintWholeMap(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintWholeMap)->Unit(benchmark::kMillisecond);
+
+// Paints the part of the map in view, as the screen would show it.
+QPixmap ShowView(TFormMap& form) {
+    MapView* map = form.ImageMap();
+    const QWidget* view = map->parentWidget();
+    return map->grab(QRect(-map->pos(), view->size()));
+}
+
+// A zoom step and the map shown again at the new zoom; the target is a frame, 16 ms. Below
+// 100 % the step includes averaging the picture down.
+void BM_ZoomStep(benchmark::State& state) {
+    App();
+    World* world = DemoWorld();
+    if (!world) return state.SkipWithError("build the demo-game target first");
+    QuietDialogs dialogs;
+    Random random(1);
+    TFormMap form(*world, random, dialogs);
+    form.show();
+    const double zooms[] = {state.range(0) / 100.0, state.range(1) / 100.0};
+    int i = 0;
+    for (auto _ : state) {
+        form.SetZoom(zooms[i++ % 2]);
+        benchmark::DoNotOptimize(ShowView(form));
+    }
+}
+BENCHMARK(BM_ZoomStep)->Args({25, 33})->Args({100, 200})->Unit(benchmark::kMillisecond);
+
+// A scroll by a third of the view, shown again.
+void BM_Scroll(benchmark::State& state) {
+    App();
+    World* world = DemoWorld();
+    if (!world) return state.SkipWithError("build the demo-game target first");
+    QuietDialogs dialogs;
+    Random random(1);
+    TFormMap form(*world, random, dialogs);
+    form.show();
+    form.SetZoom(state.range(0) / 100.0);
+    int i = 0;
+    for (auto _ : state) {
+        form.ScrollMapTo({(i++ % 6) * 200, 50});
+        benchmark::DoNotOptimize(ShowView(form));
+    }
+}
+BENCHMARK(BM_Scroll)->Arg(33)->Arg(100)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
