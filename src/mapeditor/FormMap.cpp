@@ -16,6 +16,7 @@
 #include <cmath>
 #include <exception>
 
+#include "app/Cp1252.h"
 #include "app/WindowPlacement.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapEditCommand.h"
@@ -71,8 +72,7 @@ void TFormMap::FormShow() {
             for (int row = 1; row <= MajorRowCount; ++row) {
                 QComboBox* combo = rowControls_[row].combo;
                 combo->clear();
-                for (const NationEntry& entry : nationList_)
-                    combo->addItem(FromGameText(entry.text));
+                for (const NationEntry& entry : nationList_) combo->addItem(FromCp1252(entry.text));
             }
             DrawAdjacencyLines(world_, pictures_.map);
             nationsLegend_->Build(world_);
@@ -200,9 +200,9 @@ void TFormMap::ShowProvinceInfo(int p) {
         {"Label20", &info.nativeTolerance},
         {"Label19", &info.nativePopulation},
         {"Label23", &info.owner}};
-    for (const auto& [name, text] : labels) InfoLabel(name)->setText(FromGameText(*text));
+    for (const auto& [name, text] : labels) InfoLabel(name)->setText(FromCp1252(*text));
     // The terrain word stays as it was for a code that has none.
-    if (!info.terrain.empty()) InfoLabel("Label4")->setText(FromGameText(info.terrain));
+    if (!info.terrain.empty()) InfoLabel("Label4")->setText(FromCp1252(info.terrain));
 }
 
 void TFormMap::ShowHoverProvince(QPoint pixel) {
@@ -212,7 +212,7 @@ void TFormMap::ShowHoverProvince(QPoint pixel) {
         return;
     }
     const TProvince& prov = world_.Provinces[p];
-    statusProvince_->setText(QString("Province %1: %2").arg(p).arg(FromGameText(prov.Name)));
+    statusProvince_->setText(QString("Province %1: %2").arg(p).arg(FromCp1252(prov.Name)));
 }
 
 void TFormMap::SpeedButtonHideClick() {

@@ -7,6 +7,7 @@
 #include <QStringEncoder>
 #include <QToolButton>
 
+#include "app/Cp1252.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
@@ -100,7 +101,7 @@ void TFormMap::ComboBoxMExit(int n) {
     }
     for (int k = 0; k < static_cast<int>(nationList_.size()); ++k)
         if (nationList_[k].nation == c) combo->setCurrentIndex(k);
-    combo->setEditText(FromGameText(NationCaption(world_, c)));
+    combo->setEditText(FromCp1252(NationCaption(world_, c)));
 }
 
 void TFormMap::SpeedButtonMClick(int n) {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "app/Cp1252.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
@@ -99,7 +100,7 @@ void TFormMap::ImageMapMouseUp(Qt::MouseButton button, QPoint pixel) {
             rows_[row - 1].capital = p;
             const PixelRect circle = CapitalCircle(world_.Provinces[p]);
             imageMap_->SetCircle(row, QRect(circle.left, circle.top, circle.width, circle.height));
-            EditM(row)->setText(FromGameText(world_.Provinces[p].Name));
+            EditM(row)->setText(FromCp1252(world_.Provinces[p].Name));
         }
     }
     if (const auto tool = PaintToolOf(toolCode_); p != 0 && tool) {

@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QStringDecoder>
 
+#include "app/Cp1252.h"
 #include "mapeditor/MapView.h"
 #include "mapeditor/model/ProvinceInfo.h"
 #include "render/MapRenderer.h"
@@ -37,12 +37,6 @@ std::vector<const char*> CaptionsOf(MapLayer layer) {
     return {};
 }
 }  // namespace
-
-QString FromGameText(const std::string& text) {
-    QStringDecoder decoder("Windows-1252");
-    if (!decoder.isValid()) return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-    return decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-}
 
 LegendPanel::LegendPanel(MapLayer layer, int value, const QString& caption, QWidget* parent)
     : QFrame(parent), value_(value) {
@@ -143,8 +137,8 @@ void NationsLegend::Build(const World& world) {
         }
         const LegendSlot slot = NationLegendSlot(n);
         label->setGeometry(slot.left, slot.top, legend::PanelWidth, legend::RowHeight);
-        label->setText("  " + FromGameText(world.Nations[n].Tag) + ": " +
-                       FromGameText(world.Nations[n].Name));
+        label->setText("  " + FromCp1252(world.Nations[n].Tag) + ": " +
+                       FromCp1252(world.Nations[n].Name));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QPalette palette = label->palette();
         const QColor text = QColor::fromRgb(NationColour(world, n).value_or(Black));

@@ -72,7 +72,4 @@ class NationsLegend : public QScrollArea {
     std::vector<QLabel*> nationPanels_;  // [0] unused
 };
 
-// Game text (8-bit, Windows-1252) as the window shows it.
-QString FromGameText(const std::string& text);
-
 }  // namespace tq3
