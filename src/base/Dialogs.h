@@ -29,10 +29,11 @@ class Dialogs {
 };
 
 // Shows nothing: for reads whose failure the caller reports in its own words. Questions
-// are answered Cancel or No, and no folder is chosen.
+// are answered Cancel or No, and no folder is chosen. The last error is kept for callers
+// that pass it on as the reason.
 class QuietDialogs final : public Dialogs {
   public:
-    void Error(const std::string&) override {}
+    void Error(const std::string& text) override { lastError = text; }
     void Info(const std::string&) override {}
     Answer Confirm(const std::string&, Buttons buttons) override {
         return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
@@ -40,6 +41,8 @@ class QuietDialogs final : public Dialogs {
     std::optional<std::string> ChooseFolder(const std::string&, bool) override { return {}; }
     void Progress(int) override {}
     void Problem(const std::string&, int, const std::string&) override {}
+
+    std::string lastError;
 };
 
 }  // namespace tq3

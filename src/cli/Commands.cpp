@@ -51,6 +51,14 @@ std::unique_ptr<World> OpenGameFolder(const std::string& gameDir, Dialogs& dialo
     return world;
 }
 
+void AddSettingOverrides(World& world, int mode, const std::vector<std::string>& sets) {
+    if (mode >= 0) world.SettingOverrides.emplace_back("GeneratorMode", std::to_string(mode));
+    for (const std::string& s : sets) {
+        const std::size_t eq = s.find('=');
+        world.SettingOverrides.emplace_back(s.substr(0, eq), s.substr(eq + 1));
+    }
+}
+
 // --set takes KEY=VALUE, with a key of the settings file and a value on one line.
 std::string CheckSetting(const std::string& s) {
     const std::size_t eq = s.find('=');
@@ -79,13 +87,7 @@ int RunGenerate(const GenerateOptions& options) {
     OperationReport report;
     const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
     if (!world) return 1;
-    // --mode first, then every --set in order, each read as the settings file would read it.
-    if (options.mode >= 0)
-        world->SettingOverrides.emplace_back("GeneratorMode", std::to_string(options.mode));
-    for (const std::string& s : options.sets) {
-        const std::size_t eq = s.find('=');
-        world->SettingOverrides.emplace_back(s.substr(0, eq), s.substr(eq + 1));
-    }
+    AddSettingOverrides(*world, options.mode, options.sets);
     ReportingDialogs dialogs(cli, report);
 
     // Targets of --recipe and --out that cannot be used refuse the run before anything is

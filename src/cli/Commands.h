@@ -55,6 +55,10 @@ int ExitStatus(const OperationReport& report, bool strict);
 std::unique_ptr<World> OpenGameFolder(const std::string& gameDir, Dialogs& dialogs,
                                       OperationReport& report);
 
+// --mode first, then every --set in order, as overrides of the settings file: each is read
+// as the settings file would read that key. A mode below 0 means --mode was not given.
+void AddSettingOverrides(World& world, int mode, const std::vector<std::string>& sets);
+
 // The folder that holds the running executable.
 std::string ExecutableFolder();
 

@@ -229,12 +229,7 @@ int RunSweep(const SweepOptions& options) {
     OperationReport report;
     const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
     if (!world) return 1;
-    if (options.mode >= 0)
-        world->SettingOverrides.emplace_back("GeneratorMode", std::to_string(options.mode));
-    for (const std::string& s : options.sets) {
-        const std::size_t eq = s.find('=');
-        world->SettingOverrides.emplace_back(s.substr(0, eq), s.substr(eq + 1));
-    }
+    AddSettingOverrides(*world, options.mode, options.sets);
     ReportingDialogs dialogs(cli, report);
     if (!LoadSettings(*world, dialogs, true)) return 1;
     ReviewConfiguration(*world, dialogs);

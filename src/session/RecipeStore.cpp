@@ -12,21 +12,6 @@ namespace tq3 {
 
 namespace {
 
-// Keeps the last error a file operation showed, and shows nothing.
-class LastError final : public Dialogs {
-  public:
-    void Error(const std::string& text) override { last = text; }
-    void Info(const std::string&) override {}
-    Answer Confirm(const std::string&, Buttons buttons) override {
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
-    }
-    std::optional<std::string> ChooseFolder(const std::string&, bool) override { return {}; }
-    void Progress(int) override {}
-    void Problem(const std::string&, int, const std::string&) override {}
-
-    std::string last;
-};
-
 // The user's state folder as the XDG base directories define it.
 std::string StateHome() {
     const char* state = std::getenv("XDG_STATE_HOME");
@@ -58,10 +43,10 @@ std::string KeepLastRunRecipe(const Recipe& recipe) {
 }
 
 std::string WriteRecipeFile(const Recipe& recipe, const std::string& path) {
-    LastError errors;
+    QuietDialogs errors;
     if (WriteWholeFile(errors, path, RecipeJson(recipe), false)) return {};
-    return errors.last.empty() ? "Cannot write the recipe \"" + AbsolutePath(path) + "\"."
-                               : errors.last;
+    return errors.lastError.empty() ? "Cannot write the recipe \"" + AbsolutePath(path) + "\"."
+                                    : errors.lastError;
 }
 
 std::string RecipeTargetProblem(const std::string& programFolder, const std::string& path) {
@@ -89,9 +74,9 @@ std::string RecipeTargetProblem(const std::string& programFolder, const std::str
 }
 
 RecipeResult ReadRecipeFile(const std::string& path) {
-    LastError errors;
+    QuietDialogs errors;
     std::string text;
-    if (!ReadWholeFile(errors, path, text)) return {std::nullopt, errors.last};
+    if (!ReadWholeFile(errors, path, text)) return {std::nullopt, errors.lastError};
     RecipeResult read = ParseRecipe(text);
     if (!read.recipe)
         read.error =
