@@ -20,13 +20,7 @@ constexpr std::size_t kUniqueCharacters = 6;  // the XXXXXX that mkstemp fills i
 constexpr const char* kOwnFiles[] = {".tq3gen.lock", ".tq3gen-journal"};
 
 bool HoldsPngSignature(const std::string& path) {
-    static constexpr unsigned char Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    unsigned char head[sizeof Signature] = {};
-    const std::size_t got = std::fread(head, 1, sizeof head, file);
-    std::fclose(file);
-    return got == sizeof head && std::memcmp(head, Signature, sizeof head) == 0;
+    return ReadFileHead(path) == FileHead::Png;
 }
 
 // Whether `path` lies inside `folder` (both made absolute, links of existing parts resolved).
@@ -68,6 +62,18 @@ std::string RefusedPictureTarget(const std::string& path, const std::string& gam
                    "\" in another case, so it is not written";
     }
     return {};
+}
+
+FileHead ReadFileHead(const std::string& path) {
+    static constexpr unsigned char Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return FileHead::Unreadable;
+    unsigned char head[sizeof Signature] = {};
+    const std::size_t got = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    if (got == 0) return FileHead::Empty;
+    return got == sizeof head && std::memcmp(head, Signature, sizeof head) == 0 ? FileHead::Png
+                                                                                : FileHead::Other;
 }
 
 std::string PictureTemporaryPattern(const std::string& path) {

@@ -10,6 +10,11 @@ namespace tq3 {
 // game's files has without regard to case. Gives why the target is refused, or nothing.
 std::string RefusedPictureTarget(const std::string& path, const std::string& gameFolder);
 
+// What the first bytes of a file say it is: a PNG image (its 8-byte signature), an empty
+// file, anything else, or nothing known because it cannot be read.
+enum class FileHead { Unreadable, Empty, Png, Other };
+FileHead ReadFileHead(const std::string& path);
+
 // The temporary file a picture is written to beside its target: the target's name with
 // ".tq3gen-XXXXXX" added, the name cut short where the file system's limit needs it.
 std::string PictureTemporaryPattern(const std::string& path);

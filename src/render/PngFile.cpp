@@ -80,18 +80,6 @@ std::vector<png_byte> RgbRows(const PixelBuffer& picture) {
     return bytes;
 }
 
-// True when `path` holds bytes that are not a PNG image: such a file is never replaced by a
-// picture, so that a mistyped target cannot cost a game table or any other document.
-bool HoldsSomethingElse(const std::string& path) {
-    static constexpr unsigned char Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    unsigned char head[sizeof Signature] = {};
-    const std::size_t got = std::fread(head, 1, sizeof head, file);
-    std::fclose(file);
-    return got > 0 && (got < sizeof head || std::memcmp(head, Signature, sizeof head) != 0);
-}
-
 // The encoder's settings, chosen for map pictures: mostly white with thin lines and small
 // squares of few colours. Each row is stored as its difference to the row above, which turns
 // the white areas, the squares' insides and the vertical lines into runs of zeros; zlib's fast
@@ -151,8 +139,10 @@ mode_t CreationMode() {
 PngResult WritePng(const PixelBuffer& picture, const std::string& path) {
     if (picture.width <= 0 || picture.height <= 0) return Failure(path, "the picture is empty");
     struct stat existing {};
+    // A file holding anything but a PNG image is never replaced by a picture, so that a
+    // mistyped target cannot cost a game table or any other document.
     if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
-        HoldsSomethingElse(path))
+        ReadFileHead(path) == FileHead::Other)
         return Failure(path, "it is not a PNG image, so it is not replaced");
     PngRows rows = IndexedRows(picture);
 
