@@ -194,6 +194,22 @@ OperationReport RestoreForMapOnly(const World& world, Dialogs& userDialogs,
     return report;
 }
 
+namespace {
+// The folder the user chose for a scenario copy (Scenarios/ offered first). Nothing when the
+// user cancelled, or when the choice lies inside the game's own folders or the scenario's
+// name is not plain: then the report says it was refused.
+std::optional<std::string> ChosenCopyFolder(const World& world, Dialogs& dialogs, bool allowCreate,
+                                            OperationReport& report) {
+    auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), allowCreate);
+    if (!folder) return {};
+    if (!CopyFolderIsOutside(world, *folder, dialogs) || !ScenarioNameIsPlain(world, dialogs)) {
+        report.refused = true;
+        return {};
+    }
+    return folder;
+}
+}  // namespace
+
 OperationReport BackupScenario(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
     OperationReport report;
     ReportingDialogs dialogs(userDialogs, report);
@@ -202,12 +218,8 @@ OperationReport BackupScenario(const World& world, Dialogs& userDialogs, const F
         report.refused = true;
         return report;
     }
-    const auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), true);
+    const auto folder = ChosenCopyFolder(world, dialogs, true, report);
     if (!folder) return report;
-    if (!CopyFolderIsOutside(world, *folder, dialogs) || !ScenarioNameIsPlain(world, dialogs)) {
-        report.refused = true;
-        return report;
-    }
     std::error_code ec;
     fs::create_directories(*folder, ec);
 
@@ -237,12 +249,8 @@ OperationReport RestoreScenario(const World& world, Dialogs& userDialogs, const 
         report.refused = true;
         return report;
     }
-    const auto folder = dialogs.ChooseFolder(GamePath(world.ProgramFolder, "\\Scenarios"), false);
+    const auto folder = ChosenCopyFolder(world, dialogs, false, report);
     if (!folder) return report;
-    if (!CopyFolderIsOutside(world, *folder, dialogs) || !ScenarioNameIsPlain(world, dialogs)) {
-        report.refused = true;
-        return report;
-    }
 
     // The scenario of ScenarioFileName, else Random.tqg; a copy that fails for another
     // reason than a missing file says that reason.
