@@ -20,6 +20,7 @@
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
+#include "render/ZoomedMap.h"
 
 namespace tq3 {
 
@@ -154,6 +155,10 @@ QWidget* TFormMap::CreateMapArea() {
     imageMap_->onMove = [this](Qt::MouseButtons, QPoint p) { ImageMapMouseMove(p); };
     imageMap_->onRelease = [this](Qt::MouseButton b, QPoint p) { ImageMapMouseUp(b, p); };
     imageMap_->onZoomWheel = [this](int step, QPointF) { step > 0 ? ZoomIn() : ZoomOut(); };
+    // Away from 100 % the map is drawn at the zoom from the world, in the layer on screen.
+    imageMap_->drawZoomed = [this](double scale, const PixelRect& area, PixelBuffer& out) {
+        DrawZoomedMap(world_, layer_, scale, area, out);
+    };
     scrollBoxMap_->setWidget(imageMap_);
     scrollBoxMap_->viewport()->installEventFilter(this);
     for (QScrollBar* bar :

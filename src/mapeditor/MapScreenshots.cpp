@@ -65,9 +65,20 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
             if (centre) form.PanelNationsMouseDown(QPoint(0, 0));  // first nation's capital
             ok = Save(&form, dir, QString("map-%1").arg(LayerName(layer))) && ok;
         }
-        form.ShowLayer(MapLayer::Terrain);
-        form.SetZoom(2.0);
-        ok = Save(&form, dir, "map-terrain-zoom200") && ok;
+        // The map at the zoom steps, drawn at each zoom: terrain, and goods for the bordered
+        // and dotted marks.
+        for (MapLayer layer : {MapLayer::Terrain, MapLayer::Goods}) {
+            form.ShowLayer(layer);
+            form.ZoomToFit();
+            ok = Save(&form, dir, QString("map-%1-fit").arg(LayerName(layer))) && ok;
+            for (int percent : {50, 200, 400}) {
+                form.SetZoom(percent / 100.0);
+                ok =
+                    Save(&form, dir, QString("map-%1-zoom%2").arg(LayerName(layer)).arg(percent)) &&
+                    ok;
+            }
+            form.SetZoom(1.0);
+        }
     }
 
     // A dragged rectangle painted Desert, with the tool chosen.

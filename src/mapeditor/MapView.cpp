@@ -80,24 +80,40 @@ void MapView::SetSelection(const SelectionRect& selection) {
 
 void MapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // Only the exposed part is scaled from the buffer.
     const QRect exposed = event->rect();
-    const QRectF source(exposed.left() / zoom_, exposed.top() / zoom_, exposed.width() / zoom_,
-                        exposed.height() / zoom_);
-    painter.fillRect(exposed, Qt::white);
-    if (zoom_ < 1.0) {
-        // Each shown pixel averages the picture's pixels under it.
-        if (reduced_.size() != size())
-            reduced_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        painter.drawImage(exposed.topLeft(), reduced_, exposed);
+    // Device pixels per map-picture pixel: the zoom on a screen scaled by its pixel ratio.
+    const double ratio = devicePixelRatioF();
+    const double scale = zoom_ * ratio;
+    if (drawZoomed && scale != 1.0) {
+        // The exposed part drawn at the scale, in the device pixels that cover it.
+        const int left = static_cast<int>(std::floor(exposed.left() * ratio));
+        const int top = static_cast<int>(std::floor(exposed.top() * ratio));
+        const int right = static_cast<int>(std::ceil((exposed.right() + 1) * ratio));
+        const int bottom = static_cast<int>(std::ceil((exposed.bottom() + 1) * ratio));
+        drawZoomed(scale, PixelRect{left, top, right - left, bottom - top}, zoomed_);
+        QImage part = WrapPicture(zoomed_);
+        part.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(left / ratio, top / ratio), part);
     } else {
-        painter.drawImage(QRectF(exposed), image_, source);
+        // The buffer scaled; only the exposed part.
+        const QRectF source(exposed.left() / zoom_, exposed.top() / zoom_, exposed.width() / zoom_,
+                            exposed.height() / zoom_);
+        painter.fillRect(exposed, Qt::white);
+        if (zoom_ < 1.0) {
+            // Each shown pixel averages the picture's pixels under it.
+            if (reduced_.size() != size())
+                reduced_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            painter.drawImage(exposed.topLeft(), reduced_, exposed);
+        } else {
+            painter.drawImage(QRectF(exposed), image_, source);
+        }
     }
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (int row = 1; row < static_cast<int>(circles_.size()); ++row) {
         if (!circles_[row]) continue;
-        painter.setPen(QPen(Qt::black, 1));
+        // The circle's outline grows with the zoom, as the map's lines do.
+        painter.setPen(QPen(Qt::black, std::max(1.0, zoom_)));
         painter.setBrush(circleColours_[row]);
         painter.drawEllipse(WidgetRectOf(*circles_[row]));
     }

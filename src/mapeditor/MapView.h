@@ -11,9 +11,10 @@
 
 namespace tq3 {
 
-// The map picture (ImageMap): shows the renderer's buffer without copying it, scaled by the
-// zoom, with the capital circles and the selection rectangle over it. Mouse positions are
-// handed on in map-picture pixels, whatever the zoom.
+// The map picture (ImageMap): at 100 % on a screen of one device pixel per pixel it shows the
+// renderer's buffer without copying it; at any other scale it shows the map drawn at that scale
+// (drawZoomed), only the part exposed. The capital circles and the selection rectangle go over
+// it. Mouse positions are handed on in map-picture pixels, whatever the zoom.
 class MapView : public QWidget {
     Q_OBJECT
   public:
@@ -48,6 +49,9 @@ class MapView : public QWidget {
     std::function<void(Qt::MouseButton, QPoint)> onRelease;
     // Ctrl + wheel: +1 a step in, -1 a step out, around widget point.
     std::function<void(int, QPointF)> onZoomWheel;
+    // Draws part `area` (device pixels) of the whole map at `scale` device pixels per
+    // map-picture pixel into `out`, as DrawZoomedMap does; without it the buffer is scaled.
+    std::function<void(double scale, const PixelRect& area, PixelBuffer& out)> drawZoomed;
 
   protected:
     // A capital circle's hint names its major ("Major 3 capital"); elsewhere the map's hint.
@@ -63,9 +67,11 @@ class MapView : public QWidget {
 
     const PixelBuffer& picture_;
     QImage image_;
-    // Below 100 % the picture is shown averaged down, so that lines stay lines; made when
-    // first needed after a change.
+    // Below 100 % without drawZoomed the picture is shown averaged down, so that lines stay
+    // lines; made when first needed after a change.
     QImage reduced_;
+    // The exposed part drawn at the scale, kept between paints for its memory.
+    PixelBuffer zoomed_;
     double zoom_ = 1.0;
     std::array<std::optional<QRect>, 9> circles_{};
     std::array<QColor, 9> circleColours_{};
