@@ -85,8 +85,16 @@ QPixmap ShowView(TFormMap& form) {
     return map->grab(QRect(-map->pos(), view->size()));
 }
 
-// A zoom step and the map shown again at the new zoom; the target is a frame, 16 ms. Below
-// 100 % the step includes averaging the picture down.
+// The window at the size it has on a 1366 x 768 screen (a view of about 1200 x 640), or at its
+// first size when the size argument is 0.
+void Resize(TFormMap& form, int64_t large) {
+    if (large) form.resize(1366, 740);
+    QApplication::processEvents();
+}
+
+// A zoom step and the map shown again at the new zoom; the target is a frame, 16 ms. Away from
+// 100 % the map is drawn at the zoom, only the part in view. Arguments: two zooms in percent,
+// the window size (1: 1366 x 768).
 void BM_ZoomStep(benchmark::State& state) {
     App();
     World* world = DemoWorld();
@@ -95,6 +103,7 @@ void BM_ZoomStep(benchmark::State& state) {
     Random random(1);
     TFormMap form(*world, random, dialogs);
     form.show();
+    Resize(form, state.range(2));
     const double zooms[] = {state.range(0) / 100.0, state.range(1) / 100.0};
     int i = 0;
     for (auto _ : state) {
@@ -102,9 +111,17 @@ void BM_ZoomStep(benchmark::State& state) {
         benchmark::DoNotOptimize(ShowView(form));
     }
 }
-BENCHMARK(BM_ZoomStep)->Args({25, 33})->Args({100, 200})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomStep)
+    ->Args({25, 33, 0})
+    ->Args({100, 200, 0})
+    ->Args({25, 33, 1})
+    ->Args({75, 100, 1})
+    ->Args({100, 200, 1})
+    ->Args({300, 400, 1})
+    ->Unit(benchmark::kMillisecond);
 
-// A scroll by a third of the view, shown again.
+// A scroll by 200 pixels of the 100 % picture, shown again: the whole view, as after a jump.
+// Arguments: the zoom in percent, the window size (1: 1366 x 768).
 void BM_Scroll(benchmark::State& state) {
     App();
     World* world = DemoWorld();
@@ -113,6 +130,7 @@ void BM_Scroll(benchmark::State& state) {
     Random random(1);
     TFormMap form(*world, random, dialogs);
     form.show();
+    Resize(form, state.range(1));
     form.SetZoom(state.range(0) / 100.0);
     int i = 0;
     for (auto _ : state) {
@@ -120,7 +138,35 @@ void BM_Scroll(benchmark::State& state) {
         benchmark::DoNotOptimize(ShowView(form));
     }
 }
-BENCHMARK(BM_Scroll)->Arg(33)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Scroll)
+    ->Args({33, 0})
+    ->Args({100, 0})
+    ->Args({33, 1})
+    ->Args({100, 1})
+    ->Args({200, 1})
+    ->Args({400, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// A scroll by a few pixels at a time, as a drag of the scroll bar or the wheel: the window
+// draws only the strip that comes into view. Arguments: the zoom in percent, 1366 x 768.
+void BM_ScrollStep(benchmark::State& state) {
+    App();
+    World* world = DemoWorld();
+    if (!world) return state.SkipWithError("build the demo-game target first");
+    QuietDialogs dialogs;
+    Random random(1);
+    TFormMap form(*world, random, dialogs);
+    form.show();
+    Resize(form, state.range(1));
+    form.SetZoom(state.range(0) / 100.0);
+    constexpr int Steps = 100, StepPixels = 5;
+    int i = 0;
+    for (auto _ : state) {
+        form.ScrollMapTo({700 + (i++ % Steps) * StepPixels, 300});
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ScrollStep)->Args({200, 1})->Args({400, 1})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

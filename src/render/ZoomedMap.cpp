@@ -77,14 +77,14 @@ struct ZoomedFrame {
         return {(centre.x + PixelMiddle) * scale - area.left,
                 (centre.y + PixelMiddle) * scale - area.top};
     }
-    // Columns Edge(u - half) .. Edge(u + half) - 1, at least `least` pixels, on `out`.
+    // The square of `half` map-picture pixels each side of the centre pixel's top-left corner,
+    // at least `least` pixels: one size for every square of a drawing, its edges on whole pixels.
     PixelRect Square(PixelPoint centre, double half, double least) const {
-        const double h = std::max(half * scale, least / 2);
-        const int left = static_cast<int>(std::floor(centre.x * scale - h + PixelMiddle));
-        const int right = static_cast<int>(std::floor(centre.x * scale + h + PixelMiddle));
-        const int top = static_cast<int>(std::floor(centre.y * scale - h + PixelMiddle));
-        const int bottom = static_cast<int>(std::floor(centre.y * scale + h + PixelMiddle));
-        return {left - area.left, top - area.top, right - left, bottom - top};
+        const int side = std::max(static_cast<int>(std::lround(2 * half * scale)),
+                                  static_cast<int>(std::ceil(least)));
+        const int left = static_cast<int>(std::floor(centre.x * scale - side / 2.0 + PixelMiddle));
+        const int top = static_cast<int>(std::floor(centre.y * scale - side / 2.0 + PixelMiddle));
+        return {left - area.left, top - area.top, side, side};
     }
 };
 

@@ -403,4 +403,24 @@ TEST_F(FormMapTest, ZoomByKeysWheelAndFitKeepsTheCentre) {
     EXPECT_LE(f.ImageMap()->height(), f.Panel3()->height());
 }
 
+TEST_F(FormMapTest, AZoomedViewShowsEachPaintAndUndo) {
+    // Away from 100 % the view is drawn from the world: it must follow every change.
+    TFormMap& f = Open();
+    f.ShowLayer(MapLayer::Climate);
+    const auto shown = [&f, this] {
+        const QPoint at = At({1100, 200});  // province 1's centre pixel
+        return f.ImageMap()->grab(QRect(at, QSize(1, 1))).toImage().pixel(0, 0);
+    };
+    for (double zoom : {2.0, 0.5}) {
+        f.SetZoom(zoom);
+        EXPECT_EQ(shown(), ClimateColours[5]) << zoom;
+        ClickPanel(MapLayer::Climate, 8);
+        Click({1100, 200});
+        EXPECT_EQ(shown(), ClimateColours[8]) << zoom;
+        f.UndoStack()->undo();
+        EXPECT_EQ(shown(), ClimateColours[5]) << zoom;
+        f.SpeedButtonClearCursorClick();
+    }
+}
+
 }  // namespace
