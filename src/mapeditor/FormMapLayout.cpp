@@ -156,8 +156,9 @@ QWidget* TFormMap::CreateMapArea() {
     imageMap_->onRelease = [this](Qt::MouseButton b, QPoint p) { ImageMapMouseUp(b, p); };
     imageMap_->onZoomWheel = [this](int step, QPointF) { step > 0 ? ZoomIn() : ZoomOut(); };
     // Away from 100 % the map is drawn at the zoom from the world, in the layer on screen.
-    imageMap_->drawZoomed = [this](double scale, const PixelRect& area, PixelBuffer& out) {
-        DrawZoomedMap(world_, layer_, scale, area, out);
+    imageMap_->drawZoomed = [this](double scale, double ratio, const PixelRect& area,
+                                   PixelBuffer& out) {
+        DrawZoomedMap(world_, layer_, scale, ratio, area, out);
     };
     scrollBoxMap_->setWidget(imageMap_);
     scrollBoxMap_->viewport()->installEventFilter(this);

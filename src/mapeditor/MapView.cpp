@@ -90,7 +90,7 @@ void MapView::paintEvent(QPaintEvent* event) {
         const int top = static_cast<int>(std::floor(exposed.top() * ratio));
         const int right = static_cast<int>(std::ceil((exposed.right() + 1) * ratio));
         const int bottom = static_cast<int>(std::ceil((exposed.bottom() + 1) * ratio));
-        drawZoomed(scale, PixelRect{left, top, right - left, bottom - top}, zoomed_);
+        drawZoomed(scale, ratio, PixelRect{left, top, right - left, bottom - top}, zoomed_);
         QImage part = WrapPicture(zoomed_);
         part.setDevicePixelRatio(ratio);
         painter.drawImage(QPointF(left / ratio, top / ratio), part);

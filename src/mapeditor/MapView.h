@@ -50,8 +50,10 @@ class MapView : public QWidget {
     // Ctrl + wheel: +1 a step in, -1 a step out, around widget point.
     std::function<void(int, QPointF)> onZoomWheel;
     // Draws part `area` (device pixels) of the whole map at `scale` device pixels per
-    // map-picture pixel into `out`, as DrawZoomedMap does; without it the buffer is scaled.
-    std::function<void(double scale, const PixelRect& area, PixelBuffer& out)> drawZoomed;
+    // map-picture pixel, on a screen of `ratio` device pixels per pixel, into `out`, as
+    // DrawZoomedMap does; without it the buffer is scaled.
+    std::function<void(double scale, double ratio, const PixelRect& area, PixelBuffer& out)>
+        drawZoomed;
 
   protected:
     // A capital circle's hint names its major ("Major 3 capital"); elsewhere the map's hint.

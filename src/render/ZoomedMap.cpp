@@ -71,6 +71,7 @@ void DrawSmoothLine(PixelBuffer& out, Point a, Point b, double width) {
 // Maps map-picture coordinates onto `out` at the scale.
 struct ZoomedFrame {
     double scale;
+    double leastMark;  // the least side of a mark, in pixels
     PixelRect area;
 
     Point LineEnd(PixelPoint centre) const {
@@ -95,7 +96,7 @@ bool Reaches(const PixelRect& r, const PixelBuffer& out) {
 void DrawZoomedMark(const ZoomedFrame& frame, const TProvince& province, const ProvinceMark& mark,
                     PixelBuffer& out) {
     const PixelPoint c = MapCentre(province);
-    const PixelRect square = frame.Square(c, MarkHalf, MinZoomedMarkSize);
+    const PixelRect square = frame.Square(c, MarkHalf, frame.leastMark);
     if (!Reaches(square, out)) return;
     out.FillRect(square, mark.colour);
     if (mark.style == MarkStyle::Plain) return;
@@ -112,26 +113,19 @@ void DrawZoomedMark(const ZoomedFrame& frame, const TProvince& province, const P
 }
 }  // namespace
 
-int ZoomedMapWidth(double scale) {
-    return static_cast<int>(std::lround(MapPictureWidth * scale));
-}
-
-int ZoomedMapHeight(double scale) {
-    return static_cast<int>(std::lround(MapPictureHeight * scale));
-}
-
-void DrawZoomedMap(const World& world, MapLayer layer, double scale, const PixelRect& area,
-                   PixelBuffer& out) {
+void DrawZoomedMap(const World& world, MapLayer layer, double scale, double screenRatio,
+                   const PixelRect& area, PixelBuffer& out) {
     // A white picture of the area, reusing out's memory.
     out.width = std::max(area.width, 0);
     out.height = std::max(area.height, 0);
     out.pixels.assign(static_cast<std::size_t>(out.width) * out.height, White);
     if (out.pixels.empty() || !(scale > 0)) return;
-    const ZoomedFrame frame{scale, area};
+    const double ratio = screenRatio > 0 ? screenRatio : 1.0;
+    const ZoomedFrame frame{scale, ratio * MinZoomedMarkSize, area};
     const int last = world.ProvinceCount();
 
     // The neighbour lines, each pair once from the lower number, as the 100 % picture has them.
-    const double lineWidth = std::max(scale, MinZoomedLineWidth);
+    const double lineWidth = std::max(scale, ratio * MinZoomedLineWidth);
     for (int i = 1; i <= last; ++i) {
         if (!world.Provinces[i].IsLand()) continue;
         const NeighbourRow& row = world.Neighbours[i];

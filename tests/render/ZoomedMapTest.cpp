@@ -36,9 +36,9 @@ std::unique_ptr<World> GoodsWorld() {
 }
 
 // The zoomed map from map-picture pixel (0, 0) to (240, 200).
-PixelBuffer Zoomed(const World& world, double scale) {
+PixelBuffer Zoomed(const World& world, double scale, double screenRatio = 1) {
     PixelBuffer out;
-    DrawZoomedMap(world, MapLayer::Goods, scale,
+    DrawZoomedMap(world, MapLayer::Goods, scale, screenRatio,
                   {0, 0, static_cast<int>(240 * scale), static_cast<int>(200 * scale)}, out);
     return out;
 }
@@ -76,14 +76,16 @@ TEST(ZoomedMap, AtWholeZoomsEveryMarkPixelBecomesABlockOfItsColour) {
 }
 
 TEST(ZoomedMap, SquaresHaveOneColourToTheirEdgeAndStayVisibleWhenZoomedOut) {
-    // Two Fish marks: every Fish pixel is one of their squares, with no blended edge.
+    // Two Fish marks: every Fish pixel is one of their squares, with no blended edge. On a
+    // screen scaled to 200 % the least size is twice as many pixels.
     auto world = GoodsWorld();
     const struct {
-        double scale;
+        double scale, screenRatio;
         int side;
-    } cases[] = {{0.27, 3}, {0.5, 3}, {0.75, 5}, {1.5, 9}, {2, 12}, {3, 18}, {4, 24}};
+    } cases[] = {{0.27, 1, 3}, {0.5, 1, 3}, {0.75, 1, 5}, {1.5, 1, 9}, {2, 1, 12},
+                 {3, 1, 18},   {4, 1, 24},  {0.54, 2, 6}, {2, 2, 12}};
     for (const auto& c : cases) {
-        const PixelBuffer zoomed = Zoomed(*world, c.scale);
+        const PixelBuffer zoomed = Zoomed(*world, c.scale, c.screenRatio);
         EXPECT_EQ(Count(zoomed, Blue), 2 * c.side * c.side) << c.scale;
         // The square's middle pixel is the 100 % centre pixel's colour.
         const PixelPoint centre = MapCentre(world->Provinces[1]);
@@ -121,11 +123,11 @@ TEST(ZoomedMap, PartsDrawnApartFitTogether) {
     for (double scale : {0.27, 1.5, 2.0, 4.0}) {
         const PixelRect whole{0, 0, static_cast<int>(240 * scale), static_cast<int>(200 * scale)};
         PixelBuffer all;
-        DrawZoomedMap(*world, MapLayer::Goods, scale, whole, all);
+        DrawZoomedMap(*world, MapLayer::Goods, scale, 1, whole, all);
         for (const PixelRect part :
              {PixelRect{37, 41, 101, 67}, PixelRect{whole.width / 3, 5, whole.width / 2, 200}}) {
             PixelBuffer piece;
-            DrawZoomedMap(*world, MapLayer::Goods, scale, part, piece);
+            DrawZoomedMap(*world, MapLayer::Goods, scale, 1, part, piece);
             ASSERT_EQ(piece.width, part.width);
             ASSERT_EQ(piece.height, part.height);
             for (int y = 0; y < piece.height && part.top + y < all.height; ++y)
