@@ -1,13 +1,16 @@
 #include "app/QtDialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
+#include <limits>
 
 #include "app/Cp1252.h"
 #include "app/ProblemsDialog.h"
@@ -19,6 +22,8 @@ const QString kTitle = QStringLiteral("TQ3 Scenario Generator");
 // A message box grows to at most this share of its screen's width before its lines wrap.
 constexpr int kBoxWidthShare = 3;
 constexpr int kBoxWidthOf = 4;
+// Where a long path may break in a message box: a zero-width space.
+constexpr QChar kPathBreak(0x200B);
 
 // A folder dialog. With creation allowed, a typed folder that does not exist is created when
 // the user confirms it, and the path field follows a folder made with "New Folder".
@@ -54,24 +59,49 @@ class FolderDialog : public QFileDialog {
     bool allowCreate_;
 };
 
-// Shows the box with lines that break only where the text has room to: a long file name is
-// kept on one line as far as the screen allows.
+// A message box whose long lines break after a path separator rather than inside a name:
+// the text shown has a zero-width break after each "/" and "\\" of a line too wide for the
+// box; what Ctrl+C copies is the text without them.
+class MessageBox : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QMessageBox::keyPressEvent(event);
+        if (event != QKeySequence::Copy) return;
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(clipboard->text().remove(kPathBreak));
+    }
+};
+
+// Shows the box as wide as its widest line, up to its share of the screen; a line wider than
+// that gets its break opportunities after path separators.
 int Run(QMessageBox& box) {
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-        int widest = 0;
-        for (const QString& line : box.text().split(QLatin1Char('\n')))
-            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        const QFontMetrics metrics = label->fontMetrics();
         const QScreen* screen = box.screen() ? box.screen() : QApplication::primaryScreen();
-        const int room =
-            screen ? screen->availableGeometry().width() * kBoxWidthShare / kBoxWidthOf : widest;
+        const int room = screen ? screen->availableGeometry().width() * kBoxWidthShare / kBoxWidthOf
+                                : std::numeric_limits<int>::max();
+        int widest = 0;
+        QStringList lines = box.text().split(QLatin1Char('\n'));
+        for (QString& line : lines) {
+            const int width = metrics.horizontalAdvance(line);
+            widest = std::max(widest, width);
+            if (width <= room) continue;
+            for (qsizetype at = line.size() - 1; at >= 0; --at)
+                if (line[at] == QLatin1Char('/') || line[at] == QLatin1Char('\\'))
+                    line.insert(at + 1, kPathBreak);
+        }
+        box.setText(lines.join(QLatin1Char('\n')));
         label->setMinimumWidth(std::min(widest, room));
     }
     return box.exec();
 }
 
-int Show(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
+int Show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
          QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, kTitle, MessageText(text), buttons, parent);
+    MessageBox box(icon, kTitle, text, buttons, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     return Run(box);
 }
@@ -79,26 +109,26 @@ int Show(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
 
 void QtDialogs::Error(const std::string& text) {
     QApplication::beep();
-    Show(parent_, QMessageBox::Critical, text, QMessageBox::Ok);
+    Show(parent_, QMessageBox::Critical, MessageText(text), QMessageBox::Ok);
 }
 
 void QtDialogs::Info(const std::string& text) {
-    Show(parent_, QMessageBox::Information, text, QMessageBox::Ok);
+    Show(parent_, QMessageBox::Information, MessageText(text), QMessageBox::Ok);
 }
 
 Answer QtDialogs::Confirm(const std::string& text, Buttons buttons) {
     switch (buttons) {
         case Buttons::Ok:
-            Show(parent_, QMessageBox::Question, text, QMessageBox::Ok);
+            Show(parent_, QMessageBox::Question, MessageText(text), QMessageBox::Ok);
             return Answer::Ok;
         case Buttons::OkCancel:
-            return Show(parent_, QMessageBox::Question, text,
+            return Show(parent_, QMessageBox::Question, MessageText(text),
                         QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
                        ? Answer::Ok
                        : Answer::Cancel;
         case Buttons::YesNo:
-            return Show(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) ==
-                           QMessageBox::Yes
+            return Show(parent_, QMessageBox::Question, MessageText(text),
+                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
                        ? Answer::Yes
                        : Answer::No;
     }
@@ -122,10 +152,35 @@ std::optional<std::string> QtDialogs::ChooseFolder(const QString& title, const s
     return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
 }
 
-void QtDialogs::Problem(const std::string& file, int line, const std::string& text) {
+QString QtDialogs::Place(const std::string& file, int line) {
     QString where = QDir::toNativeSeparators(QString::fromStdString(file));
     if (line > 0) where += QLatin1Char(':') + QString::number(line);
-    problems_.push_back(where + QStringLiteral(": ") + MessageText(text));
+    return where;
+}
+
+void QtDialogs::Problem(const std::string& file, int line, const std::string& text) {
+    problems_.push_back(Place(file, line) + QStringLiteral(": ") + MessageText(text));
+}
+
+void QtDialogs::LoadStopped(const std::string& file, int line, const std::string& problem,
+                            const std::string& error) {
+    QApplication::beep();
+    Show(parent_, QMessageBox::Critical,
+         MessageText(error) + QStringLiteral("\n\n") + Place(file, line) + QStringLiteral(": ") +
+             MessageText(problem),
+         QMessageBox::Ok);
+}
+
+std::string QtDialogs::SettingName(const std::string& key) {
+    // The settings that refusals of a run name, with the captions the window shows for them.
+    static const std::pair<const char*, const char*> kCaptions[] = {
+        {"NationCount", "Countries count"},
+        {"MajorCount", "Major count"},
+        {"RandomStartLoc", "Starting Locations"},
+    };
+    for (const auto& [name, caption] : kCaptions)
+        if (key == name) return std::string("\"") + caption + '"';
+    return key;
 }
 
 void QtDialogs::Busy(bool busy) {

@@ -32,8 +32,14 @@ class QtDialogs : public Dialogs {
     void Progress(int /*position*/) override {}
     void Problem(const std::string& file, int line, const std::string& text) override;
     void Busy(bool busy) override;
+    // One error box that says where loading stopped and why; the problem is not listed again.
+    void LoadStopped(const std::string& file, int line, const std::string& problem,
+                     const std::string& error) override;
+    // The caption of the setting's control, in quotes, for the settings the window shows.
+    std::string SettingName(const std::string& key) override;
 
   private:
+    static QString Place(const std::string& file, int line);
     std::optional<std::string> ChooseFolder(const QString& title, const std::string& start,
                                             bool allowCreate);
 

@@ -26,6 +26,16 @@ class Dialogs {
     virtual void Problem(const std::string& file, int line, const std::string& text) = 0;
     // The "Initializing, please wait..." panel while the configuration loads.
     virtual void Busy(bool /*busy*/) {}
+    // A problem in an input file that stops loading, and the error shown for it. The window
+    // says both in one box; by default the problem is reported as one, then the error.
+    virtual void LoadStopped(const std::string& file, int line, const std::string& problem,
+                             const std::string& error) {
+        Problem(file, line, problem);
+        Error(error);
+    }
+    // How a message names a setting: by its key by default, in the window by the caption of
+    // its control.
+    virtual std::string SettingName(const std::string& key) { return key; }
 };
 
 // Shows nothing: for reads whose failure the caller reports in its own words. Questions

@@ -22,6 +22,11 @@ class ForwardingDialogs : public Dialogs {
         inner_.Problem(file, line, text);
     }
     void Busy(bool busy) override { inner_.Busy(busy); }
+    void LoadStopped(const std::string& file, int line, const std::string& problem,
+                     const std::string& error) override {
+        inner_.LoadStopped(file, line, problem, error);
+    }
+    std::string SettingName(const std::string& key) override { return inner_.SettingName(key); }
 
   protected:
     Dialogs& inner() { return inner_; }

@@ -47,10 +47,22 @@ Answer ReportingDialogs::Confirm(const std::string& text, Buttons buttons) {
     return ForwardingDialogs::Confirm(text, buttons);
 }
 
+namespace {
+std::string ProblemText(const std::string& file, int line, const std::string& text) {
+    return file + (line > 0 ? ":" + std::to_string(line) : "") + ": " + text;
+}
+}  // namespace
+
 void ReportingDialogs::Problem(const std::string& file, int line, const std::string& text) {
-    report_.messages.push_back(
-        {MessageKind::Note, file + (line > 0 ? ":" + std::to_string(line) : "") + ": " + text});
+    report_.messages.push_back({MessageKind::Note, ProblemText(file, line, text)});
     ForwardingDialogs::Problem(file, line, text);
+}
+
+void ReportingDialogs::LoadStopped(const std::string& file, int line, const std::string& problem,
+                                   const std::string& error) {
+    report_.messages.push_back({MessageKind::Note, ProblemText(file, line, problem)});
+    report_.messages.push_back({MessageKind::Error, error});
+    ForwardingDialogs::LoadStopped(file, line, problem, error);
 }
 
 }  // namespace tq3

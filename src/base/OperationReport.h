@@ -49,6 +49,8 @@ class ReportingDialogs final : public ForwardingDialogs {
     void Info(const std::string& text) override;
     Answer Confirm(const std::string& text, Buttons buttons) override;
     void Problem(const std::string& file, int line, const std::string& text) override;
+    void LoadStopped(const std::string& file, int line, const std::string& problem,
+                     const std::string& error) override;
 
   private:
     OperationReport& report_;

@@ -132,11 +132,11 @@ class NationsReader {
         } else {
             nation.OwnedProvinces[1] = static_cast<int16_t>(start);
             if (world_.Provinces[start].Owner != 0) {
-                Problem("nation " + std::to_string(n) + " (" + nation.Tag +
-                        ") starts in province " + std::to_string(start) + ", the start of nation " +
-                        std::to_string(world_.Provinces[start].Owner) + "; loading stops here");
-                dialogs_.Error("Nations file: two nations with start loc:" + std::to_string(start));
-                return false;
+                return Stop(
+                    "nation " + std::to_string(n) + " (" + nation.Tag + ") starts in province " +
+                        std::to_string(start) + ", the start of nation " +
+                        std::to_string(world_.Provinces[start].Owner) + "; loading stops here",
+                    "Nations file: two nations with start loc:" + std::to_string(start));
             }
             world_.Provinces[start].Owner = static_cast<int16_t>(n);
         }
@@ -144,10 +144,9 @@ class NationsReader {
 
         const int size = ParseInteger(TrimView(cols.Next()));
         if (size > MaxNationProvinces) {
-            Problem("nation " + std::to_string(n) + " (" + nation.Tag + ") has size " +
-                    std::to_string(size) + ", more than 10; loading stops here");
-            dialogs_.Error("Corrupted nations file: nation with size > 10");
-            return false;
+            return Stop("nation " + std::to_string(n) + " (" + nation.Tag + ") has size " +
+                            std::to_string(size) + ", more than 10; loading stops here",
+                        "Corrupted nations file: nation with size > 10");
         }
         nation.Size = Low8(size);
         world_.NationsLoaded = static_cast<int16_t>(world_.NationsLoaded + 1);
@@ -156,8 +155,13 @@ class NationsReader {
     }
 
     bool SyntaxError() {
-        Problem("no \";\" after column 2 or 3; loading stops here");
-        dialogs_.Error("Nations file syntax error!");
+        return Stop("no \";\" after column 2 or 3; loading stops here",
+                    "Nations file syntax error!");
+    }
+
+    // A problem that stops loading, reported with the error it raises; gives false.
+    bool Stop(const std::string& problem, const std::string& error) {
+        dialogs_.LoadStopped(file_, line_, problem, error);
         return false;
     }
 

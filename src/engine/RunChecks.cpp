@@ -42,17 +42,19 @@ bool CheckRunSettings(const World& world, Dialogs& dialogs) {
 
     const int loaded = world.NationCountLoaded();
     if (s.NationCount > loaded) {
-        dialogs.Error(std::string(Refused) + "NationCount is " + std::to_string(s.NationCount) +
-                      ", but only " + std::to_string(loaded) +
-                      " nations are loaded. Set NationCount to " + std::to_string(loaded) +
-                      " or less.");
+        const std::string nationCount = dialogs.SettingName("NationCount");
+        dialogs.Error(std::string(Refused) + nationCount + " is " + std::to_string(s.NationCount) +
+                      ", but only " + std::to_string(loaded) + " nations are loaded. Set " +
+                      nationCount + " to " + std::to_string(loaded) + " or less.");
         return false;
     }
     if (s.IsRandomMajor && s.MajorCount > DrawableMajorCount(world)) {
-        dialogs.Error(std::string(Refused) + "MajorCount is " + std::to_string(s.MajorCount) +
+        const std::string majorCount = dialogs.SettingName("MajorCount");
+        const std::string nationCount = dialogs.SettingName("NationCount");
+        dialogs.Error(std::string(Refused) + majorCount + " is " + std::to_string(s.MajorCount) +
                       ", but random majors are drawn from the " +
-                      std::to_string(DrawableMajorCount(world)) +
-                      " nations of NationCount. Lower MajorCount or raise NationCount.");
+                      std::to_string(DrawableMajorCount(world)) + " nations of " + nationCount +
+                      ". Lower " + majorCount + " or raise " + nationCount + ".");
         return false;
     }
     if (s.RandomStartLoc <= 0) return true;
@@ -67,19 +69,20 @@ bool CheckRunSettings(const World& world, Dialogs& dialogs) {
     for (int p = 1; p <= world.ProvinceCount(); ++p)
         if (world.Provinces[p].Owner == 0 || !KeepsOwner(world, p)) ++free;
     if (moved > free) {
-        dialogs.Error(std::string(Refused) + "RandomStartLoc is " +
-                      std::to_string(s.RandomStartLoc) + " and " + std::to_string(moved) +
+        const std::string startLoc = dialogs.SettingName("RandomStartLoc");
+        dialogs.Error(std::string(Refused) + startLoc + " is " + std::to_string(s.RandomStartLoc) +
+                      " and " + std::to_string(moved) +
                       " nations need a new start province, but only " + std::to_string(free) +
-                      " provinces are free. Set RandomStartLoc to 0 to keep the historical "
-                      "start provinces.");
+                      " provinces are free. Set " + startLoc +
+                      " to 0 to keep the historical start provinces.");
         return false;
     }
     if (s.RandomStartLoc >= 6 && !FreeDrawFindsLand(world) && SomeNationTakesFreeDraw(world)) {
-        dialogs.Error(std::string(Refused) + "RandomStartLoc is " +
-                      std::to_string(s.RandomStartLoc) +
+        const std::string startLoc = dialogs.SettingName("RandomStartLoc");
+        dialogs.Error(std::string(Refused) + startLoc + " is " + std::to_string(s.RandomStartLoc) +
                       ", which draws start provinces among provinces 1 to " +
-                      std::to_string(FreeDrawHighest(world)) +
-                      ", but none of them is land. Set RandomStartLoc below 6.");
+                      std::to_string(FreeDrawHighest(world)) + ", but none of them is land. Set " +
+                      startLoc + " below 6.");
         return false;
     }
     return true;
