@@ -153,9 +153,10 @@ void TFormMap::ScrollMapTo(ScrollPosition position) {
 void TFormMap::PlaceMinimapFrame() {
     const PixelPoint corner = MinimapFrameAt(MapScroll());
     const double zoom = imageMap_->Zoom();
-    imageMinimap_->SetFrame(QRect(corner.x, corner.y,
-                                  static_cast<int>(std::lround(MinimapFrameWidth / zoom)),
-                                  static_cast<int>(std::lround(MinimapFrameHeight / zoom))));
+    // Zoomed out, the frame would reach past the minimap: it stops at the minimap's edges.
+    const QRect frame(corner.x, corner.y, static_cast<int>(std::lround(MinimapFrameWidth / zoom)),
+                      static_cast<int>(std::lround(MinimapFrameHeight / zoom)));
+    imageMinimap_->SetFrame(frame.intersected(QRect(0, 0, MinimapWidth, MinimapHeight)));
 }
 
 void TFormMap::ImageMinimapMouseDown(QPoint point) {

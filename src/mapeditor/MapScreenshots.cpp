@@ -112,6 +112,8 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
             form.ImageMapMouseUp(Qt::LeftButton, QPoint(c.x, c.y));
         }
         ok = Save(&form, dir, "map-majors") && ok;
+        form.ZoomToFit();
+        ok = Save(&form, dir, "map-majors-fit") && ok;
     }
     return ok;
 }

@@ -10,6 +10,11 @@
 
 namespace tq3 {
 
+namespace {
+// The least diameter of a capital circle on screen, zoomed out.
+constexpr double LeastCircleSize = 9.0;
+}  // namespace
+
 QImage WrapPicture(const PixelBuffer& picture) {
     // The buffer holds opaque 0xAARRGGBB values, which is QImage's ARGB32 in memory.
     return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
@@ -24,14 +29,12 @@ MapView::MapView(const PixelBuffer& picture, QWidget* parent) : QWidget(parent),
 
 void MapView::Rewrap() {
     image_ = WrapPicture(picture_);
-    reduced_ = QImage();
     setFixedSize(static_cast<int>(std::lround(picture_.width * zoom_)),
                  static_cast<int>(std::lround(picture_.height * zoom_)));
     update();
 }
 
 void MapView::PictureChanged() {
-    reduced_ = QImage();
     update();
 }
 
@@ -95,18 +98,13 @@ void MapView::paintEvent(QPaintEvent* event) {
         part.setDevicePixelRatio(ratio);
         painter.drawImage(QPointF(left / ratio, top / ratio), part);
     } else {
-        // The buffer scaled; only the exposed part.
+        // The buffer itself, or scaled (averaged when smaller); only the exposed part.
         const QRectF source(exposed.left() / zoom_, exposed.top() / zoom_, exposed.width() / zoom_,
                             exposed.height() / zoom_);
         painter.fillRect(exposed, Qt::white);
-        if (zoom_ < 1.0) {
-            // Each shown pixel averages the picture's pixels under it.
-            if (reduced_.size() != size())
-                reduced_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            painter.drawImage(exposed.topLeft(), reduced_, exposed);
-        } else {
-            painter.drawImage(QRectF(exposed), image_, source);
-        }
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 1.0);
+        painter.drawImage(QRectF(exposed), image_, source);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     }
 
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -115,7 +113,11 @@ void MapView::paintEvent(QPaintEvent* event) {
         // The circle's outline grows with the zoom, as the map's lines do.
         painter.setPen(QPen(Qt::black, std::max(1.0, zoom_)));
         painter.setBrush(circleColours_[row]);
-        painter.drawEllipse(WidgetRectOf(*circles_[row]));
+        // Zoomed out, a circle keeps a size that still shows its colour.
+        const QRectF circle = WidgetRectOf(*circles_[row]);
+        const double side = std::max(circle.width(), LeastCircleSize);
+        painter.drawEllipse(
+            QRectF(circle.center() - QPointF(side / 2, side / 2), QSizeF(side, side)));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (selection_.visible) {

@@ -69,9 +69,6 @@ class MapView : public QWidget {
 
     const PixelBuffer& picture_;
     QImage image_;
-    // Below 100 % without drawZoomed the picture is shown averaged down, so that lines stay
-    // lines; made when first needed after a change.
-    QImage reduced_;
     // The exposed part drawn at the scale, kept between paints for its memory.
     PixelBuffer zoomed_;
     double zoom_ = 1.0;
