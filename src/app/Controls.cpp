@@ -1,6 +1,8 @@
 #include "app/Controls.h"
 
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <algorithm>
 #include <cstdlib>
 
@@ -57,6 +59,16 @@ void TrackBar::SetPosition(int position) {
     const QSignalBlocker quiet(this);
     setValue(std::clamp(position, minimum(), maximum()));
     update();
+}
+
+int TrackBar::StopX(int position) const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.sliderPosition = option.sliderValue = position;
+    return style()
+        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this)
+        .center()
+        .x();
 }
 
 QLabel* TrackBar::Readout() {

@@ -44,6 +44,8 @@ class TrackBar : public QSlider {
     int Position() const { return value(); }
     // A label beside the slider that shows its position and is shown and hidden with it.
     QLabel* Readout();
+    // Where the middle of the handle stands at `position`, in the slider's coordinates.
+    int StopX(int position) const;
     void setVisible(bool visible) override;
 
   protected:

@@ -82,7 +82,22 @@ const Names kStartBoxNames = {"CheckBoxFMajorCoastal", "CheckBoxFNavalCoastal",
 
 CountriesPage::CountriesPage(World& world, QWidget* parent)
     : SettingsPage("TabSheetNations", world, parent) {
-    // Nations: count, fantasy rules, conquistador, badboy and the majors' advantage.
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildNations());
+    left->addWidget(BuildMajors());
+    left->addWidget(BuildRelations());
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildStartLocations());
+    right->addWidget(BuildStartSize());
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout(Content());
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+}
+
+// Nations: count, fantasy rules, conquistador, badboy and the majors' advantage.
+QGroupBox* CountriesPage::BuildNations() {
     QGroupBox* nations = MakeGroup("GroupBoxNations", tr("Countries"));
     auto* nationGrid = new QGridLayout(nations);
     auto* fantasy = new CheckBox("CheckBoxFantasyMode", tr("Use FANTASIA rules"), nations);
@@ -97,20 +112,23 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
         AddRow(nationGrid, Find<QLabel>(kNationSliders[i].label), bar);
     }
     nationGrid->setColumnStretch(1, 1);
+    return nations;
+}
 
-    // Majors: random with a count, or specified in the edit (or on the map).
+// Majors: random with a count, or specified in the edit (or on the map).
+QGroupBox* CountriesPage::BuildMajors() {
     QGroupBox* majors = Make(kMajors);
     auto* majorsGrid = new QGridLayout(majors);
     majorsGrid->addWidget(Find("RadioButtonRandomMajors"), 0, 0);
     majorsGrid->addWidget(Find("RadioButtonSpecifiedMajors"), 0, 1);
     SpinEdit* majorCount = Make(kMajorCount);
     majorsGrid->addWidget(Find("Label34"), 1, 0);
-    majorsGrid->addWidget(majorCount, 1, 1);
-    auto* edit = new Edit("EditMajors", majors);
+    majorsGrid->addWidget(majorCount, 1, 1, Qt::AlignLeft);
+    auto* edit = majorsEdit_ = new Edit("EditMajors", majors);
     edit->setAccessibleName(tr("Specified majors"));
     edit->setPlaceholderText(tr("tags separated by ;"));
     edit->onChange = [this] { EditMajorsChange(); };
-    QToolButton* map = MakeButton("SpeedButtonMajorsMap", tr("Map..."));
+    QToolButton* map = majorsMap_ = MakeButton("SpeedButtonMajorsMap", tr("Map..."));
     map->setToolTip(tr("Press to select majors (advanced mode)"));
     map->setEnabled(false);
     connect(map, &QToolButton::clicked, this, [this] {
@@ -121,8 +139,11 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
     edit->hide();
     map->hide();
     majorsGrid->setColumnStretch(1, 1);
+    return majors;
+}
 
-    // Relations (a hidden group): historical, random or equal, and the modifier.
+// Relations (a hidden group): historical, random or equal, and the modifier.
+QGroupBox* CountriesPage::BuildRelations() {
     QGroupBox* relations = MakeGroup("GroupBoxRelations", tr("Diplomatic relations"));
     auto* relationGrid = new QGridLayout(relations);
     auto* hist = new RadioButton("RadioButtonHistRelations", tr("Historical"), relations);
@@ -140,8 +161,11 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
     relationGrid->addWidget(relationBar, 1, 1);
     relationGrid->addWidget(relationBar->Readout(), 1, 2);
     relations->hide();
+    return relations;
+}
 
-    // Start locations: the slider enables the five boxes from position 1 on.
+// Start locations: the slider enables the five boxes from position 1 on.
+QGroupBox* CountriesPage::BuildStartLocations() {
     QGroupBox* start = MakeGroup("GroupBoxStartLoc", tr("Starting Locations"));
     auto* startGrid = new QGridLayout(start);
     auto* startBar =
@@ -157,8 +181,11 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
         startGrid->addWidget(Make(row), startGrid->rowCount(), 0, 1, 3);
     startGrid->setColumnStretch(1, 1);
     RefreshStartLocHint(false);
+    return start;
+}
 
-    // Accelerated start: equal size with its province count, or individual size.
+// Accelerated start: equal size with its province count, or individual size.
+QGroupBox* CountriesPage::BuildStartSize() {
     QGroupBox* size = MakeGroup("GroupBoxStartSize", tr("Accelerated Start"));
     auto* sizeGrid = new QGridLayout(size);
     auto* sizeEqual = new RadioButton("RadioButtonStartSizeEqual", tr("Equal size"), size);
@@ -177,19 +204,7 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
     sizeGrid->addWidget(sizeIndiv, 1, 0);
     sizeGrid->addWidget(doubled, 1, 1, 1, 2);
     sizeGrid->setColumnStretch(3, 1);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(nations);
-    left->addWidget(majors);
-    left->addWidget(relations);
-    left->addStretch(1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(start);
-    right->addWidget(size);
-    right->addStretch(1);
-    auto* columns = new QHBoxLayout(Content());
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
+    return size;
 }
 
 void CountriesPage::ShowFantasy() {
@@ -210,6 +225,14 @@ void CountriesPage::ShowFantasy() {
     }
 }
 
+void CountriesPage::SetMajorsMapEnabled(bool enabled) {
+    majorsMap_->setEnabled(enabled);
+}
+
+void CountriesPage::ShowSpecifiedMajors() {
+    majorsEdit_->SetText(FromCp1252(S().SpecifiedMajors));
+}
+
 void CountriesPage::ShowSettings() {
     // Nation count: its range is the nations loaded, then its position.
     auto* count = Find<TrackBar>("TrackBarNatCount");
@@ -222,7 +245,7 @@ void CountriesPage::ShowSettings() {
 
     Show(kMajors);
     Show(kMajorCount);
-    Find<Edit>("EditMajors")->SetText(FromCp1252(S().SpecifiedMajors));
+    ShowSpecifiedMajors();
 
     if (S().UseHistDiplMatrix)
         Find<RadioButton>("RadioButtonHistRelations")->Select();

@@ -14,8 +14,12 @@ class CountriesPage : public SettingsPage {
     // The fantasy box and the conquistador box; ShowSettings sets them before anything else.
     void ShowFantasy();
 
-    // The majors map button opens the map editor in majors mode.
+    // The majors map button opens the map editor in majors mode; it is enabled when the
+    // window has a map editor.
     std::function<void()> onMajorsMap;
+    void SetMajorsMapEnabled(bool enabled);
+    // The edit of specified majors takes their setting (after the map editor wrote it).
+    void ShowSpecifiedMajors();
 
     // Special handlers.
     void CheckBoxFantasyModeClick();
@@ -29,8 +33,17 @@ class CountriesPage : public SettingsPage {
     void EditMajorsChange();
 
   private:
+    // The groups, each with its controls.
+    QGroupBox* BuildNations();
+    QGroupBox* BuildMajors();
+    QGroupBox* BuildRelations();
+    QGroupBox* BuildStartLocations();
+    QGroupBox* BuildStartSize();
     void SetRelations(bool historical, bool random);
     void RefreshStartLocHint(bool shortText);
+
+    Edit* majorsEdit_ = nullptr;
+    QToolButton* majorsMap_ = nullptr;
 };
 
 }  // namespace tq3

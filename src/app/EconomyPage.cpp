@@ -64,8 +64,8 @@ const CheckBinding kRandomizePrices{"CheckBoxRandomizeGoodsValues", "Randomize p
 EconomyPage::EconomyPage(World& world, QWidget* parent)
     : SettingsPage("TabSheetTrade", world, parent) {
     // Trade goods: the random box shows the other two boxes and the gold slider.
-    QGroupBox* goods = MakeGroup("GroupBoxGoods", tr("Trade Goods"));
-    auto* goodsGrid = new QGridLayout(goods);
+    goods_ = MakeGroup("GroupBoxGoods", tr("Trade Goods"));
+    auto* goodsGrid = new QGridLayout(goods_);
     for (const CheckBinding& row : kGoodsBoxes)
         goodsGrid->addWidget(Make(row), goodsGrid->rowCount(), 0, 1, 3);
     TrackBar* gold = Make(kGoldMines);
@@ -75,8 +75,8 @@ EconomyPage::EconomyPage(World& world, QWidget* parent)
     goodsGrid->setColumnStretch(1, 1);
 
     // Centres of trade: the random box shows the count and the two force boxes.
-    QGroupBox* cots = MakeGroup("GroupBoxCoT", tr("Centers of Trade"));
-    auto* cotGrid = new QGridLayout(cots);
+    cots_ = MakeGroup("GroupBoxCoT", tr("Centers of Trade"));
+    auto* cotGrid = new QGridLayout(cots_);
     cotGrid->addWidget(Make(kCoTBoxes[0]), 0, 0, 1, 2);
     SpinEdit* count = Make(kCoTCount);
     AddRow(cotGrid, Find<QLabel>("Label9"), count);
@@ -85,16 +85,16 @@ EconomyPage::EconomyPage(World& world, QWidget* parent)
     cotGrid->setRowStretch(cotGrid->rowCount(), 1);
     cotGrid->setColumnStretch(2, 1);
 
-    QGroupBox* taxes = MakeGroup("GroupBoxTaxation", tr("Province Taxes"));
-    auto* taxGrid = new QGridLayout(taxes);
+    taxes_ = MakeGroup("GroupBoxTaxation", tr("Province Taxes"));
+    auto* taxGrid = new QGridLayout(taxes_);
     for (const SliderBinding& row : kTaxSliders) {
         TrackBar* bar = Make(row);
         AddRow(taxGrid, Find<QLabel>(row.label), bar);
     }
     taxGrid->setColumnStretch(1, 1);
 
-    QGroupBox* prices = MakeGroup("GroupBoxGoodsValues", tr("Goods Prices"));
-    auto* priceGrid = new QGridLayout(prices);
+    prices_ = MakeGroup("GroupBoxGoodsValues", tr("Goods Prices"));
+    auto* priceGrid = new QGridLayout(prices_);
     QLabel* low = MakeLabel("LabelGoodsValueLow", tr("low"));
     QLabel* high = MakeLabel("LabelGoodsValueHigh", tr("high"));
     priceGrid->addWidget(low, 0, 0);
@@ -104,13 +104,20 @@ EconomyPage::EconomyPage(World& world, QWidget* parent)
     priceGrid->setColumnStretch(1, 1);
 
     auto* grid = new QGridLayout(Content());
-    grid->addWidget(goods, 0, 0);
-    grid->addWidget(cots, 0, 1);
-    grid->addWidget(taxes, 1, 0);
-    grid->addWidget(prices, 1, 1);
+    grid->addWidget(goods_, 0, 0);
+    grid->addWidget(cots_, 0, 1);
+    grid->addWidget(taxes_, 1, 0);
+    grid->addWidget(prices_, 1, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
+}
+
+void EconomyPage::ShowGroups(bool cot, bool goods, bool pricesAndTaxes) {
+    cots_->setVisible(cot);
+    goods_->setVisible(goods);
+    prices_->setVisible(pricesAndTaxes);
+    taxes_->setVisible(pricesAndTaxes);
 }
 
 void EconomyPage::ShowSettings() {

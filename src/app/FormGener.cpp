@@ -301,10 +301,7 @@ void TFormGener::ApplyModeLayout(const ModeLayout& layout, int mode) {
     PageControl1->setTabVisible(PageControl1->indexOf(countries_), layout.nationsTabs);
     PageControl1->setTabVisible(PageControl1->indexOf(technology_), layout.nationsTabs);
     PageControl1->setTabVisible(PageControl1->indexOf(religion_), layout.religionTab);
-    economy_->Find("GroupBoxCoT")->setVisible(layout.cotGroup);
-    economy_->Find("GroupBoxGoods")->setVisible(layout.goodsGroup);
-    economy_->Find("GroupBoxGoodsValues")->setVisible(layout.pricesAndTaxes);
-    economy_->Find("GroupBoxTaxation")->setVisible(layout.pricesAndTaxes);
+    economy_->ShowGroups(layout.cotGroup, layout.goodsGroup, layout.pricesAndTaxes);
     if (layout.setsGeneralSettings) basicSettings_->setVisible(layout.generalSettings);
     MarkMode(mode);
 }
@@ -392,14 +389,14 @@ void TFormGener::SetMapEditor(MapEditorHooks hooks) {
     mapEditor_ = std::move(hooks);
     const bool majors = static_cast<bool>(mapEditor_.selectMajors);
     selectMajors_->setEnabled(majors);
-    countries_->Find("SpeedButtonMajorsMap")->setEnabled(majors);
+    countries_->SetMajorsMapEnabled(majors);
 }
 
 void TFormGener::SelectMajorsOnMap() {
     if (!mapEditor_.selectMajors) return;
     // OK: the edit takes the majors the editor wrote, which updates the settings.
     if (mapEditor_.selectMajors(world_, this)) {
-        countries_->Find<Edit>("EditMajors")->SetText(FromCp1252(world_.Settings.SpecifiedMajors));
+        countries_->ShowSpecifiedMajors();
         majorsChosenOnMap_ = true;
     }
 }

@@ -121,26 +121,29 @@ ProvincesPage::ProvincesPage(World& world, QWidget* parent)
         QLabel* note = MakeLabel(kClimateNotes[i][0], QString::fromLatin1(kClimateNotes[i][1]));
         AddRow(natureGrid, Find<QLabel>(kClimateSliders[i].label), bar, note);
     }
-    natureGrid->setRowStretch(natureGrid->rowCount(), 1);
     natureGrid->setColumnStretch(1, 1);
 
     // Province values: each box shows the modifier slider beside it.
     QGroupBox* values = MakeGroup("GroupBoxProvinceValues", tr("Province values"));
     auto* valuesGrid = new QGridLayout(values);
     for (const ValueRow& row : kValueRows) AddRow(valuesGrid, Make(row.box), Make(row.slider));
-    valuesGrid->setRowStretch(valuesGrid->rowCount(), 1);
     valuesGrid->setColumnStretch(1, 1);
 
     QGroupBox* regions = MakeGroup("GroupBoxRegions", tr("Seas and regions"));
     auto* regionsBox = new QVBoxLayout(regions);
     for (const CheckBinding& row : kRegionBoxes) regionsBox->addWidget(Make(row));
 
-    auto* grid = new QGridLayout(Content());
-    grid->addWidget(nature, 0, 0);
-    grid->addWidget(values, 0, 1, 2, 1);
-    grid->addWidget(regions, 1, 0);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    // Two columns of groups at their natural heights.
+    auto* left = new QVBoxLayout;
+    left->addWidget(nature);
+    left->addWidget(regions);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(values);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout(Content());
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
 }
 
 void ProvincesPage::ShowSettings() {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <iostream>
 
 #include "app/Cp1252.h"
@@ -14,6 +15,7 @@
 #include "app/FormBasic.h"
 #include "app/FormGener.h"
 #include "app/ProblemsDialog.h"
+#include "app/QtDialogs.h"
 
 namespace tq3 {
 
@@ -111,9 +113,17 @@ int WriteScreenshots(World& world, const std::string& folder) {
         }
     }
 
-    // The technology tab with each panel of starting values.
+    // The technology tab with every amount equal for all nations, then with each panel of
+    // starting values.
     form.SetGeneratorMode(ModeValue(GeneratorMode::MapAndScenario));
     form.PageControl1->setCurrentIndex(3);
+    for (const char* button : {"RadioButtonStartArmyEqual", "RadioButtonStartNavyEqual",
+                               "RadioButtonEqualTechGroup", "RadioButtonStartFundsEqual"})
+        if (auto* b = form.findChild<QAbstractButton*>(QString::fromLatin1(button))) b->click();
+    ok = Save(&form, dir, QStringLiteral("equal-technology-army")) && ok;
+    // The same tab in a window made wider than it needs.
+    form.resize(form.width() * 3 / 2, form.height());
+    ok = Save(&form, dir, QStringLiteral("wide-technology-army"), false) && ok;
     for (const char* button : {"SpeedButtonDP", "SpeedButtonTechValues"}) {
         if (auto* b = form.findChild<QAbstractButton*>(QString::fromLatin1(button))) {
             b->setEnabled(true);
@@ -141,6 +151,20 @@ int WriteScreenshots(World& world, const std::string& folder) {
                         QMessageBox::Ok | QMessageBox::Cancel, &form);
     closing.show();
     ok = Save(&closing, dir, QStringLiteral("closing-question"), false) && ok;
+
+    // A message naming a long path, on the screen it opens on.
+    QtDialogs boxes(&form);
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            ok = SaveScreenWithWindow(box, dir.filePath(QStringLiteral("message-long-path.png"))) &&
+                 ok;
+            box->close();
+        }
+    });
+    boxes.Info(
+        "Original files were stored in /home/someone/Games/TQ3_Complete_Edition/"
+        "Backup_of_the_grand_campaign_1620/every_province_repainted_by_hand/Backup "
+        "directory.");
 
     // The fair-world finder after a sweep of its default number of seeds, the fairest selected.
     FairWorldDialog fair(world, dialogs, {}, &form);

@@ -1,10 +1,17 @@
 #include "app/SettingsPage.h"
 
 #include <QGridLayout>
+#include <algorithm>
 
 #include "app/Keyboard.h"
 
 namespace tq3 {
+
+namespace {
+// How much wider than they need the tab's controls may grow: by a quarter.
+constexpr int kGrowthOf = 5;
+constexpr int kGrowthOver = 4;
+}  // namespace
 
 QString DecimalHint(int value) {
     return QString::number(value);
@@ -21,6 +28,21 @@ SettingsPage::SettingsPage(const char* name, World& world, QWidget* parent)
     // The tab's own background shows through.
     viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void SettingsPage::LimitContentWidth() {
+    widget()->setMaximumWidth(widget()->sizeHint().width() * kGrowthOf / kGrowthOver);
+}
+
+void SettingsPage::resizeEvent(QResizeEvent* event) {
+    LimitContentWidth();
+    QScrollArea::resizeEvent(event);
+}
+
+void SettingsPage::showEvent(QShowEvent* event) {
+    LimitContentWidth();
+    QScrollArea::showEvent(event);
 }
 
 void SettingsPage::ApplyFormDefaults() {
@@ -107,10 +129,34 @@ void SettingsPage::Name(QLabel* label, QWidget* control) {
 void SettingsPage::AddRow(QGridLayout* grid, QWidget* label, QWidget* control, QWidget* note) {
     const int row = grid->rowCount();
     if (label) grid->addWidget(label, row, 0);
-    grid->addWidget(control, row, 1);
+    if (qobject_cast<QSpinBox*>(control))
+        grid->addWidget(control, row, 1, Qt::AlignLeft);
+    else
+        grid->addWidget(control, row, 1);
     // A slider's position stands at its right, before the note.
     if (auto* bar = dynamic_cast<TrackBar*>(control)) grid->addWidget(bar->Readout(), row, 2);
     if (note) grid->addWidget(note, row, 3);
+}
+
+void SettingsPage::ShareColumns(std::initializer_list<QGridLayout*> grids) {
+    constexpr int kShared[] = {0, 2, 3};  // label, position, note
+    int widths[kSliderColumns] = {};
+    for (QGridLayout* grid : grids)
+        for (int k = 0; k < grid->count(); ++k) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(k, &row, &column, &rowSpan, &columnSpan);
+            if (columnSpan != 1 || column >= kSliderColumns) continue;
+            const QWidget* widget = grid->itemAt(k)->widget();
+            const int width = widget ? std::max(widget->sizeHint().width(), widget->minimumWidth())
+                                     : grid->itemAt(k)->sizeHint().width();
+            widths[column] = std::max(widths[column], width);
+        }
+    for (QGridLayout* grid : grids)
+        for (const int column : kShared) grid->setColumnMinimumWidth(column, widths[column]);
+}
+
+QGridLayout* SettingsPage::GridOf(QGroupBox* group) {
+    return static_cast<QGridLayout*>(group->layout());
 }
 
 void SettingsPage::CheckBoxClick(const CheckBinding& row) {

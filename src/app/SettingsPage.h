@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QToolButton>
 #include <QWidget>
+#include <initializer_list>
 
 #include "app/Controls.h"
 #include "app/SettingBinding.h"
@@ -13,6 +14,9 @@
 class QGridLayout;
 
 namespace tq3 {
+
+// The columns of a group's grid that SettingsPage::AddRow fills: label, control, position, note.
+inline constexpr int kSliderColumns = 4;
 
 // One tab of the settings window. It makes its controls from binding rows, serves the plain
 // handler families, and puts the settings back into its controls in ShowSettings. The tab
@@ -37,6 +41,11 @@ class SettingsPage : public QScrollArea {
     }
 
   protected:
+    // A window wider than the tab's controls need gives them a little more room, then keeps
+    // them together in the middle instead of stretching every slider.
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
     TGeneratorSettings& S() { return world_.Settings; }
     // The widget that holds the tab's controls; the page's layout goes on it.
     QWidget* Content() const { return widget(); }
@@ -54,9 +63,13 @@ class SettingsPage : public QScrollArea {
     static void Name(QLabel* label, QWidget* control);
 
     // Layout: a slider or spin edit with its label on the next row of `grid`; `note`, the
-    // label at the slider's right end, when given.
+    // label at the slider's right end, when given. A spin edit keeps its own width.
     static void AddRow(QGridLayout* grid, QWidget* label, QWidget* control,
                        QWidget* note = nullptr);
+    // Gives the label, position and note columns of `grids` one width each, the widest in any
+    // of them, so that the sliders of neighbouring groups start and end at one place.
+    static void ShareColumns(std::initializer_list<QGridLayout*> grids);
+    static QGridLayout* GridOf(QGroupBox* group);
 
     // The handler families.
     void CheckBoxClick(const CheckBinding& row);
@@ -77,6 +90,8 @@ class SettingsPage : public QScrollArea {
     World& world_;
 
   private:
+    void LimitContentWidth();
+
     std::vector<const CheckBinding*> checkRows_;
 };
 

@@ -4,8 +4,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 #include "app/Keyboard.h"
+#include "app/StopLabels.h"
 
 namespace tq3 {
 
@@ -29,8 +32,7 @@ const SliderBinding kStartArmy{"TrackBarStartArmy",
 const SliderBinding kSliders[] = {
     {"TrackBarStartNavy", 1, 30, 10, Setting(&S::StartingNavy), "Label7",
      "&Navy size:", "How strong navy the nations get on start: "},
-    {"TrackBarTechGroup", 1, 5, 1, Setting(&S::CommonTechGroup), "Label35",
-     " Exotic      China     Muslim    Orthodox   Latin "},
+    {"TrackBarTechGroup", 1, 5, 1, Setting(&S::CommonTechGroup), nullptr, "Technology group"},
     {"TrackBarStartFunds", 0, 4000, 2500, Setting(&S::StartingFunds), "Label20",
      "&Ducats:", "How many ducats the nations get on start: "},
 };
@@ -115,63 +117,39 @@ const CheckBinding kBoxes[] = {
     {"CheckBoxRandomEvents", "Enable random events", false, Setting(&S::RandomEvents)},
 };
 
+// The names under the tech group slider, one for each of its stops.
+const char* const kTechGroupNames[] = {"Exotic", "China", "Muslim", "Orthodox", "Latin"};
+
 // A group of sliders with their labels and a "Close" button.
 QGridLayout* SliderGrid(QGroupBox* group) {
     auto* grid = new QGridLayout(group);
     grid->setColumnStretch(1, 1);
     return grid;
 }
+
+// The buttons of a choice in one row, at their natural widths.
+void AddChoiceRow(QGridLayout* grid, std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* button : buttons) row->addWidget(button);
+    row->addStretch(1);
+    grid->addLayout(row, 0, 0, 1, kSliderColumns);
+}
 }  // namespace
 
 TechnologyPage::TechnologyPage(World& world, QWidget* parent)
     : SettingsPage("TabSheetNationsAdvanced", world, parent) {
-    QGroupBox* groups[5];
-    for (int i = 0; i < 5; ++i) {
+    QGroupBox* groups[std::size(kPairs)];
+    for (std::size_t i = 0; i < std::size(kPairs); ++i) {
         groups[i] = Make(kPairs[i]);
         auto* grid = new QGridLayout(groups[i]);
-        grid->addWidget(Find(kPairs[i].first), 0, 0);
-        grid->addWidget(Find(kPairs[i].second), 0, 1);
+        AddChoiceRow(grid, {Find(kPairs[i].first), Find(kPairs[i].second)});
         grid->setColumnStretch(1, 1);
     }
-    auto grid = [&](int pair) { return static_cast<QGridLayout*>(groups[pair]->layout()); };
-
-    // Army, navy and funds: label, slider, position and a note at the slider's end.
-    TrackBar* army = Make(kStartArmy);
-    army->onChange = [this] { TrackBarStartInfantryChange(); };
-    const auto sliderRow = [&](int pair, const SliderBinding& row, TrackBar* bar, QLabel* note) {
-        grid(pair)->addWidget(Find(row.label), 1, 0);
-        grid(pair)->addWidget(bar, 1, 1);
-        grid(pair)->addWidget(bar->Readout(), 1, 2);
-        if (note) grid(pair)->addWidget(note, 1, 3);
-    };
-    sliderRow(kArmy, kStartArmy, army, MakeLabel("Label5", tr("x 1.5")));
-    sliderRow(kNavy, kSliders[0], Make(kSliders[0]), MakeLabel("Label29", tr("ships")));
-    sliderRow(kFunds, kSliders[2], Make(kSliders[2]), nullptr);
-    // The tech group slider stands above its label of five group names.
-    grid(kTechGroup)->addWidget(Make(kSliders[1]), 1, 0, 1, 4);
-    grid(kTechGroup)->addWidget(Find("Label35"), 2, 0, 1, 4);
-
+    BuildAmounts(groups[kArmy], groups[kNavy], groups[kFunds]);
+    BuildTechGroup(groups[kTechGroup]);
     QToolButton* techValues = MakeButton("SpeedButtonTechValues", tr("Starting values"));
     connect(techValues, &QToolButton::clicked, this, [this] { SpeedButtonTechValuesClick(); });
-    grid(kTech)->addWidget(techValues, 1, 0, 1, 2, Qt::AlignLeft);
-
-    // Domestic policies: equal, individual or (hidden) randomized.
-    QGroupBox* policies = MakeGroup("GroupBoxDP", tr("Domestic Policies"));
-    auto* policyGrid = new QGridLayout(policies);
-    auto* equalDP = new RadioButton("RadioButtonEqualDP", tr("Equal"), policies);
-    auto* indivDP = new RadioButton("RadioButtonIndivDP", tr("Individual"), policies);
-    auto* randomDP = new RadioButton("RadioButtonRandomDP", tr("Randomized"), policies);
-    equalDP->setChecked(true);
-    equalDP->onClick = indivDP->onClick = [this] { RadioButtonIndivDPClick(); };
-    randomDP->onClick = [this] { RadioButtonRandomDPClick(); };
-    randomDP->hide();
-    QToolButton* policyValues = MakeButton("SpeedButtonDP", tr("Starting values"));
-    connect(policyValues, &QToolButton::clicked, this, [this] { SpeedButtonDPClick(); });
-    policyGrid->addWidget(equalDP, 0, 0);
-    policyGrid->addWidget(indivDP, 0, 1);
-    policyGrid->addWidget(randomDP, 0, 2);
-    policyGrid->addWidget(policyValues, 1, 0, 1, 2, Qt::AlignLeft);
-    policyGrid->setColumnStretch(3, 1);
+    GridOf(groups[kTech])->addWidget(techValues, 1, 0, 1, kSliderColumns, Qt::AlignLeft);
 
     auto* left = new QVBoxLayout;
     left->addWidget(Make(kBoxes[0]));
@@ -185,37 +163,77 @@ TechnologyPage::TechnologyPage(World& world, QWidget* parent)
     right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(groups[kTechGroup]);
     right->addWidget(groups[kTech]);
-    right->addWidget(policies);
+    right->addWidget(BuildPolicies());
     right->addWidget(Make(kBoxes[1]));
     right->addWidget(Make(kBoxes[2]));
     right->addStretch(1);
     auto* columns = new QHBoxLayout(Content());
     columns->addLayout(left, 1);
     columns->addWidget(rightColumn_, 1);
+    BuildValuePanels();
+}
 
-    // The two panels of starting values, over the right column; never both at once.
+// Army, navy and funds: label, slider, position and a note at the slider's end, in columns
+// of one width across the three groups so that their sliders line up.
+void TechnologyPage::BuildAmounts(QGroupBox* army, QGroupBox* navy, QGroupBox* funds) {
+    TrackBar* armyBar = Make(kStartArmy);
+    armyBar->onChange = [this] { TrackBarStartInfantryChange(); };
+    AddRow(GridOf(army), Find(kStartArmy.label), armyBar, MakeLabel("Label5", tr("x 1.5")));
+    AddRow(GridOf(navy), Find(kSliders[0].label), Make(kSliders[0]),
+           MakeLabel("Label29", tr("ships")));
+    AddRow(GridOf(funds), Find(kSliders[2].label), Make(kSliders[2]));
+    ShareColumns({GridOf(army), GridOf(navy), GridOf(funds)});
+}
+
+// The tech group slider stands above the names of its five groups, each under its stop.
+void TechnologyPage::BuildTechGroup(QGroupBox* group) {
+    TrackBar* bar = Make(kSliders[1]);
+    QStringList names;
+    for (const char* name : kTechGroupNames) names << tr(name);
+    auto* labels = new StopLabels("Label35", bar, names, group);
+    bar->setMinimumWidth(std::max(bar->minimumWidth(), labels->SliderMinimumWidth()));
+    GridOf(group)->addWidget(bar, 1, 0, 1, kSliderColumns);
+    GridOf(group)->addWidget(labels, 2, 0, 1, kSliderColumns);
+}
+
+// Domestic policies: equal, individual or (hidden) randomized.
+QGroupBox* TechnologyPage::BuildPolicies() {
+    QGroupBox* policies = MakeGroup("GroupBoxDP", tr("Domestic Policies"));
+    auto* policyGrid = new QGridLayout(policies);
+    auto* equalDP = new RadioButton("RadioButtonEqualDP", tr("Equal"), policies);
+    auto* indivDP = new RadioButton("RadioButtonIndivDP", tr("Individual"), policies);
+    auto* randomDP = new RadioButton("RadioButtonRandomDP", tr("Randomized"), policies);
+    equalDP->setChecked(true);
+    equalDP->onClick = indivDP->onClick = [this] { RadioButtonIndivDPClick(); };
+    randomDP->onClick = [this] { RadioButtonRandomDPClick(); };
+    randomDP->hide();
+    QToolButton* policyValues = MakeButton("SpeedButtonDP", tr("Starting values"));
+    connect(policyValues, &QToolButton::clicked, this, [this] { SpeedButtonDPClick(); });
+    AddChoiceRow(policyGrid, {equalDP, indivDP, randomDP});
+    policyGrid->addWidget(policyValues, 1, 0, 1, kSliderColumns, Qt::AlignLeft);
+    return policies;
+}
+
+// The two panels of starting values, over the right column; never both at once.
+void TechnologyPage::BuildValuePanels() {
     QGroupBox* panelDP = MakeGroup("PanelDP", tr("Domestic Policies"));
     QGridLayout* dpGrid = SliderGrid(panelDP);
-    for (const SliderBinding& row : kPolicySliders) {
-        TrackBar* bar = Make(row);
-        AddRow(dpGrid, Find(row.label), bar);
-    }
+    for (const SliderBinding& row : kPolicySliders) AddRow(dpGrid, Find(row.label), Make(row));
     QToolButton* closeDP = MakeButton("SpeedButton3", tr("Close"));
     connect(closeDP, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     dpGrid->addWidget(closeDP, dpGrid->rowCount(), 1, Qt::AlignRight);
 
     QGroupBox* panelTech = MakeGroup("GroupBoxTechValues", tr("Starting technology"));
     QGridLayout* techGrid = SliderGrid(panelTech);
-    for (const SliderBinding& row : kTechSliders) {
-        TrackBar* bar = Make(row);
-        AddRow(techGrid, Find(row.label), bar);
-    }
+    for (const SliderBinding& row : kTechSliders) AddRow(techGrid, Find(row.label), Make(row));
     QToolButton* closeTech = MakeButton("SpeedButton4", tr("Close"));
     connect(closeTech, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     techGrid->addWidget(closeTech, techGrid->rowCount(), 1, Qt::AlignRight);
     techGrid->setRowStretch(techGrid->rowCount(), 1);
+    ShareColumns({dpGrid, techGrid});
 
-    // The column leaves room for either panel, at any scale.
+    // The column leaves room for its own groups and for either panel, at any scale.
+    rightColumn_->setMinimumSize(rightColumn_->layout()->minimumSize());
     for (QGroupBox* panel : {panelDP, panelTech}) {
         panel->setAutoFillBackground(true);
         panel->hide();

@@ -27,6 +27,11 @@ class TechnologyPage : public SettingsPage {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The groups' controls, group by group.
+    void BuildAmounts(QGroupBox* army, QGroupBox* navy, QGroupBox* funds);
+    void BuildTechGroup(QGroupBox* group);
+    QGroupBox* BuildPolicies();
+    void BuildValuePanels();
     void PlacePanels();
     QWidget* rightColumn_ = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "app/StopLabels.h"
 
 using namespace tq3;
 using test::WindowTest;
@@ -259,4 +260,41 @@ TEST_F(WindowTest, RandomNationalReligionClearsTheAIReligionChange) {
     EXPECT_TRUE(S().IsRandomReligNation);
     EXPECT_FALSE(ai->isChecked());
     EXPECT_FALSE(S().AIChangesReligion);
+}
+
+TEST_F(WindowTest, AmountSlidersLineUpTechGroupNamesStandUnderTheirStopsAndMajorCountIsNarrow) {
+    Open();
+    for (const char* equal :
+         {"RadioButtonStartArmyEqual", "RadioButtonStartNavyEqual", "RadioButtonStartFundsEqual",
+          "RadioButtonEqualTechGroup", "RadioButtonRandomMajors"})
+        Control<RadioButton>(equal)->click();
+    form->show();
+    for (const char* page : {"TabSheetNationsAdvanced", "TabSheetNations"}) {
+        form->PageControl1->setCurrentWidget(Control(page));
+        QApplication::processEvents();
+    }
+    // Where a control stands in the window.
+    const auto place = [&](QWidget* w) { return QRect(w->mapTo(form.get(), QPoint()), w->size()); };
+
+    const QRect army = place(Control("TrackBarStartArmy"));
+    for (const char* bar : {"TrackBarStartNavy", "TrackBarStartFunds"}) {
+        EXPECT_EQ(place(Control(bar)).left(), army.left()) << bar;
+        EXPECT_EQ(place(Control(bar)).right(), army.right()) << bar;
+    }
+
+    auto* techGroup = Control<TrackBar>("TrackBarTechGroup");
+    auto* names = Control<StopLabels>("Label35");
+    for (int stop = 0; stop < 5; ++stop) {
+        const QRect name = names->NameRect(stop);
+        const QPoint stopInWindow =
+            techGroup->mapTo(form.get(), QPoint(techGroup->StopX(stop + 1), 0));
+        const int x = names->mapFrom(form.get(), stopInWindow).x();
+        EXPECT_TRUE(name.left() <= x && x <= name.right()) << stop;
+        if (stop > 0) {
+            EXPECT_LT(names->NameRect(stop - 1).right(), name.left()) << stop;
+        }
+    }
+
+    QWidget* majorCount = Control("SpinEditMajorCount");
+    EXPECT_LE(majorCount->width(), majorCount->sizeHint().width());
 }
