@@ -24,8 +24,10 @@ QApplication& App() {
     static char name[] = "bench_mapeditor";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's own globals may already be gone (a crash on a scaled
+    // screen), and the process ends anyway.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 using bench::DemoWorld;

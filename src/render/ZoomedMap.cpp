@@ -43,6 +43,11 @@ void DrawSmoothLine(PixelBuffer& out, Point a, Point b, double width) {
     const double dx = b.x - a.x, dy = b.y - a.y;
     const double lengthSquared = dx * dx + dy * dy;
     const double length = std::sqrt(lengthSquared);
+    const double inverseLengthSquared = lengthSquared > 0 ? 1 / lengthSquared : 0;
+    // Pixels within reach - 1 of the segment are wholly covered, those beyond reach not at all.
+    const double reachSquared = reach * reach;
+    const double solidSquared = reach > 1 ? (reach - 1) * (reach - 1) : -1;
+    const int solid = static_cast<int>(opacity * CoverageSteps + PixelMiddle);
     // Along a row the line reaches `reach` across at most this far either side of its x.
     const double rowHalf = dy != 0 ? reach * length / std::abs(dy) + 1 : 0;
     const double top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
@@ -51,18 +56,23 @@ void DrawSmoothLine(PixelBuffer& out, Point a, Point b, double width) {
         int from = x0, to = x1;
         if (dy != 0) {
             const double at = a.x + (std::clamp(cy, top, bottom) - a.y) * dx / dy;
-            from = std::max(x0, static_cast<int>(std::floor(at - rowHalf)));
-            to = std::min(x1, static_cast<int>(std::ceil(at + rowHalf)));
+            from = static_cast<int>(std::floor(std::max<double>(x0, at - rowHalf)));
+            to = static_cast<int>(std::ceil(std::min<double>(x1, at + rowHalf)));
         }
         Argb* row = out.pixels.data() + static_cast<std::size_t>(y) * out.width;
         for (int x = from; x <= to; ++x) {
             const double cx = x + PixelMiddle;
             // The nearest point of the segment to the pixel's middle.
-            double t = lengthSquared > 0 ? ((cx - a.x) * dx + (cy - a.y) * dy) / lengthSquared : 0;
-            t = std::clamp(t, 0.0, 1.0);
+            const double t =
+                std::clamp(((cx - a.x) * dx + (cy - a.y) * dy) * inverseLengthSquared, 0.0, 1.0);
             const double ex = cx - (a.x + t * dx), ey = cy - (a.y + t * dy);
-            const double covered = std::clamp(reach - std::sqrt(ex * ex + ey * ey), 0.0, 1.0);
-            const int share = static_cast<int>(std::lround(covered * opacity * CoverageSteps));
+            const double distanceSquared = ex * ex + ey * ey;
+            if (distanceSquared >= reachSquared) continue;
+            const int share = distanceSquared <= solidSquared
+                                  ? solid
+                                  : static_cast<int>((reach - std::sqrt(distanceSquared)) *
+                                                         opacity * CoverageSteps +
+                                                     PixelMiddle);
             if (share > 0) Darken(row[x], share);
         }
     }
