@@ -55,7 +55,7 @@ void TFormMap::showEvent(QShowEvent* event) {
 }
 
 void TFormMap::keyPressEvent(QKeyEvent* event) {
-    if (PreviewMode && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    if (previewMode_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
         return;
     }
@@ -67,7 +67,7 @@ void TFormMap::keyPressEvent(QKeyEvent* event) {
 void TFormMap::FormShow() {
     imageMap_->hide();
     try {
-        if (!ListsBuilt) {
+        if (!listsBuilt_) {
             nationList_ = BuildNationList(world_);
             for (int row = 1; row <= MajorRowCount; ++row) {
                 QComboBox* combo = rowControls_[row].combo;
@@ -76,24 +76,23 @@ void TFormMap::FormShow() {
             }
             DrawAdjacencyLines(world_, pictures_.map);
             nationsLegend_->Build(world_);
-            ListsBuilt = true;
+            listsBuilt_ = true;
         }
-        if (LoadMajorsOnShow) {
+        if (loadMajorsOnShow_) {
             rows_ = RowsFromSpecifiedMajors(world_);
-            LoadMajorsOnShow = false;
+            loadMajorsOnShow_ = false;
         }
         ShowRows();
-        for (QLabel* label : panel19_->findChildren<QLabel*>())
-            if (label->objectName().startsWith("Label")) label->clear();
+        for (QLabel* label : infoLabels_) label->clear();
         SpeedButtonClearCursorClick();
 
-        bitBtnClose_->setVisible(PreviewMode);
-        bitBtnAbort_->setVisible(PreviewMode);
-        bitBtnOk_->setVisible(!PreviewMode);
-        bitBtnCancel_->setVisible(!PreviewMode);
-        panel1_->setEnabled(!PreviewMode);
-        for (LegendBar* bar : legendBars_) bar->setEnabled(PreviewMode);
-        setWindowTitle(PreviewMode ? "Map Editor / Scenario Preview" : "Select Majors");
+        bitBtnClose_->setVisible(previewMode_);
+        bitBtnAbort_->setVisible(previewMode_);
+        bitBtnOk_->setVisible(!previewMode_);
+        bitBtnCancel_->setVisible(!previewMode_);
+        panel1_->setEnabled(!previewMode_);
+        for (LegendBar* bar : legendBars_) bar->setEnabled(previewMode_);
+        setWindowTitle(previewMode_ ? "Map Editor / Scenario Preview" : "Select Majors");
 
         for (MapLayer layer : AllLayers)
             if (LayerButton(layer)->isChecked()) layer_ = layer;
@@ -103,10 +102,6 @@ void TFormMap::FormShow() {
         dialogs_.Error("Error occured in FormShow");
     }
     imageMap_->show();
-    if (ErrorId != 0) {
-        dialogs_.Error("Error Id = " + std::to_string(ErrorId));
-        ErrorId = 0;
-    }
 }
 
 void TFormMap::ShowLayer(MapLayer layer) {
@@ -187,23 +182,23 @@ void TFormMap::ShowProvinceInfo(int p) {
     if (!world_.IsValidProvince(p)) return;
     infoProvince_ = p;
     const ProvinceInfo info = ProvinceInfoOf(world_, p);
-    const std::pair<const char*, const std::string*> labels[] = {
-        {"Label22", &info.number},
-        {"Label9", &info.religion},
-        {"Label3", &info.name},
-        {"Label7", &info.coast},
-        {"Label5", &info.climate},
-        {"Label6", &info.goods},
-        {"Label12", &info.manpower},
-        {"Label13", &info.income},
-        {"Label18", &info.colonDifficulty},
-        {"Label21", &info.tradeNegotiation},
-        {"Label20", &info.nativeTolerance},
-        {"Label19", &info.nativePopulation},
-        {"Label23", &info.owner}};
-    for (const auto& [name, text] : labels) InfoLabel(name)->setText(FromCp1252(*text));
+    const std::pair<InfoField, const std::string*> labels[] = {
+        {InfoField::Number, &info.number},
+        {InfoField::Religion, &info.religion},
+        {InfoField::Name, &info.name},
+        {InfoField::Coast, &info.coast},
+        {InfoField::Climate, &info.climate},
+        {InfoField::Goods, &info.goods},
+        {InfoField::Manpower, &info.manpower},
+        {InfoField::Income, &info.income},
+        {InfoField::ColonDifficulty, &info.colonDifficulty},
+        {InfoField::TradeNegotiation, &info.tradeNegotiation},
+        {InfoField::NativeTolerance, &info.nativeTolerance},
+        {InfoField::NativePopulation, &info.nativePopulation},
+        {InfoField::Owner, &info.owner}};
+    for (const auto& [field, text] : labels) InfoLabel(field)->setText(FromCp1252(*text));
     // The terrain word stays as it was for a code that has none.
-    if (!info.terrain.empty()) InfoLabel("Label4")->setText(FromCp1252(info.terrain));
+    if (!info.terrain.empty()) InfoLabel(InfoField::Terrain)->setText(FromCp1252(info.terrain));
 }
 
 void TFormMap::ShowHoverProvince(QPoint pixel) {

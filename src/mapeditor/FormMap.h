@@ -26,6 +26,25 @@ class QUndoStack;
 
 namespace tq3 {
 
+// The values of the province info bar.
+enum class InfoField {
+    Number,
+    Coast,
+    Name,
+    Terrain,
+    Climate,
+    Goods,
+    Religion,
+    Manpower,
+    Income,
+    ColonDifficulty,
+    TradeNegotiation,
+    NativeTolerance,
+    NativePopulation,
+    Owner,
+};
+inline constexpr std::size_t InfoFieldCount = 14;
+
 class LegendBar;
 class MapView;
 class MinimapView;
@@ -48,11 +67,12 @@ class TFormMap : public QDialog {
     ~TFormMap() override;
 
     // Set by the opener before showing: true for preview mode, false for majors mode.
-    bool PreviewMode = true;
-    bool ListsBuilt = false;
-    bool LoadMajorsOnShow = true;
-    bool MouseHeld = false;
-    int32_t ErrorId = 0;
+    void SetPreviewMode(bool preview) { previewMode_ = preview; }
+    bool PreviewMode() const { return previewMode_; }
+    // Whether the nation lists and the neighbour lines were made (at the first show), and
+    // whether the next show takes the majors from their setting.
+    bool ListsBuilt() const { return listsBuilt_; }
+    bool LoadMajorsOnShow() const { return loadMajorsOnShow_; }
 
     int ToolCode() const { return toolCode_; }
     MapLayer CurrentLayer() const { return layer_; }
@@ -115,7 +135,9 @@ class TFormMap : public QDialog {
     QWidget* ControlBarMiniMap() const { return controlBarMiniMap_; }
     QWidget* Panel1() const { return panel1_; }
     QWidget* Panel3() const { return panel3_; }
-    QLabel* InfoLabel(const char* name) const;
+    QLabel* InfoLabel(InfoField field) const {
+        return infoLabels_[static_cast<std::size_t>(field)];
+    }
     QLabel* StatusProvince() const { return statusProvince_; }
     QCheckBox* CheckBoxM(int row) const { return rowControls_[row].check; }
     QComboBox* ComboBoxM(int row) const { return rowControls_[row].combo; }
@@ -163,6 +185,11 @@ class TFormMap : public QDialog {
     void ShowRows();
     void ShowHoverProvince(QPoint pixel);
 
+    bool previewMode_ = true;
+    bool listsBuilt_ = false;
+    bool loadMajorsOnShow_ = true;
+    bool mouseHeld_ = false;  // a painting stroke is under way
+
     World& world_;
     RandomSource& random_;
     Dialogs& dialogs_;
@@ -177,6 +204,7 @@ class TFormMap : public QDialog {
     QWidget* panel1_ = nullptr;
     QWidget* panel3_ = nullptr;
     QWidget* panel19_ = nullptr;
+    std::array<QLabel*, InfoFieldCount> infoLabels_{};
     QScrollArea* scrollBoxMap_ = nullptr;
     MapView* imageMap_ = nullptr;
     MinimapView* imageMinimap_ = nullptr;
@@ -205,9 +233,8 @@ class TFormMap : public QDialog {
     bool infoCollapsed_ = false;
     bool miniMapCollapsed_ = false;
     bool placed_ = false;
-    QSize infoBarSize_;
-    int infoProvince_ =
-        0;  // the province the info bar shows  // the info bar expanded, sized to its font
+    QSize infoBarSize_;     // the info bar expanded, sized to its font
+    int infoProvince_ = 0;  // the province the info bar shows
 };
 
 }  // namespace tq3

@@ -91,10 +91,6 @@ TFormMap::~TFormMap() = default;
 // Creation: the pictures, the panels and the 208 nation legend panels; terrain is the
 // layer shown first.
 void TFormMap::FormCreate() {
-    PreviewMode = true;
-    LoadMajorsOnShow = true;
-    ListsBuilt = false;
-    ErrorId = 0;
     pictures_.map = NewMapPicture();
     pictures_.minimap = NewMinimap();
     setWindowTitle("Map Editor / Scenario Preview");
@@ -218,49 +214,57 @@ void TFormMap::CreateFloatingBars() {
     grid->setContentsMargins(4, 0, 4, 4);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(0);
-    auto value = [this](const char* name) {
-        auto* label = new QLabel(panel19_);
-        label->setObjectName(name);
-        return label;
+    // Each value label with its object name and the longest usual text it shows, by which
+    // the bar is sized in the window's font.
+    struct InfoValue {
+        InfoField field;
+        const char* name;
+        const char* sample;
     };
+    static constexpr InfoValue kValues[] = {{InfoField::Number, "Label22", "1620"},
+                                            {InfoField::Coast, "Label7", "inland"},
+                                            {InfoField::Name, "Label3", "Novgorod-Seversky"},
+                                            {InfoField::Terrain, "Label4", "mountain"},
+                                            {InfoField::Climate, "Label5", "8"},
+                                            {InfoField::Goods, "Label6", "Tobbaco"},
+                                            {InfoField::Religion, "Label9", "Confucian"},
+                                            {InfoField::Manpower, "Label12", "99"},
+                                            {InfoField::Income, "Label13", "99"},
+                                            {InfoField::ColonDifficulty, "Label18", "99"},
+                                            {InfoField::TradeNegotiation, "Label21", "99"},
+                                            {InfoField::NativeTolerance, "Label20", "99"},
+                                            {InfoField::NativePopulation, "Label19", "99"},
+                                            {InfoField::Owner, "Label23", "TAG: Nation name"}};
+    for (const InfoValue& row : kValues) {
+        auto* label = new QLabel(QString::fromLatin1(row.sample), panel19_);
+        label->setObjectName(row.name);
+        infoLabels_[static_cast<std::size_t>(row.field)] = label;
+    }
+    auto value = [this](InfoField field) { return InfoLabel(field); };
     auto caption = [this](const char* text) { return new QLabel(text, panel19_); };
     // Number and coast; name; terrain and climate; goods; religion; the four values in two
     // columns; the owner.
-    grid->addWidget(value("Label22"), 0, 0, 1, 2);
-    grid->addWidget(value("Label7"), 0, 2, 1, 2);
-    grid->addWidget(value("Label3"), 1, 0, 1, 4);
-    grid->addWidget(value("Label4"), 2, 0, 1, 2);
+    grid->addWidget(value(InfoField::Number), 0, 0, 1, 2);
+    grid->addWidget(value(InfoField::Coast), 0, 2, 1, 2);
+    grid->addWidget(value(InfoField::Name), 1, 0, 1, 4);
+    grid->addWidget(value(InfoField::Terrain), 2, 0, 1, 2);
     grid->addWidget(caption("Clim:"), 2, 2);
-    grid->addWidget(value("Label5"), 2, 3);
-    grid->addWidget(value("Label6"), 3, 0, 1, 4);
-    grid->addWidget(value("Label9"), 4, 0, 1, 4);
-    const char* pairs[][2] = {{"Man:", "Label12"},  {"Inc:", "Label13"}, {"Col:", "Label18"},
-                              {"Trad:", "Label21"}, {"Agr:", "Label20"}, {"Nat:", "Label19"}};
+    grid->addWidget(value(InfoField::Climate), 2, 3);
+    grid->addWidget(value(InfoField::Goods), 3, 0, 1, 4);
+    grid->addWidget(value(InfoField::Religion), 4, 0, 1, 4);
+    const std::pair<const char*, InfoField> pairs[] = {
+        {"Man:", InfoField::Manpower},        {"Inc:", InfoField::Income},
+        {"Col:", InfoField::ColonDifficulty}, {"Trad:", InfoField::TradeNegotiation},
+        {"Agr:", InfoField::NativeTolerance}, {"Nat:", InfoField::NativePopulation}};
     for (int i = 0; i < 6; ++i) {
-        grid->addWidget(caption(pairs[i][0]), 5 + i / 2, (i % 2) * 2);
-        grid->addWidget(value(pairs[i][1]), 5 + i / 2, (i % 2) * 2 + 1);
+        grid->addWidget(caption(pairs[i].first), 5 + i / 2, (i % 2) * 2);
+        grid->addWidget(value(pairs[i].second), 5 + i / 2, (i % 2) * 2 + 1);
     }
-    grid->addWidget(value("Label23"), 8, 0, 1, 4);
+    grid->addWidget(value(InfoField::Owner), 8, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    // The bar is as large as the longest usual texts need in the window's font.
-    const std::pair<const char*, const char*> samples[] = {{"Label22", "1620"},
-                                                           {"Label7", "inland"},
-                                                           {"Label3", "Novgorod-Seversky"},
-                                                           {"Label4", "mountain"},
-                                                           {"Label5", "8"},
-                                                           {"Label6", "Tobbaco"},
-                                                           {"Label9", "Confucian"},
-                                                           {"Label12", "99"},
-                                                           {"Label13", "99"},
-                                                           {"Label18", "99"},
-                                                           {"Label21", "99"},
-                                                           {"Label20", "99"},
-                                                           {"Label19", "99"},
-                                                           {"Label23", "TAG: Nation name"}};
-    for (const auto& [name, text] : samples) InfoLabel(name)->setText(text);
     const QSize content = panel19_->sizeHint();
-    for (const auto& [name, text] : samples) InfoLabel(name)->clear();
+    for (QLabel* label : infoLabels_) label->clear();
     const int width = std::max({ControlBarProvInfoRect.width(), content.width() + 4,
                                 heading->sizeHint().width() + BarButtonSize + 8});
     panel19_->setGeometry(2, BarButtonSize + 2, width - 4, content.height());
@@ -428,10 +432,6 @@ LegendBar* TFormMap::LegendOf(MapLayer layer) const {
 
 QToolButton* TFormMap::LayerButton(MapLayer layer) const {
     return layerButtons_[static_cast<std::size_t>(layer)];
-}
-
-QLabel* TFormMap::InfoLabel(const char* name) const {
-    return panel19_->findChild<QLabel*>(name);
 }
 
 }  // namespace tq3

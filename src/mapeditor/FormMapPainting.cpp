@@ -68,7 +68,7 @@ void TFormMap::SelectTool(PaintLayer layer, int value) {
 
 // Press: the rectangle starts, hidden, at the press point.
 void TFormMap::ImageMapMouseDown(Qt::MouseButton, QPoint pixel) {
-    MouseHeld = true;
+    mouseHeld_ = true;
     selection_ = SelectionRect::PressedAt(pixel.x(), pixel.y());
     imageMap_->SetSelection(selection_);
 }
@@ -77,7 +77,7 @@ void TFormMap::ImageMapMouseDown(Qt::MouseButton, QPoint pixel) {
 // province under the mouse in both modes.
 void TFormMap::ImageMapMouseMove(QPoint pixel) {
     ShowHoverProvince(pixel);
-    if (!PreviewMode || !MouseHeld) return;
+    if (!previewMode_ || !mouseHeld_) return;
     selection_.DragTo(pixel.x(), pixel.y());
     imageMap_->SetSelection(selection_);
 }
@@ -85,7 +85,7 @@ void TFormMap::ImageMapMouseMove(QPoint pixel) {
 // Release: the right button recentres; the others pick a province, run the capital pick
 // or paint it, and show it in the info bar.
 void TFormMap::ImageMapMouseUp(Qt::MouseButton button, QPoint pixel) {
-    MouseHeld = false;
+    mouseHeld_ = false;
     if (button == Qt::RightButton) {
         const QSize view = ViewSizeInPixels();
         ScrollMapTo({pixel.x() - view.width() / 2, pixel.y() - view.height() / 2});

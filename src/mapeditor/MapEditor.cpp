@@ -7,7 +7,7 @@ namespace tq3 {
 bool ShowScenarioPreview(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner) {
     TFormMap form(world, random, dialogs, owner);
     form.setWindowTitle("Map Editor / Scenario Preview");
-    form.PreviewMode = true;
+    form.SetPreviewMode(true);
     return form.exec() != TFormMap::AbortResult;
 }
 
@@ -16,7 +16,7 @@ bool SelectMajorsOnMap(World& world, Dialogs& dialogs, QWidget* owner) {
     Random unused;
     TFormMap form(world, unused, dialogs, owner);
     form.setWindowTitle("Select Majors");
-    form.PreviewMode = false;
+    form.SetPreviewMode(false);
     return form.exec() == QDialog::Accepted;
 }
 

@@ -57,7 +57,7 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
 
     {
         TFormMap form(*world, random, dialogs);
-        form.PreviewMode = true;
+        form.SetPreviewMode(true);
         form.show();
         ok = SaveScreenWithWindow(&form, dir.filePath("opening-map.png")) && ok;
         for (MapLayer layer : AllLayers) {
@@ -100,7 +100,7 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
     // Majors mode with two rows and a capital picked.
     {
         TFormMap form(*world, random, dialogs);
-        form.PreviewMode = false;
+        form.SetPreviewMode(false);
         form.show();
         for (int row = 1; row <= 2 && row <= world->NationCountLoaded(); ++row) {
             if (!form.CheckBoxM(row)->isChecked()) form.CheckBoxM(row)->click();

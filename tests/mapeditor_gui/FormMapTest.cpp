@@ -30,7 +30,7 @@ class FormMapTest : public ::testing::Test {
     // Creates and shows the window (not modally) in the given mode.
     TFormMap& Open(bool preview = true) {
         form = std::make_unique<TFormMap>(*world, random, dialogs);
-        form->PreviewMode = preview;
+        form->SetPreviewMode(preview);
         form->show();
         QApplication::processEvents();
         return *form;
@@ -52,7 +52,7 @@ class FormMapTest : public ::testing::Test {
     void ClickPanel(MapLayer layer, int value) {
         QTest::mouseClick(form->LegendOf(layer)->PanelOf(value), Qt::LeftButton);
     }
-    QString Info(const char* label) const { return form->InfoLabel(label)->text(); }
+    QString Info(InfoField field) const { return form->InfoLabel(field)->text(); }
     Argb MapPixel(int p) const {
         const PixelPoint c = MapCentre(world->Provinces[p]);
         return form->MapPicture().At(c.x, c.y);
@@ -73,7 +73,7 @@ TEST_F(FormMapTest, ShowSetUpDrawsTerrainAndLinesAndSetsThePreviewButtons) {
     EXPECT_EQ(f.BitBtnAbort()->toolTip(), "Press to abort generation.");
     EXPECT_FALSE(f.Panel1()->isEnabled());
     EXPECT_TRUE(f.LegendOf(MapLayer::Terrain)->isEnabled());
-    EXPECT_TRUE(f.ListsBuilt);
+    EXPECT_TRUE(f.ListsBuilt());
     EXPECT_EQ(f.ToolCode(), 0);
     EXPECT_EQ(MapPixel(1), TerrainColours[Index(TerrainCode::Plains)]);
     // The line from 1 to 2 between their marks.
@@ -96,26 +96,18 @@ TEST_F(FormMapTest, MajorsModeSwapsButtonsAndDisablesTheLegendBars) {
     EXPECT_EQ(f.ToolCode(), 0);
 }
 
-TEST_F(FormMapTest, ARecordedErrorIdIsReportedAtTheNextShowAndCleared) {
-    form = std::make_unique<TFormMap>(*world, random, dialogs);
-    form->ErrorId = 45;
-    form->show();
-    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"Error Id = 45"});
-    EXPECT_EQ(form->ErrorId, 0);
-}
-
 TEST_F(FormMapTest, PickingIsExactAtEveryZoom) {
     TFormMap& f = Open();
     for (double zoom : {1.0, 2.0, 0.5, 0.25, 3.0}) {
         f.SetZoom(zoom);
         // Pixel (1123, 201) is 31 game units from 2 (at 100 %): the wider search finds it.
         Click({1123, 201});
-        EXPECT_EQ(Info("Label22"), "2") << zoom;
+        EXPECT_EQ(Info(InfoField::Number), "2") << zoom;
         Click({1100, 220});
-        EXPECT_EQ(Info("Label22"), "3") << zoom;
+        EXPECT_EQ(Info(InfoField::Number), "3") << zoom;
         // Far from everything: the info bar keeps its content.
         Click({600, 600});
-        EXPECT_EQ(Info("Label22"), "3") << zoom;
+        EXPECT_EQ(Info(InfoField::Number), "3") << zoom;
     }
 }
 
@@ -138,14 +130,14 @@ TEST_F(FormMapTest, InfoBarShowsTheClickedProvince) {
     world->Provinces[4].Manpower = 3;
     Open();
     Click({1140, 240});
-    EXPECT_EQ(Info("Label22"), "4");
-    EXPECT_EQ(Info("Label3"), "P4");
-    EXPECT_EQ(Info("Label9"), "Catholic");
-    EXPECT_EQ(Info("Label6"), "Gold");
-    EXPECT_EQ(Info("Label7"), "coast");
-    EXPECT_EQ(Info("Label4"), "plains");
-    EXPECT_EQ(Info("Label12"), "3");
-    EXPECT_EQ(Info("Label23"), "A2: Nation A2");
+    EXPECT_EQ(Info(InfoField::Number), "4");
+    EXPECT_EQ(Info(InfoField::Name), "P4");
+    EXPECT_EQ(Info(InfoField::Religion), "Catholic");
+    EXPECT_EQ(Info(InfoField::Goods), "Gold");
+    EXPECT_EQ(Info(InfoField::Coast), "coast");
+    EXPECT_EQ(Info(InfoField::Terrain), "plains");
+    EXPECT_EQ(Info(InfoField::Manpower), "3");
+    EXPECT_EQ(Info(InfoField::Owner), "A2: Nation A2");
 }
 
 TEST_F(FormMapTest, RectanglePaintsLandWithCentresInsideAndLeavesSeaAlone) {
@@ -189,7 +181,7 @@ TEST_F(FormMapTest, PanelWithoutARectangleOnlySelectsTheToolThenClicksPaint) {
     Click({1140, 240});
     EXPECT_EQ(world->Provinces[4].Terrain, TerrainCode::Forest);
     EXPECT_EQ(MapPixel(4), TerrainColours[Index(TerrainCode::Forest)]);
-    EXPECT_EQ(Info("Label4"), "forest");
+    EXPECT_EQ(Info(InfoField::Terrain), "forest");
     // A right click with the tool recentres and paints nothing.
     const ScrollPosition before = f.MapScroll();
     Click({1100, 220}, Qt::RightButton);
@@ -211,7 +203,7 @@ TEST_F(FormMapTest, ALayerButtonResetsTheToolToViewOnly) {
     EXPECT_FALSE(f.LegendOf(MapLayer::Terrain)->isVisibleTo(&f));
     Click({1100, 200});
     EXPECT_EQ(world->Provinces[1].Terrain, TerrainCode::Plains);
-    EXPECT_EQ(Info("Label22"), "1");
+    EXPECT_EQ(Info(InfoField::Number), "1");
     EXPECT_EQ(MapPixel(1), ClimateColours[5]);
 }
 
@@ -278,7 +270,7 @@ TEST_F(FormMapTest, PoliticalLegendOfFiveNationsAndItsClickRule) {
     EXPECT_EQ(box.left, 1140 - 12);
     EXPECT_EQ(box.top, 240 - 12);
     EXPECT_EQ(box.width, 24);
-    EXPECT_EQ(Info("Label22"), "4");
+    EXPECT_EQ(Info(InfoField::Number), "4");
     const QSize view = f.ViewSizeInPixels();
     EXPECT_EQ(f.MapScroll(), ScrollToCentre({1140, 240}, view.width(), view.height()));
 }

@@ -25,7 +25,7 @@ class MajorsPanelTest : public ::testing::Test {
     }
     TFormMap& Open() {
         form = std::make_unique<TFormMap>(*world, random, dialogs);
-        form->PreviewMode = false;
+        form->SetPreviewMode(false);
         form->show();
         QApplication::processEvents();
         return *form;
@@ -62,7 +62,7 @@ TEST_F(MajorsPanelTest, RowsComeFromSpecifiedMajorsWithTheirNations) {
     EXPECT_FALSE(f.ComboBoxM(2)->isVisibleTo(&f));
     EXPECT_EQ(f.ComboBoxM(3)->currentText(), "A4: Nation A4");
     EXPECT_EQ(f.EditM(1)->text(), "Unknown");
-    EXPECT_FALSE(f.LoadMajorsOnShow);
+    EXPECT_FALSE(f.LoadMajorsOnShow());
     EXPECT_EQ(f.ComboBoxM(8)->count(), 5);
     // The show set-up ends with the view-only tool.
     EXPECT_EQ(f.ToolCode(), 0);
@@ -80,10 +80,10 @@ TEST_F(MajorsPanelTest, CapitalPickMovesTheCircleAndAProvinceServesOneRowOnly) {
     // Row 2 cannot take province 3; the info bar is not updated by that click.
     ChooseRow(2, 4);
     ClickMap({1140, 240});
-    EXPECT_EQ(f.InfoLabel("Label22")->text(), "4");
+    EXPECT_EQ(f.InfoLabel(InfoField::Number)->text(), "4");
     ClickMap({1100, 220});
     EXPECT_EQ(f.Majors()[1].capital, 4);
-    EXPECT_EQ(f.InfoLabel("Label22")->text(), "4");
+    EXPECT_EQ(f.InfoLabel(InfoField::Number)->text(), "4");
     // The pick changes no owner.
     EXPECT_EQ(world->Provinces[3].Owner, 0);
     // Unticking forgets the capital but keeps the nation.

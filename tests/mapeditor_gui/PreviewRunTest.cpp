@@ -38,7 +38,7 @@ struct Game {
         RunHooks hooks;
         hooks.mapEditor = [&](World& w) {
             TFormMap form(w, random, dialogs);
-            form.PreviewMode = true;
+            form.SetPreviewMode(true);
             form.show();
             QTest::mouseClick(edit(form), Qt::LeftButton);
             return form.result() != TFormMap::AbortResult;
