@@ -100,12 +100,14 @@ CountriesPage::CountriesPage(World& world, QWidget* parent)
 QGroupBox* CountriesPage::BuildNations() {
     QGroupBox* nations = MakeGroup("GroupBoxNations", tr("Countries"));
     auto* nationGrid = new QGridLayout(nations);
-    auto* fantasy = new CheckBox("CheckBoxFantasyMode", tr("Use FANTASIA rules"), nations);
+    auto* fantasy = fantasy_ =
+        new CheckBox("CheckBoxFantasyMode", tr("Use FANTASIA rules"), nations);
     fantasy->onClick = [this] { CheckBoxFantasyModeClick(); };
-    TrackBar* count = Make(kNationSliders[0]);
+    TrackBar* count = nationCount_ = Make(kNationSliders[0]);
     AddRow(nationGrid, Find<QLabel>("LabelNatCount"), count);
     nationGrid->addWidget(fantasy, nationGrid->rowCount(), 0, 1, 2);
-    nationGrid->addWidget(Make(kConquistador), nationGrid->rowCount(), 0, 1, 2);
+    conquistador_ = Make(kConquistador);
+    nationGrid->addWidget(conquistador_, nationGrid->rowCount(), 0, 1, 2);
     nationGrid->addWidget(Make(kWorldIsExplored), nationGrid->rowCount(), 0, 1, 2);
     for (int i = 1; i < 3; ++i) {
         TrackBar* bar = Make(kNationSliders[i]);
@@ -146,9 +148,12 @@ QGroupBox* CountriesPage::BuildMajors() {
 QGroupBox* CountriesPage::BuildRelations() {
     QGroupBox* relations = MakeGroup("GroupBoxRelations", tr("Diplomatic relations"));
     auto* relationGrid = new QGridLayout(relations);
-    auto* hist = new RadioButton("RadioButtonHistRelations", tr("Historical"), relations);
-    auto* random = new RadioButton("RadioButtonRandomRelations", tr("Random"), relations);
-    auto* equal = new RadioButton("RadioButtonEqualRelations", tr("Equal"), relations);
+    auto* hist = historicalRelations_ =
+        new RadioButton("RadioButtonHistRelations", tr("Historical"), relations);
+    auto* random = randomRelations_ =
+        new RadioButton("RadioButtonRandomRelations", tr("Random"), relations);
+    auto* equal = equalRelations_ =
+        new RadioButton("RadioButtonEqualRelations", tr("Equal"), relations);
     hist->setChecked(true);
     hist->onClick = [this] { RadioButtonHistRelationsClick(); };
     random->onClick = [this] { RadioButtonRandomRelationsClick(); };
@@ -168,7 +173,7 @@ QGroupBox* CountriesPage::BuildRelations() {
 QGroupBox* CountriesPage::BuildStartLocations() {
     QGroupBox* start = MakeGroup("GroupBoxStartLoc", tr("Starting Locations"));
     auto* startGrid = new QGridLayout(start);
-    auto* startBar =
+    auto* startBar = startBar_ =
         new TrackBar("TrackBarRandomStartLoc", kHistoricalStart, kRandomStart, 1, start);
     startBar->setAccessibleName(tr("Starting locations"));
     startBar->onChange = [this] { TrackBarRandomStartLocChange(); };
@@ -188,14 +193,16 @@ QGroupBox* CountriesPage::BuildStartLocations() {
 QGroupBox* CountriesPage::BuildStartSize() {
     QGroupBox* size = MakeGroup("GroupBoxStartSize", tr("Accelerated Start"));
     auto* sizeGrid = new QGridLayout(size);
-    auto* sizeEqual = new RadioButton("RadioButtonStartSizeEqual", tr("Equal size"), size);
-    auto* sizeIndiv = new RadioButton("RadioButtonStartSizeIndiv", tr("Individual size"), size);
+    auto* sizeEqual = sizeEqual_ =
+        new RadioButton("RadioButtonStartSizeEqual", tr("Equal size"), size);
+    auto* sizeIndiv = sizeIndiv_ =
+        new RadioButton("RadioButtonStartSizeIndiv", tr("Individual size"), size);
     sizeEqual->setChecked(true);
     sizeEqual->onClick = sizeIndiv->onClick = [this] { RadioButtonStartSizeEqualClick(); };
-    auto* provinces = new SpinEdit("SpinEditStartingSize", 1, 5, 1, size);
+    auto* provinces = startSize_ = new SpinEdit("SpinEditStartingSize", 1, 5, 1, size);
     provinces->onChange = [this] { SpinEditStartingSizeChange(); };
     Name(MakeLabel("Label39", tr("Provinces:")), provinces);
-    auto* doubled = new CheckBox("CheckBoxDoubleSize", tr("Double size"), size);
+    auto* doubled = doubleSize_ = new CheckBox("CheckBoxDoubleSize", tr("Double size"), size);
     doubled->onClick = [this] { CheckBoxDoubleSizeClick(); };
     doubled->hide();
     sizeGrid->addWidget(sizeEqual, 0, 0);
@@ -208,20 +215,18 @@ QGroupBox* CountriesPage::BuildStartSize() {
 }
 
 void CountriesPage::ShowFantasy() {
-    auto* fantasy = Find<CheckBox>("CheckBoxFantasyMode");
-    auto* conquistador = Find<CheckBox>("CheckBoxGetConquistador");
     if (S().FantasyMode) {
         // Ticking the fantasy box clears the conquistador box and with it the setting: the
         // loaded value is kept aside and put back.
         const bool getConquistador = S().GetConquistador;
-        fantasy->SetChecked(true);
-        conquistador->setEnabled(true);
-        conquistador->SetChecked(getConquistador);
+        fantasy_->SetChecked(true);
+        conquistador_->setEnabled(true);
+        conquistador_->SetChecked(getConquistador);
     } else {
-        fantasy->SetChecked(false);
-        conquistador->setEnabled(false);
-        conquistador->SetChecked(true);
-        conquistador->hide();
+        fantasy_->SetChecked(false);
+        conquistador_->setEnabled(false);
+        conquistador_->SetChecked(true);
+        conquistador_->hide();
     }
 }
 
@@ -235,10 +240,9 @@ void CountriesPage::ShowSpecifiedMajors() {
 
 void CountriesPage::ShowSettings() {
     // Nation count: its range is the nations loaded, then its position.
-    auto* count = Find<TrackBar>("TrackBarNatCount");
     {
-        const QSignalBlocker quiet(count);
-        count->setMaximum(std::max<int>(1, world_.NationCountLoaded()));
+        const QSignalBlocker quiet(nationCount_);
+        nationCount_->setMaximum(std::max<int>(1, world_.NationCountLoaded()));
     }
     for (const SliderBinding& row : kNationSliders) Show(row);
     Show(kWorldIsExplored);
@@ -248,17 +252,17 @@ void CountriesPage::ShowSettings() {
     ShowSpecifiedMajors();
 
     if (S().UseHistDiplMatrix)
-        Find<RadioButton>("RadioButtonHistRelations")->Select();
+        historicalRelations_->Select();
     else if (S().RandomRelations)
-        Find<RadioButton>("RadioButtonRandomRelations")->Select();
+        randomRelations_->Select();
     else
-        Find<RadioButton>("RadioButtonEqualRelations")->Select();
+        equalRelations_->Select();
     Find("TrackBarRelations")->setVisible(!S().UseHistDiplMatrix);
     Find("Label40")->setVisible(!S().UseHistDiplMatrix);
     Show(kRelations);
 
-    Find<TrackBar>("TrackBarRandomStartLoc")->SetPosition(S().RandomStartLoc);
-    SetEnabled(kStartBoxNames, Find<TrackBar>("TrackBarRandomStartLoc")->Position() > 0);
+    startBar_->SetPosition(S().RandomStartLoc);
+    SetEnabled(kStartBoxNames, startBar_->Position() > 0);
     RefreshStartLocHint(true);
     for (const CheckBinding& row : kStartBoxes) Show(row);
 
@@ -266,26 +270,24 @@ void CountriesPage::ShowSettings() {
     // "Equal size" writes the field's old number, so the loaded size is kept aside.
     const int8_t size = S().StartingCountrySize;
     const bool individual = size < 1;
-    Find<RadioButton>(individual ? "RadioButtonStartSizeIndiv" : "RadioButtonStartSizeEqual")
-        ->Select();
+    (individual ? sizeIndiv_ : sizeEqual_)->Select();
     S().StartingCountrySize = size;
-    Find<SpinEdit>("SpinEditStartingSize")->SetValue(size);
+    startSize_->SetValue(size);
     SetShown({"SpinEditStartingSize", "Label39"}, !individual);
     SetShown({"CheckBoxDoubleSize"}, individual);
-    Find<CheckBox>("CheckBoxDoubleSize")->SetChecked(S().IndivSizeDoubled);
+    doubleSize_->SetChecked(S().IndivSizeDoubled);
 }
 
 void CountriesPage::CheckBoxFantasyModeClick() {
-    auto* conquistador = Find<CheckBox>("CheckBoxGetConquistador");
-    if (Find<CheckBox>("CheckBoxFantasyMode")->isChecked()) {
+    if (fantasy_->isChecked()) {
         S().FantasyMode = true;
-        conquistador->show();
-        conquistador->setEnabled(true);
-        conquistador->SetChecked(false);
+        conquistador_->show();
+        conquistador_->setEnabled(true);
+        conquistador_->SetChecked(false);
     } else {
         S().FantasyMode = false;
-        conquistador->setEnabled(false);
-        conquistador->SetChecked(true);
+        conquistador_->setEnabled(false);
+        conquistador_->SetChecked(true);
     }
 }
 
@@ -306,22 +308,21 @@ void CountriesPage::RadioButtonEqualRelationsClick() {
 }
 
 void CountriesPage::RadioButtonStartSizeEqualClick() {
-    const bool equal = Find<RadioButton>("RadioButtonStartSizeEqual")->isChecked();
-    S().StartingCountrySize =
-        static_cast<int8_t>(equal ? Find<SpinEdit>("SpinEditStartingSize")->Value() : 0);
+    const bool equal = sizeEqual_->isChecked();
+    S().StartingCountrySize = static_cast<int8_t>(equal ? startSize_->Value() : 0);
     SetShown({"SpinEditStartingSize", "Label39"}, equal);
     SetShown({"CheckBoxDoubleSize"}, !equal);
 }
 
 void CountriesPage::SpinEditStartingSizeChange() {
     // With "Individual size" selected the size stays 0, whatever the hidden field shows.
-    if (!Find<RadioButton>("RadioButtonStartSizeEqual")->isChecked()) return;
-    S().StartingCountrySize = static_cast<int8_t>(Find<SpinEdit>("SpinEditStartingSize")->Value());
+    if (!sizeEqual_->isChecked()) return;
+    S().StartingCountrySize = static_cast<int8_t>(startSize_->Value());
 }
 
 void CountriesPage::CheckBoxDoubleSizeClick() {
     const bool was = S().IndivSizeDoubled;
-    const bool now = Find<CheckBox>("CheckBoxDoubleSize")->isChecked();
+    const bool now = doubleSize_->isChecked();
     S().IndivSizeDoubled = now;
     if (was == now) return;
     // Doubling and halving each keep a nation's size within 1..10.
@@ -333,15 +334,14 @@ void CountriesPage::CheckBoxDoubleSizeClick() {
 }
 
 void CountriesPage::TrackBarRandomStartLocChange() {
-    const int position = Find<TrackBar>("TrackBarRandomStartLoc")->Position();
+    const int position = startBar_->Position();
     S().RandomStartLoc = static_cast<int8_t>(position);
     SetEnabled(kStartBoxNames, position >= 1);
     RefreshStartLocHint(false);
 }
 
 void CountriesPage::RefreshStartLocHint(bool shortText) {
-    auto* bar = Find<TrackBar>("TrackBarRandomStartLoc");
-    const int position = bar->Position();
+    const int position = startBar_->Position();
     QString hint;
     if (position == kHistoricalStart) {
         hint = QStringLiteral("Starting provinces are historical");
@@ -355,12 +355,12 @@ void CountriesPage::RefreshStartLocHint(bool shortText) {
                                "from orig. loc. = ");
         hint += QString::number(position * position / 2);
     }
-    bar->setToolTip(hint);
+    startBar_->setToolTip(hint);
 }
 
 void CountriesPage::EditMajorsChange() {
     world_.MajorNations.reset();
-    S().SpecifiedMajors = ToCp1252(Find<Edit>("EditMajors")->text());
+    S().SpecifiedMajors = ToCp1252(majorsEdit_->text());
 }
 
 }  // namespace tq3

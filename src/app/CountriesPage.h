@@ -42,8 +42,19 @@ class CountriesPage : public SettingsPage {
     void SetRelations(bool historical, bool random);
     void RefreshStartLocHint(bool shortText);
 
+    CheckBox* fantasy_ = nullptr;
+    CheckBox* conquistador_ = nullptr;
+    TrackBar* nationCount_ = nullptr;
     Edit* majorsEdit_ = nullptr;
     QToolButton* majorsMap_ = nullptr;
+    RadioButton* historicalRelations_ = nullptr;
+    RadioButton* randomRelations_ = nullptr;
+    RadioButton* equalRelations_ = nullptr;
+    TrackBar* startBar_ = nullptr;  // start locations
+    RadioButton* sizeEqual_ = nullptr;
+    RadioButton* sizeIndiv_ = nullptr;
+    SpinEdit* startSize_ = nullptr;
+    CheckBox* doubleSize_ = nullptr;
 };
 
 }  // namespace tq3

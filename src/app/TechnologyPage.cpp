@@ -179,9 +179,10 @@ void TechnologyPage::BuildAmounts(QGroupBox* army, QGroupBox* navy, QGroupBox* f
     TrackBar* armyBar = Make(kStartArmy);
     armyBar->onChange = [this] { TrackBarStartInfantryChange(); };
     AddRow(GridOf(army), Find(kStartArmy.label), armyBar, MakeLabel("Label5", tr("x 1.5")));
-    AddRow(GridOf(navy), Find(kSliders[0].label), Make(kSliders[0]),
-           MakeLabel("Label29", tr("ships")));
-    AddRow(GridOf(funds), Find(kSliders[2].label), Make(kSliders[2]));
+    TrackBar* navyBar = Make(kSliders[0]);
+    AddRow(GridOf(navy), Find(kSliders[0].label), navyBar, MakeLabel("Label29", tr("ships")));
+    TrackBar* fundsBar = Make(kSliders[2]);
+    AddRow(GridOf(funds), Find(kSliders[2].label), fundsBar);
     ShareColumns({GridOf(army), GridOf(navy), GridOf(funds)});
 }
 
@@ -200,14 +201,14 @@ void TechnologyPage::BuildTechGroup(QGroupBox* group) {
 QGroupBox* TechnologyPage::BuildPolicies() {
     QGroupBox* policies = MakeGroup("GroupBoxDP", tr("Domestic Policies"));
     auto* policyGrid = new QGridLayout(policies);
-    auto* equalDP = new RadioButton("RadioButtonEqualDP", tr("Equal"), policies);
-    auto* indivDP = new RadioButton("RadioButtonIndivDP", tr("Individual"), policies);
-    auto* randomDP = new RadioButton("RadioButtonRandomDP", tr("Randomized"), policies);
+    auto* equalDP = equalDP_ = new RadioButton("RadioButtonEqualDP", tr("Equal"), policies);
+    auto* indivDP = indivDP_ = new RadioButton("RadioButtonIndivDP", tr("Individual"), policies);
+    auto* randomDP = randomDP_ = new RadioButton("RadioButtonRandomDP", tr("Randomized"), policies);
     equalDP->setChecked(true);
     equalDP->onClick = indivDP->onClick = [this] { RadioButtonIndivDPClick(); };
     randomDP->onClick = [this] { RadioButtonRandomDPClick(); };
     randomDP->hide();
-    QToolButton* policyValues = MakeButton("SpeedButtonDP", tr("Starting values"));
+    QToolButton* policyValues = policyValues_ = MakeButton("SpeedButtonDP", tr("Starting values"));
     connect(policyValues, &QToolButton::clicked, this, [this] { SpeedButtonDPClick(); });
     AddChoiceRow(policyGrid, {equalDP, indivDP, randomDP});
     policyGrid->addWidget(policyValues, 1, 0, 1, kSliderColumns, Qt::AlignLeft);
@@ -216,16 +217,22 @@ QGroupBox* TechnologyPage::BuildPolicies() {
 
 // The two panels of starting values, over the right column; never both at once.
 void TechnologyPage::BuildValuePanels() {
-    QGroupBox* panelDP = MakeGroup("PanelDP", tr("Domestic Policies"));
+    QGroupBox* panelDP = panelDP_ = MakeGroup("PanelDP", tr("Domestic Policies"));
     QGridLayout* dpGrid = SliderGrid(panelDP);
-    for (const SliderBinding& row : kPolicySliders) AddRow(dpGrid, Find(row.label), Make(row));
+    for (const SliderBinding& row : kPolicySliders) {
+        TrackBar* bar = Make(row);  // makes the label too
+        AddRow(dpGrid, Find(row.label), bar);
+    }
     QToolButton* closeDP = MakeButton("SpeedButton3", tr("Close"));
     connect(closeDP, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     dpGrid->addWidget(closeDP, dpGrid->rowCount(), 1, Qt::AlignRight);
 
-    QGroupBox* panelTech = MakeGroup("GroupBoxTechValues", tr("Starting technology"));
+    QGroupBox* panelTech = panelTech_ = MakeGroup("GroupBoxTechValues", tr("Starting technology"));
     QGridLayout* techGrid = SliderGrid(panelTech);
-    for (const SliderBinding& row : kTechSliders) AddRow(techGrid, Find(row.label), Make(row));
+    for (const SliderBinding& row : kTechSliders) {
+        TrackBar* bar = Make(row);
+        AddRow(techGrid, Find(row.label), bar);
+    }
     QToolButton* closeTech = MakeButton("SpeedButton4", tr("Close"));
     connect(closeTech, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     techGrid->addWidget(closeTech, techGrid->rowCount(), 1, Qt::AlignRight);
@@ -251,16 +258,16 @@ void TechnologyPage::ShowSettings() {
 
     // Selecting Equal or Individual clears RandomizeDP: the loaded value is put back.
     const bool randomize = S().RandomizeDP;
-    Find<RadioButton>(S().IsNationSpecifDP ? "RadioButtonIndivDP" : "RadioButtonEqualDP")->Select();
-    if (randomize) Find<RadioButton>("RadioButtonRandomDP")->Select();
+    (S().IsNationSpecifDP ? indivDP_ : equalDP_)->Select();
+    if (randomize) randomDP_->Select();
     S().RandomizeDP = randomize;
-    Find("SpeedButtonDP")->setEnabled(!S().IsNationSpecifDP);
+    policyValues_->setEnabled(!S().IsNationSpecifDP);
 }
 
 std::vector<QWidget*> TechnologyPage::KeyboardOrder() const {
     std::vector<QWidget*> order = SettingsPage::KeyboardOrder();
-    for (const char* panel : {"PanelDP", "GroupBoxTechValues"})
-        for (QWidget* control : ReadingOrder(Find(panel))) order.push_back(control);
+    for (QWidget* panel : {panelDP_, panelTech_})
+        for (QWidget* control : ReadingOrder(panel)) order.push_back(control);
     return order;
 }
 
@@ -269,34 +276,34 @@ void TechnologyPage::TrackBarStartInfantryChange() {
 }
 
 void TechnologyPage::RadioButtonIndivDPClick() {
-    S().IsNationSpecifDP = Find<RadioButton>("RadioButtonIndivDP")->isChecked();
-    Find("SpeedButtonDP")->setEnabled(!S().IsNationSpecifDP);
+    S().IsNationSpecifDP = indivDP_->isChecked();
+    policyValues_->setEnabled(!S().IsNationSpecifDP);
     S().RandomizeDP = false;
 }
 
 void TechnologyPage::RadioButtonRandomDPClick() {
-    S().RandomizeDP = Find<RadioButton>("RadioButtonRandomDP")->isChecked();
+    S().RandomizeDP = randomDP_->isChecked();
 }
 
 void TechnologyPage::SpeedButtonDPClick() {
-    Find("GroupBoxTechValues")->hide();
+    panelTech_->hide();
     PlacePanels();
-    Find("PanelDP")->show();
-    Find("PanelDP")->raise();
+    panelDP_->show();
+    panelDP_->raise();
 }
 
 void TechnologyPage::SpeedButtonTechValuesClick() {
-    Find("PanelDP")->hide();
+    panelDP_->hide();
     PlacePanels();
-    Find("GroupBoxTechValues")->show();
-    Find("GroupBoxTechValues")->raise();
+    panelTech_->show();
+    panelTech_->raise();
 }
 
 void TechnologyPage::SpeedButton3Click() {
-    Find("PanelDP")->hide();
+    panelDP_->hide();
 }
 void TechnologyPage::SpeedButton4Click() {
-    Find("GroupBoxTechValues")->hide();
+    panelTech_->hide();
 }
 
 bool TechnologyPage::eventFilter(QObject* watched, QEvent* event) {
@@ -307,8 +314,7 @@ bool TechnologyPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TechnologyPage::PlacePanels() {
-    for (const char* name : {"PanelDP", "GroupBoxTechValues"})
-        Find(name)->setGeometry(rightColumn_->geometry());
+    for (QWidget* panel : {panelDP_, panelTech_}) panel->setGeometry(rightColumn_->geometry());
 }
 
 }  // namespace tq3

@@ -34,6 +34,12 @@ class TechnologyPage : public SettingsPage {
     void BuildValuePanels();
     void PlacePanels();
     QWidget* rightColumn_ = nullptr;
+    RadioButton* equalDP_ = nullptr;
+    RadioButton* indivDP_ = nullptr;
+    RadioButton* randomDP_ = nullptr;
+    QToolButton* policyValues_ = nullptr;
+    QGroupBox* panelDP_ = nullptr;    // starting values of the domestic policies
+    QGroupBox* panelTech_ = nullptr;  // starting technology values
 };
 
 }  // namespace tq3
