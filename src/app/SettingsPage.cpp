@@ -28,11 +28,17 @@ SettingsPage::SettingsPage(const char* name, World& world, QWidget* parent)
     // The tab's own background shows through.
     viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
-    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void SettingsPage::LimitContentWidth() {
-    widget()->setMaximumWidth(widget()->sizeHint().width() * kGrowthOf / kGrowthOver);
+    // Every tab fills the window at the width the widest tab needs.
+    int widest = widget()->sizeHint().width();
+    if (parentWidget())
+        for (QObject* sibling : parentWidget()->children())
+            if (auto* page = dynamic_cast<SettingsPage*>(sibling))
+                widest = std::max(widest, page->widget()->sizeHint().width());
+    widget()->setMaximumWidth(widest * kGrowthOf / kGrowthOver);
 }
 
 void SettingsPage::resizeEvent(QResizeEvent* event) {

@@ -41,8 +41,8 @@ class SettingsPage : public QScrollArea {
     }
 
   protected:
-    // A window wider than the tab's controls need gives them a little more room, then keeps
-    // them together in the middle instead of stretching every slider.
+    // A window wider than the widest tab needs gives the controls a little more room, then
+    // leaves the rest beside them instead of stretching every slider.
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
