@@ -59,13 +59,8 @@ QString Text(const std::string& text) {
 }
 }  // namespace
 
-FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
-                                 std::function<void(uint64_t)> generate, QWidget* parent)
-    : QDialog(parent), world_(world), dialogs_(dialogs), generate_(std::move(generate)) {
-    setObjectName(QStringLiteral("FairWorldDialog"));
-    setWindowTitle(tr("Find a fair world"));
-
-    // What to sweep: how many seeds from which first seed.
+// What to sweep: how many seeds from which first seed, and the button that starts.
+QHBoxLayout* FairWorldDialog::CreateSweepRow() {
     seedCount_ = new QSpinBox(this);
     seedCount_->setObjectName(QStringLiteral("SeedCount"));
     seedCount_->setRange(1, kMaxSeeds);
@@ -85,16 +80,11 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     what->addWidget(firstSeed_);
     what->addStretch();
     what->addWidget(start_);
+    return what;
+}
 
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("SweepProgress"));
-    status_ = new QLabel(tr("Each world is drawn with the window's settings and measured; "
-                            "nothing is written."),
-                         this);
-    status_->setWordWrap(true);
-    chart_ = new FairnessChart(this);
-
-    // The fairest worlds, sortable by any measure.
+// The fairest worlds, sortable by any measure.
+void FairWorldDialog::CreateTable() {
     table_ = new QTableWidget(0, MajorsColumn + 1, this);
     table_->setObjectName(QStringLiteral("BestWorlds"));
     table_->setHorizontalHeaderLabels({tr("Seed"), tr("Fairness"), tr("Income spread"),
@@ -109,7 +99,22 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     table_->sortByColumn(FairnessColumn, Qt::DescendingOrder);
     table_->setMinimumWidth(kTableWidth);
     table_->setWordWrap(false);
+}
 
+FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
+                                 std::function<void(uint64_t)> generate, QWidget* parent)
+    : QDialog(parent), world_(world), dialogs_(dialogs), generate_(std::move(generate)) {
+    setObjectName(QStringLiteral("FairWorldDialog"));
+    setWindowTitle(tr("Find a fair world"));
+    QHBoxLayout* what = CreateSweepRow();
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("SweepProgress"));
+    status_ = new QLabel(tr("Each world is drawn with the window's settings and measured; "
+                            "nothing is written."),
+                         this);
+    status_->setWordWrap(true);
+    chart_ = new FairnessChart(this);
+    CreateTable();
     map_ = new QLabel(this);
     map_->setObjectName(QStringLiteral("SelectedMap"));
     map_->setAlignment(Qt::AlignCenter);

@@ -14,6 +14,7 @@
 #include "session/SeedSweep.h"
 #include "session/SweepRanking.h"
 
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -58,6 +59,8 @@ class FairWorldDialog : public QDialog {
     void reject() override;
 
   private:
+    QHBoxLayout* CreateSweepRow();
+    void CreateTable();
     void TakeRows();
     void Finish();
     void FillTable();

@@ -96,6 +96,9 @@ class TFormGener : public QMainWindow {
   private:
     class WindowDialogs;
     void BuildMenus();
+    void BuildModeMenu();
+    void BuildEditorMenu();
+    void BuildFileMenu();
     void SetUpKeyboard();
     void ApplyModeLayout(const ModeLayout& layout, int mode);
     void MarkMode(int mode);

@@ -25,7 +25,16 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption, const QStri
 
 void TFormGener::BuildMenus() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    BuildModeMenu();
+    basicSettings_ = menuBar()->addAction(tr("General &settings"));
+    basicSettings_->setObjectName(QStringLiteral("Basicsettings1"));
+    connect(basicSettings_, &QAction::triggered, this, [this] { ShowGeneralSettings(); });
+    BuildEditorMenu();
+    BuildFileMenu();
+}
 
+// Generator Mode: the three modes, one of them marked.
+void TFormGener::BuildModeMenu() {
     QMenu* modes = menuBar()->addMenu(tr("&Generator Mode"));
     modes->setObjectName(QStringLiteral("GeneratorMode1"));
     modes->menuAction()->setStatusTip(tr("Select generator mode"));
@@ -46,11 +55,10 @@ void TFormGener::BuildMenus() {
         tr("In this mode the scenario file (.tqg) is generated only, original province.csv is "
            "automticaly restored from backup "));
     modeItems_[ModeValue(GeneratorMode::MapAndScenario)]->setChecked(true);
+}
 
-    basicSettings_ = menuBar()->addAction(tr("General &settings"));
-    basicSettings_->setObjectName(QStringLiteral("Basicsettings1"));
-    connect(basicSettings_, &QAction::triggered, this, [this] { ShowGeneralSettings(); });
-
+// Map Editor: enabled or disabled during a run, and the majors selection.
+void TFormGener::BuildEditorMenu() {
     QMenu* editor = menuBar()->addMenu(tr("Map &Editor"));
     editor->setObjectName(QStringLiteral("Map1"));
     auto* editorGroup = new QActionGroup(this);
@@ -68,7 +76,10 @@ void TFormGener::BuildMenus() {
         Item(editor, "Show1", tr("Select &Majors"), tr("Press to select majors (advanced mode)"));
     selectMajors_->setEnabled(false);
     connect(selectMajors_, &QAction::triggered, this, [this] { SelectMajorsOnMap(); });
+}
 
+// File: the game's originals and scenarios, game folders, seeds, fair worlds and recipes.
+void TFormGener::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
     connect(Item(file, "Restoreorigfiles1", tr("Restore &orig. files"),

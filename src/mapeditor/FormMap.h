@@ -170,6 +170,9 @@ class TFormMap : public QDialog {
     QWidget* CreateMajorsPanel();
     QWidget* CreateBottomStrip();
     void CreateFloatingBars();
+    void CreateToolBar();
+    void CreateInfoBar();
+    void CreateMinimapBar();
     void CreateStatusBar();
 
     // The part of the map area in view (without the scroll bars), in Panel3's coordinates.

@@ -164,8 +164,15 @@ QWidget* TFormMap::CreateMapArea() {
     return panel3_;
 }
 
+// The three bars that float over the map.
 void TFormMap::CreateFloatingBars() {
-    // The tool bar: view only, the five layers, hide / show.
+    CreateToolBar();
+    CreateInfoBar();
+    CreateMinimapBar();
+}
+
+// The tool bar: view only, the five layers, hide / show.
+void TFormMap::CreateToolBar() {
     controlBarMap_ = FloatingBar(panel3_, "ControlBarMap", ControlBarMapRect);
     auto* clear = BarButton(controlBarMap_, QString::fromUtf8("\u2196"),
                             "Press to set cursor to view-only mode .", 2);
@@ -193,8 +200,10 @@ void TFormMap::CreateFloatingBars() {
     speedButtonShow_->hide();
     connect(speedButtonHide_, &QToolButton::clicked, this, [this] { SpeedButtonHideClick(); });
     connect(speedButtonShow_, &QToolButton::clicked, this, [this] { SpeedButtonShowClick(); });
+}
 
-    // The province info bar.
+// The province info bar: a heading and the values of the province last clicked.
+void TFormMap::CreateInfoBar() {
     controlBarProvInfo_ = FloatingBar(panel3_, "ControlBarProvInfo", ControlBarProvInfoRect);
     speedButtonHideInfo_ =
         BarButton(controlBarProvInfo_, QString::fromUtf8("\u00bb"), "Hide province info", 2);
@@ -272,8 +281,10 @@ void TFormMap::CreateFloatingBars() {
         width, std::max(ControlBarProvInfoRect.height(), BarButtonSize + 4 + content.height()));
     heading->setFixedWidth(width - BarButtonSize - 8);
     controlBarProvInfo_->resize(infoBarSize_);
+}
 
-    // The minimap bar.
+// The minimap bar: the minimap and its hide / show buttons.
+void TFormMap::CreateMinimapBar() {
     controlBarMiniMap_ = FloatingBar(panel3_, "ControlBarMiniMap", ControlBarMiniMapRect);
     imageMinimap_ = new MinimapView(pictures_.minimap, controlBarMiniMap_);
     imageMinimap_->setObjectName("ImageMinimap");
