@@ -95,7 +95,6 @@ ReligionPage::ReligionPage(World& world, QWidget* parent)
     grid->addWidget(nation, grid->rowCount(), 0, 1, 3);
     for (std::size_t i = 1; i < std::size(kBoxes); ++i)
         grid->addWidget(Make(kBoxes[i]), grid->rowCount(), 0, 1, 3);
-    grid->setRowStretch(grid->rowCount(), 1);
     grid->setColumnStretch(1, 1);
 
     // How many provinces each religion gets; pagan shows the remainder.
@@ -107,15 +106,22 @@ ReligionPage::ReligionPage(World& world, QWidget* parent)
         bar->onChange = [this, element] { TrackBarReligionChange(element); };
         AddRow(sliders, Find(row.label), bar);
     }
-    TrackBar* pagan = Make(kPagan);
-    pagan->onChange = nullptr;
-    pagan->setEnabled(false);
-    AddRow(sliders, Find("LabelPagan"), pagan);
+    pagan_ = Make(kPagan);
+    pagan_->onChange = nullptr;
+    pagan_->setEnabled(false);
+    AddRow(sliders, Find("LabelPagan"), pagan_);
     sliders->setColumnStretch(1, 1);
 
+    // Two columns of groups at their natural heights.
+    auto* left = new QVBoxLayout;
+    left->addWidget(religion);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(panel);
+    right->addStretch(1);
     auto* columns = new QHBoxLayout(Content());
-    columns->addWidget(religion, 1);
-    columns->addWidget(panel, 1);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
 }
 
 void ReligionPage::ShowSettings() {
@@ -125,13 +131,12 @@ void ReligionPage::ShowSettings() {
     for (std::size_t i = 1; i < std::size(kBoxes); ++i) Show(kBoxes[i]);
     // The sliders take the loaded values as they are, without the pagan rule.
     for (const SliderBinding& row : kReligions) Show(row);
-    Find<TrackBar>("TrackBarPagan")->SetPosition(S().ReligProb[kPaganElement]);
+    pagan_->SetPosition(S().ReligProb[kPaganElement]);
 }
 
 void ReligionPage::TrackBarReligionChange(int element) {
     auto& prob = S().ReligProb;
     auto* bar = Find<TrackBar>(kReligions[element - kFirstReligion].name);
-    auto* pagan = Find<TrackBar>("TrackBarPagan");
     const auto sumOthers = [&] {
         int sum = 0;
         for (int r = kFirstReligion; r <= kLastReligion; ++r)
@@ -140,8 +145,8 @@ void ReligionPage::TrackBarReligionChange(int element) {
     };
     // The slider's own value; pagan gets what the nine leave of the land provinces, plus 1.
     prob[element] = static_cast<int16_t>(bar->Position());
-    pagan->SetPosition(world_.LandProvinceCount - (sumOthers() + prob[element]) + 1);
-    prob[kPaganElement] = static_cast<int16_t>(pagan->Position());
+    pagan_->SetPosition(world_.LandProvinceCount - (sumOthers() + prob[element]) + 1);
+    prob[kPaganElement] = static_cast<int16_t>(pagan_->Position());
     // No room left: this slider takes only what the other eight leave.
     if (prob[kPaganElement] <= 0) {
         prob[kPaganElement] = 0;

@@ -15,6 +15,9 @@ class ReligionPage : public SettingsPage {
     // TrackBarConfucianChange) share one, given the ReligProb element they write.
     void TrackBarReligionChange(int element);
     void CheckBoxRandomReligNationClick();
+
+  private:
+    TrackBar* pagan_ = nullptr;  // shows what the other religions leave
 };
 
 }  // namespace tq3
