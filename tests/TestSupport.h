@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/Dialogs.h"
+#include "base/Platform.h"
 #include "base/Random.h"
 #include "engine/World.h"
 
@@ -104,6 +105,41 @@ inline void CopyTree(const std::filesystem::path& from, const std::filesystem::p
                           std::filesystem::copy_options::recursive |
                               std::filesystem::copy_options::overwrite_existing);
 }
+
+// Takes away every write permission (on Windows: sets the read-only attribute).
+inline void MakeReadOnly(const std::filesystem::path& path) {
+    using std::filesystem::perms;
+    std::filesystem::permissions(path, perms::owner_read | perms::group_read | perms::others_read,
+                                 std::filesystem::perm_options::replace);
+}
+
+inline bool OwnerMayWrite(const std::filesystem::path& path) {
+    return (std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write) !=
+           std::filesystem::perms::none;
+}
+
+// An exclusive lock on a file, as another holder in this process: the lock file is opened
+// a second time, so the code under test meets a held lock.
+struct HeldLock {
+    tq3::LockHandle handle = tq3::NoLockHandle;
+    explicit HeldLock(const std::filesystem::path& file) {
+        std::string reason;
+        handle = tq3::OpenLockFile(tq3::NameOf(file), 0666, reason);
+        if (handle != tq3::NoLockHandle &&
+            tq3::TryLock(handle, reason) != tq3::LockAttempt::Taken) {
+            tq3::ReleaseLock(handle);
+            handle = tq3::NoLockHandle;
+        }
+    }
+    ~HeldLock() { Release(); }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    bool held() const { return handle != tq3::NoLockHandle; }
+    void Release() {
+        tq3::ReleaseLock(handle);
+        handle = tq3::NoLockHandle;
+    }
+};
 
 inline std::unique_ptr<World> NewWorld() {
     return std::make_unique<World>();

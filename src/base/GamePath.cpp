@@ -4,6 +4,8 @@
 #include <system_error>
 #include <vector>
 
+#include "base/Platform.h"
+
 namespace tq3 {
 
 namespace fs = std::filesystem;
@@ -37,14 +39,14 @@ std::vector<std::string> Components(const std::string& relative) {
 }  // namespace
 
 std::string GamePath(const std::string& programFolder, const std::string& relative) {
-    fs::path path = programFolder.empty() ? fs::path(".") : fs::path(programFolder);
+    fs::path path = programFolder.empty() ? fs::path(".") : PathOf(programFolder);
     const std::vector<std::string> parts = Components(relative);
     // A path spelled as it exists resolves to itself: one look-up instead of one per
     // component and a folder listing for each that differs in case.
     fs::path spelled = path;
-    for (const std::string& part : parts) spelled /= part;
+    for (const std::string& part : parts) spelled /= PathOf(part);
     std::error_code exact;
-    if (fs::exists(spelled, exact)) return spelled.string();
+    if (!NamesIgnoreCase && fs::exists(spelled, exact)) return NameOf(spelled);
 
     bool searching = true;
     bool respelled = false;
@@ -54,47 +56,47 @@ std::string GamePath(const std::string& programFolder, const std::string& relati
             // The whole path as spelled is already known to be missing.
             const bool missing = !respelled && i + 1 == parts.size();
             std::error_code ec;
-            if (missing || !fs::exists(path / part, ec)) {
+            if (missing || NamesIgnoreCase || !fs::exists(path / PathOf(part), ec)) {
                 std::string match;
                 for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
-                    const std::string name = it->path().filename().string();
+                    const std::string name = NameOf(it->path().filename());
                     if (SameIgnoringCase(name, part)) {
                         match = name;
                         break;
                     }
                 }
                 if (!match.empty()) {
-                    path /= match;
+                    path /= PathOf(match);
                     respelled = respelled || match != part;
                     continue;
                 }
                 searching = false;
             }
         }
-        path /= part;
+        path /= PathOf(part);
     }
-    return path.string();
+    return NameOf(path);
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-    return (fs::path(folder) / name).string();
+    return NameOf(PathOf(folder) / PathOf(name));
 }
 
 std::string AbsolutePath(const std::string& name) {
     std::error_code ec;
-    fs::path abs = fs::absolute(name, ec);
+    fs::path abs = fs::absolute(PathOf(name), ec);
     if (ec) return name;
-    return abs.lexically_normal().string();
+    return NameOf(abs.lexically_normal());
 }
 
 bool FileExists(const std::string& name) {
     std::error_code ec;
-    return fs::is_regular_file(name, ec);
+    return fs::is_regular_file(PathOf(name), ec);
 }
 
 bool FolderExists(const std::string& name) {
     std::error_code ec;
-    return fs::is_directory(name, ec);
+    return fs::is_directory(PathOf(name), ec);
 }
 
 }  // namespace tq3

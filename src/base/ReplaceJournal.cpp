@@ -1,19 +1,12 @@
 #include "base/ReplaceJournal.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <set>
 
 #include "base/Dialogs.h"
+#include "base/Platform.h"
 
 namespace tq3 {
-
-namespace fs = std::filesystem;
 
 namespace {
 // The journal's first line; the list follows, a temporary and its target on two lines each,
@@ -21,21 +14,14 @@ namespace {
 constexpr const char* kHeader = "tq3gen replace journal 1";
 constexpr const char* kEnd = "end";
 
-std::string Reason(const std::string& what) {
-    return what + ": " + std::strerror(errno);
+std::string FolderOf(const std::string& path) {
+    return NameOf(PathOf(path).parent_path());
 }
 
-// Makes the renames of a folder durable.
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
+// Makes the renames of the targets' folders durable.
 void SyncFolders(const std::vector<StagedFile>& files) {
     std::set<std::string> folders;
-    for (const StagedFile& f : files) folders.insert(fs::path(f.target).parent_path().string());
+    for (const StagedFile& f : files) folders.insert(FolderOf(f.target));
     for (const std::string& folder : folders) SyncFolder(folder);
 }
 
@@ -71,29 +57,29 @@ bool ReplaceTogether(const std::string& journal, const std::vector<StagedFile>& 
     // The journal itself is staged and renamed into place, so it is there whole or not at all.
     StagedFile staged;
     if (!StageFile(journal, text, "create", staged, error)) return false;
-    if (::rename(staged.temporary.c_str(), journal.c_str()) != 0) {
-        error = Reason("Cannot write file \"" + journal + "\"");
-        ::unlink(staged.temporary.c_str());
+    std::string reason;
+    if (!RenameOver(staged.temporary, journal, reason)) {
+        error = "Cannot write file \"" + journal + "\": " + reason;
+        RemoveFile(staged.temporary);
         return false;
     }
-    SyncFolder(fs::path(journal).parent_path().string());
+    SyncFolder(FolderOf(journal));
 
     for (const StagedFile& f : files) {
-        if (::rename(f.temporary.c_str(), f.target.c_str()) != 0) {
-            error = Reason("Cannot write file \"" + f.target + "\"");
+        if (!RenameOver(f.temporary, f.target, reason)) {
+            error = "Cannot write file \"" + f.target + "\": " + reason;
             return false;
         }
     }
     SyncFolders(files);
-    ::unlink(journal.c_str());
-    SyncFolder(fs::path(journal).parent_path().string());
+    RemoveFile(journal);
+    SyncFolder(FolderOf(journal));
     return true;
 }
 
 JournalOutcome FinishJournal(const std::string& journal) {
     JournalOutcome outcome;
-    struct stat st {};
-    if (::lstat(journal.c_str(), &st) != 0) return outcome;
+    if (!JournalPending(journal)) return outcome;
     outcome.found = true;
     std::vector<StagedFile> files;
     if (!ReadJournal(journal, files)) {
@@ -101,23 +87,26 @@ JournalOutcome FinishJournal(const std::string& journal) {
         return outcome;
     }
     for (const StagedFile& f : files) {
-        if (::lstat(f.temporary.c_str(), &st) != 0) continue;  // renamed before the cut
-        if (::rename(f.temporary.c_str(), f.target.c_str()) != 0) {
-            outcome.error = Reason("Cannot write file \"" + f.target + "\"");
+        const FileState temporary = LookAt(f.temporary);
+        if (temporary.kind == FileKind::Missing && !temporary.link)
+            continue;  // renamed before the cut
+        std::string reason;
+        if (!RenameOver(f.temporary, f.target, reason)) {
+            outcome.error = "Cannot write file \"" + f.target + "\": " + reason;
             return outcome;
         }
         outcome.replaced.push_back(f.target);
     }
     SyncFolders(files);
-    ::unlink(journal.c_str());
-    SyncFolder(fs::path(journal).parent_path().string());
+    RemoveFile(journal);
+    SyncFolder(FolderOf(journal));
     outcome.finished = true;
     return outcome;
 }
 
 bool JournalPending(const std::string& journal) {
-    struct stat st {};
-    return ::lstat(journal.c_str(), &st) == 0;
+    const FileState state = LookAt(journal);
+    return state.kind != FileKind::Missing || state.link;
 }
 
 }  // namespace tq3

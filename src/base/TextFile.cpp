@@ -1,19 +1,15 @@
 #include "base/TextFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <new>
 #include <vector>
 
 #include "base/GamePath.h"
 #include "base/Numbers.h"
+#include "base/Platform.h"
 
 namespace tq3 {
 
@@ -27,20 +23,9 @@ bool Fail(Dialogs& dialogs, const std::string& message) {
     return false;
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// The system's reason for the last failure, as messages add it.
-std::string SystemReason(int error) {
-    return " (" + std::string(std::strerror(error)) + ")";
+// The system's reason for a failure, as messages add it.
+std::string SystemReason(const std::string& reason) {
+    return " (" + reason + ")";
 }
 
 // Writes the whole content to a temporary file beside `target` and renames it over the target.
@@ -49,9 +34,9 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
     StagedFile staged;
     std::string error;
     if (!StageFile(target, content, verb, staged, error)) return Fail(dialogs, error);
-    if (::rename(staged.temporary.c_str(), staged.target.c_str()) != 0) {
-        const int reason = errno;
-        ::unlink(staged.temporary.c_str());
+    std::string reason;
+    if (!RenameOver(staged.temporary, staged.target, reason)) {
+        RemoveFile(staged.temporary);
         return Fail(dialogs,
                     "Cannot write file: " + kQuote + target + kQuote + " !" + SystemReason(reason));
     }
@@ -61,59 +46,53 @@ bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string&
 
 bool StageFile(const std::string& target, const std::string& content, const char* verb,
                StagedFile& staged, std::string& error) {
-    const auto fail = [&](const std::string& message, int reason) {
-        error = message + (reason != 0 ? SystemReason(reason) : std::string());
+    const auto fail = [&](const std::string& message, const std::string& reason) {
+        error = message + (reason.empty() ? std::string() : SystemReason(reason));
         return false;
     };
     const std::string openMessage =
         std::string("Cannot ") + verb + " file " + kQuote + target + kQuote + " on disk !";
     std::error_code ec;
-    fs::path path(target);
+    fs::path path = PathOf(target);
     // A link is replaced at the file it points to; anything else is looked at once.
-    struct stat st {};
-    bool found = ::lstat(path.c_str(), &st) == 0;
-    if (found && S_ISLNK(st.st_mode)) {
+    FileState state = LookAt(target);
+    if (state.link) {
         path = fs::canonical(path, ec);
-        if (ec) return fail(openMessage, ec.value());
-        found = ::stat(path.c_str(), &st) == 0;
+        if (ec) return fail(openMessage, ec.message());
+        state = LookAt(NameOf(path));
     }
 
-    mode_t mode = 0666;
-    if (found) {
+    unsigned mode = NewFileMode();
+    if (state.kind != FileKind::Missing) {
         // A read-only game file (no write permission for its owner) is not replaced.
-        if (!S_ISREG(st.st_mode)) return fail(openMessage + " (it is not a regular file)", 0);
-        if ((st.st_mode & S_IWUSR) == 0) return fail(openMessage + " (it is read-only)", 0);
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-        if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
+        if (state.kind != FileKind::Regular)
+            return fail(openMessage + " (it is not a regular file)", "");
+        if (!state.writable) return fail(openMessage + " (it is read-only)", "");
+        mode = state.mode;
+    } else if (path.has_parent_path()) {
+        fs::create_directories(path.parent_path(), ec);
     }
 
     // A short name beside the target, so that any legal target name can be written.
-    std::string temp =
-        (path.parent_path() / (std::string(TemporaryFilePrefix) + "XXXXXX")).string();
-    std::vector<char> pattern(temp.begin(), temp.end());
-    pattern.push_back('\0');
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return fail(openMessage, errno);
-    temp = pattern.data();
+    const std::string pattern =
+        NameOf(path.parent_path() / (std::string(TemporaryFilePrefix) + "XXXXXX"));
+    std::string temp, reason;
+    std::FILE* file = CreateUniqueFile(pattern, temp, reason);
+    if (file == nullptr) return fail(openMessage, reason);
 
     // The content reaches the disk before the temporary can take the target's place.
-    const bool written = WriteAll(fd, content);
-    int reason = written ? 0 : errno;
-    const bool synced = written && ::fsync(fd) == 0;
-    if (written && !synced) reason = errno;
-    const bool closed = ::fchmod(fd, mode) == 0 && ::close(fd) == 0;
-    if (synced && !closed) reason = errno;
-    if (!written || !synced || !closed) {
-        ::unlink(temp.c_str());
+    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    if (!written) reason = ErrnoReason();
+    std::string closeReason;
+    const bool synced = SyncAndClose(file, mode, closeReason);
+    if (written && !synced) reason = closeReason;
+    if (!written || !synced) {
+        RemoveFile(temp);
         return fail((written ? "Cannot write file: " : "Cannot write whole content of file: ") +
                         kQuote + target + kQuote + " !",
                     reason);
     }
-    staged.target = path.string();
+    staged.target = NameOf(path);
     staged.temporary = temp;
     return true;
 }
@@ -150,17 +129,17 @@ bool ReadWholeFile(Dialogs& dialogs, const std::string& fileName, std::string& t
         dialogs.Error("File: " + kQuote + name + kQuote + "does not exist!");
         return false;
     }
-    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Fail(dialogs, "Cannot open file: " + kQuote + name + kQuote + " !");
-    // The descriptor is closed on every way out.
+    std::FILE* file = OpenFile(name, "rb");
+    if (file == nullptr) return Fail(dialogs, "Cannot open file: " + kQuote + name + kQuote + " !");
+    // The file is closed on every way out.
     struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || st.st_size < 0)
+        std::FILE* file;
+        ~Closer() { std::fclose(file); }
+    } closer{file};
+    const FileState state = LookAt(name);
+    if (state.kind != FileKind::Regular)
         return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
-    const auto size = static_cast<std::size_t>(st.st_size);
+    const auto size = static_cast<std::size_t>(state.size);
     std::string buffer;
     try {
         buffer.resize(size);
@@ -169,14 +148,9 @@ bool ReadWholeFile(Dialogs& dialogs, const std::string& fileName, std::string& t
     } catch (const std::length_error&) {
         return Fail(dialogs, "Cannot alocate " + std::to_string(size) + " bytes !");
     }
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(fd, buffer.data() + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
-        if (n == 0) break;
-        done += static_cast<std::size_t>(n);
-    }
+    const std::size_t done = size == 0 ? 0 : std::fread(buffer.data(), 1, size, file);
+    if (done != size && std::ferror(file))
+        return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
     if (done != size)
         return Fail(dialogs, "Cannot read whole content of file: " + kQuote + name + kQuote + " !");
     text = std::move(buffer);
@@ -188,11 +162,8 @@ bool WriteWholeFile(Dialogs& dialogs, const std::string& fileName, const std::st
     const std::string name = AbsolutePath(fileName);
     if (append && FileExists(name)) {
         std::string old;
-        std::ifstream in(name, std::ios::binary);
-        if (!in)
-            return Fail(dialogs, "Cannot append file " + kQuote + name + kQuote + " on disk !");
-        old.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad())
+        QuietDialogs quiet;
+        if (!ReadWholeFile(quiet, name, old))
             return Fail(dialogs, "Cannot append file " + kQuote + name + kQuote + " on disk !");
         return ReplaceFile(dialogs, name, old + text, "append");
     }
@@ -228,8 +199,8 @@ int FirstBareLineFeed(const std::string& text) {
 void RemoveLeftoverTemporaryFiles(const std::string& folder) {
     std::error_code ec;
     const std::size_t length = std::char_traits<char>::length(TemporaryFilePrefix) + 6;
-    for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        const std::string name = entry.path().filename().string();
+    for (const auto& entry : fs::directory_iterator(PathOf(folder), ec)) {
+        const std::string name = NameOf(entry.path().filename());
         if (name.size() == length && name.rfind(TemporaryFilePrefix, 0) == 0 &&
             entry.is_regular_file(ec))
             fs::remove(entry.path(), ec);

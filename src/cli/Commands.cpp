@@ -1,16 +1,16 @@
 #include "cli/Commands.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
 #include "base/GamePath.h"
+#include "base/Platform.h"
 #include "cli/CliDialogs.h"
 #include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
 #include "render/LayerExport.h"
+#include "render/PngFile.h"
 #include "session/Backup.h"
 #include "session/ConfigCheck.h"
 #include "session/FolderLock.h"
@@ -27,15 +27,13 @@ std::string GameFolder(const std::string& gameDir) {
     if (gameDir.empty()) return ExecutableFolder();
     // The program folder is absolute and has no trailing separator, as messages show it.
     std::string folder = AbsolutePath(gameDir);
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    const auto separator = [](char c) {
+        return c == '/' || c == static_cast<char>(std::filesystem::path::preferred_separator);
+    };
+    while (folder.size() > 1 && separator(folder.back()) &&
+           PathOf(folder) != PathOf(folder).root_path())
+        folder.pop_back();
     return folder;
-}
-
-std::string ExecutableFolder() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return std::filesystem::current_path(ec).string();
-    return exe.parent_path().string();
 }
 
 int ExitStatus(const OperationReport& report, bool strict) {
@@ -84,6 +82,10 @@ constexpr const char* StrictHelp =
 
 int RunGenerate(const GenerateOptions& options) {
     CliDialogs cli(std::cerr);
+    if (options.previewDir && !CanWritePictures()) {
+        cli.Error(NoPicturesMessage);
+        return 1;
+    }
     OperationReport report;
     const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
     if (!world) return 1;
@@ -104,7 +106,8 @@ int RunGenerate(const GenerateOptions& options) {
         hooks.outFolder = GameFolder(*options.outDir);
         const std::string problem = OutFolderProblem(world->ProgramFolder, hooks.outFolder);
         std::error_code ec;
-        if (!problem.empty() || (!std::filesystem::create_directories(hooks.outFolder, ec) && ec)) {
+        if (!problem.empty() ||
+            (!std::filesystem::create_directories(PathOf(hooks.outFolder), ec) && ec)) {
             dialogs.Error(problem.empty() ? "Cannot make the folder \"" + hooks.outFolder +
                                                 "\": " + ec.message() + ". Nothing was written."
                                           : problem);

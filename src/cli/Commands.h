@@ -60,7 +60,6 @@ std::unique_ptr<World> OpenGameFolder(const std::string& gameDir, Dialogs& dialo
 void AddSettingOverrides(World& world, int mode, const std::vector<std::string>& sets);
 
 // The folder that holds the running executable.
-std::string ExecutableFolder();
 
 // The game folder of --game-dir made absolute, or the executable's folder without it.
 std::string GameFolder(const std::string& gameDir);

@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "base/GamePath.h"
+#include "base/Platform.h"
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
 #include "config/SettingsFile.h"
 #include "engine/RunChecks.h"
 #include "render/LayerExport.h"
+#include "render/PngFile.h"
 #include "session/RunInputs.h"
 
 namespace tq3 {
@@ -29,6 +31,10 @@ struct RenderOptions {
 // layer's marks) as PNG. A configuration that a run would refuse draws nothing.
 int RunRender(const RenderOptions& options) {
     CliDialogs cli(std::cerr);
+    if (!CanWritePictures()) {
+        cli.Error(NoPicturesMessage);
+        return 1;
+    }
     OperationReport report;
     const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
     if (!world) return 1;
@@ -61,12 +67,12 @@ int RunRender(const RenderOptions& options) {
 }  // namespace
 
 std::string LayerFileName(const std::string& out, const std::string& layer) {
-    std::filesystem::path path(out);
-    std::string extension = path.extension().string();
+    std::filesystem::path path = PathOf(out);
+    std::string extension = NameOf(path.extension());
     if (extension.empty()) extension = PngExtension;
     path.replace_extension();
-    path += "-" + layer + extension;
-    return path.string();
+    path += PathOf("-" + layer + extension);
+    return NameOf(path);
 }
 
 Command AddRenderCommand(CLI::App& app) {

@@ -1,7 +1,5 @@
 #include "cli/SweepCommand.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <charconv>
@@ -13,6 +11,7 @@
 
 #include "base/GamePath.h"
 #include "base/Numbers.h"
+#include "base/Platform.h"
 #include "cli/CliDialogs.h"
 #include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
@@ -55,15 +54,12 @@ class InterruptGuard {
   public:
     InterruptGuard() {
         interrupted.store(false);
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, &previous_);
+        previous_ = std::signal(SIGINT, OnInterrupt);
     }
-    ~InterruptGuard() { ::sigaction(SIGINT, &previous_, nullptr); }
+    ~InterruptGuard() { std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_); }
 
   private:
-    struct sigaction previous_ {};
+    void (*previous_)(int) = SIG_DFL;
 };
 
 std::string Duration(double seconds) {
@@ -256,7 +252,7 @@ int RunSweep(const SweepOptions& options) {
                          ? options.jobs
                          : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     BestSeeds best(*order, static_cast<std::size_t>(options.top));
-    ProgressBar bar(total, ::isatty(STDERR_FILENO) == 1);
+    ProgressBar bar(total, IsTerminal(stderr));
     uint64_t done = 0;
     InterruptGuard guard;
     sweep.Run(

@@ -1,14 +1,14 @@
-#include <malloc.h>
 #include <CLI/CLI.hpp>
 
-#include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
-#include <cerrno>
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "base/Platform.h"
 #include "cli/Commands.h"
 #include "cli/ReplayCommand.h"
 #include "cli/SweepCommand.h"
@@ -21,14 +21,12 @@ constexpr int UsageError = 2;
 
 // No subcommand: the window, tq3gen-gui from this program's folder, on the same folder.
 int StartWindow(const std::string& gameDir, const CLI::App& app) {
-    const std::string gui = ExecutableFolder() + "/tq3gen-gui";
+    const std::string gui = ProgramBeside("tq3gen-gui");
     std::vector<std::string> args = {gui};
     if (!gameDir.empty()) args.insert(args.end(), {"--game-dir", gameDir});
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    ::execv(gui.c_str(), argv.data());
-    std::cerr << "tq3gen: cannot start the window " << gui << ": " << std::strerror(errno)
+    std::string reason;
+    RunInstead(gui, args, reason);
+    std::cerr << "tq3gen: cannot start the window " << gui << ": " << reason
               << "\nUse a subcommand for headless work.\n\n"
               << app.help();
     return UsageError;
@@ -38,8 +36,15 @@ int StartWindow(const std::string& gameDir, const CLI::App& app) {
 int main(int argc, char** argv) {
     // Freed memory stays with the process: each file's text (a few hundred KB) is then built
     // in pages already mapped instead of in fresh ones that the kernel must fault in and zero.
+#ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, KeepFreedMemory / 2);
     mallopt(M_TRIM_THRESHOLD, KeepFreedMemory);
+#endif
+    PrepareConsole();
+    // The arguments as the program's names and texts spell them (UTF-8 on Windows).
+    std::vector<std::string> args = ProgramArguments(argc, argv);
+    std::vector<char*> utf8Argv;
+    for (std::string& a : args) utf8Argv.push_back(a.data());
     CLI::App app{"tq3gen: random scenario generator for TQ3. Run a subcommand for headless work."};
     app.require_subcommand(0, 1);
     app.set_version_flag("--version", std::string("tq3gen ") + TQ3GEN_VERSION);
@@ -53,7 +58,7 @@ int main(int argc, char** argv) {
         AddSweepCommand(app),    AddReplayCommand(app),
     };
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(utf8Argv.size()), utf8Argv.data());
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : UsageError;
     }

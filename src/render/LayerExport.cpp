@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/Platform.h"
 #include "render/MapRenderer.h"
 #include "render/PictureTarget.h"
 #include "render/PngFile.h"
@@ -34,7 +35,7 @@ ExportReport WriteLayerPngs(const World& world, const std::string& folder) {
     namespace fs = std::filesystem;
     ExportReport report;
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    fs::create_directories(PathOf(folder), ec);
     if (ec) {
         report.failed.push_back(
             {folder, "Cannot create folder \"" + folder + "\": " + ec.message()});
@@ -48,11 +49,11 @@ ExportReport WriteLayerPngs(const World& world, const std::string& folder) {
         PixelBuffer map = lines;
         PixelBuffer minimap = NewMinimap();
         DrawLayer(world, layer, map, minimap);
-        Write(map, (fs::path(folder) / (std::string(LayerName(layer)) + ".png")).string(),
+        Write(map, NameOf(PathOf(folder) / (std::string(LayerName(layer)) + ".png")),
               world.ProgramFolder, report);
         if (layer == MapLayer::Terrain) firstMinimap = std::move(minimap);
     }
-    Write(firstMinimap, (fs::path(folder) / "minimap.png").string(), world.ProgramFolder, report);
+    Write(firstMinimap, NameOf(PathOf(folder) / "minimap.png"), world.ProgramFolder, report);
     return report;
 }
 

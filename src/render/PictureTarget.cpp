@@ -1,12 +1,11 @@
 #include "render/PictureTarget.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
 #include "base/NameMatch.h"
+#include "base/Platform.h"
 
 namespace tq3 {
 
@@ -26,39 +25,35 @@ bool HoldsPngSignature(const std::string& path) {
 // Whether `path` lies inside `folder` (both made absolute, links of existing parts resolved).
 bool IsInside(const fs::path& path, const std::string& folder) {
     std::error_code ec;
-    const fs::path inside = path.lexically_relative(fs::weakly_canonical(folder, ec));
+    const fs::path inside = path.lexically_relative(fs::weakly_canonical(PathOf(folder), ec));
     return !ec && !inside.empty() && *inside.begin() != "..";
 }
 }  // namespace
 
 std::string RefusedPictureTarget(const std::string& path, const std::string& gameFolder) {
-    const std::string name = fs::path(path).filename().string();
+    const std::string name = NameOf(PathOf(path).filename());
     for (const char* own : kOwnFiles)
         if (name == own) return "it is tq3gen's own file of a game folder, not a picture";
 
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0) {
-        if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-            return "it is a link to a folder, not a PNG image";
-        if (S_ISDIR(st.st_mode)) return "it is a folder, not a PNG image";
-        if (!S_ISLNK(st.st_mode) || ::stat(path.c_str(), &st) == 0) {
-            if (!S_ISREG(st.st_mode))
-                return "it is not a regular file (a FIFO, socket or device), so it is not "
-                       "replaced";
-            if (st.st_size == 0)
-                return "it is an empty file, not a PNG image, so it is not replaced";
-        }
-    }
+    const FileState state = LookAt(path);
+    if (state.link && state.kind == FileKind::Folder)
+        return "it is a link to a folder, not a PNG image";
+    if (state.kind == FileKind::Folder) return "it is a folder, not a PNG image";
+    if (state.kind == FileKind::Other)
+        return "it is not a regular file (a FIFO, socket or device), so it is not "
+               "replaced";
+    if (state.kind == FileKind::Regular && state.size == 0)
+        return "it is an empty file, not a PNG image, so it is not replaced";
 
     // Inside the game folder, a name that one of the game's files has in another case.
     std::error_code ec;
-    const fs::path absolute = fs::weakly_canonical(path, ec);
+    const fs::path absolute = fs::weakly_canonical(PathOf(path), ec);
     if (gameFolder.empty() || ec || !IsInside(absolute, gameFolder)) return {};
     for (const auto& entry : fs::directory_iterator(absolute.parent_path(), ec)) {
-        const std::string other = entry.path().filename().string();
-        if (other == absolute.filename().string() || !SameTextIgnoringCase(other, name)) continue;
-        if (!HoldsPngSignature(entry.path().string()))
-            return "it names the game file \"" + entry.path().string() +
+        const std::string other = NameOf(entry.path().filename());
+        if (other == NameOf(absolute.filename()) || !SameTextIgnoringCase(other, name)) continue;
+        if (!HoldsPngSignature(NameOf(entry.path())))
+            return "it names the game file \"" + NameOf(entry.path()) +
                    "\" in another case, so it is not written";
     }
     return {};
@@ -66,7 +61,7 @@ std::string RefusedPictureTarget(const std::string& path, const std::string& gam
 
 FileHead ReadFileHead(const std::string& path) {
     static constexpr unsigned char Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    FILE* file = std::fopen(path.c_str(), "rb");
+    FILE* file = OpenFile(path, "rb");
     if (file == nullptr) return FileHead::Unreadable;
     unsigned char head[sizeof Signature] = {};
     const std::size_t got = std::fread(head, 1, sizeof head, file);
@@ -77,22 +72,22 @@ FileHead ReadFileHead(const std::string& path) {
 }
 
 std::string PictureTemporaryPattern(const std::string& path) {
-    const fs::path target(path);
-    std::string name = target.filename().string();
+    const fs::path target = PathOf(path);
+    std::string name = NameOf(target.filename());
     const std::size_t added = std::strlen(kTemporarySuffix) + kUniqueCharacters;
     if (name.size() + added > kLongestName) name.resize(kLongestName - added);
-    return (target.parent_path() / (name + kTemporarySuffix + std::string(kUniqueCharacters, 'X')))
-        .string();
+    return NameOf(target.parent_path() /
+                  PathOf(name + kTemporarySuffix + std::string(kUniqueCharacters, 'X')));
 }
 
 void RemoveLeftoverPictureTemporaries(const std::string& path) {
-    const std::string pattern = fs::path(PictureTemporaryPattern(path)).filename().string();
+    const std::string pattern = NameOf(PathOf(PictureTemporaryPattern(path)).filename());
     const std::string prefix = pattern.substr(0, pattern.size() - kUniqueCharacters);
     std::error_code ec;
-    const fs::path folder =
-        fs::path(path).parent_path().empty() ? fs::path(".") : fs::path(path).parent_path();
+    const fs::path parent = PathOf(path).parent_path();
+    const fs::path folder = parent.empty() ? fs::path(".") : parent;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        const std::string name = entry.path().filename().string();
+        const std::string name = NameOf(entry.path().filename());
         if (name.size() == pattern.size() && name.rfind(prefix, 0) == 0 &&
             entry.is_regular_file(ec))
             fs::remove(entry.path(), ec);

@@ -1,30 +1,27 @@
 #include "render/PngFile.h"
 
+#include "base/Platform.h"
+#include "render/PictureTarget.h"
+
+#if TQ3GEN_PNG
 #include <png.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zlib.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <unordered_map>
 #include <vector>
 
-#include "render/PictureTarget.h"
-
 namespace tq3 {
+
+bool CanWritePictures() {
+    return true;
+}
 
 namespace {
 constexpr int RgbBytes = 3;
-constexpr mode_t NewFileMode = 0666;  // before the umask, as a plain file would be created
 
 PngResult Failure(const std::string& path, const std::string& reason) {
     return {false, "Cannot write file \"" + path + "\": " + reason};
-}
-
-std::string SystemReason() {
-    return std::strerror(errno);
 }
 
 // The picture's rows as the PNG writer takes them: one palette index per pixel when the
@@ -129,39 +126,22 @@ bool Encode(png_uint_32 width, png_uint_32 height, png_bytepp rows, png_const_co
     return true;
 }
 
-mode_t CreationMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return NewFileMode & ~mask;
-}
 }  // namespace
 
 PngResult WritePng(const PixelBuffer& picture, const std::string& path) {
     if (picture.width <= 0 || picture.height <= 0) return Failure(path, "the picture is empty");
-    struct stat existing {};
     // A file holding anything but a PNG image is never replaced by a picture, so that a
     // mistyped target cannot cost a game table or any other document.
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
-        ReadFileHead(path) == FileHead::Other)
+    if (LookAt(path).kind == FileKind::Regular && ReadFileHead(path) == FileHead::Other)
         return Failure(path, "it is not a PNG image, so it is not replaced");
     PngRows rows = IndexedRows(picture);
 
     // The temporary file beside the target, so that the rename stays on one file system; what
     // an earlier write to it left there when it was cut short goes first.
     RemoveLeftoverPictureTemporaries(path);
-    std::string temp = PictureTemporaryPattern(path);
-    std::vector<char> pattern(temp.begin(), temp.end());
-    pattern.push_back('\0');
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return Failure(path, SystemReason());
-    temp = pattern.data();
-    FILE* file = ::fdopen(fd, "wb");
-    if (file == nullptr) {
-        const PngResult failed = Failure(path, SystemReason());
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return failed;
-    }
+    std::string temp, reason;
+    FILE* file = CreateUniqueFile(PictureTemporaryPattern(path), temp, reason);
+    if (file == nullptr) return Failure(path, reason);
 
     std::vector<png_bytep> starts(static_cast<std::size_t>(picture.height));
     const std::size_t stride = static_cast<std::size_t>(picture.width) * rows.bytesPerPixel;
@@ -171,18 +151,15 @@ PngResult WritePng(const PixelBuffer& picture, const std::string& path) {
         Encode(static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height),
                starts.data(), rows.palette.empty() ? nullptr : rows.palette.data(),
                static_cast<int>(rows.palette.size()), file, encodeReason);
-    const bool flushed =
-        encoded && std::fflush(file) == 0 && ::fsync(fd) == 0 && ::fchmod(fd, CreationMode()) == 0;
-    const std::string flushReason = flushed ? "" : SystemReason();
-    const bool closed = std::fclose(file) == 0;
-    if (!encoded || !flushed || !closed) {
-        ::unlink(temp.c_str());
+    std::string flushReason;
+    const bool flushed = SyncAndClose(file, NewFileMode(), flushReason);
+    if (!encoded || !flushed) {
+        RemoveFile(temp);
         return Failure(path, !encoded ? encodeReason : flushReason);
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const PngResult failed = Failure(path, SystemReason());
-        ::unlink(temp.c_str());
-        return failed;
+    if (!RenameOver(temp, path, reason)) {
+        RemoveFile(temp);
+        return Failure(path, reason);
     }
     return {true, ""};
 }
@@ -213,3 +190,23 @@ std::optional<PixelBuffer> ReadPng(const std::string& path, PngResult* result) {
 }
 
 }  // namespace tq3
+
+#else
+// A build without libpng (the Windows one) draws pictures but cannot store them.
+namespace tq3 {
+
+bool CanWritePictures() {
+    return false;
+}
+
+PngResult WritePng(const PixelBuffer&, const std::string& path) {
+    return {false, "Cannot write file \"" + path + "\": " + NoPicturesMessage};
+}
+
+std::optional<PixelBuffer> ReadPng(const std::string& path, PngResult* result) {
+    if (result) *result = {false, "Cannot read file \"" + path + "\": " + NoPicturesMessage};
+    return std::nullopt;
+}
+
+}  // namespace tq3
+#endif

@@ -14,6 +14,13 @@ struct PngResult {
     explicit operator bool() const { return ok; }
 };
 
+// Whether this build can write and read PNG pictures (a build without libpng cannot), and
+// what the commands that would write them say in such a build.
+bool CanWritePictures();
+inline constexpr const char* NoPicturesMessage =
+    "This build of tq3gen cannot write pictures: it was built without PNG support. Nothing "
+    "was written.";
+
 // Writes the picture as an 8-bit RGB PNG. The file is written beside the target under a
 // temporary name and renamed over it when complete, so a failed write leaves no half file and
 // an older file at the path stays as it was. A file at the path that holds something other than

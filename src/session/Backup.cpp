@@ -7,6 +7,7 @@
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/NameMatch.h"
+#include "base/Platform.h"
 #include "output/ScenarioFile.h"
 #include "session/GameFileWrites.h"
 
@@ -54,7 +55,7 @@ void AddName(std::string& list, const std::string& name) {
 std::string FailedList(const OperationReport& report) {
     std::string list;
     for (const FileFailure& f : report.failed)
-        AddName(list, fs::path(f.file).filename().string() +
+        AddName(list, NameOf(PathOf(f.file).filename()) +
                           (f.reason.empty() ? "" : " (" + f.reason + ")"));
     return list;
 }
@@ -72,12 +73,12 @@ std::string ScenarioName(const World& world) {
 // gives a scenario copy: the copies would land over the game's files or its kept originals.
 bool CopyFolderIsOutside(const World& world, const std::string& folder, Dialogs& dialogs) {
     std::error_code ec;
-    const fs::path game = fs::weakly_canonical(world.ProgramFolder, ec);
-    const fs::path chosen = fs::weakly_canonical(folder, ec);
+    const fs::path game = fs::weakly_canonical(PathOf(world.ProgramFolder), ec);
+    const fs::path chosen = fs::weakly_canonical(PathOf(folder), ec);
     const fs::path inside = chosen.lexically_relative(game);
     if (inside.empty() || *inside.begin() == "..") return true;
     for (const char* own : {"Backup", "DB", "Config", "Scenarios"}) {
-        if (!SameTextIgnoringCase(inside.begin()->string(), own)) continue;
+        if (!SameTextIgnoringCase(NameOf(*inside.begin()), own)) continue;
         dialogs.Error("\"" + AbsolutePath(folder) + "\" is inside the game folder's own " + own +
                       "/ folder; choose a folder outside Backup/, DB/, Config/ and Scenarios/. "
                       "Nothing was copied.");
@@ -115,7 +116,7 @@ OperationReport StartupBackup(const World& world, Dialogs& userDialogs, const Fo
         Buttons::YesNo);
     if (answer != Answer::Yes) return report;
     std::error_code ec;
-    if (!fs::create_directory(backup, ec) || ec) {
+    if (!fs::create_directory(PathOf(backup), ec) || ec) {
         dialogs.Error("Cannot create the backup folder \"" + AbsolutePath(backup) +
                       "\": " + ec.message() + ". The original files were not backed up.");
         return report;
@@ -157,10 +158,10 @@ RestoreReport RestoreGameFiles(const World& world, Dialogs& userDialogs, const F
     // The game's own scenarios that runs replaced.
     std::error_code ec;
     const std::string scenarios = GamePath(world.ProgramFolder, "\\Backup\\Scenarios");
-    for (const auto& entry : fs::directory_iterator(scenarios, ec)) {
-        const std::string name = entry.path().filename().string();
+    for (const auto& entry : fs::directory_iterator(PathOf(scenarios), ec)) {
+        const std::string name = NameOf(entry.path().filename());
         if (name.empty() || name.front() == '.' || !entry.is_regular_file(ec)) continue;
-        Copy(entry.path().string(), GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + name),
+        Copy(NameOf(entry.path()), GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + name),
              true, report);
     }
     if (!report.failed.empty()) {
@@ -221,7 +222,7 @@ OperationReport BackupScenario(const World& world, Dialogs& userDialogs, const F
     const auto folder = ChosenCopyFolder(world, dialogs, true, report);
     if (!folder) return report;
     std::error_code ec;
-    fs::create_directories(*folder, ec);
+    fs::create_directories(PathOf(*folder), ec);
 
     const std::string scenario = ScenarioName(world);
     OperationReport scenarioCopy;

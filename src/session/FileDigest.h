@@ -3,10 +3,9 @@
 #include <optional>
 #include <string>
 
-namespace tq3 {
+#include "base/Platform.h"  // Sha256Hex
 
-// The SHA-256 of some bytes, as 64 lowercase hexadecimal digits.
-std::string Sha256Hex(const std::string& bytes);
+namespace tq3 {
 
 // The SHA-256 of a file's bytes; nothing when it is not a regular file or cannot be read.
 std::optional<std::string> FileSha256(const std::string& path);

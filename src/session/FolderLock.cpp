@@ -1,15 +1,10 @@
 #include "session/FolderLock.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <thread>
 
 #include "base/GamePath.h"
+#include "base/Platform.h"
 #include "base/ReplaceJournal.h"
 
 namespace tq3 {
@@ -19,38 +14,39 @@ constexpr int kPollMs = 50;
 }
 
 FolderLock::~FolderLock() {
-    ::flock(fd_, LOCK_UN);
-    ::close(fd_);
+    ReleaseLock(handle_);
 }
 
 std::unique_ptr<FolderLock> FolderLock::Take(const std::string& folder, Dialogs& dialogs,
                                              int waitMs) {
     const std::string path = JoinPath(folder, kFileName);
-    // Read access is all that the lock needs, so a lock file that another user made serves too.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, kFileMode);
-    if (fd < 0) {
-        dialogs.Error("Cannot lock the game folder \"" + AbsolutePath(folder) +
-                      "\": " + std::strerror(errno) + ". Nothing was changed.");
+    std::string reason;
+    const LockHandle handle = OpenLockFile(path, kFileMode, reason);
+    const auto cannotLock = [&] {
+        dialogs.Error("Cannot lock the game folder \"" + AbsolutePath(folder) + "\": " + reason +
+                      ". Nothing was changed.");
+    };
+    if (handle == NoLockHandle) {
+        cannotLock();
         return nullptr;
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            dialogs.Error("Cannot lock the game folder \"" + AbsolutePath(folder) +
-                          "\": " + std::strerror(errno) + ". Nothing was changed.");
-            ::close(fd);
+    for (LockAttempt attempt; (attempt = TryLock(handle, reason)) != LockAttempt::Taken;) {
+        if (attempt == LockAttempt::Failed) {
+            cannotLock();
+            ReleaseLock(handle);
             return nullptr;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             dialogs.Error("The game folder \"" + AbsolutePath(folder) +
                           "\" is in use by another run of tq3gen. Try again when it has "
                           "finished. Nothing was changed.");
-            ::close(fd);
+            ReleaseLock(handle);
             return nullptr;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
-    auto lock = std::unique_ptr<FolderLock>(new FolderLock(fd));
+    auto lock = std::unique_ptr<FolderLock>(new FolderLock(handle));
 
     // A run cut short while it replaced its files is finished first, so the folder holds
     // the whole set of that run.

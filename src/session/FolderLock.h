@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/Dialogs.h"
+#include "base/Platform.h"
 
 namespace tq3 {
 
@@ -26,11 +27,12 @@ class FolderLock {
 
     static constexpr int kDefaultWaitMs = 2000;
     static constexpr const char* kFileName = ".tq3gen.lock";
-    static constexpr int kFileMode = 0666;  // before the umask: every user of the folder may lock
+    static constexpr unsigned kFileMode =
+        0666;  // before the umask: every user of the folder may lock
 
   private:
-    explicit FolderLock(int fd) : fd_(fd) {}
-    int fd_;
+    explicit FolderLock(LockHandle handle) : handle_(handle) {}
+    LockHandle handle_;
 };
 
 // How an operation comes by the folder's lock: the caller may hold it already (a command that

@@ -8,6 +8,7 @@
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/NameMatch.h"
+#include "base/Platform.h"
 #include "base/TextFile.h"
 #include "engine/ScenarioDraws.h"
 #include "output/CountryTable.h"
@@ -54,7 +55,7 @@ namespace {
 constexpr const char* kWrittenScenarios = "\\Backup\\Scenarios\\.tq3gen-written";
 
 bool IsInFolder(const std::string& path, const std::string& folder) {
-    return std::filesystem::path(path).parent_path() == std::filesystem::path(folder);
+    return PathOf(path).parent_path() == PathOf(folder);
 }
 
 bool WroteScenario(const std::string& programFolder, const std::string& name) {
@@ -74,7 +75,7 @@ bool KeepCopy(const std::string& path, const std::string& keep, Dialogs& dialogs
               OperationReport* report) {
     if (FileExists(keep)) return true;
     std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(keep).parent_path(), ec);
+    std::filesystem::create_directories(PathOf(keep).parent_path(), ec);
     std::string reason;
     if (CopyWholeFile(path, keep, false, &reason) && FileExists(keep)) return true;
     const std::string message = "The original \"" + AbsolutePath(path) +
@@ -89,7 +90,7 @@ bool KeepCopy(const std::string& path, const std::string& keep, Dialogs& dialogs
 bool KeepOriginal(const std::string& programFolder, const std::string& path, Dialogs& dialogs,
                   OperationReport* report) {
     if (!FileExists(path)) return true;
-    const std::string name = std::filesystem::path(path).filename().string();
+    const std::string name = NameOf(PathOf(path).filename());
     // A scenario that this program did not write goes to Backup/Scenarios/.
     if (IsInFolder(path, GamePath(programFolder, "\\Scenarios"))) {
         if (WroteScenario(programFolder, name)) return true;
@@ -109,7 +110,7 @@ bool KeepOriginal(const std::string& programFolder, const std::string& path, Dia
 
 void NoteScenarioWritten(const std::string& programFolder, const std::string& path) {
     if (!IsInFolder(path, GamePath(programFolder, "\\Scenarios"))) return;
-    const std::string name = std::filesystem::path(path).filename().string();
+    const std::string name = NameOf(PathOf(path).filename());
     if (WroteScenario(programFolder, name)) return;
     QuietDialogs quiet;
     WriteWholeFile(quiet, GamePath(programFolder, kWrittenScenarios), name + "\r\n", true);
@@ -118,7 +119,8 @@ void NoteScenarioWritten(const std::string& programFolder, const std::string& pa
 void CompleteBackup(const std::string& programFolder, bool create, OperationReport& report) {
     const std::string backup = GamePath(programFolder, "\\Backup");
     std::error_code ec;
-    if (!FolderExists(backup) && (!create || !std::filesystem::create_directory(backup, ec)))
+    if (!FolderExists(backup) &&
+        (!create || !std::filesystem::create_directory(PathOf(backup), ec)))
         return;
     for (const char* name : GameFiles::BackupOrder) {
         const std::string db =

@@ -1,13 +1,12 @@
 #include "session/GenerateWorld.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <string>
 
 #include "base/FileCopy.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
+#include "base/Platform.h"
 #include "base/TextFile.h"
 #include "config/Adjacency.h"
 #include "config/ProvinceTemplate.h"
@@ -31,9 +30,7 @@ void MakeDatabaseWritable(const World& world) {
     for (const char* name : GameFiles::DatabaseFiles) {
         const std::string path =
             GamePath(world.ProgramFolder, std::string(GameFiles::DatabaseFolder) + name);
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0)
-            ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR);
+        if (FileExists(path)) MakeWritable(path);
     }
 }
 
@@ -180,9 +177,9 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
         files.Commit(world.ProgramFolder, {}, dialogs, report);
     } else if (report.failed.empty()) {
         std::error_code ec;
-        std::filesystem::create_directories(GamePath(target, "\\DB"), ec);
+        std::filesystem::create_directories(PathOf(GamePath(target, "\\DB")), ec);
         if (mode != GeneratorMode::MapOnly)
-            std::filesystem::create_directories(GamePath(target, "\\Scenarios"), ec);
+            std::filesystem::create_directories(PathOf(GamePath(target, "\\Scenarios")), ec);
         files.Commit(target, {.keepOriginals = false}, dialogs, report);
     }
     if (!fixedCountryFound) dialogs.Error("File TQ3GenerFixedCountry.csv not found");

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "base/GamePath.h"
+#include "base/Platform.h"
 #include "base/TextFile.h"
 #include "session/FolderLock.h"
 
@@ -12,33 +13,28 @@ namespace tq3 {
 
 namespace {
 
-// The user's state folder as the XDG base directories define it.
-std::string StateHome() {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    // A relative XDG_STATE_HOME is invalid and is ignored, as the base directories say.
-    if (state && state[0] == '/') return state;
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/') return std::string(home) + "/.local/state";
-    return {};
-}
+#ifdef _WIN32
+constexpr const char* kNoStateFolder = "LOCALAPPDATA names no folder.";
+#else
+constexpr const char* kNoStateFolder = "neither XDG_STATE_HOME nor HOME names a folder.";
+#endif
 
 }  // namespace
 
 std::string LastRunRecipePath() {
-    const std::string state = StateHome();
-    return state.empty() ? std::string() : state + "/tq3gen/last-run-recipe.json";
+    const std::string state = UserStateFolder();
+    return state.empty() ? std::string()
+                         : NameOf(PathOf(state) / "tq3gen" / "last-run-recipe.json");
 }
 
 std::string KeepLastRunRecipe(const Recipe& recipe) {
     const std::string path = LastRunRecipePath();
-    if (path.empty())
-        return "The recipe of this run is not kept: neither XDG_STATE_HOME nor HOME names a "
-               "folder.";
+    if (path.empty()) return std::string("The recipe of this run is not kept: ") + kNoStateFolder;
     std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    std::filesystem::create_directories(PathOf(path).parent_path(), ec);
     if (ec)
         return "The recipe of this run is not kept: cannot make the folder \"" +
-               std::filesystem::path(path).parent_path().string() + "\": " + ec.message() + ".";
+               NameOf(PathOf(path).parent_path()) + "\": " + ec.message() + ".";
     return WriteRecipeFile(recipe, path);
 }
 
@@ -52,9 +48,9 @@ std::string WriteRecipeFile(const Recipe& recipe, const std::string& path) {
 std::string RecipeTargetProblem(const std::string& programFolder, const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    const fs::path target = fs::weakly_canonical(fs::absolute(path, ec), ec);
-    const fs::path game = fs::weakly_canonical(fs::absolute(programFolder, ec), ec);
-    const std::string quoted = "\"" + target.string() + "\"";
+    const fs::path target = fs::weakly_canonical(fs::absolute(PathOf(path), ec), ec);
+    const fs::path game = fs::weakly_canonical(fs::absolute(PathOf(programFolder), ec), ec);
+    const std::string quoted = "\"" + NameOf(target) + "\"";
     const fs::file_status status = fs::status(target, ec);
     if (fs::exists(status) && !fs::is_regular_file(status))
         return "The recipe cannot be written to " + quoted + ": it is not a regular file.";
@@ -64,11 +60,11 @@ std::string RecipeTargetProblem(const std::string& programFolder, const std::str
     const fs::path inside = target.lexically_relative(game);
     if (!inside.empty() && *inside.begin() != ".." &&
         std::distance(inside.begin(), inside.end()) > 1) {
-        std::string top = inside.begin()->string();
+        std::string top = NameOf(*inside.begin());
         for (char& c : top) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (top == "db" || top == "config" || top == "scenarios" || top == "backup")
             return "The recipe cannot be written to " + quoted + ": it is inside the game's " +
-                   inside.begin()->string() + "/ folder, whose files the game and the backups use.";
+                   NameOf(*inside.begin()) + "/ folder, whose files the game and the backups use.";
     }
     return {};
 }

@@ -1,8 +1,7 @@
 #include "session/RunFiles.h"
 
-#include <unistd.h>
-
 #include "base/GamePath.h"
+#include "base/Platform.h"
 #include "base/ReplaceJournal.h"
 #include "base/TextFile.h"
 #include "session/GameFileWrites.h"
@@ -19,7 +18,7 @@ bool RunFiles::Commit(const std::string& folder, const CommitOptions& options, D
     std::vector<std::string> targets;
     std::vector<StagedFile> staged;
     const auto discard = [&] {
-        for (const StagedFile& s : staged) ::unlink(s.temporary.c_str());
+        for (const StagedFile& s : staged) RemoveFile(s.temporary);
     };
 
     // Every file staged and synced first, each failure named.

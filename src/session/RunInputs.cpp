@@ -1,10 +1,8 @@
 #include "session/RunInputs.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
+#include "base/Platform.h"
 #include "base/TextFile.h"
 #include "engine/GeneratorMode.h"
 #include "output/ScenarioFile.h"
@@ -26,7 +24,7 @@ std::string WrittenValue(const World& world, const char* key) {
 }
 
 bool IsReadable(const std::string& path) {
-    return FileExists(path) && ::access(path.c_str(), R_OK) == 0;
+    return FileExists(path) && MayRead(path);
 }
 
 // Why ScenarioFileName cannot name a file in Scenarios/; empty when it can.
@@ -53,16 +51,16 @@ std::string ScenarioTargetProblem(const World& world) {
     const std::string target =
         GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + world.Settings.ScenarioFileName +
                                           GameFiles::ScenarioExtension);
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode))
+    const FileState file = LookAt(target);
+    if (file.kind != FileKind::Missing) {
+        if (file.kind != FileKind::Regular)
             return "the scenario file " + Quote(AbsolutePath(target)) +
                    " is in the way: it is not a regular file.";
-        if ((st.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0)
+        if (!MayWrite(target))
             return "the scenario file " + Quote(AbsolutePath(target)) + " is read-only.";
     }
-    if (::stat(folder.c_str(), &st) == 0 &&
-        (!S_ISDIR(st.st_mode) || ::access(folder.c_str(), W_OK | X_OK) != 0))
+    const FileState place = LookAt(folder);
+    if (place.kind != FileKind::Missing && (place.kind != FileKind::Folder || !MayWrite(folder)))
         return "the folder " + Quote(AbsolutePath(folder)) +
                " cannot be written, so the scenario file cannot be made there.";
     return {};

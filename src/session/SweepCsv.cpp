@@ -1,14 +1,10 @@
 #include "session/SweepCsv.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "base/NameMatch.h"
+#include "base/Platform.h"
 #include "session/BalanceSummary.h"
 
 namespace tq3 {
@@ -20,12 +16,7 @@ constexpr const char* kMajorColumns[] = {
     "coastal", "gold_mines", "trade_goods", "religion_share", "capital_distance"};
 constexpr int kRatioDecimals = 4;
 constexpr int kPercentDecimals = 2;
-constexpr mode_t kNewFileMode = 0666;
 constexpr const char* kGameFolders[] = {"Config", "DB", "Scenarios", "Backup"};
-
-std::string SystemReason() {
-    return std::strerror(errno);
-}
 }  // namespace
 
 std::string SweepCsvHeader(int majors) {
@@ -56,30 +47,30 @@ std::string SweepCsvLine(const World& loaded, const SweepRow& row) {
 std::string SweepCsvTargetProblem(const std::string& gameFolder, const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    const fs::path target = fs::weakly_canonical(fs::absolute(path, ec), ec);
+    const fs::path target = fs::weakly_canonical(fs::absolute(PathOf(path), ec), ec);
     const fs::path folder = target.parent_path();
-    if (!fs::is_directory(folder, ec)) return "the folder " + folder.string() + " does not exist";
+    if (!fs::is_directory(folder, ec)) return "the folder " + NameOf(folder) + " does not exist";
 
     // The game's own folders, matched without regard to case.
-    const fs::path game = fs::weakly_canonical(fs::absolute(gameFolder, ec), ec);
+    const fs::path game = fs::weakly_canonical(fs::absolute(PathOf(gameFolder), ec), ec);
     const auto relative = folder.lexically_relative(game);
     if (!relative.empty() && *relative.begin() != ".." && relative != ".") {
-        const std::string top = relative.begin()->string();
+        const std::string top = NameOf(*relative.begin());
         for (const char* own : kGameFolders)
             if (SameTextIgnoringCase(top, own)) return "it is inside the game's " + top + " folder";
     }
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (name != target.filename().string() &&
-            SameTextIgnoringCase(name, target.filename().string()))
-            return "it differs from \"" + entry.path().string() + "\" only in case";
+        const std::string name = NameOf(entry.path().filename());
+        const std::string targetName = NameOf(target.filename());
+        if (name != targetName && SameTextIgnoringCase(name, targetName))
+            return "it differs from \"" + NameOf(entry.path()) + "\" only in case";
     }
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return {};
-    if (!S_ISREG(st.st_mode)) return "it exists and is not a regular file";
+    const FileState state = LookAt(path);
+    if (state.kind == FileKind::Missing) return {};
+    if (state.kind != FileKind::Regular) return "it exists and is not a regular file";
     // Only a table of a sweep is replaced: its first columns are the sweep's.
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return SystemReason();
+    FILE* file = OpenFile(path, "rb");
+    if (!file) return ErrnoReason();
     const std::string expected = kFirstColumns;
     std::vector<char> head(expected.size());
     const std::size_t got = std::fread(head.data(), 1, head.size(), file);
@@ -91,50 +82,31 @@ std::string SweepCsvTargetProblem(const std::string& gameFolder, const std::stri
 
 SweepCsvFile::~SweepCsvFile() {
     if (file_) std::fclose(file_);
-    if (!temp_.empty()) ::unlink(temp_.c_str());
+    if (!temp_.empty()) RemoveFile(temp_);
 }
 
 bool SweepCsvFile::Open(const std::string& path) {
     path_ = path;
-    std::string pattern = path + ".tq3gen-XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        error_ = SystemReason();
-        return false;
-    }
-    temp_ = pattern;
-    file_ = ::fdopen(fd, "wb");
-    if (!file_) {
-        error_ = SystemReason();
-        ::close(fd);
-        return false;
-    }
-    return true;
+    file_ = CreateUniqueFile(path + ".tq3gen-XXXXXX", temp_, error_);
+    return file_ != nullptr;
 }
 
 void SweepCsvFile::Append(const std::string& text) {
     if (!file_ || failed_) return;
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
         failed_ = true;
-        error_ = SystemReason();
+        error_ = ErrnoReason();
     }
 }
 
 bool SweepCsvFile::Commit() {
     if (!file_) return false;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const bool flushed = !failed_ && std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0 &&
-                         ::fchmod(::fileno(file_), kNewFileMode & ~mask) == 0;
-    if (!flushed && error_.empty()) error_ = SystemReason();
-    const bool closed = std::fclose(file_) == 0;
+    std::string reason;
+    const bool synced = SyncAndClose(file_, NewFileMode(), reason);
     file_ = nullptr;
-    if (!closed && error_.empty()) error_ = SystemReason();
-    if (!flushed || !closed) return false;
-    if (::rename(temp_.c_str(), path_.c_str()) != 0) {
-        error_ = SystemReason();
-        return false;
-    }
+    if (!synced && error_.empty()) error_ = reason;
+    if (failed_ || !synced) return false;
+    if (!RenameOver(temp_, path_, error_)) return false;
     temp_.clear();
     return true;
 }

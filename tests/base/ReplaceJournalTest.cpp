@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include "TestSupport.h"
 #include "base/ReplaceJournal.h"
 
@@ -49,7 +47,7 @@ TEST_F(Journal, StagedFilesTakeTheirPlacesTogether) {
 // Cut short after the first rename: the journal stays, and finishing it puts the rest in place.
 TEST_F(Journal, AReplacementCutShortIsFinishedLater) {
     const std::string second = ReadFile(staged[1].temporary);
-    ::unlink(staged[1].temporary.c_str());
+    std::filesystem::remove(tq3::PathOf(staged[1].temporary));
     std::string error;
     EXPECT_FALSE(ReplaceTogether(journal, staged, error));
     EXPECT_NE(error.find("b.csv"), std::string::npos) << error;

@@ -1,42 +1,28 @@
 #pragma once
 // Running the tq3gen executable from the command-line tests.
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "ProcessSupport.h"
 #include "TestSupport.h"
 
 namespace clitest {
 
 namespace fs = std::filesystem;
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
+using Result = test::ProgramResult;
+#ifndef _WIN32
+// An argument quoted for the shell, for tests that run commands through it.
 inline std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
+    return test::QuotedArgument(s);
 }
+#endif
 
 // Runs tq3gen with the arguments and gives its exit status and output.
 inline Result RunTq3(const std::vector<std::string>& args, const fs::path& scratch) {
-    std::string command = Quote(TQ3_EXECUTABLE);
-    for (const std::string& a : args) command += " " + Quote(a);
-    const fs::path out = scratch / "stdout.txt", err = scratch / "stderr.txt";
-    command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
-    Result r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = test::ReadFile(out);
-    r.err = test::ReadFile(err);
-    return r;
+    return test::RunProgram(TQ3_EXECUTABLE, args, scratch);
 }
 
 // Every file under a folder with its bytes, for comparing two runs.

@@ -2,6 +2,8 @@
 // game's users may not, so when the suite runs as root these commands run as "nobody" on a
 // folder that nobody owns.
 
+// Users, setpriv and POSIX permissions: none of it exists on Windows.
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -111,3 +113,5 @@ TEST_F(Unprivileged, PermissionsDecideBeforeAnythingIsReplaced) {
         game.path.swap(copy.path);
     }
 }
+
+#endif  // _WIN32

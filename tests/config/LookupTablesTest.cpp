@@ -123,6 +123,7 @@ TEST(TextFormat, NumbersAndTextsAsFields) {
 // A spelling that exists is taken as it is, even where another file differs from it only in
 // case; other spellings find the first match of each folder.
 TEST(GamePath, ExactSpellingsResolveToThemselves) {
+    if (NamesIgnoreCase) GTEST_SKIP() << "two names that differ only in case are one file here";
     test::TempDir dir;
     test::WriteFile(dir.path / "DB" / "Province.csv", "upper");
     test::WriteFile(dir.path / "DB" / "province.csv", "lower");

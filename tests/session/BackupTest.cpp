@@ -34,8 +34,9 @@ TEST_F(BackupFolder, FirstStartAsksAndKeepsEveryFile) {
               "Welcome to TQ3 Scenario Generator.\r\nDo you want to backup original files:\r\n"
               "Province.csv, DiplomaticMatrix.csv, Country.csv,\r\nRevolt.txt, Goods.csv and "
               "tax_stab.csv?");
-    EXPECT_EQ(dialogs.infos, std::vector<std::string>{"Original files were stored in " +
-                                                      game.str() + "/Backup directory."});
+    EXPECT_EQ(dialogs.infos,
+              std::vector<std::string>{"Original files were stored in " +
+                                       (game.path / "Backup").string() + " directory."});
     EXPECT_FALSE(fs::exists(game.path / "Backup" / "Province.csv"));
     EXPECT_EQ(ReadFile(game.path / "Backup" / "Country.csv"), "game Country.csv");
     EXPECT_TRUE(dialogs.errors.empty());

@@ -1,7 +1,3 @@
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include "TestSupport.h"
 #include "base/ReplaceJournal.h"
 #include "config/SettingsFile.h"
@@ -64,10 +60,8 @@ TEST_F(HeldFolder, AJournalLeftBehindIsFinishedByTheNextCommand) {
 
 // A folder held by another run refuses each operation after the wait the caller chose.
 TEST_F(HeldFolder, AHeldFolderRefusesEveryOperation) {
-    const std::string lockFile = (game.path / FolderLock::kFileName).string();
-    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT, 0666);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    const test::HeldLock other(game.path / FolderLock::kFileName);
+    ASSERT_TRUE(other.held());
     const FolderHold noWait{nullptr, 0};
     world->Settings.ScenarioFileName = "Mini";
     dialogs.folder = (game.path / "elsewhere").string();
@@ -84,5 +78,4 @@ TEST_F(HeldFolder, AHeldFolderRefusesEveryOperation) {
     EXPECT_FALSE(fs::exists(game.path / "Backup"));
     EXPECT_FALSE(fs::exists(game.path / "elsewhere"));
     EXPECT_EQ(test::ReadFile(game.path / "DB" / "Country.csv"), db);
-    ::close(fd);
 }

@@ -1,9 +1,8 @@
-#include <sys/wait.h>
-
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
 
+#include "ProcessSupport.h"
 #include "TestSupport.h"
 #include "config/SettingsFile.h"
 #include "session/BalanceSummary.h"
@@ -18,10 +17,6 @@ namespace {
 
 const char* const kDemoGame = TQ3_BINARY_DIR "/demo-game";
 
-std::string Quote(const std::string& s) {
-    return "'" + s + "'";
-}
-
 // The world of a copy of the demo game, loaded in full with the settings given.
 std::unique_ptr<World> LoadDemo(const fs::path& folder,
                                 const std::vector<std::pair<std::string, std::string>>& settings) {
@@ -34,16 +29,9 @@ std::unique_ptr<World> LoadDemo(const fs::path& folder,
 }
 
 // What `tq3gen generate` prints on its standard output.
-std::string GenerateOutput(const std::string& arguments) {
-    const std::string command = Quote(TQ3_EXECUTABLE) + " generate " + arguments + " 2>/dev/null";
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    ::pclose(pipe);
-    return out;
+std::string GenerateOutput(std::vector<std::string> arguments, const fs::path& scratch) {
+    arguments.insert(arguments.begin(), "generate");
+    return test::RunProgram(TQ3_EXECUTABLE, arguments, scratch).out;
 }
 
 std::vector<std::string> RowTexts(const SeedSweep& sweep, uint64_t first, uint64_t last, int jobs,
@@ -90,13 +78,16 @@ TEST(SeedSweep, RowOfEachSeedIsTheWorldThatGenerateWrites) {
             const std::string row = DescribeBalance(*loaded, sweep.Measure(seed, *scratch));
             // The whole summary: the centres of trade, drawn after the measures, agree too.
             const std::string world = DescribeWorld(*scratch);
-            std::string arguments = "--game-dir " + Quote(dir.str()) + " --mode " +
-                                    std::to_string(c.mode) + " --seed " + std::to_string(seed);
-            for (const auto& [key, value] : c.settings) arguments += " --set " + key + "=" + value;
-            const std::string summary = GenerateOutput(arguments);
-            EXPECT_NE(summary.find(row), std::string::npos) << arguments << "\nsweep row:\n"
-                                                            << row << "generate printed:\n"
-                                                            << summary;
+            std::vector<std::string> arguments = {"--game-dir", dir.str(),
+                                                  "--mode",     std::to_string(c.mode),
+                                                  "--seed",     std::to_string(seed)};
+            for (const auto& [key, value] : c.settings)
+                arguments.insert(arguments.end(), {"--set", key + "=" + value});
+            const std::string summary = GenerateOutput(arguments, dir.path);
+            EXPECT_NE(summary.find(row), std::string::npos)
+                << ::testing::PrintToString(arguments) << "\nsweep row:\n"
+                << row << "generate printed:\n"
+                << summary;
         }
     }
 }
