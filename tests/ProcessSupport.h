@@ -24,22 +24,8 @@ struct ProgramResult {
 };
 
 #ifdef _WIN32
-// One argument as CommandLineToArgvW reads it back.
 inline std::wstring QuotedArgument(const std::string& argument) {
-    std::wstring quoted = L"\"";
-    std::size_t slashes = 0;
-    const std::filesystem::path wide = tq3::PathOf(argument);
-    for (wchar_t c : wide.native()) {
-        if (c == L'\\') {
-            ++slashes;
-        } else {
-            if (c == L'"') quoted.append(slashes + 1, L'\\');
-            slashes = 0;
-        }
-        quoted += c;
-    }
-    quoted.append(slashes, L'\\');
-    return quoted + L"\"";
+    return tq3::WindowsArgument(argument);
 }
 #else
 inline std::string QuotedArgument(const std::string& s) {

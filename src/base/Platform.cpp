@@ -358,26 +358,28 @@ std::string ProgramBeside(const std::string& name) {
     return NameOf(PathOf(ExecutableFolder()) / PathOf(name + ".exe"));
 }
 
+std::wstring WindowsArgument(const std::string& argument) {
+    // Backslashes are doubled only before a quote and at the end, as CommandLineToArgvW reads.
+    std::wstring quoted = L"\"";
+    std::size_t slashes = 0;
+    for (wchar_t c : WideName(argument)) {
+        if (c == L'\\') {
+            ++slashes;
+        } else {
+            if (c == L'"') quoted.append(slashes + 1, L'\\');
+            slashes = 0;
+        }
+        quoted += c;
+    }
+    quoted.append(slashes, L'\\');
+    return quoted + L"\"";
+}
+
 int RunInstead(const std::string& program, const std::vector<std::string>& args,
                std::string& reason) {
     // Windows has no exec: the program runs as a child and its status becomes this one's.
     std::vector<std::wstring> wide;
-    for (const std::string& a : args) {
-        // Each argument quoted as CommandLineToArgvW reads it back.
-        std::wstring quoted = L"\"";
-        std::size_t slashes = 0;
-        for (wchar_t c : WideName(a)) {
-            if (c == L'\\') {
-                ++slashes;
-            } else {
-                if (c == L'"') quoted.append(slashes + 1, L'\\');
-                slashes = 0;
-            }
-            quoted += c;
-        }
-        quoted.append(slashes, L'\\');
-        wide.push_back(quoted + L"\"");
-    }
+    for (const std::string& a : args) wide.push_back(WindowsArgument(a));
     std::vector<const wchar_t*> argv;
     for (const std::wstring& w : wide) argv.push_back(w.c_str());
     argv.push_back(nullptr);

@@ -101,6 +101,10 @@ std::string UserStateFolder();
 std::string ExecutableFolder();
 // The name of a program in the running program's folder (".exe" added on Windows).
 std::string ProgramBeside(const std::string& name);
+#ifdef _WIN32
+// One argument of a Windows command line, quoted as CommandLineToArgvW reads it back.
+std::wstring WindowsArgument(const std::string& argument);
+#endif
 // Runs `program` with `args` in place of this process and gives its exit status; returns only
 // when it could not be started (-1, with the reason).
 int RunInstead(const std::string& program, const std::vector<std::string>& args,
