@@ -29,8 +29,6 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr unsigned kReadWriteMode = 0666;
-constexpr unsigned kOwnerWrite = 0200;
-constexpr std::size_t kUniqueCharacters = 6;  // the X at the end of a unique file's pattern
 constexpr const char* kHexDigits = "0123456789abcdef";
 
 std::string HexText(const unsigned char* bytes, std::size_t count) {
@@ -53,6 +51,7 @@ std::string ErrnoReason() {
 
 namespace {
 constexpr UINT kGameCodePage = 1252;
+constexpr std::size_t kUniqueCharacters = 6;  // the X at the end of a unique file's pattern
 
 std::wstring Widen(std::string_view text, UINT codePage, DWORD flags) {
     if (text.empty()) return {};
