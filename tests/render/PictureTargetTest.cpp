@@ -62,9 +62,11 @@ TEST(PictureTarget, OnlyAPngOrNothingIsReplaced) {
             << report.failed[0].reason;
         EXPECT_EQ(Kind(target), before);
     }
-    // Names of the game folder's own files: a game table in another case, the lock.
+    // Names of the game folder's own files: a game table in another case, the lock, a game
+    // folder that is not there yet (a picture named so would block the next backup).
     for (const fs::path& target :
-         {game.path / "DB" / "province.csv", game.path / ".tq3gen.lock", fs::path("/dev/null")}) {
+         {game.path / "DB" / "province.csv", game.path / ".tq3gen.lock", game.path / "backup",
+          game.path / "Scenarios", fs::path("/dev/null")}) {
         SCOPED_TRACE(target);
         const ExportReport report = WriteLayerPng(*world, MapLayer::Terrain, target.string());
         EXPECT_EQ(report.failed.size(), 1u);
@@ -72,6 +74,8 @@ TEST(PictureTarget, OnlyAPngOrNothingIsReplaced) {
     }
     EXPECT_FALSE(fs::exists(game.path / "DB" / "province.csv"));
     EXPECT_FALSE(fs::exists(game.path / ".tq3gen.lock"));
+    EXPECT_FALSE(fs::exists(game.path / "backup"));
+    EXPECT_FALSE(fs::exists(game.path / "Scenarios"));
     EXPECT_EQ(std::distance(fs::directory_iterator(game.path / "DB"), fs::directory_iterator{}), 1);
 }
 
