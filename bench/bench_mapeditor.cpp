@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <memory>
 
 #include "BenchDemoWorld.h"
 #include "config/SettingsFile.h"
@@ -32,6 +33,25 @@ QApplication& App() {
 
 using bench::DemoWorld;
 
+// The editor shown on the demo world.
+struct ShownEditor {
+    QuietDialogs dialogs;
+    Random random{1};
+    TFormMap form;
+    explicit ShownEditor(World& world) : form(world, random, dialogs) { form.show(); }
+};
+
+// The editor, or nothing (the benchmark skipped) when the demo world has not been built.
+std::unique_ptr<ShownEditor> OpenEditor(benchmark::State& state) {
+    App();
+    World* world = DemoWorld();
+    if (!world) {
+        state.SkipWithError("build the demo-game target first");
+        return nullptr;
+    }
+    return std::make_unique<ShownEditor>(*world);
+}
+
 void BM_OpenWindow(benchmark::State& state) {
     App();
     World* world = DemoWorld();
@@ -47,13 +67,9 @@ void BM_OpenWindow(benchmark::State& state) {
 BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond);
 
 void BM_SwitchLayer(benchmark::State& state) {
-    App();
-    World* world = DemoWorld();
-    if (!world) return state.SkipWithError("build the demo-game target first");
-    QuietDialogs dialogs;
-    Random random(1);
-    TFormMap form(*world, random, dialogs);
-    form.show();
+    const auto editor = OpenEditor(state);
+    if (!editor) return;
+    TFormMap& form = editor->form;
     int i = 0;
     for (auto _ : state) {
         form.ShowLayer(AllLayers[i++ % AllLayers.size()]);
@@ -64,13 +80,9 @@ BENCHMARK(BM_SwitchLayer)->Unit(benchmark::kMillisecond);
 
 // A rectangle over the whole map painted, then undone.
 void BM_PaintWholeMap(benchmark::State& state) {
-    App();
-    World* world = DemoWorld();
-    if (!world) return state.SkipWithError("build the demo-game target first");
-    QuietDialogs dialogs;
-    Random random(1);
-    TFormMap form(*world, random, dialogs);
-    form.show();
+    const auto editor = OpenEditor(state);
+    if (!editor) return;
+    TFormMap& form = editor->form;
     for (auto _ : state) {
         form.ImageMapMouseDown(Qt::LeftButton, QPoint(0, 0));
         form.ImageMapMouseMove(QPoint(2359, 1029));
@@ -99,13 +111,9 @@ void Resize(TFormMap& form, int64_t large) {
 // 100 % the map is drawn at the zoom, only the part in view. Arguments: two zooms in percent,
 // the window size (1: 1366 x 768).
 void BM_ZoomStep(benchmark::State& state) {
-    App();
-    World* world = DemoWorld();
-    if (!world) return state.SkipWithError("build the demo-game target first");
-    QuietDialogs dialogs;
-    Random random(1);
-    TFormMap form(*world, random, dialogs);
-    form.show();
+    const auto editor = OpenEditor(state);
+    if (!editor) return;
+    TFormMap& form = editor->form;
     Resize(form, state.range(2));
     const double zooms[] = {state.range(0) / 100.0, state.range(1) / 100.0};
     int i = 0;
@@ -126,13 +134,9 @@ BENCHMARK(BM_ZoomStep)
 // A scroll by 200 pixels of the 100 % picture, shown again: the whole view, as after a jump.
 // Arguments: the zoom in percent, the window size (1: 1366 x 768).
 void BM_Scroll(benchmark::State& state) {
-    App();
-    World* world = DemoWorld();
-    if (!world) return state.SkipWithError("build the demo-game target first");
-    QuietDialogs dialogs;
-    Random random(1);
-    TFormMap form(*world, random, dialogs);
-    form.show();
+    const auto editor = OpenEditor(state);
+    if (!editor) return;
+    TFormMap& form = editor->form;
     Resize(form, state.range(1));
     form.SetZoom(state.range(0) / 100.0);
     int i = 0;
@@ -153,13 +157,9 @@ BENCHMARK(BM_Scroll)
 // A scroll by a few pixels at a time, as a drag of the scroll bar or the wheel: the window
 // draws only the strip that comes into view. Arguments: the zoom in percent, 1366 x 768.
 void BM_ScrollStep(benchmark::State& state) {
-    App();
-    World* world = DemoWorld();
-    if (!world) return state.SkipWithError("build the demo-game target first");
-    QuietDialogs dialogs;
-    Random random(1);
-    TFormMap form(*world, random, dialogs);
-    form.show();
+    const auto editor = OpenEditor(state);
+    if (!editor) return;
+    TFormMap& form = editor->form;
     Resize(form, state.range(1));
     form.SetZoom(state.range(0) / 100.0);
     constexpr int Steps = 100, StepPixels = 5;
