@@ -151,7 +151,9 @@ TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
     for (SettingsPage* page : Pages()) page->ApplyFormDefaults();
     seedLabel_ = new QLabel(statusBar());
     seedLabel_->setObjectName(QStringLiteral("SeedLabel"));
-    statusBar()->addPermanentWidget(seedLabel_);
+    // A normal (not permanent) widget, so a menu's hint takes the whole bar while it shows.
+    seedLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusBar()->addWidget(seedLabel_, 1);
 
     // Window creation: the start-up backup, in a game folder only.
     if (IsGameFolder()) StartupBackup(world_, *windowDialogs_);
