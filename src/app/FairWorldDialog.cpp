@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -18,6 +19,7 @@
 #include <chrono>
 
 #include "app/FairnessChart.h"
+#include "app/WindowPlacement.h"
 #include "render/MapGeometry.h"
 #include "render/PoliticalThumbnail.h"
 #include "session/BalanceSummary.h"
@@ -29,8 +31,10 @@ constexpr int kHistogramBins = 40;
 constexpr int kDrainMilliseconds = 50;
 constexpr int kTableRefreshMilliseconds = 500;
 constexpr int kMaxSeeds = 10'000'000;
+// The map preview's width at most and at least; it is drawn at the width it has between them.
 constexpr int kMapPreviewWidth = 420;
-constexpr int kTableWidth = 560;
+constexpr int kMapPreviewMinWidth = 180;
+constexpr int kTableMinWidth = 240;
 constexpr int kDialogWidth = 1200;
 constexpr int kDialogHeight = 560;
 enum Column {
@@ -97,7 +101,7 @@ void FairWorldDialog::CreateTable() {
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSortingEnabled(true);
     table_->sortByColumn(FairnessColumn, Qt::DescendingOrder);
-    table_->setMinimumWidth(kTableWidth);
+    table_->setMinimumWidth(kTableMinWidth);
     table_->setWordWrap(false);
 }
 
@@ -117,8 +121,10 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     CreateTable();
     map_ = new QLabel(this);
     map_->setObjectName(QStringLiteral("SelectedMap"));
-    map_->setAlignment(Qt::AlignCenter);
-    map_->setMinimumSize(kMapPreviewWidth, kMapPreviewWidth * MapPictureHeight / MapPictureWidth);
+    map_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    map_->setMinimumSize(kMapPreviewMinWidth,
+                         kMapPreviewMinWidth * MapPictureHeight / MapPictureWidth);
+    map_->setWordWrap(true);
     map_->setText(tr("Select a world to see its political map."));
 
     auto* buttons = new QDialogButtonBox(this);
@@ -128,18 +134,23 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     cancel_ = buttons->addButton(QDialogButtonBox::Close);
     cancel_->setObjectName(QStringLiteral("CancelSweep"));
 
-    auto* right = new QVBoxLayout;
+    // The table beside the chart and the map; the user moves the line between them.
+    auto* rightSide = new QWidget(this);
+    auto* right = new QVBoxLayout(rightSide);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(chart_);
-    right->addWidget(map_);
-    right->addStretch();
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(table_, 1);
-    middle->addLayout(right);
+    right->addWidget(map_, 1);
+    auto* middle = new QSplitter(Qt::Horizontal, this);
+    middle->setObjectName(QStringLiteral("TableAndMap"));
+    middle->setChildrenCollapsible(false);
+    middle->addWidget(table_);
+    middle->addWidget(rightSide);
+    middle->setStretchFactor(0, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(what);
     layout->addWidget(progress_);
     layout->addWidget(status_);
-    layout->addLayout(middle, 1);
+    layout->addWidget(middle, 1);
     layout->addWidget(buttons);
 
     timer_ = new QTimer(this);
@@ -157,7 +168,7 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
         if (generate_) generate_(seed);
     });
     chart_->SetCounts(std::vector<uint64_t>(kHistogramBins));
-    resize(kDialogWidth, kDialogHeight);
+    FitDialogToScreen(this, QSize(kDialogWidth, kDialogHeight));
 }
 
 FairWorldDialog::~FairWorldDialog() {
@@ -344,7 +355,10 @@ void FairWorldDialog::ShowSelected() {
     // The world of the seed drawn again, as the sweep drew it, and its political map.
     const WorldBalance balance = sweep_->Measure(seed, *scratch_);
     chart_->SetMarker(balance.fairness);
-    const PixelBuffer picture = PoliticalThumbnail(*scratch_, kMapPreviewWidth);
+    // As wide as the label leaves room for, the whole map in its height.
+    const int room = std::min(map_->width(), map_->height() * MapPictureWidth / MapPictureHeight);
+    const int width = std::clamp(room, kMapPreviewMinWidth, kMapPreviewWidth);
+    const PixelBuffer picture = PoliticalThumbnail(*scratch_, width);
     const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                        picture.height, picture.Stride(), QImage::Format_RGB32);
     map_->setPixmap(QPixmap::fromImage(image.copy()));

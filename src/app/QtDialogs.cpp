@@ -14,6 +14,7 @@
 
 #include "app/Cp1252.h"
 #include "app/ProblemsDialog.h"
+#include "app/WindowPlacement.h"
 
 namespace tq3 {
 
@@ -148,6 +149,7 @@ std::optional<std::string> QtDialogs::ChooseGameFolder(const std::string& start)
 std::optional<std::string> QtDialogs::ChooseFolder(const QString& title, const std::string& start,
                                                    bool allowCreate) {
     FolderDialog dialog(parent_, title, QString::fromStdString(start), allowCreate);
+    FitDialogToScreen(&dialog, dialog.sizeHint());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
 }
@@ -189,7 +191,9 @@ void QtDialogs::Busy(bool busy) {
     // The load has ended: every problem it found in one list.
     const QStringList problems(problems_.begin(), problems_.end());
     problems_.clear();
-    ProblemsDialog(problems, parent_).exec();
+    ProblemsDialog dialog(problems, parent_);
+    FitDialogToScreen(&dialog, dialog.sizeHint());
+    dialog.exec();
 }
 
 }  // namespace tq3

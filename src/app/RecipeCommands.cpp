@@ -1,10 +1,10 @@
 // The window's recipe commands: keeping the recipe of each run, saving it, and replaying one.
 
 #include <QDir>
-#include <QFileDialog>
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "app/FileChooser.h"
 #include "app/FormGener.h"
 #include "base/GamePath.h"
 #include "config/SettingsFile.h"
@@ -24,9 +24,9 @@ void TFormGener::KeepRecipe(const RunReport& report, const RecipeResult& recipe)
 }
 
 void TFormGener::SaveLastRecipeCommand() {
-    const QString file = QFileDialog::getSaveFileName(this, tr("Save recipe of the last run"),
-                                                      QDir::homePath() + "/recipe.json",
-                                                      tr("Recipes (*.json);;All files (*)"));
+    const QString file =
+        ChooseFileToSave(this, tr("Save recipe of the last run"), QDir::homePath() + "/recipe.json",
+                         tr("Recipes (*.json);;All files (*)"));
     if (!file.isEmpty()) SaveLastRecipe(file.toStdString());
 }
 
@@ -62,8 +62,8 @@ bool TFormGener::SaveLastRecipe(const std::string& file) {
 
 void TFormGener::ReplayRecipeCommand() {
     if (!loaded_ || !SpeedButton1->isEnabled()) return;
-    const QString file = QFileDialog::getOpenFileName(this, tr("Replay a recipe"), QDir::homePath(),
-                                                      tr("Recipes (*.json);;All files (*)"));
+    const QString file = ChooseFileToOpen(this, tr("Replay a recipe"), QDir::homePath(),
+                                          tr("Recipes (*.json);;All files (*)"));
     if (!file.isEmpty()) ReplayRecipe(file.toStdString());
 }
 

@@ -20,17 +20,37 @@ QRect PlaceWindow(QSize wanted, QSize frame, QRect available) {
     return {QPoint(left + borderX, top + titleY), size};
 }
 
-void FitToScreen(QWidget* window, QSize wanted) {
-    const QScreen* screen = window->screen() ? window->screen() : QApplication::primaryScreen();
-    if (!screen) return;
-    // The decorations as the window manager drew them, or as they usually are.
-    QSize frame = window->frameGeometry().size() - window->geometry().size();
+namespace {
+// The decorations as the window manager drew them, or as they usually are.
+QSize FrameOf(const QWidget* window) {
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
     if (frame.width() <= 0 && frame.height() <= 0)
-        frame = QSize(2 * kAssumedBorder, kAssumedTitleBar + kAssumedBorder);
+        return {2 * kAssumedBorder, kAssumedTitleBar + kAssumedBorder};
+    return frame;
+}
+
+const QScreen* ScreenOf(const QWidget* window) {
+    return window->screen() ? window->screen() : QApplication::primaryScreen();
+}
+}  // namespace
+
+void FitToScreen(QWidget* window, QSize wanted) {
+    const QScreen* screen = ScreenOf(window);
+    if (!screen) return;
+    const QSize frame = FrameOf(window);
     const QRect placed = PlaceWindow(wanted, frame, screen->availableGeometry());
     window->setMinimumSize(window->minimumSize().boundedTo(placed.size()));
     window->resize(placed.size());
     window->move(placed.topLeft() - QPoint(frame.width() / 2, frame.height() - frame.width() / 2));
+}
+
+void FitDialogToScreen(QWidget* dialog, QSize wanted) {
+    const QScreen* screen = ScreenOf(dialog);
+    const QSize room = screen ? screen->availableGeometry().size() - FrameOf(dialog) : wanted;
+    if (wanted.width() <= room.width() && wanted.height() <= room.height())
+        dialog->resize(wanted);
+    else
+        FitToScreen(dialog, wanted);
 }
 
 }  // namespace tq3

@@ -22,4 +22,9 @@ QRect PlaceWindow(QSize wanted, QSize frame, QRect available);
 // minimum size becomes no larger than what fits there.
 void FitToScreen(QWidget* window, QSize wanted);
 
+// Sizes a dialog to `wanted` where its screen has room for it, leaving its place to Qt (over
+// its parent); where it has not (a small screen at a large scale), fits and places it as
+// FitToScreen does, so that its buttons stay on the screen.
+void FitDialogToScreen(QWidget* dialog, QSize wanted);
+
 }  // namespace tq3

@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +16,7 @@
 #include <exception>
 
 #include "app/Cp1252.h"
+#include "app/FileChooser.h"
 #include "app/WindowPlacement.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapEditCommand.h"
@@ -339,11 +339,10 @@ void TFormMap::ZoomToFit() {
 }
 
 void TFormMap::ExportLayerPng() {
-    QString path = chooseExportFile
-                       ? chooseExportFile()
-                       : QFileDialog::getSaveFileName(this, "Export layer as PNG",
-                                                      QString(LayerName(layer_)) + ".png",
-                                                      "PNG pictures (*.png)");
+    QString path = chooseExportFile ? chooseExportFile()
+                                    : ChooseFileToSave(this, "Export layer as PNG",
+                                                       QString(LayerName(layer_)) + ".png",
+                                                       "PNG pictures (*.png)");
     if (path.isEmpty()) return;
     if (!path.endsWith(".png", Qt::CaseInsensitive)) path += ".png";
     // The picture exactly as the window shows it.

@@ -12,6 +12,8 @@
 
 #include "AppTestSupport.h"
 #include "app/AppIdentity.h"
+#include "app/FairWorldDialog.h"
+#include "app/ProblemsDialog.h"
 #include "app/QtDialogs.h"
 #include "app/WindowPlacement.h"
 
@@ -68,6 +70,29 @@ TEST_F(WindowTest, TheMainWindowShrinksToALaptopScreenAt200PercentAndItsTabsScro
                   ->widget()
                   ->minimumSizeHint()
                   .height());
+}
+
+// The dialogs fit the laptop at 200 % without squeezing a control below its minimum, and one
+// too large for its screen is fitted to it while one that fits keeps the size it asked for.
+TEST_F(WindowTest, DialogsFitALaptopScreenAt200Percent) {
+    Open();
+    const QSize room = kLaptopAt200.size() - kFrame;
+    FairWorldDialog fair(*world, dialogs, {});
+    ProblemsDialog problems(QStringList(40, QStringLiteral("Config/TQ3Gener.csv:1: a problem")));
+    QFileDialog files(form.get(), QStringLiteral("Backup scenario to"));
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&fair, &problems, &files}) {
+        SCOPED_TRACE(dialog->metaObject()->className());
+        EXPECT_LE(dialog->minimumSizeHint().width(), room.width());
+        EXPECT_LE(dialog->minimumSizeHint().height(), room.height());
+    }
+
+    const QRect screen = fair.screen()->availableGeometry();
+    FitDialogToScreen(&fair, screen.size() * 2);
+    EXPECT_LE(fair.width(), screen.width());
+    EXPECT_LE(fair.height(), screen.height());
+    EXPECT_TRUE(screen.contains(fair.pos()));
+    FitDialogToScreen(&problems, QSize(300, 200));
+    EXPECT_EQ(problems.size(), QSize(300, 200));
 }
 
 TEST(QtDialogs, FolderDialogsAreTitledForWhatTheyDoAndABackupFolderMayBeTyped) {
