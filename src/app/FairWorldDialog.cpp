@@ -146,6 +146,9 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     middle->addWidget(table_);
     middle->addWidget(rightSide);
     middle->setStretchFactor(0, 1);
+    connect(middle, &QSplitter::splitterMoved, this, [this] {
+        if (mapShown_) DrawSelectedMap();
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(what);
     layout->addWidget(progress_);
@@ -180,6 +183,7 @@ bool FairWorldDialog::Start() {
     if (!SeedSweep::Check(world_, dialogs_)) return false;
     sweep_ = std::make_unique<SeedSweep>(world_);
     scratch_ = std::make_unique<World>();
+    mapShown_ = false;
     best_ = BestSeeds(SweepOrder::Fairness, kBestShown);
     measured_ = 0;
     total_ = static_cast<uint64_t>(seedCount_->value());
@@ -355,14 +359,25 @@ void FairWorldDialog::ShowSelected() {
     // The world of the seed drawn again, as the sweep drew it, and its political map.
     const WorldBalance balance = sweep_->Measure(seed, *scratch_);
     chart_->SetMarker(balance.fairness);
-    // As wide as the label leaves room for, the whole map in its height.
+    DrawSelectedMap();
+    mapShown_ = true;
+    map_->setToolTip(Text(DescribeBalance(world_, balance)));
+}
+
+// The selected world's political map, as wide as the label leaves room for and the whole map
+// in its height.
+void FairWorldDialog::DrawSelectedMap() {
     const int room = std::min(map_->width(), map_->height() * MapPictureWidth / MapPictureHeight);
     const int width = std::clamp(room, kMapPreviewMinWidth, kMapPreviewWidth);
     const PixelBuffer picture = PoliticalThumbnail(*scratch_, width);
     const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                        picture.height, picture.Stride(), QImage::Format_RGB32);
     map_->setPixmap(QPixmap::fromImage(image.copy()));
-    map_->setToolTip(Text(DescribeBalance(world_, balance)));
+}
+
+void FairWorldDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (mapShown_) DrawSelectedMap();
 }
 
 }  // namespace tq3

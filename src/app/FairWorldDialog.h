@@ -57,6 +57,7 @@ class FairWorldDialog : public QDialog {
 
   protected:
     void reject() override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QHBoxLayout* CreateSweepRow();
@@ -65,6 +66,7 @@ class FairWorldDialog : public QDialog {
     void Finish();
     void FillTable();
     void ShowSelected();
+    void DrawSelectedMap();
     uint64_t SelectedSeed(bool* found) const;
 
     const World& world_;
@@ -89,6 +91,7 @@ class FairWorldDialog : public QDialog {
     FairnessHistogram histogram_{0};
     uint64_t measured_ = 0, total_ = 0;
     bool tableStale_ = false;
+    bool mapShown_ = false;  // scratch_ holds the selected world, drawn in map_
     QElapsedTimer sinceFill_;
 
     // Filled by the worker thread, emptied by the GUI thread's timer.

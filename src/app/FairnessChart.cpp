@@ -48,8 +48,10 @@ void FairnessChart::paintEvent(QPaintEvent*) {
         total += c;
         highest = std::max(highest, c);
     }
+    // The title, cut with an ellipsis when the chart is narrow.
+    const QString title = tr("Fairness of %L1 worlds (weakest major / strongest)").arg(total);
     painter.drawText(QRect(kMargin, kMargin, plot.width(), labelHeight), Qt::AlignLeft,
-                     tr("Fairness of %L1 worlds (weakest major / strongest)").arg(total));
+                     metrics.elidedText(title, Qt::ElideRight, plot.width()));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     for (int t = 0; t <= kTicks; ++t) {
         const int x = plot.left() + plot.width() * t / kTicks;
