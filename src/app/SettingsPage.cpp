@@ -1,5 +1,6 @@
 #include "app/SettingsPage.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <algorithm>
 
@@ -41,12 +42,27 @@ void SettingsPage::LimitContentWidth() {
     widget()->setMaximumWidth(widest * kGrowthOf / kGrowthOver);
 }
 
+void SettingsPage::FitColumns() {
+    // A tab whose layout is a row of columns (a grid keeps its shape).
+    auto* columns = qobject_cast<QBoxLayout*>(Content()->layout());
+    if (!columns || columns->count() < 2) return;
+    const QMargins margins = columns->contentsMargins();
+    int sideBySide = margins.left() + margins.right() + columns->spacing() * (columns->count() - 1);
+    for (int i = 0; i < columns->count(); ++i)
+        sideBySide += columns->itemAt(i)->minimumSize().width();
+    const auto direction =
+        viewport()->width() >= sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (columns->direction() != direction) columns->setDirection(direction);
+}
+
 void SettingsPage::resizeEvent(QResizeEvent* event) {
+    FitColumns();
     LimitContentWidth();
     QScrollArea::resizeEvent(event);
 }
 
 void SettingsPage::showEvent(QShowEvent* event) {
+    FitColumns();
     LimitContentWidth();
     QScrollArea::showEvent(event);
 }

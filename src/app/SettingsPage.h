@@ -42,7 +42,9 @@ class SettingsPage : public QScrollArea {
 
   protected:
     // A window wider than the widest tab needs gives the controls a little more room, then
-    // leaves the rest beside them instead of stretching every slider.
+    // leaves the rest beside them instead of stretching every slider. One too narrow for the
+    // tab's columns side by side puts them one above the other, so that the tab scrolls only
+    // up and down.
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -91,6 +93,7 @@ class SettingsPage : public QScrollArea {
 
   private:
     void LimitContentWidth();
+    void FitColumns();
 
     std::vector<const CheckBinding*> checkRows_;
 };

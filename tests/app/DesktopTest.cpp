@@ -1,6 +1,7 @@
 // The window as the desktop sees it: sizes on small screens, folder dialogs, the seed of a run,
 // the desktop file.
 #include <QApplication>
+#include <QBoxLayout>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,15 +56,26 @@ TEST_F(WindowTest, TheMainWindowShrinksToALaptopScreenAt200PercentAndItsTabsScro
     const QSize room = kLaptopAt200.size() - kFrame;
     EXPECT_LE(form->minimumSizeHint().width(), room.width());
     EXPECT_LE(form->minimumSizeHint().height(), room.height());
-    // Shown at that size, every tab still reaches its last control by scrolling.
-    form->resize(room);
+    // Shown at that size, every tab still reaches its last control by scrolling, up and down
+    // only: its columns stand one above the other. A wide window has them side by side again.
     form->show();
-    QApplication::processEvents();
+    form->resize(room);
     for (int tab = 0; tab < form->PageControl1->count(); ++tab) {
+        form->PageControl1->setCurrentIndex(tab);
+        QApplication::processEvents();
         auto* page = qobject_cast<QScrollArea*>(form->PageControl1->widget(tab));
         ASSERT_NE(page, nullptr);
+        SCOPED_TRACE(page->objectName().toStdString());
         EXPECT_GE(page->widget()->height(), page->widget()->minimumSizeHint().height());
+        EXPECT_LE(page->widget()->minimumSizeHint().width(), page->viewport()->width());
     }
+    form->PageControl1->setCurrentIndex(0);
+    form->resize(2 * form->sizeHint().width(), room.height());
+    QApplication::processEvents();
+    auto* provinces = qobject_cast<QScrollArea*>(form->PageControl1->widget(0));
+    auto* columns = qobject_cast<QBoxLayout*>(provinces->widget()->layout());
+    ASSERT_NE(columns, nullptr);
+    EXPECT_EQ(columns->direction(), QBoxLayout::LeftToRight);
     // The first show on a large screen gives every control its room.
     EXPECT_GE(form->PageControl1->widget(0)->sizeHint().height(),
               static_cast<QScrollArea*>(form->PageControl1->widget(0))
