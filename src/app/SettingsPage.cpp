@@ -33,9 +33,12 @@ SettingsPage::SettingsPage(const char* name, World& world, QWidget* parent)
 }
 
 void SettingsPage::LimitContentWidth() {
-    // Every tab fills the window at the width the widest tab needs.
+    // Every tab fills the window at the width the widest tab needs; a tab whose columns are
+    // stacked, at the width its widest column needs.
     int widest = widget()->sizeHint().width();
-    if (parentWidget())
+    const auto* columns = qobject_cast<QBoxLayout*>(Content()->layout());
+    const bool stacked = columns && columns->direction() == QBoxLayout::TopToBottom;
+    if (parentWidget() && !stacked)
         for (QObject* sibling : parentWidget()->children())
             if (auto* page = dynamic_cast<SettingsPage*>(sibling))
                 widest = std::max(widest, page->widget()->sizeHint().width());
