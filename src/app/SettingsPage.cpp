@@ -41,7 +41,7 @@ void SettingsPage::LimitContentWidth() {
     if (parentWidget() && !stacked)
         for (QObject* sibling : parentWidget()->children())
             if (auto* page = dynamic_cast<SettingsPage*>(sibling))
-                widest = std::max(widest, page->widget()->sizeHint().width());
+                widest = std::max(widest, page->SideBySideHint().width());
     widget()->setMaximumWidth(widest * kGrowthOf / kGrowthOver);
 }
 
@@ -81,7 +81,22 @@ std::vector<QWidget*> SettingsPage::KeyboardOrder() const {
 
 QSize SettingsPage::sizeHint() const {
     const int frame = 2 * frameWidth();
-    return widget()->sizeHint() + QSize(frame, frame);
+    return SideBySideHint() + QSize(frame, frame);
+}
+
+QSize SettingsPage::SideBySideHint() const {
+    const auto* columns = qobject_cast<QBoxLayout*>(Content()->layout());
+    if (!columns || columns->direction() == QBoxLayout::LeftToRight) return widget()->sizeHint();
+    // The stacked columns' own sizes, put side by side.
+    const QMargins margins = columns->contentsMargins();
+    QSize size(margins.left() + margins.right() + columns->spacing() * (columns->count() - 1), 0);
+    for (int i = 0; i < columns->count(); ++i) {
+        const QSize column = columns->itemAt(i)->sizeHint();
+        size.rwidth() += column.width();
+        size.setHeight(std::max(size.height(), column.height()));
+    }
+    size.rheight() += margins.top() + margins.bottom();
+    return size;
 }
 
 CheckBox* SettingsPage::Make(const CheckBinding& row) {

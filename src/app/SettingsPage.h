@@ -24,8 +24,10 @@ inline constexpr int kSliderColumns = 4;
 class SettingsPage : public QScrollArea {
   public:
     SettingsPage(const char* name, World& world, QWidget* parent = nullptr);
-    // Room for every control without scrolling.
+    // Room for every control without scrolling, the columns side by side.
     QSize sizeHint() const override;
+    // The content's size hint with its columns side by side, even while they are stacked.
+    QSize SideBySideHint() const;
     // Copies the settings into this tab's controls, with the visibility that follows them.
     virtual void ShowSettings() = 0;
     // The controls that follow an unticked box are hidden before the first load, as they
