@@ -3,12 +3,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QUndoStack>
 #include <algorithm>
@@ -338,15 +340,25 @@ void TFormMap::ZoomToFit() {
                      static_cast<double>(view.height()) / pictures_.map.height));
 }
 
+namespace {
+// Where an exported picture is proposed: the user's pictures folder, else the home folder.
+QString PicturesFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+}  // namespace
+
 void TFormMap::ExportLayerPng() {
-    QString path = chooseExportFile ? chooseExportFile()
-                                    : ChooseFileToSave(this, "Export layer as PNG",
-                                                       QString(LayerName(layer_)) + ".png",
-                                                       "PNG pictures (*.png)");
+    QString path =
+        chooseExportFile
+            ? chooseExportFile()
+            : ChooseFileToSave(this, "Export layer as PNG",
+                               QDir(PicturesFolder()).filePath(QString(LayerName(layer_)) + ".png"),
+                               "PNG pictures (*.png)");
     if (path.isEmpty()) return;
     if (!path.endsWith(".png", Qt::CaseInsensitive)) path += ".png";
     // The picture exactly as the window shows it.
-    const PngResult written = WritePng(pictures_.map, path.toLocal8Bit().toStdString());
+    const PngResult written = WritePng(pictures_.map, path.toStdString());
     if (!written) dialogs_.Error(written.error);
 }
 
