@@ -49,8 +49,12 @@ void SettingsPage::FitColumns() {
     // A tab whose layout is a row of columns (a grid keeps its shape).
     auto* columns = qobject_cast<QBoxLayout*>(Content()->layout());
     if (!columns || columns->count() < 2) return;
+    // The gap between columns as the layout gives it side by side (stacked, it would give the
+    // vertical one).
+    if (columns->direction() == QBoxLayout::LeftToRight)
+        columnGap_ = std::max(0, columns->spacing());
     const QMargins margins = columns->contentsMargins();
-    int sideBySide = margins.left() + margins.right() + columns->spacing() * (columns->count() - 1);
+    int sideBySide = margins.left() + margins.right() + columnGap_ * (columns->count() - 1);
     for (int i = 0; i < columns->count(); ++i)
         sideBySide += columns->itemAt(i)->minimumSize().width();
     const auto direction =
@@ -89,7 +93,7 @@ QSize SettingsPage::SideBySideHint() const {
     if (!columns || columns->direction() == QBoxLayout::LeftToRight) return widget()->sizeHint();
     // The stacked columns' own sizes, put side by side.
     const QMargins margins = columns->contentsMargins();
-    QSize size(margins.left() + margins.right() + columns->spacing() * (columns->count() - 1), 0);
+    QSize size(margins.left() + margins.right() + columnGap_ * (columns->count() - 1), 0);
     for (int i = 0; i < columns->count(); ++i) {
         const QSize column = columns->itemAt(i)->sizeHint();
         size.rwidth() += column.width();

@@ -96,6 +96,7 @@ class SettingsPage : public QScrollArea {
   private:
     void LimitContentWidth();
     void FitColumns();
+    int columnGap_ = 0;  // between the columns side by side
 
     std::vector<const CheckBinding*> checkRows_;
 };
