@@ -33,7 +33,7 @@ constexpr int kTableRefreshMilliseconds = 500;
 constexpr int kMaxSeeds = 10'000'000;
 // The map preview's width at most and at least; it is drawn at the width it has between them.
 constexpr int kMapPreviewWidth = 420;
-constexpr int kMapPreviewMinWidth = 180;
+constexpr int kMapPreviewMinWidth = 120;
 constexpr int kTableMinWidth = 240;
 constexpr int kDialogWidth = 1200;
 constexpr int kDialogHeight = 560;

@@ -15,7 +15,7 @@ constexpr int kTicks = 4;  // 0, 0.25, 0.5, 0.75, 1
 
 FairnessChart::FairnessChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FairnessChart"));
-    setMinimumHeight(kPreferredHeight * 2 / 3);
+    setMinimumHeight(kPreferredHeight * 2 / 5);  // room for the title, a plot and the ticks
 }
 
 void FairnessChart::SetCounts(std::vector<uint64_t> counts) {

@@ -10,6 +10,25 @@
 
 namespace tq3 {
 
+namespace {
+// The list's size: it would like 80 characters by 12 lines, and makes do with half of that
+// on a small screen.
+constexpr int kWantedColumns = 80;
+constexpr int kWantedLines = 12;
+constexpr int kShrinksBy = 2;
+
+class ProblemList : public QPlainTextEdit {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+    QSize sizeHint() const override {
+        const QFontMetrics metrics(font());
+        return {metrics.horizontalAdvance(QLatin1Char('x')) * kWantedColumns,
+                metrics.lineSpacing() * kWantedLines};
+    }
+    QSize minimumSizeHint() const override { return sizeHint() / kShrinksBy; }
+};
+}  // namespace
+
 ProblemsDialog::ProblemsDialog(const QStringList& problems, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ProblemsDialog"));
     setWindowTitle(tr("Problems found while loading"));
@@ -21,15 +40,12 @@ ProblemsDialog::ProblemsDialog(const QStringList& problems, QWidget* parent) : Q
                              .arg(problems.size()),
                    this);
     intro->setWordWrap(true);
-    auto* list = new QPlainTextEdit(problems.join(QLatin1Char('\n')), this);
+    auto* list = new ProblemList(problems.join(QLatin1Char('\n')), this);
     list->setObjectName(QStringLiteral("ProblemsList"));
     list->setReadOnly(true);
     list->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     list->setAccessibleName(tr("Problems"));
     intro->setBuddy(list);
-    const QFontMetrics metrics(list->font());
-    list->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('x')) * 80,
-                         metrics.lineSpacing() * 12);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* copy = buttons->addButton(tr("&Copy all"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, this,

@@ -25,6 +25,8 @@ namespace fs = std::filesystem;
 namespace {
 // A laptop's 1366 x 768 screen at 200 %, less a 28 px panel, in logical pixels.
 const QRect kLaptopAt200(0, 14, 683, 370);
+// A netbook's 1024 x 600 screen at 200 %, without a panel.
+const QRect kNetbookAt200(0, 0, 512, 300);
 const QSize kFrame(8, 36);
 }  // namespace
 
@@ -84,11 +86,11 @@ TEST_F(WindowTest, TheMainWindowShrinksToALaptopScreenAt200PercentAndItsTabsScro
                   .height());
 }
 
-// The dialogs fit the laptop at 200 % without squeezing a control below its minimum, and one
+// The dialogs fit a netbook at 200 % without squeezing a control below its minimum, and one
 // too large for its screen is fitted to it while one that fits keeps the size it asked for.
-TEST_F(WindowTest, DialogsFitALaptopScreenAt200Percent) {
+TEST_F(WindowTest, DialogsFitANetbookScreenAt200Percent) {
     Open();
-    const QSize room = kLaptopAt200.size() - kFrame;
+    const QSize room = kNetbookAt200.size() - kFrame;
     FairWorldDialog fair(*world, dialogs, {});
     ProblemsDialog problems(QStringList(40, QStringLiteral("Config/TQ3Gener.csv:1: a problem")));
     QFileDialog files(form.get(), QStringLiteral("Backup scenario to"));
