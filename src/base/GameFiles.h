@@ -23,6 +23,9 @@ inline constexpr const char* ScenarioFolder = "\\Scenarios\\";
 inline constexpr const char* ScenarioExtension = ".tqg";
 // The scenario file that a scenario backup falls back to.
 inline constexpr const char* DefaultScenario = "Random.tqg";
+// The game folder's own folders, as the game spells them: nothing of ours goes into them but
+// the game's files and the kept originals.
+inline constexpr std::array<const char*, 4> OwnFolders = {"Backup", "DB", "Config", "Scenarios"};
 
 // The database files the generator writes, as the writers spell them.
 inline constexpr const char* ProvinceTable = "\\DB\\province.csv";

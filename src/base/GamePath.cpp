@@ -4,6 +4,8 @@
 #include <system_error>
 #include <vector>
 
+#include "base/GameFiles.h"
+#include "base/NameMatch.h"
 #include "base/Platform.h"
 
 namespace tq3 {
@@ -97,6 +99,18 @@ bool FileExists(const std::string& name) {
 bool FolderExists(const std::string& name) {
     std::error_code ec;
     return fs::is_directory(PathOf(name), ec);
+}
+
+std::string OwnGameFolderOf(const std::string& programFolder, const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path game = fs::weakly_canonical(fs::absolute(PathOf(programFolder), ec), ec);
+    const fs::path chosen = fs::weakly_canonical(fs::absolute(PathOf(path), ec), ec);
+    const fs::path inside = chosen.lexically_relative(game);
+    if (inside.empty() || *inside.begin() == ".." || inside == ".") return {};
+    for (const char* own : GameFiles::OwnFolders)
+        if (SameTextIgnoringCase(NameOf(*inside.begin()), own)) return own;
+    return {};
 }
 
 }  // namespace tq3

@@ -16,6 +16,10 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // The absolute form of a file name, as messages show it.
 std::string AbsolutePath(const std::string& name);
 
+// Which of the game folder's own folders (GameFiles::OwnFolders, matched without regard to
+// case) `path` is or lies inside, as the game spells it; empty when none.
+std::string OwnGameFolderOf(const std::string& programFolder, const std::string& path);
+
 bool FileExists(const std::string& name);
 bool FolderExists(const std::string& name);
 

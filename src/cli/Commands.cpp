@@ -101,6 +101,13 @@ int RunGenerate(const GenerateOptions& options) {
             return 1;
         }
     }
+    if (options.previewDir) {
+        const std::string problem = OwnFolderProblem(world->ProgramFolder, *options.previewDir);
+        if (!problem.empty()) {
+            dialogs.Error(problem);
+            return 1;
+        }
+    }
     RunHooks hooks;
     if (options.outDir) {
         hooks.outFolder = GameFolder(*options.outDir);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/GamePath.h"
 #include "base/NameMatch.h"
 #include "base/Platform.h"
 
@@ -17,9 +18,6 @@ constexpr const char* kTemporarySuffix = ".tq3gen-";
 constexpr std::size_t kUniqueCharacters = 6;  // the XXXXXX that mkstemp fills in
 // The names of the files a game folder holds for tq3gen itself.
 constexpr const char* kOwnFiles[] = {".tq3gen.lock", ".tq3gen-journal"};
-// The folders of a game folder: a picture there by one of these names (in any case) would
-// stand where the game, or the next backup, needs the folder.
-constexpr const char* kGameFolders[] = {"Backup", "Config", "DB", "Scenarios"};
 
 bool HoldsPngSignature(const std::string& path) {
     return ReadFileHead(path) == FileHead::Png;
@@ -52,12 +50,12 @@ std::string RefusedPictureTarget(const std::string& path, const std::string& gam
     std::error_code ec;
     const fs::path absolute = fs::weakly_canonical(PathOf(path), ec);
     if (gameFolder.empty() || ec || !IsInside(absolute, gameFolder)) return {};
-    const fs::path game = fs::weakly_canonical(PathOf(gameFolder), ec);
-    if (!ec && absolute.parent_path() == game)
-        for (const char* folder : kGameFolders)
-            if (SameTextIgnoringCase(name, folder))
-                return std::string("it names the game's folder \"") + folder +
-                       "\", so it is not written";
+    // Inside one of the game's own folders, or by its name where the game or the next
+    // backup needs the folder.
+    if (const std::string own = OwnGameFolderOf(gameFolder, path); !own.empty())
+        return absolute.parent_path() == fs::weakly_canonical(PathOf(gameFolder), ec)
+                   ? "it names the game's folder \"" + own + "\", so it is not written"
+                   : "it is inside the game's own " + own + "/ folder, so it is not written";
     for (const auto& entry : fs::directory_iterator(absolute.parent_path(), ec)) {
         const std::string other = NameOf(entry.path().filename());
         if (other == NameOf(absolute.filename()) || !SameTextIgnoringCase(other, name)) continue;

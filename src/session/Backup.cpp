@@ -6,7 +6,6 @@
 #include "base/FileCopy.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
-#include "base/NameMatch.h"
 #include "base/Platform.h"
 #include "output/ScenarioFile.h"
 #include "session/GameFileWrites.h"
@@ -72,19 +71,12 @@ std::string ScenarioName(const World& world) {
 // A folder inside the game folder's own Backup/, DB/, Config/ or Scenarios/ neither takes nor
 // gives a scenario copy: the copies would land over the game's files or its kept originals.
 bool CopyFolderIsOutside(const World& world, const std::string& folder, Dialogs& dialogs) {
-    std::error_code ec;
-    const fs::path game = fs::weakly_canonical(PathOf(world.ProgramFolder), ec);
-    const fs::path chosen = fs::weakly_canonical(PathOf(folder), ec);
-    const fs::path inside = chosen.lexically_relative(game);
-    if (inside.empty() || *inside.begin() == "..") return true;
-    for (const char* own : {"Backup", "DB", "Config", "Scenarios"}) {
-        if (!SameTextIgnoringCase(NameOf(*inside.begin()), own)) continue;
-        dialogs.Error("\"" + AbsolutePath(folder) + "\" is inside the game folder's own " + own +
-                      "/ folder; choose a folder outside Backup/, DB/, Config/ and Scenarios/. "
-                      "Nothing was copied.");
-        return false;
-    }
-    return true;
+    const std::string own = OwnGameFolderOf(world.ProgramFolder, folder);
+    if (own.empty()) return true;
+    dialogs.Error("\"" + AbsolutePath(folder) + "\" is inside the game folder's own " + own +
+                  "/ folder; choose a folder outside Backup/, DB/, Config/ and Scenarios/. "
+                  "Nothing was copied.");
+    return false;
 }
 
 // A scenario name that would leave its folder is refused before anything is copied.

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "base/GamePath.h"
-#include "base/NameMatch.h"
 #include "base/Platform.h"
 
 namespace tq3 {
@@ -23,12 +22,15 @@ std::string OutFolderProblem(const std::string& programFolder, const std::string
                " is the game folder itself; --out names another folder, which receives "
                "the run's files while the game folder stays as it is. Nothing was "
                "written.";
-    for (const char* own : {"Backup", "DB", "Config", "Scenarios"})
-        if (SameTextIgnoringCase(NameOf(*inside.begin()), own))
-            return quoted + " is inside the game folder's own " + own +
-                   "/ folder; choose a folder outside Backup/, DB/, Config/ and Scenarios/. "
-                   "Nothing was written.";
-    return {};
+    return OwnFolderProblem(programFolder, out);
+}
+
+std::string OwnFolderProblem(const std::string& programFolder, const std::string& folder) {
+    const std::string own = OwnGameFolderOf(programFolder, folder);
+    if (own.empty()) return {};
+    return "\"" + AbsolutePath(folder) + "\" is inside the game folder's own " + own +
+           "/ folder; choose a folder outside Backup/, DB/, Config/ and Scenarios/. Nothing was "
+           "written.";
 }
 
 }  // namespace tq3

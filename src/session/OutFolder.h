@@ -12,4 +12,8 @@ namespace tq3 {
 // is not a folder. Empty when it can.
 std::string OutFolderProblem(const std::string& programFolder, const std::string& out);
 
+// Why `folder` cannot receive files of ours (a run's, or its pictures): it is or lies inside
+// the game folder's own Backup/, DB/, Config/ or Scenarios/. Empty when it can.
+std::string OwnFolderProblem(const std::string& programFolder, const std::string& folder);
+
 }  // namespace tq3

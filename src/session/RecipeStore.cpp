@@ -1,6 +1,5 @@
 #include "session/RecipeStore.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
@@ -56,17 +55,14 @@ std::string RecipeTargetProblem(const std::string& programFolder, const std::str
         return "The recipe cannot be written to " + quoted + ": it is not a regular file.";
     if (target.parent_path() == game && target.filename() == FolderLock::kFileName)
         return "The recipe cannot be written to " + quoted + ": it is the game folder's lock.";
-    // A file under one of the game's folders, whatever the case of its name.
-    const fs::path inside = target.lexically_relative(game);
-    if (!inside.empty() && *inside.begin() != ".." &&
-        std::distance(inside.begin(), inside.end()) > 1) {
-        std::string top = NameOf(*inside.begin());
-        for (char& c : top) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (top == "db" || top == "config" || top == "scenarios" || top == "backup")
-            return "The recipe cannot be written to " + quoted + ": it is inside the game's " +
-                   NameOf(*inside.begin()) + "/ folder, whose files the game and the backups use.";
-    }
-    return {};
+    // A file under one of the game's folders, or named like one, whatever the case.
+    const std::string own = OwnGameFolderOf(programFolder, path);
+    if (own.empty()) return {};
+    if (target.parent_path() == game)
+        return "The recipe cannot be written to " + quoted + ": it takes the name of the game's " +
+               own + "/ folder.";
+    return "The recipe cannot be written to " + quoted + ": it is inside the game's " + own +
+           "/ folder, whose files the game and the backups use.";
 }
 
 RecipeResult ReadRecipeFile(const std::string& path) {

@@ -316,8 +316,8 @@ TEST_F(NothingLost, EveryCommandRefusesAFolderThatIsNotAGameFolder) {
     EXPECT_FALSE(fs::exists(missing));
 }
 
-// Scenario copies never go into or come from the game's own folders: their files would land
-// over the game's files or over the kept originals.
+// Scenario copies and preview pictures never go into (nor copies come from) the game's own
+// folders: their files would land over the game's files or among the kept originals.
 TEST_F(NothingLost, CopyFoldersInsideTheGameAreRefused) {
     ASSERT_EQ(Generate().status, 0);
     const auto before = Tree(game.path);
@@ -328,6 +328,9 @@ TEST_F(NothingLost, CopyFoldersInsideTheGameAreRefused) {
             RunTq3({"backup-scenario", "--game-dir", game.str(), "--to", folder}, scratch.path);
         EXPECT_EQ(r.status, 1);
         EXPECT_NE(r.err.find("is inside the game folder's own"), std::string::npos) << r.err;
+        r = RunTq3({"generate", "--game-dir", game.str(), "--preview-dir", folder}, scratch.path);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("Nothing was written."), std::string::npos) << r.err;
         fs::create_directories(folder);
         r = RunTq3({"restore-scenario", "--game-dir", game.str(), "--from", folder}, scratch.path);
         EXPECT_EQ(r.status, 1);

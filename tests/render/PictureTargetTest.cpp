@@ -66,7 +66,7 @@ TEST(PictureTarget, OnlyAPngOrNothingIsReplaced) {
     // folder that is not there yet (a picture named so would block the next backup).
     for (const fs::path& target :
          {game.path / "DB" / "province.csv", game.path / ".tq3gen.lock", game.path / "backup",
-          game.path / "Scenarios", fs::path("/dev/null")}) {
+          game.path / "Scenarios", game.path / "Config" / "map.png", fs::path("/dev/null")}) {
         SCOPED_TRACE(target);
         const ExportReport report = WriteLayerPng(*world, MapLayer::Terrain, target.string());
         EXPECT_EQ(report.failed.size(), 1u);
@@ -76,6 +76,7 @@ TEST(PictureTarget, OnlyAPngOrNothingIsReplaced) {
     EXPECT_FALSE(fs::exists(game.path / ".tq3gen.lock"));
     EXPECT_FALSE(fs::exists(game.path / "backup"));
     EXPECT_FALSE(fs::exists(game.path / "Scenarios"));
+    EXPECT_FALSE(fs::exists(game.path / "Config"));
     EXPECT_EQ(std::distance(fs::directory_iterator(game.path / "DB"), fs::directory_iterator{}), 1);
 }
 
