@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "base/GamePath.h"
 #include "base/NameMatch.h"
 #include "base/Platform.h"
 #include "session/BalanceSummary.h"
@@ -16,7 +17,6 @@ constexpr const char* kMajorColumns[] = {
     "coastal", "gold_mines", "trade_goods", "religion_share", "capital_distance"};
 constexpr int kRatioDecimals = 4;
 constexpr int kPercentDecimals = 2;
-constexpr const char* kGameFolders[] = {"Config", "DB", "Scenarios", "Backup"};
 }  // namespace
 
 std::string SweepCsvHeader(int majors) {
@@ -51,14 +51,11 @@ std::string SweepCsvTargetProblem(const std::string& gameFolder, const std::stri
     const fs::path folder = target.parent_path();
     if (!fs::is_directory(folder, ec)) return "the folder " + NameOf(folder) + " does not exist";
 
-    // The game's own folders, matched without regard to case.
-    const fs::path game = fs::weakly_canonical(fs::absolute(PathOf(gameFolder), ec), ec);
-    const auto relative = folder.lexically_relative(game);
-    if (!relative.empty() && *relative.begin() != ".." && relative != ".") {
-        const std::string top = NameOf(*relative.begin());
-        for (const char* own : kGameFolders)
-            if (SameTextIgnoringCase(top, own)) return "it is inside the game's " + top + " folder";
-    }
+    // The game's own folders, matched without regard to case, and their names.
+    if (const std::string own = OwnGameFolderOf(gameFolder, path); !own.empty())
+        return folder == fs::weakly_canonical(fs::absolute(PathOf(gameFolder), ec), ec)
+                   ? "it takes the name of the game's " + own + " folder"
+                   : "it is inside the game's " + own + " folder";
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = NameOf(entry.path().filename());
         const std::string targetName = NameOf(target.filename());
