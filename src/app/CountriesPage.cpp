@@ -82,18 +82,13 @@ const Names kStartBoxNames = {"CheckBoxFMajorCoastal", "CheckBoxFNavalCoastal",
 
 CountriesPage::CountriesPage(World& world, QWidget* parent)
     : SettingsPage("TabSheetNations", world, parent) {
-    auto* left = new QVBoxLayout;
-    left->addWidget(BuildNations());
-    left->addWidget(BuildMajors());
-    left->addWidget(BuildRelations());
-    left->addStretch(1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(BuildStartLocations());
-    right->addWidget(BuildStartSize());
-    right->addStretch(1);
-    auto* columns = new QHBoxLayout(Content());
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
+    // Each group is built before the next one, in reading order.
+    QWidget* nations = BuildNations();
+    QWidget* majors = BuildMajors();
+    QWidget* relations = BuildRelations();
+    QWidget* locations = BuildStartLocations();
+    QWidget* size = BuildStartSize();
+    PlaceInColumns({nations, majors, relations}, {locations, size});
 }
 
 // Nations: count, fantasy rules, conquistador, badboy and the majors' advantage.

@@ -133,17 +133,7 @@ ProvincesPage::ProvincesPage(World& world, QWidget* parent)
     auto* regionsBox = new QVBoxLayout(regions);
     for (const CheckBinding& row : kRegionBoxes) regionsBox->addWidget(Make(row));
 
-    // Two columns of groups at their natural heights.
-    auto* left = new QVBoxLayout;
-    left->addWidget(nature);
-    left->addWidget(regions);
-    left->addStretch(1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(values);
-    right->addStretch(1);
-    auto* columns = new QHBoxLayout(Content());
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
+    PlaceInColumns({nature, regions}, {values});
 }
 
 void ProvincesPage::ShowSettings() {

@@ -112,16 +112,7 @@ ReligionPage::ReligionPage(World& world, QWidget* parent)
     AddRow(sliders, Find("LabelPagan"), pagan_);
     sliders->setColumnStretch(1, 1);
 
-    // Two columns of groups at their natural heights.
-    auto* left = new QVBoxLayout;
-    left->addWidget(religion);
-    left->addStretch(1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(panel);
-    right->addStretch(1);
-    auto* columns = new QHBoxLayout(Content());
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
+    PlaceInColumns({religion}, {panel});
 }
 
 void ReligionPage::ShowSettings() {

@@ -45,6 +45,17 @@ void SettingsPage::LimitContentWidth() {
     widget()->setMaximumWidth(widest * kGrowthOf / kGrowthOver);
 }
 
+void SettingsPage::PlaceInColumns(std::initializer_list<QWidget*> left,
+                                  std::initializer_list<QWidget*> right) {
+    auto* columns = new QHBoxLayout(Content());
+    for (const auto& groups : {left, right}) {
+        auto* column = new QVBoxLayout;
+        for (QWidget* group : groups) column->addWidget(group);
+        column->addStretch(1);
+        columns->addLayout(column, 1);
+    }
+}
+
 void SettingsPage::FitColumns() {
     // A tab whose layout is a row of columns (a grid keeps its shape).
     auto* columns = qobject_cast<QBoxLayout*>(Content()->layout());

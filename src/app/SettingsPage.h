@@ -74,6 +74,10 @@ class SettingsPage : public QScrollArea {
     // of them, so that the sliders of neighbouring groups start and end at one place.
     static void ShareColumns(std::initializer_list<QGridLayout*> grids);
     static QGridLayout* GridOf(QGroupBox* group);
+    // Lays the tab out in two columns of groups at their natural heights: side by side, or one
+    // above the other where the window is too narrow for that.
+    void PlaceInColumns(std::initializer_list<QWidget*> left,
+                        std::initializer_list<QWidget*> right);
 
     // The handler families.
     void CheckBoxClick(const CheckBinding& row);
