@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when a source includes a header of a layer above its own, or when a layer below the
 # window includes Qt. Each layer lists the project folders it may include from; the order is
-#   base < engine < config, output, render < session < cli, app < mapeditor < gui
+#   base < engine < config, output, render < session < cli, widgets < app, mapeditor < gui
 # Run as: cmake -DROOT=<source dir> -P CheckLayers.cmake
 set(allowed_base base)
 set(allowed_engine base engine)
@@ -10,11 +10,12 @@ set(allowed_output base engine output)
 set(allowed_render base engine render)
 set(allowed_session base engine config output render session)
 set(allowed_cli base engine config output render session cli)
-set(allowed_app base engine config output render session app)
-set(allowed_mapeditor base engine config output render session app mapeditor)
-set(allowed_gui base engine config output render session app mapeditor gui)
+set(allowed_widgets base engine config output render session widgets)
+set(allowed_app base engine config output render session widgets app)
+set(allowed_mapeditor base engine config output render session widgets mapeditor)
+set(allowed_gui base engine config output render session widgets app mapeditor gui)
 set(qt_free base engine config output render session cli)
-set(project_folders base engine config output render session cli app mapeditor gui)
+set(project_folders base engine config output render session cli widgets app mapeditor gui)
 
 set(failures "")
 foreach(layer ${project_folders})

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/Cp1252.h"
+#include "widgets/Cp1252.h"
 
 namespace tq3 {
 

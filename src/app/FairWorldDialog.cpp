@@ -19,7 +19,7 @@
 #include <chrono>
 
 #include "app/FairnessChart.h"
-#include "app/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 #include "render/MapGeometry.h"
 #include "render/PoliticalThumbnail.h"
 #include "session/BalanceSummary.h"

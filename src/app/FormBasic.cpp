@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <limits>
 
-#include "app/Cp1252.h"
+#include "widgets/Cp1252.h"
 #include "output/ScenarioFile.h"
 
 namespace tq3 {

@@ -17,7 +17,7 @@
 
 #include "app/Controls.h"
 #include "app/CountriesPage.h"
-#include "app/Cp1252.h"
+#include "widgets/Cp1252.h"
 #include "app/EconomyPage.h"
 #include "app/FormBasic.h"
 #include "app/Keyboard.h"
@@ -25,7 +25,7 @@
 #include "app/ReligionPage.h"
 #include "app/RunResult.h"
 #include "app/TechnologyPage.h"
-#include "app/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 #include "base/ForwardingDialogs.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"

@@ -3,18 +3,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
 #include <limits>
 
-#include "app/Cp1252.h"
 #include "app/ProblemsDialog.h"
-#include "app/WindowPlacement.h"
+#include "widgets/Cp1252.h"
+#include "widgets/FileChooser.h"
+#include "widgets/WindowPlacement.h"
 
 namespace tq3 {
 
@@ -25,40 +24,6 @@ constexpr int kBoxWidthShare = 3;
 constexpr int kBoxWidthOf = 4;
 // Where a long path may break in a message box: a zero-width space.
 constexpr QChar kPathBreak(0x200B);
-
-// A folder dialog. With creation allowed, a typed folder that does not exist is created when
-// the user confirms it, and the path field follows a folder made with "New Folder".
-class FolderDialog : public QFileDialog {
-  public:
-    FolderDialog(QWidget* parent, const QString& title, const QString& start, bool allowCreate)
-        : QFileDialog(parent, title, start), allowCreate_(allowCreate) {
-        setObjectName(QStringLiteral("FolderDialog"));
-        setFileMode(QFileDialog::Directory);
-        setOption(QFileDialog::ShowDirsOnly);
-        setOption(QFileDialog::ReadOnly, !allowCreate);
-        setAcceptMode(QFileDialog::AcceptOpen);
-        if (allowCreate)
-            connect(this, &QFileDialog::currentChanged, this, [this](const QString& path) {
-                if (QLineEdit* field = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                    if (!field->hasFocus()) field->setText(QFileInfo(path).fileName());
-            });
-    }
-
-    void accept() override {
-        const QStringList chosen = selectedFiles();
-        if (allowCreate_ && !chosen.isEmpty() && !QFileInfo::exists(chosen.front()) &&
-            !QDir().mkpath(chosen.front())) {
-            QMessageBox::warning(this, windowTitle(),
-                                 tr("The folder %1 cannot be created.")
-                                     .arg(QDir::toNativeSeparators(chosen.front())));
-            return;
-        }
-        QFileDialog::accept();
-    }
-
-  private:
-    bool allowCreate_;
-};
 
 // A message box whose long lines break after a path separator rather than inside a name:
 // the text shown has a zero-width break after each "/" and "\\" of a line too wide for the
@@ -148,10 +113,10 @@ std::optional<std::string> QtDialogs::ChooseGameFolder(const std::string& start)
 
 std::optional<std::string> QtDialogs::ChooseFolder(const QString& title, const std::string& start,
                                                    bool allowCreate) {
-    FolderDialog dialog(parent_, title, QString::fromStdString(start), allowCreate);
-    FitDialogToScreen(&dialog, dialog.sizeHint());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
+    const QString chosen =
+        ChooseFolderIn(parent_, title, QString::fromStdString(start), allowCreate);
+    if (chosen.isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(chosen).toStdString();
 }
 
 QString QtDialogs::Place(const std::string& file, int line) {

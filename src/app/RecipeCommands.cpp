@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include "app/FileChooser.h"
+#include "widgets/FileChooser.h"
 #include "app/FormGener.h"
 #include "base/GamePath.h"
 #include "config/SettingsFile.h"

@@ -17,14 +17,14 @@
 #include <cmath>
 #include <exception>
 
-#include "app/Cp1252.h"
-#include "app/FileChooser.h"
-#include "app/WindowPlacement.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapEditCommand.h"
 #include "mapeditor/MapView.h"
 #include "mapeditor/model/ProvinceInfo.h"
 #include "render/PngFile.h"
+#include "widgets/Cp1252.h"
+#include "widgets/FileChooser.h"
+#include "widgets/WindowPlacement.h"
 
 namespace tq3 {
 

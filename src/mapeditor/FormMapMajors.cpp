@@ -4,13 +4,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QStringEncoder>
 #include <QToolButton>
 
-#include "app/Cp1252.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
+#include "widgets/Cp1252.h"
 
 namespace tq3 {
 
@@ -18,12 +17,6 @@ namespace {
 constexpr const char* NoCapital = "Unknown";
 constexpr const char* NoNation = "None";
 
-std::string ToGameText(const QString& text) {
-    QStringEncoder encoder("Windows-1252");
-    if (!encoder.isValid()) return text.toLatin1().toStdString();
-    const QByteArray bytes = encoder(text);
-    return bytes.toStdString();
-}
 }  // namespace
 
 // The rows on screen: nation selected in each list, check boxes, capitals and circles.
@@ -92,7 +85,7 @@ void TFormMap::ComboBoxMEnter(int n) {
 // Leaving a list: its first three letters must be a nation's tag, else the row has none.
 void TFormMap::ComboBoxMExit(int n) {
     QComboBox* combo = rowControls_[n].combo;
-    const int c = NationOfTypedText(world_, ToGameText(combo->currentText()));
+    const int c = NationOfTypedText(world_, ToCp1252(combo->currentText()));
     rows_[n - 1].nation = c;
     if (c == 0) {
         combo->setCurrentIndex(-1);

@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "app/Cp1252.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
+#include "widgets/Cp1252.h"
 
 namespace tq3 {
 

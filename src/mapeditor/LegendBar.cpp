@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "app/Cp1252.h"
 #include "mapeditor/MapView.h"
 #include "mapeditor/model/ProvinceInfo.h"
 #include "render/MapRenderer.h"
+#include "widgets/Cp1252.h"
 
 namespace tq3 {
 

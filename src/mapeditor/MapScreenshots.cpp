@@ -6,37 +6,15 @@
 #include <iostream>
 #include <memory>
 
-#include "app/Screenshots.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
 #include "mapeditor/model/MajorsSelection.h"
+#include "widgets/Screenshots.h"
 
 namespace tq3 {
 
 namespace {
-// Messages on the standard error; every question answered with its first button.
-struct StderrDialogs : Dialogs {
-    void Error(const std::string& text) override { std::cerr << text << "\n"; }
-    void Info(const std::string& text) override { std::cerr << text << "\n"; }
-    Answer Confirm(const std::string&, Buttons buttons) override {
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-    std::optional<std::string> ChooseFolder(const std::string&, bool) override { return {}; }
-    void Progress(int) override {}
-    void Problem(const std::string& file, int line, const std::string& text) override {
-        std::cerr << file << ":" << line << ": " << text << "\n";
-    }
-};
-
-bool Save(QWidget* widget, const QDir& dir, const QString& name) {
-    QApplication::processEvents();
-    const QString file = dir.filePath(name + ".png");
-    if (widget->grab().save(file)) return true;
-    std::cerr << "Cannot write " << file.toStdString() << "\n";
-    return false;
-}
-
 // The first land province that owns a capital, for a view with something on it.
 int FirstCapital(const World& world) {
     for (int n = 1; n <= world.NationCountLoaded(); ++n)
@@ -46,7 +24,7 @@ int FirstCapital(const World& world) {
 }  // namespace
 
 bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
-    StderrDialogs dialogs;
+    ScreenshotDialogs dialogs;
     QDir dir(QString::fromStdString(folder));
     dir.mkpath(".");
     // The pictures work on a copy: painting and majors never reach the caller's world.
@@ -63,19 +41,19 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
         for (MapLayer layer : AllLayers) {
             form.ShowLayer(layer);
             if (centre) form.PanelNationsMouseDown(QPoint(0, 0));  // first nation's capital
-            ok = Save(&form, dir, QString("map-%1").arg(LayerName(layer))) && ok;
+            ok = SaveWidgetPicture(&form, dir, QString("map-%1").arg(LayerName(layer))) && ok;
         }
         // The map at the zoom steps, drawn at each zoom: terrain, and goods for the bordered
         // and dotted marks.
         for (MapLayer layer : {MapLayer::Terrain, MapLayer::Goods}) {
             form.ShowLayer(layer);
             form.ZoomToFit();
-            ok = Save(&form, dir, QString("map-%1-fit").arg(LayerName(layer))) && ok;
+            ok = SaveWidgetPicture(&form, dir, QString("map-%1-fit").arg(LayerName(layer))) && ok;
             for (int percent : {50, 200, 400}) {
                 form.SetZoom(percent / 100.0);
-                ok =
-                    Save(&form, dir, QString("map-%1-zoom%2").arg(LayerName(layer)).arg(percent)) &&
-                    ok;
+                ok = SaveWidgetPicture(
+                         &form, dir, QString("map-%1-zoom%2").arg(LayerName(layer)).arg(percent)) &&
+                     ok;
             }
             form.SetZoom(1.0);
         }
@@ -94,7 +72,7 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
             form.ImageMapMouseUp(Qt::LeftButton, QPoint(c.x + 40, c.y + 30));
             form.SelectTool(PaintLayer::Terrain, Index(TerrainCode::Desert));
         }
-        ok = Save(&form, dir, "map-painted") && ok;
+        ok = SaveWidgetPicture(&form, dir, "map-painted") && ok;
     }
 
     // Majors mode with two rows and a capital picked.
@@ -111,9 +89,9 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
             form.CentreOnProvince(centre);
             form.ImageMapMouseUp(Qt::LeftButton, QPoint(c.x, c.y));
         }
-        ok = Save(&form, dir, "map-majors") && ok;
+        ok = SaveWidgetPicture(&form, dir, "map-majors") && ok;
         form.ZoomToFit();
-        ok = Save(&form, dir, "map-majors-fit") && ok;
+        ok = SaveWidgetPicture(&form, dir, "map-majors-fit") && ok;
     }
     return ok;
 }

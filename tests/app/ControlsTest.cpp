@@ -2,7 +2,6 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "app/Cp1252.h"
 
 using namespace tq3;
 
@@ -90,25 +89,4 @@ TEST(Controls, AnEditSetToADifferentTextRunsItsChangeHandler) {
     QTest::keyClicks(&edit, QStringLiteral(";FRA"));  // the user
     EXPECT_EQ(changes, 5);
     EXPECT_EQ(edit.text(), QStringLiteral("ENG;FRA"));
-}
-
-TEST(Cp1252, EveryByteDecodesAndEncodesBackToItself) {
-    std::string all;
-    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
-    const QString text = FromCp1252(all);
-    ASSERT_EQ(text.size(), 256);
-    EXPECT_EQ(ToCp1252(text), all);
-    EXPECT_EQ(text[0x80], QChar(0x20AC));  // the euro sign
-    EXPECT_EQ(text[0x9F], QChar(0x0178));
-    EXPECT_EQ(text[0x81], QChar(0x0081));  // open in the code page
-    EXPECT_EQ(text[0xE9], QChar(0x00E9));
-    EXPECT_EQ(ToCp1252(QStringLiteral("\u4E2D")), "?");
-}
-
-TEST(Cp1252, MessagesShowUtf8FileNamesAndCodePageTextsAlike) {
-    EXPECT_EQ(MessageText("/home/J\xC3\xBCrgen/Config"),
-              QStringLiteral("/home/J\u00FCrgen/Config"));
-    EXPECT_EQ(MessageText("Fran\xE7"
-                          "ais\r\nquit ?"),
-              QStringLiteral("Fran\u00E7ais\nquit ?"));
 }

@@ -16,7 +16,7 @@
 #include "app/FairWorldDialog.h"
 #include "app/ProblemsDialog.h"
 #include "app/QtDialogs.h"
-#include "app/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 
 using namespace tq3;
 using test::WindowTest;
@@ -29,29 +29,6 @@ const QRect kLaptopAt200(0, 14, 683, 370);
 const QRect kNetbookAt200(0, 0, 512, 300);
 const QSize kFrame(8, 36);
 }  // namespace
-
-TEST(WindowPlacement, AWindowIsKeptOnTheFreeAreaAndCentredInIt) {
-    struct Case {
-        QSize wanted;
-        QRect available;
-        QRect client;  // where the client area goes
-    };
-    const Case cases[] = {
-        // Room enough: the wanted size, centred below the panel.
-        {{400, 200}, kLaptopAt200, QRect(QPoint(137 + 4, 14 + 67 + 32), QSize(400, 200))},
-        // Too large: as large as the free area leaves, the title bar at its top.
-        {{1000, 600}, kLaptopAt200, QRect(QPoint(4, 14 + 32), QSize(675, 334))},
-        // A second screen to the right.
-        {{1000, 600},
-         QRect(1920, 0, 1920, 1080),
-         QRect(QPoint(1920 + 456 + 4, 222 + 32), QSize(1000, 600))},
-    };
-    for (const Case& c : cases) {
-        const QRect placed = PlaceWindow(c.wanted, kFrame, c.available);
-        EXPECT_EQ(placed, c.client) << c.wanted.width() << "x" << c.wanted.height();
-        EXPECT_TRUE(c.available.contains(placed.adjusted(-4, -32, 4, 4)));
-    }
-}
 
 TEST_F(WindowTest, TheMainWindowShrinksToALaptopScreenAt200PercentAndItsTabsScroll) {
     Open();
