@@ -97,6 +97,19 @@ TEST(ExpandNations, SizeSettingsAndCapitalsOutsideTheMap) {
     }
 }
 
+// All nine neighbour slots are examined: the only land neighbour sits in the last one.
+TEST(ExpandNations, TheLastNeighbourSlotIsTaken) {
+    auto world = SeaWorld(10);
+    Land(*world, 1);
+    Land(*world, 10);
+    world->Neighbours[1] = {0, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    world->Settings.NationCount = 1;
+    const int n = AddNation(*world, 1, 2, 2);
+    ExpandNations(*world);
+    EXPECT_EQ(Owned(world->Nations[n]), (std::vector<int>{1, 10}));
+    EXPECT_EQ(world->Provinces[10].Owner, n);
+}
+
 // Over many seeded runs of placement and expansion on the large map: nobody holds more than
 // 10 provinces, no province is in two lists, and the owners match the placed nations' lists.
 TEST(ExpandNations, OwnersMatchListsOverManyRuns) {

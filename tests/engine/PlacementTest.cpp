@@ -92,6 +92,20 @@ TEST(PlaceNations, WithoutFreeLandTheNationKeepsItsStart) {
     EXPECT_EQ(world->Provinces[2].Owner, 3);
 }
 
+// The free draw covers provinces 1..ProvinceCount - 1: with the only land last, every try
+// fails without a draw, and the fallback draw over the whole map places the nation.
+TEST(PlaceNations, AFreeDrawThatFindsNoLandLeavesTheNationToTheFallback) {
+    auto world = SeaWorld(10);
+    Land(*world, 10);
+    const int n = AddNation(*world, 10);
+    world->Settings.RandomStartLoc = 6;
+    test::ScriptedRandom random{9};
+    PlaceNations(*world, random);
+    EXPECT_EQ(world->Nations[n].Capital(), 10);
+    EXPECT_EQ(world->Provinces[1].Owner, 0);
+    EXPECT_EQ(random.asked, std::vector<int>{10});
+}
+
 // Each rule turns down province 1 for nation 1 (Catholic, RandomStartLoc 6); province 2
 // passes, so the nation takes 2 after two draws.
 TEST(PlaceNations, EachRejectRuleTurnsACandidateDown) {

@@ -135,3 +135,17 @@ TEST(ApplyNationFaith, OnlyScenarioNationsMarkTheirProvinces) {
     EXPECT_TRUE(world->Provinces[31].HasStorm);
     EXPECT_FALSE(world->Provinces[0].HasStorm);  // sea zone 0 of the provinces without one
 }
+
+// A nation holding all eleven slots of its province list marks every one, the last too.
+TEST(ApplyNationFaith, AFullProvinceListIsMarkedToItsLastSlot) {
+    constexpr int kSlots = 11;
+    auto world = SeaWorld(kSlots);
+    const int n = AddNation(*world, 1, 5);
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        Land(*world, slot, Europe, 9);
+        world->Nations[n].OwnedProvinces[slot] = static_cast<int16_t>(slot);
+    }
+    world->Settings.NationCount = 1;
+    ApplyNationFaith(*world);
+    for (int p = 1; p <= kSlots; ++p) EXPECT_EQ(world->Provinces[p].Religion, 5) << p;
+}

@@ -12,13 +12,19 @@ using namespace tq3;
 namespace {
 
 TEST(Tickets, RoundHalfToEvenCountsAndPositions) {
-    // 14 -> 1 ticket, 15 -> 2, 25 -> 2, 35 -> 4, 4 -> 0, -20 -> none.
-    const std::array<int, 6> weights{14, 15, 25, 35, 4, -20};
+    // 14 -> 1 ticket, 15 -> 2, 25 -> 2, 35 -> 4, 4 -> 0, -20 -> none; in a short list and at
+    // the end of a long one whose other candidates hold no ticket.
+    const std::vector<int> tail{14, 15, 25, 35, 4, -20};
     const int expected[9] = {0, 1, 1, 2, 2, 3, 3, 3, 3};
-    for (int k = 0; k < 9; ++k) {
-        test::ScriptedRandom random{k};
-        EXPECT_EQ(DrawTicket(weights, random), expected[k]) << k;
-        EXPECT_EQ(random.asked, std::vector<int>{9});
+    for (std::size_t length : {tail.size(), std::size_t{100}}) {
+        std::vector<int> weights(length - tail.size(), 5);
+        weights.insert(weights.end(), tail.begin(), tail.end());
+        const int first = static_cast<int>(length - tail.size());
+        for (int k = 0; k < 9; ++k) {
+            test::ScriptedRandom random{k};
+            EXPECT_EQ(DrawTicket(weights, random), first + expected[k]) << length << "/" << k;
+            EXPECT_EQ(random.asked, std::vector<int>{9});
+        }
     }
 }
 
