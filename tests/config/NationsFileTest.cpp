@@ -100,6 +100,18 @@ TEST_F(NationsFile, RowsEndingEarly) {
     EXPECT_EQ(world->Nations[3].Size, 2);
 }
 
+// Each load starts every nation of the previous load without specifics, so a row that no
+// longer reaches column 36 gives none, the last nation's row too.
+TEST_F(NationsFile, AReloadClearsSpecificsThatARowNoLongerLists) {
+    Nations(Row("AAA", 1) + Row("BBB", 2));
+    ASSERT_TRUE(Load());
+    ASSERT_EQ(world->Nations[2].Specifics, SpecPort);
+    Nations(Row("AAA", 1) + Row("BBB", 2, 2, ";400;3;3;2;2;1;10;2;5;4;2;2;x.ai;latin"));
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(world->Nations[1].Specifics, SpecPort);
+    EXPECT_EQ(world->Nations[2].Specifics, 0u);
+}
+
 TEST_F(NationsFile, CultureAndSpecificLists) {
     Nations(Row("AAA", 1, 2,
                 ";400;3;3;2;2;1;10;2;5;4;2;2;x.ai;LATIN,nobody,Slavic,arabic,bantu,nordic;Port,CoT,"

@@ -187,6 +187,13 @@ TEST_F(TemplateRows, ColumnsAreFoundAtEveryOffset) {
             EXPECT_TRUE(dialogs.problems.empty()) << name;
         }
     }
+    // A row may start with a separator: its first column, not read, is empty.
+    Set(1, 1, "");
+    Set(1, 2, "Lusa");
+    Save();
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(world->Provinces[1].Name, "Lusa");
+    EXPECT_EQ(world->Provinces[1].Income, 8);
 }
 
 // Over-long columns are reported in column order, after the over-long row; 100 characters
