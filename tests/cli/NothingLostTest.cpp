@@ -305,7 +305,8 @@ TEST_F(NothingLost, EveryCommandRefusesAFolderThatIsNotAGameFolder) {
           {"restore", "--game-dir", empty.str()},
           {"backup-scenario", "--game-dir", empty.str(), "--to", scratch.str() + "/to"},
           {"restore-scenario", "--game-dir", empty.str(), "--from", scratch.str()},
-          {"generate", "--game-dir", missing.string()}}) {
+          {"generate", "--game-dir", missing.string()},
+          {"generate", "--game-dir", missing.string(), "--out", scratch.str() + "/out"}}) {
         const Result r = RunTq3(args, scratch.path);
         EXPECT_EQ(r.status, 1) << args[0];
         EXPECT_TRUE(r.err.find("is not a game folder") != std::string::npos ||
@@ -314,6 +315,7 @@ TEST_F(NothingLost, EveryCommandRefusesAFolderThatIsNotAGameFolder) {
     }
     EXPECT_TRUE(fs::is_empty(empty.path));
     EXPECT_FALSE(fs::exists(missing));
+    EXPECT_FALSE(fs::exists(scratch.path / "out"));
 }
 
 // Scenario copies and preview pictures never go into (nor copies come from) the game's own

@@ -4,6 +4,14 @@
 #include "CliSupport.h"
 #include "TestSupport.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#endif
+
 using namespace clitest;
 
 namespace {
@@ -60,6 +68,7 @@ TEST_F(Sweep, PrintsTheBestAndWritesEveryRowToTheTableButNothingInTheGame) {
     const Result r = Run({"--seeds", "1..40", "--top", "3", "--csv", csv.string(), "--jobs", "2"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Tree(game.path), before);
+    EXPECT_EQ(r.err.find(" worlds "), std::string::npos) << "a progress bar without a terminal";
     EXPECT_NE(r.out.find("Best 3 of 40 seeds by fairness:\nseed  fairness"), std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("To write the first: tq3gen generate --game-dir "), std::string::npos);
@@ -85,5 +94,38 @@ TEST_F(Sweep, CtrlCStopsAtOnceAndPrintsWhatWasMeasured) {
     const std::string out = test::ReadFile(scratch.path / "out.txt");
     EXPECT_TRUE(out.starts_with("Stopped after ")) << out;
     EXPECT_NE(out.find("of 10000000 seeds.\nBest 2 of "), std::string::npos) << out;
+}
+#endif
+
+#ifndef _WIN32
+// With its error output on a terminal, the sweep shows its progress bar there.
+TEST_F(Sweep, ATerminalShowsTheProgressBar) {
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal), 0);
+    ASSERT_EQ(::unlockpt(terminal), 0);
+    const std::string side = ::ptsname(terminal), folder = game.str();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int tty = ::open(side.c_str(), O_RDWR | O_NOCTTY);
+        const int nothing = ::open("/dev/null", O_RDWR);
+        ::dup2(nothing, 0);
+        ::dup2(nothing, 1);
+        ::dup2(tty, 2);
+        ::execl(TQ3_EXECUTABLE, TQ3_EXECUTABLE, "sweep", "--game-dir", folder.c_str(), "--seeds",
+                "1..3", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ASSERT_GT(child, 0);
+    // The terminal's side reads until the sweep has closed it.
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, static_cast<std::size_t>(n));
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(terminal);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << shown;
+    EXPECT_NE(shown.find("] 100%  3/3 worlds"), std::string::npos) << shown;
 }
 #endif

@@ -44,6 +44,14 @@ TEST(BestSeeds, KeepsTheBestInEachOrderWithTiesToTheLowerSeed) {
     }
 }
 
+// The ends of the range fall in the first and the last bin; values beyond them are counted
+// at the nearest end.
+TEST(FairnessHistogram, TheEndsOfTheRangeFallInTheOuterBins) {
+    FairnessHistogram histogram(4);
+    for (double fairness : {0.0, -0.5, 0.25, 0.74, 0.999, 1.0, 1.5}) histogram.Add(fairness);
+    EXPECT_EQ(histogram.Counts(), (std::vector<uint64_t>{2, 1, 1, 3}));
+}
+
 TEST(SweepCsvTarget, WritesOnlyNewFilesAndEarlierTablesOutsideTheGameFolders) {
     test::TempDir dir;
     const fs::path game = dir.path / "game";
