@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -144,5 +145,34 @@ struct HeldLock {
 inline std::unique_ptr<World> NewWorld() {
     return std::make_unique<World>();
 }
+
+// The user's configuration folder as `folder` for this process and the programs it starts,
+// while this lives.
+class UserConfigAt {
+  public:
+#ifdef _WIN32
+    static constexpr const char* kVariable = "APPDATA";
+    explicit UserConfigAt(const std::string& folder) {
+        ::_putenv_s(kVariable, folder.c_str());
+    }
+    ~UserConfigAt() {
+        ::_putenv_s(kVariable, previous_.c_str());
+    }
+#else
+    static constexpr const char* kVariable = "XDG_CONFIG_HOME";
+    explicit UserConfigAt(const std::string& folder) {
+        ::setenv(kVariable, folder.c_str(), 1);
+    }
+    ~UserConfigAt() {
+        if (previous_.empty())
+            ::unsetenv(kVariable);
+        else
+            ::setenv(kVariable, previous_.c_str(), 1);
+    }
+#endif
+
+  private:
+    std::string previous_ = tq3::EnvironmentValue(kVariable);
+};
 
 }  // namespace test

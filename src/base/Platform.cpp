@@ -338,6 +338,10 @@ std::string UserStateFolder() {
     return EnvironmentValue("LOCALAPPDATA");
 }
 
+std::string UserConfigFolder() {
+    return EnvironmentValue("APPDATA");
+}
+
 std::string ExecutableFolder() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
@@ -541,13 +545,24 @@ std::string EnvironmentValue(const char* name) {
     return value ? value : "";
 }
 
-std::string UserStateFolder() {
-    // A relative XDG_STATE_HOME is invalid and is ignored, as the base directories say.
-    const std::string state = EnvironmentValue("XDG_STATE_HOME");
-    if (!state.empty() && state.front() == '/') return state;
+namespace {
+// A base folder of the user: the variable's value when it is absolute (a relative one is
+// invalid and is ignored, as the base directories say), else `fallback` under HOME.
+std::string XdgFolder(const char* variable, const char* fallback) {
+    const std::string named = EnvironmentValue(variable);
+    if (!named.empty() && named.front() == '/') return named;
     const std::string home = EnvironmentValue("HOME");
     if (home.empty()) return {};
-    return (fs::path(home) / ".local" / "state").string();
+    return (fs::path(home) / fallback).string();
+}
+}  // namespace
+
+std::string UserStateFolder() {
+    return XdgFolder("XDG_STATE_HOME", ".local/state");
+}
+
+std::string UserConfigFolder() {
+    return XdgFolder("XDG_CONFIG_HOME", ".config");
 }
 
 std::string ExecutableFolder() {

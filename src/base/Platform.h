@@ -97,6 +97,9 @@ std::string EnvironmentValue(const char* name);
 // The folder where a user's programs keep state between runs (XDG_STATE_HOME or
 // ~/.local/state; LOCALAPPDATA on Windows); empty when the environment names none.
 std::string UserStateFolder();
+// The folder where a user's programs keep their configuration (XDG_CONFIG_HOME or ~/.config;
+// APPDATA on Windows); empty when the environment names none.
+std::string UserConfigFolder();
 // The folder of the running program.
 std::string ExecutableFolder();
 // The name of a program in the running program's folder (".exe" added on Windows).

@@ -7,6 +7,7 @@
 #include "base/GamePath.h"
 #include "base/Platform.h"
 #include "cli/CliDialogs.h"
+#include "cli/PresetCommand.h"
 #include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
 #include "render/LayerExport.h"
@@ -89,8 +90,9 @@ int RunGenerate(const GenerateOptions& options) {
     OperationReport report;
     const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
     if (!world) return 1;
-    AddSettingOverrides(*world, options.mode, options.sets);
     ReportingDialogs dialogs(cli, report);
+    if (!AddPresetOverrides(*world, options.preset, dialogs)) return 1;
+    AddSettingOverrides(*world, options.mode, options.sets);
 
     // Targets of --recipe and --out that cannot be used refuse the run before anything is
     // written.
@@ -247,6 +249,7 @@ Command AddGenerateCommand(CLI::App& app) {
             "Override one setting of Config/TQ3Gener.csv, read as the file reads it (repeatable).")
         ->type_name("KEY=VALUE")
         ->check(CLI::Validator(CheckSetting, "KEY=VALUE"));
+    AddPresetOption(*command, options->preset);
     command->add_option("--preview-dir", options->previewDir,
                         "Save the five map layers and the minimap as PNG into this folder at the "
                         "point where the map editor would open.");

@@ -27,7 +27,8 @@ struct GenerateOptions {
     std::string gameDir;
     int mode = -1;
     std::optional<uint64_t> seed;
-    std::vector<std::string> sets;  // --set KEY=VALUE
+    std::vector<std::string> sets;      // --set KEY=VALUE
+    std::optional<std::string> preset;  // --preset NAME|FILE, applied before --mode and --set
     std::optional<std::string> previewDir;
     std::optional<std::string> recipe;  // --recipe: where to write the run's recipe
     std::optional<std::string> outDir;  // --out: the folder that receives the run's files

@@ -13,6 +13,7 @@
 #include "base/Numbers.h"
 #include "base/Platform.h"
 #include "cli/CliDialogs.h"
+#include "cli/PresetCommand.h"
 #include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
 #include "render/PictureTarget.h"
@@ -33,7 +34,8 @@ struct SweepOptions {
     int mode = -1;
     std::string seeds;              // "A..B"
     std::vector<std::string> sets;  // --set KEY=VALUE
-    int jobs = 0;                   // 0: one per processor
+    std::optional<std::string> preset;
+    int jobs = 0;  // 0: one per processor
     int top = kDefaultTop;
     std::string sort = "fairness";
     std::optional<std::string> csv;
@@ -162,6 +164,7 @@ std::string GenerateCommand(const SweepOptions& options, const World& loaded, ui
     if (!options.gameDir.empty()) command += " --game-dir " + ShellQuote(loaded.ProgramFolder);
     command += " --mode " + std::to_string(loaded.Settings.GeneratorMode);
     command += " --seed " + std::to_string(seed);
+    if (options.preset) command += " --preset " + ShellQuote(*options.preset);
     for (const std::string& s : options.sets) command += " --set " + ShellQuote(s);
     return command;
 }
@@ -225,8 +228,9 @@ int RunSweep(const SweepOptions& options) {
     OperationReport report;
     const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
     if (!world) return 1;
-    AddSettingOverrides(*world, options.mode, options.sets);
     ReportingDialogs dialogs(cli, report);
+    if (!AddPresetOverrides(*world, options.preset, dialogs)) return 1;
+    AddSettingOverrides(*world, options.mode, options.sets);
     if (!LoadSettings(*world, dialogs, true)) return 1;
     ReviewConfiguration(*world, dialogs);
     if (!SeedSweep::Check(*world, dialogs)) return 1;
@@ -313,6 +317,7 @@ Command AddSweepCommand(CLI::App& app) {
                      "(repeatable).")
         ->type_name("KEY=VALUE")
         ->check(CLI::Validator(CheckSetting, "KEY=VALUE"));
+    AddPresetOption(*command, options->preset);
     command->add_option("--jobs", options->jobs,
                         "Worlds measured at once, each by its own worker (default: one per "
                         "processor).");

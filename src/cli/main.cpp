@@ -10,6 +10,7 @@
 
 #include "base/Platform.h"
 #include "cli/Commands.h"
+#include "cli/PresetCommand.h"
 #include "cli/ReplayCommand.h"
 #include "cli/SweepCommand.h"
 
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
     const std::vector<Command> commands = {
         AddGenerateCommand(app), AddRenderCommand(app),         AddCheckCommand(app),
         AddRestoreCommand(app),  AddBackupScenarioCommand(app), AddRestoreScenarioCommand(app),
-        AddSweepCommand(app),    AddReplayCommand(app),
+        AddSweepCommand(app),    AddReplayCommand(app),         AddPresetsCommand(app),
     };
     try {
         app.parse(static_cast<int>(utf8Argv.size()), utf8Argv.data());

@@ -1,7 +1,5 @@
 #include "session/Recipe.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <set>
 
@@ -11,6 +9,7 @@
 #include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
 #include "session/FileDigest.h"
+#include "session/SettingsJson.h"
 
 #ifndef TQ3GEN_PROGRAM_VERSION
 #define TQ3GEN_PROGRAM_VERSION "unknown"
@@ -19,8 +18,6 @@
 namespace tq3 {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 constexpr std::size_t MaxRecipeSize = 1 << 20;  // bytes; a recipe is a few KB
 constexpr std::size_t Sha256HexDigits = 64;
@@ -35,42 +32,6 @@ std::string RecipeName(const char* gamePath) {
     return name;
 }
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
-// Settings are 8-bit texts; in the JSON each byte is the character of that code, so every
-// byte comes back as it was.
-std::string BytesAsUtf8(const std::string& bytes) {
-    std::string text;
-    for (const char c : bytes) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (code >> 6));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return text;
-}
-// The bytes back; nothing when a character has a code above 255.
-std::optional<std::string> Utf8AsBytes(const std::string& text) {
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            bytes += text[i];
-            continue;
-        }
-        // JSON texts are valid UTF-8 once parsed: a two-byte character from C2 or C3 holds
-        // a code of 128..255, any other lead a higher one.
-        if ((lead != 0xC2 && lead != 0xC3) || i + 1 == text.size()) return std::nullopt;
-        bytes += static_cast<char>(((lead & 0x1F) << 6) | (text[++i] & 0x3F));
-    }
-    return bytes;
-}
-
 // Whether a file name of a recipe stays inside the game folder: relative, "/" between
 // components, none of them empty, "." or "..", and no backslash.
 bool InsideGameFolder(const std::string& path) {
@@ -83,43 +44,6 @@ bool InsideGameFolder(const std::string& path) {
         if (slash == std::string::npos) return true;
         start = slash + 1;
     }
-}
-
-// Refuses, while parsing, a member named twice in one object and members nested deeper
-// than a recipe has them.
-class MemberCheck {
-  public:
-    bool operator()(int depth, Json::parse_event_t event, Json& parsed) {
-        if (depth > static_cast<int>(MaxNesting))
-            throw std::runtime_error("it holds values nested deeper than a recipe has them");
-        switch (event) {
-            case Json::parse_event_t::object_start:
-            case Json::parse_event_t::array_start:
-                names_.emplace_back();
-                break;
-            case Json::parse_event_t::object_end:
-            case Json::parse_event_t::array_end:
-                if (!names_.empty()) names_.pop_back();
-                break;
-            case Json::parse_event_t::key:
-                if (!names_.empty() && !names_.back().insert(parsed.get<std::string>()).second)
-                    throw std::runtime_error("it names " + Quoted(parsed.get<std::string>()) +
-                                             " twice in one object");
-                break;
-            case Json::parse_event_t::value:
-                break;
-        }
-        return true;
-    }
-
-  private:
-    std::vector<std::set<std::string>> names_;
-};
-
-// nlohmann's message without its "[json.exception.parse_error.101] " prefix.
-std::string PlainParseMessage(const std::string& what) {
-    const std::size_t close = what.find("] ");
-    return close == std::string::npos ? what : what.substr(close + 2);
 }
 
 // The reading of one recipe; every check throws its message.
@@ -176,25 +100,7 @@ struct RecipeReader {
     }
 
     void ReadSettings(Recipe& recipe) const {
-        const Json& settings = Member("settings");
-        if (!settings.is_object()) Fail("\"settings\" must be an object of KEY: \"VALUE\" members");
-        for (const auto& [key, value] : settings.items()) {
-            if (!IsSettingKey(key))
-                Fail("its setting " + Quoted(key) + " is not a key of TQ3Gener.csv");
-            if (key == "GeneratorMode")
-                Fail("its settings hold GeneratorMode, which belongs in \"generatorMode\"");
-            if (!value.is_string()) Fail("the value of setting " + key + " must be a text");
-            const std::optional<std::string> bytes = Utf8AsBytes(value.get<std::string>());
-            if (!bytes)
-                Fail("the value of setting " + key +
-                     " holds a character that a settings file cannot hold (above code 255)");
-            const std::string& text = *bytes;
-            const std::string takes = SettingValueProblem(key, text);
-            if (!takes.empty())
-                Fail("the value " + Quoted(text) + " of setting " + key +
-                     " is out of range: " + key + " takes " + takes);
-            recipe.settings.emplace_back(key, text);
-        }
+        recipe.settings = ReadSettingsJson(Member("settings"));
     }
 
     void ReadFiles(Recipe& recipe) const {
@@ -284,8 +190,6 @@ RecipeResult RecipeOfRun(const World& world, uint64_t seed) {
 }
 
 std::string RecipeJson(const Recipe& recipe) {
-    Json settings = Json::object();
-    for (const auto& [key, value] : recipe.settings) settings[key] = BytesAsUtf8(value);
     Json files = Json::object();
     for (const RecipeFile& f : recipe.files)
         files[f.path] = f.sha256 ? Json(*f.sha256) : Json(nullptr);
@@ -294,25 +198,17 @@ std::string RecipeJson(const Recipe& recipe) {
     root["drawOrder"] = recipe.drawOrder;
     root["generatorMode"] = recipe.generatorMode;
     root["seed"] = recipe.seed;
-    root["settings"] = std::move(settings);
+    root["settings"] = SettingsJson(recipe.settings);
     root["files"] = std::move(files);
     return root.dump(2) + "\n";
 }
 
 RecipeResult ParseRecipe(const std::string& text) {
-    if (text.size() > MaxRecipeSize)
-        return {std::nullopt,
-                "it is larger than a recipe can be (" + std::to_string(MaxRecipeSize) + " bytes)"};
-    try {
-        const Json root = Json::parse(text, MemberCheck());
-        return {RecipeReader{root}.Read(), {}};
-    } catch (const Json::parse_error& e) {
-        return {std::nullopt, "it is not JSON: " + PlainParseMessage(e.what())};
-    } catch (const Json::exception& e) {
-        return {std::nullopt, PlainParseMessage(e.what())};
-    } catch (const std::runtime_error& e) {
-        return {std::nullopt, e.what()};
-    }
+    RecipeResult result;
+    result.error =
+        ReadStrictJson(text, "a recipe", MaxRecipeSize, MaxNesting,
+                       [&](const Json& root) { result.recipe = RecipeReader{root}.Read(); });
+    return result;
 }
 
 std::vector<DifferingFile> DifferingFiles(const Recipe& recipe, const std::string& programFolder) {
