@@ -13,6 +13,7 @@
 #include "cli/PresetCommand.h"
 #include "cli/ReplayCommand.h"
 #include "cli/SweepCommand.h"
+#include "cli/VerifyCommand.h"
 
 using namespace tq3;
 
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
         AddGenerateCommand(app), AddRenderCommand(app),         AddCheckCommand(app),
         AddRestoreCommand(app),  AddBackupScenarioCommand(app), AddRestoreScenarioCommand(app),
         AddSweepCommand(app),    AddReplayCommand(app),         AddPresetsCommand(app),
+        AddVerifyCommand(app),
     };
     try {
         app.parse(static_cast<int>(utf8Argv.size()), utf8Argv.data());

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "verify/Finding.h"
+
+namespace tq3 {
+
+// One line of a game file, without its line end, and its 1-based number.
+struct GameLine {
+    std::string_view text;
+    int number = 0;
+};
+
+// The lines of a game file as the game reads them: each ended by CR LF. A NUL byte, a CR that
+// no LF follows, a line ended by LF alone and a last line without its CR LF are findings (the
+// last only when `lastLineEnded` is set); the lines are split at LF all the same, so the
+// rules after this one see the lines a reader would.
+std::vector<GameLine> SplitGameLines(std::string_view bytes, const std::string& file,
+                                     FindingList& findings, bool lastLineEnded = true);
+
+// The fields of a table row, split at every ";".
+std::vector<std::string_view> SplitFields(std::string_view row);
+
+}  // namespace tq3

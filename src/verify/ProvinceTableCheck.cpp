@@ -1,0 +1,237 @@
+#include "verify/ProvinceTableCheck.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "verify/GameLines.h"
+#include "verify/RuleText.h"
+
+namespace tq3 {
+
+namespace {
+constexpr int GeneratedFields = 25;
+constexpr int FillerRows = 27;
+constexpr std::string_view FillerFields =
+    "-1;Filler;inland;0;none;0;0;0;0;0;0;0;0;8;0;0;nothing;0;-3;0;0;0;0;0;0;";
+constexpr int TerrainField = 13;
+constexpr int IceField = 8, StormField = 9, MineFlagField = 14, MineValueField = 15;
+constexpr int ReligionsOfProvinces = 10;  // codes 1 to 10; 11 is for nations only
+
+enum class Kind { Coast, Religion, Culture, Zero, Flag, Number, Terrain, Goods, Integer, Tenths };
+
+struct FieldRule {
+    int index;  // 0-based
+    const char* name;
+    Kind kind;
+    ValueRange range{};
+};
+
+// The generated fields after the province number and name.
+constexpr std::array<FieldRule, 23> FieldRules = {{
+    {2, "coast", Kind::Coast},
+    {3, "religion", Kind::Religion},
+    {4, "culture", Kind::Culture},
+    {5, "field 6", Kind::Zero},
+    {6, "field 7", Kind::Zero},
+    {7, "climate", Kind::Number, {0, 8}},
+    {8, "ice flag", Kind::Flag},
+    {9, "storm flag", Kind::Flag},
+    {10, "galleys flag", Kind::Flag},
+    {11, "manpower", Kind::Number, {0, 127}},
+    {12, "income", Kind::Number, {0, 127}},
+    {13, "terrain", Kind::Terrain},
+    {14, "mine flag", Kind::Flag},
+    {15, "mine value", Kind::Number, {0, 127}},
+    {16, "goods", Kind::Goods},
+    {17, "goods flag", Kind::Flag},
+    {18, "field 19", Kind::Integer},
+    {19, "colonisation difficulty", Kind::Number, {0, 127}},
+    {20, "native population", Kind::Number, {0, 32767}},
+    {21, "native combat", Kind::Tenths, {0, 127}},
+    {22, "native combat factor", Kind::Tenths, {0, 127}},
+    {23, "trade negotiation", Kind::Number, {0, 127}},
+    {24, "native tolerance", Kind::Number, {0, 127}},
+}};
+
+// A value written with one decimal: digits, a full stop and one digit; in tenths.
+std::optional<long long> Tenths(std::string_view text) {
+    const std::size_t dot = text.find('.');
+    if (dot == std::string_view::npos || dot + 2 != text.size() || dot == 0) return std::nullopt;
+    const char d = text.back();
+    const std::optional<long long> whole = WholeNumber(text.substr(0, dot));
+    if (!whole || *whole < 0 || text.front() == '-' || d < '0' || d > '9') return std::nullopt;
+    return *whole * 10 + (d - '0');
+}
+
+std::string Upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+class ProvinceRows {
+  public:
+    ProvinceRows(const std::string& file, const VerifySettings& settings, VerifyFacts& facts,
+                 FindingList& findings)
+        : file_(file), settings_(settings), facts_(facts), findings_(findings) {}
+
+    void Header(const GameLine& header) {
+        const std::vector<std::string_view> fields = SplitFields(header.text);
+        endsInX_ = fields.back() == "END";
+        if (header.text.empty()) findings_.Add(file_, header.number, "the header line is empty");
+    }
+
+    void Province(const GameLine& row, int p) {
+        const std::vector<std::string_view> fields = SplitFields(row.text);
+        FieldCount(row, fields);
+        if (static_cast<int>(fields.size()) <= GeneratedFields) {
+            Add(row, "the row has " + std::to_string(fields.size()) + " fields, fewer than the " +
+                         std::to_string(GeneratedFields + 1) + " of a province row");
+            return;
+        }
+        const std::optional<long long> id = WholeNumber(fields[0]);
+        if (!id || *id != p)
+            Add(row, "province id " + Quoted(fields[0]) + " where " + std::to_string(p) +
+                         " is due: the ids must run from 0 without gaps or repeats");
+        for (const FieldRule& rule : FieldRules) Field(row, rule, fields[rule.index]);
+        const std::optional<long long> terrain = WholeNumber(fields[TerrainField]);
+        facts_.provinces->terrain[p] =
+            terrain && *terrain >= 0 && *terrain <= UnusedTerrain ? static_cast<int>(*terrain) : -1;
+        RowConsistency(row, fields, terrain.value_or(-1));
+    }
+
+    void Filler(const GameLine& row) {
+        if (!row.text.starts_with(FillerFields))
+            Add(row, "a filler row must begin " + std::string(FillerFields));
+        FieldCount(row, SplitFields(row.text));
+    }
+
+  private:
+    void Add(const GameLine& row, std::string text) {
+        findings_.Add(file_, row.number, std::move(text));
+    }
+
+    // Every row has the field count of the first province row and, under a header that
+    // ends in END, ends in X.
+    void FieldCount(const GameLine& row, const std::vector<std::string_view>& fields) {
+        const int count = static_cast<int>(fields.size());
+        if (fieldCount_ == 0) fieldCount_ = count;
+        if (count != fieldCount_)
+            Add(row, "the row has " + std::to_string(count) +
+                         " fields where the row of province 0 has " + std::to_string(fieldCount_));
+        if (endsInX_ && fields.back() != "X") Add(row, "the row does not end in X");
+    }
+
+    void Field(const GameLine& row, const FieldRule& rule, std::string_view value) {
+        const std::string what = std::string("the ") + rule.name + " " + Quoted(value);
+        switch (rule.kind) {
+            case Kind::Coast:
+                if (value != "coastal" && value != "inland")
+                    Add(row, what + " is neither coastal nor inland");
+                return;
+            case Kind::Religion:
+                if (value != "0" && !ProvinceReligion(value))
+                    Add(row, what + " is none of the religions a province can have");
+                return;
+            case Kind::Culture:
+                if (settings_.noCulture
+                        ? value != "aztek"
+                        : value != "none" &&
+                              (value.empty() || !IsOneOf(settings_.cultureNames, value)))
+                    Add(row, what + " is none of the cultures");
+                return;
+            case Kind::Goods:
+                if (value != "nothing" && !KnownGoods(value))
+                    Add(row, what + " is none of the goods");
+                return;
+            case Kind::Tenths: {
+                const std::optional<long long> v = Tenths(value);
+                if (!v || !rule.range.Holds(*v))
+                    Add(row, what + " is not a value of 0.0 to 12.7 with one decimal");
+                return;
+            }
+            default:
+                Number(row, rule, value, what);
+        }
+    }
+
+    void Number(const GameLine& row, const FieldRule& rule, std::string_view value,
+                const std::string& what) {
+        const std::optional<long long> v = WholeNumber(value);
+        if (!v) {
+            Add(row, what + " is not a whole number");
+        } else if (rule.kind == Kind::Zero && *v != 0) {
+            Add(row, what + " is not 0");
+        } else if (rule.kind == Kind::Flag && *v != 0 && *v != 1) {
+            Add(row, what + " is neither 0 nor 1");
+        } else if (rule.kind == Kind::Terrain && !(*v >= 0 && *v <= SeaTerrain) &&
+                   *v != UnusedTerrain) {
+            Add(row, what + " is no terrain code (0 to 5, or 8 for an unused row)");
+        } else if (rule.kind == Kind::Number && !rule.range.Holds(*v)) {
+            Add(row, what + " is outside " + RangeText(rule.range));
+        }
+    }
+
+    bool ProvinceReligion(std::string_view value) const {
+        const std::vector<std::string>& names = settings_.religionNames;
+        const auto end =
+            names.begin() + std::min<std::ptrdiff_t>(ReligionsOfProvinces, std::ssize(names));
+        return !value.empty() && std::find(names.begin(), end, value) != end;
+    }
+
+    bool KnownGoods(std::string_view value) const {
+        if (facts_.goodsNames) return facts_.goodsNames->contains(Upper(value));
+        return !value.empty() && IsOneOf(settings_.goodsNames, value);
+    }
+
+    // Ice and storms are sea's; a mine flag goes with a mine value.
+    void RowConsistency(const GameLine& row, const std::vector<std::string_view>& fields,
+                        long long terrain) {
+        if (terrain != SeaTerrain && (fields[IceField] == "1" || fields[StormField] == "1"))
+            Add(row, "a province that is not sea has ice or storms");
+        const std::optional<long long> mine = WholeNumber(fields[MineValueField]);
+        if (mine && (fields[MineFlagField] == "1") != (*mine > 0))
+            Add(row, "the mine flag " + Quoted(fields[MineFlagField]) +
+                         " does not match the mine value " + std::to_string(*mine));
+    }
+
+    const std::string& file_;
+    const VerifySettings& settings_;
+    VerifyFacts& facts_;
+    FindingList& findings_;
+    bool endsInX_ = false;
+    int fieldCount_ = 0;
+};
+}  // namespace
+
+void CheckProvinceTable(std::string_view bytes, const std::string& file,
+                        const VerifySettings& settings, VerifyFacts& facts, FindingList& findings) {
+    const std::vector<GameLine> lines = SplitGameLines(bytes, file, findings);
+    const int highest = std::clamp(settings.provinceCount, 0, MaxProvinceNumber);
+    facts.provinces = ProvinceFacts{std::vector<int>(static_cast<std::size_t>(highest + 1), -1)};
+    if (lines.empty()) {
+        findings.Add(file, 0, "the file is empty");
+        return;
+    }
+    ProvinceRows rows(file, settings, facts, findings);
+    rows.Header(lines[0]);
+    const int due = 1 + (highest + 1) + FillerRows;
+    for (int i = 1; i < static_cast<int>(lines.size()) && i < due; ++i) {
+        if (i <= highest + 1) {
+            rows.Province(lines[i], i - 1);
+        } else {
+            rows.Filler(lines[i]);
+        }
+    }
+    const int count = static_cast<int>(lines.size());
+    if (count < due)
+        findings.Add(file, count,
+                     "the table ends after " + std::to_string(count) + " lines; " +
+                         std::to_string(due) + " are due (the header, provinces 0 to " +
+                         std::to_string(highest) + " and 27 filler rows)");
+    if (count > due) findings.Add(file, due + 1, "rows follow the 27 filler rows");
+}
+
+}  // namespace tq3

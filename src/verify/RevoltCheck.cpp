@@ -1,0 +1,125 @@
+#include "verify/RevoltCheck.h"
+
+#include "verify/BlockSyntax.h"
+#include "verify/GameLines.h"
+#include "verify/RuleText.h"
+
+namespace tq3 {
+
+namespace {
+struct DateRule {
+    const char* key;
+    int day;
+    const char* month;
+};
+constexpr DateRule StartDate{"date", 1, "january"};
+constexpr DateRule ExpiryDate{"expirydate", 29, "december"};
+
+class RevoltBlocks {
+  public:
+    RevoltBlocks(const std::string& file, const VerifySettings& settings, FindingList& findings)
+        : file_(file), settings_(settings), findings_(findings) {}
+
+    // One nation's block; gives what it says of the nation.
+    RevoltNation Nation(const BlockItem& block) {
+        RevoltNation nation{block.line, 0, {}};
+        for (const char* key : {"date", "expirydate", "minimum", "extra", "capital", "group"})
+            if (block.All(key).size() != 1)
+                Add(block.line, std::string(block.key) + " must have one " + key);
+        for (const BlockItem& item : block.items)
+            if (item.key.empty() || !IsKnownKey(item.key))
+                Add(item.line, "unknown entry " + Quoted(item.key.empty() ? item.value : item.key));
+        Date(block, StartDate, settings_.startYear);
+        Date(block, ExpiryDate, settings_.endYear);
+        const std::vector<int> minimum = Numbers(block.Find("minimum"));
+        if (minimum.size() != 1 && block.Find("minimum"))
+            Add(block.Find("minimum")->line, "minimum must hold the capital alone");
+        nation.extra = Numbers(block.Find("extra"));
+        if (const BlockItem* capital = block.Find("capital")) {
+            const std::optional<long long> c = WholeNumber(capital->value);
+            if (!c || capital->isBlock) {
+                Add(capital->line, "the capital " + Quoted(capital->value) + " is not a number");
+            } else {
+                nation.capital = static_cast<int>(*c);
+                if (minimum.size() == 1 && minimum[0] != *c)
+                    Add(capital->line, "the capital is not the province of minimum");
+            }
+        }
+        if (const BlockItem* group = block.Find("group");
+            group && !IsOneOf(settings_.techGroupNames, group->value))
+            Add(group->line,
+                "the group " + Quoted(group->value) + " is none of the technology groups");
+        return nation;
+    }
+
+  private:
+    static bool IsKnownKey(std::string_view key) {
+        for (const char* k : {"date", "expirydate", "minimum", "extra", "capital", "group"})
+            if (key == k) return true;
+        return false;
+    }
+
+    void Add(int line, std::string text) { findings_.Add(file_, line, std::move(text)); }
+
+    void Date(const BlockItem& block, const DateRule& rule, int year) {
+        const BlockItem* date = block.Find(rule.key);
+        if (!date) return;
+        const BlockItem* d = date->Find("day");
+        const BlockItem* m = date->Find("month");
+        const BlockItem* y = date->Find("year");
+        if (!date->isBlock || !d || !m || !y || WholeNumber(d->value) != rule.day ||
+            m->value != rule.month)
+            Add(date->line, std::string(rule.key) + " must be day " + std::to_string(rule.day) +
+                                " of " + rule.month);
+        if (y && WholeNumber(y->value) != year)
+            Add(date->line, std::string(rule.key) + " has the year " + Quoted(y->value) +
+                                " where the settings have " + std::to_string(year));
+    }
+
+    // The bare numbers of a list block.
+    std::vector<int> Numbers(const BlockItem* list) {
+        std::vector<int> numbers;
+        if (!list) return numbers;
+        if (!list->isBlock) Add(list->line, std::string(list->key) + " must be a list in braces");
+        for (const BlockItem& item : list->items) {
+            const std::optional<long long> p = WholeNumber(item.value);
+            if (!item.key.empty() || item.isBlock || !p) {
+                Add(item.line, "the province " + Quoted(item.value) + " of " +
+                                   std::string(list->key) + " is not a number");
+                continue;
+            }
+            numbers.push_back(static_cast<int>(*p));
+        }
+        return numbers;
+    }
+
+    const std::string& file_;
+    const VerifySettings& settings_;
+    FindingList& findings_;
+};
+}  // namespace
+
+void CheckRevoltTable(std::string_view bytes, const std::string& file,
+                      const VerifySettings& settings, VerifyFacts& facts, FindingList& findings) {
+    const std::vector<GameLine> lines = SplitGameLines(bytes, file, findings);
+    const std::vector<BlockItem> items = ParseBlocks(lines, file, findings);
+    facts.revolts.emplace();
+    RevoltBlocks blocks(file, settings, findings);
+    for (const BlockItem& item : items) {
+        if (!item.isBlock || !IsTag(item.key)) {
+            findings.Add(file, item.line,
+                         "expected a nation's block, TAG = { ... }, not " +
+                             Quoted(item.key.empty() ? item.value : item.key));
+            continue;
+        }
+        const RevoltNation nation = blocks.Nation(item);
+        if (!facts.revolts->emplace(std::string(item.key), nation).second) {
+            findings.Add(file, item.line, "the tag " + std::string(item.key) + " has two blocks");
+            continue;
+        }
+        facts.revoltOrder.emplace_back(item.key);
+    }
+    if (items.empty()) findings.Add(file, 0, "the table holds no nation");
+}
+
+}  // namespace tq3
