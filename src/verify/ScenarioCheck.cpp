@@ -181,10 +181,12 @@ void ScenarioRules::Header(const BlockItem& header) {
     for (const BlockItem& item : header.items)
         if (item.isBlock && item.key != "selectable" && item.key != "id") Description(item);
     // The majors lead the selectable list, in the order of their description blocks.
+    const BlockItem* list = header.Find("selectable");
     for (std::size_t i = 0; i < majors_.size(); ++i)
         if (i >= selectable_.size() || selectable_[i] != majors_[i].first)
-            Add(majors_[i].second, "the major " + majors_[i].first + " is not at place " +
-                                       std::to_string(i + 1) + " of the selectable list");
+            Add(list ? list->line : majors_[i].second,
+                "the major " + majors_[i].first + " is not at place " + std::to_string(i + 1) +
+                    " of the selectable list");
 }
 
 void ScenarioRules::Selectable(const BlockItem& header) {
@@ -316,21 +318,22 @@ void ScenarioRules::Cities(const BlockItem& country, const ScenarioNation& natio
     int capitals = 0, cities = 0;
     for (const BlockItem* city : country.All("city")) {
         ++cities;
-        const std::optional<long long> at =
-            Number(city->Find("location"), "the city's location", city->line);
+        const BlockItem* location = city->Find("location");
+        const std::optional<long long> at = Number(location, "the city's location", city->line);
         if (!at) continue;
+        const int line = location->line;
         const int p = static_cast<int>(*at);
         if (!cityLocations_.insert(p).second)
-            Add(city->line, "a second city in province " + std::to_string(p));
+            Add(line, "a second city in province " + std::to_string(p));
         if (std::find(nation.owned.begin(), nation.owned.end(), p) == nation.owned.end())
-            Add(city->line, "the city in province " + std::to_string(p) +
-                                " lies outside the nation's provinces");
+            Add(line, "the city in province " + std::to_string(p) +
+                          " lies outside the nation's provinces");
         if (const BlockItem* capital = city->Find("capital"); capital && capital->value == "yes") {
             ++capitals;
             if (!nation.owned.empty() && p != nation.owned.front())
-                Add(city->line, "the capital city lies in " + std::to_string(p) +
-                                    ", not in the first owned province " +
-                                    std::to_string(nation.owned.front()));
+                Add(line, "the capital city lies in " + std::to_string(p) +
+                              ", not in the first owned province " +
+                              std::to_string(nation.owned.front()));
         }
     }
     if (capitals != 1)
