@@ -22,6 +22,7 @@
 #include "session/SeedSweep.h"
 #include "session/SweepCsv.h"
 #include "session/SweepRanking.h"
+#include "session/SweepRequirements.h"
 
 namespace tq3 {
 
@@ -39,6 +40,8 @@ struct SweepOptions {
     int top = kDefaultTop;
     std::string sort = "fairness";
     std::optional<std::string> csv;
+    std::vector<std::string> requirements;  // --require MEASURE OP VALUE
+    uint64_t stopAfter = 0;                 // 0: measure every seed
 };
 constexpr int kInterrupted = 130;  // 128 + SIGINT, as shells report it
 constexpr int kBarWidth = 30;
@@ -122,14 +125,19 @@ std::string PadRight(const std::string& text, std::size_t width) {
 // The best rows as an aligned table: seed, the world's measures, each major's strength.
 std::string Table(const World& loaded, const std::vector<SweepRow>& rows) {
     std::vector<std::vector<std::string>> cells;
-    cells.push_back({"seed", "fairness", "income spread", "native land", "closest capitals"});
+    cells.push_back({"seed", "fairness", "income spread", "native land", "closest capitals", "room",
+                     "coastal majors"});
     std::size_t majors = 0;
     for (const SweepRow& row : rows) {
         const WorldBalance& b = row.balance;
         const int closest = ClosestRivals(b);
-        std::vector<std::string> line = {
-            std::to_string(row.seed), FixedText(b.fairness, 3), FixedText(b.incomeGini, 3),
-            FixedText(b.nativeShare, 1) + "%", closest < 0 ? "-" : std::to_string(closest)};
+        std::vector<std::string> line = {std::to_string(row.seed),
+                                         FixedText(b.fairness, 3),
+                                         FixedText(b.incomeGini, 3),
+                                         FixedText(b.nativeShare, 1) + "%",
+                                         closest < 0 ? "-" : std::to_string(closest),
+                                         std::to_string(b.room),
+                                         std::to_string(b.coastalMajors)};
         for (const MajorBalance& m : b.majors)
             line.push_back(loaded.Nations[m.nation].Tag + " " + std::to_string(m.Strength()));
         majors = std::max(majors, b.majors.size());
@@ -172,6 +180,21 @@ std::string GenerateCommand(const SweepOptions& options, const World& loaded, ui
 int UsageError(const std::string& text) {
     std::cerr << "tq3gen sweep: " << text << "\nRun with --help for more information.\n";
     return kUsageError;
+}
+
+// Every --require read; nothing, with why, when one is not a requirement.
+std::optional<std::vector<Requirement>> ParseRequirements(const SweepOptions& options,
+                                                          std::string& why) {
+    std::vector<Requirement> requirements;
+    for (const std::string& text : options.requirements) {
+        std::optional<Requirement> r = ParseRequirement(text, why);
+        if (!r) {
+            why = "--require " + why;
+            return std::nullopt;
+        }
+        requirements.push_back(std::move(*r));
+    }
+    return requirements;
 }
 }  // namespace
 
@@ -222,6 +245,8 @@ int RunSweep(const SweepOptions& options) {
     }
     if (options.jobs < 0) return UsageError("--jobs must be 1 or more");
     if (options.top < 1) return UsageError("--top must be 1 or more");
+    const auto requirements = ParseRequirements(options, why);
+    if (!requirements) return UsageError(why);
 
     // The load of `generate`, without its backup: the sweep writes nothing to the folder.
     CliDialogs cli(std::cerr);
@@ -258,21 +283,28 @@ int RunSweep(const SweepOptions& options) {
     BestSeeds best(*order, static_cast<std::size_t>(options.top));
     ProgressBar bar(total, IsTerminal(stderr));
     uint64_t done = 0;
+    RequirementTally tally(*requirements);
+    bool enough = false;  // --stop-after worlds met every requirement
     InterruptGuard guard;
     sweep.Run(
         range->first, range->second, jobs,
         [&](const SweepRow& row) {
+            // Rows measured ahead of the world that ended the search do not count.
+            if (enough) return;
             if (csv) {
                 if (done == 0)
                     csv->Append(SweepCsvHeader(static_cast<int>(row.balance.majors.size())));
                 csv->Append(SweepCsvLine(*world, row));
             }
-            best.Offer(row);
+            if (tally.Offer(row.balance)) best.Offer(row);
             bar.Update(++done);
+            // Enough worlds found: the sweep stops as Ctrl+C stops it.
+            enough = options.stopAfter > 0 && tally.MetAll() == options.stopAfter;
+            if (enough) interrupted.store(true);
         },
         interrupted);
     bar.Done();
-    const bool stopped = interrupted.load() && done < total;
+    const bool stopped = interrupted.load() && !enough && done < total;
 
     int status = stopped ? kInterrupted : 0;
     if (csv) {
@@ -285,12 +317,17 @@ int RunSweep(const SweepOptions& options) {
     }
     const std::vector<SweepRow> ranked = best.Ranked();
     if (stopped) std::cout << "Stopped after " << done << " of " << total << " seeds.\n";
-    std::cout << "Best " << ranked.size() << " of " << done << (done == 1 ? " seed" : " seeds")
-              << " by " << options.sort << ":\n"
+    if (enough) std::cout << "Stopped after " << options.stopAfter << " matching worlds.\n";
+    const uint64_t rankedAmong = requirements->empty() ? done : tally.MetAll();
+    std::cout << "Best " << ranked.size() << " of " << rankedAmong
+              << (rankedAmong == 1 ? " seed" : " seeds")
+              << (requirements->empty() ? "" : " that met every requirement") << " by "
+              << options.sort << ":\n"
               << Table(*world, ranked);
     if (!ranked.empty())
         std::cout << "\nTo write the first: "
                   << GenerateCommand(options, *world, ranked.front().seed) << "\n";
+    if (!requirements->empty()) std::cout << "\n" << ExplainSearch(tally);
     std::cout << std::flush;
     return status;
 }
@@ -330,6 +367,20 @@ Command AddSweepCommand(CLI::App& app) {
                             " (default fairness). income-spread puts the most even incomes "
                             "first, wildest the least fair worlds, native-land the most land "
                             "left to natives, distance the majors farthest apart.");
+    std::string measures;
+    for (const RequirementMeasure& m : RequirementMeasures)
+        measures += "\n  " + std::string(m.name) + ": " + m.what;
+    command
+        ->add_option(
+            "--require", options->requirements,
+            "Keep only worlds that meet this (repeatable), as MEASURE OP VALUE with OP one "
+            "of >= <= > < ==, such as 'fairness>=0.8'. The measures:" +
+                measures)
+        ->type_name("'MEASURE OP VALUE'");
+    command
+        ->add_option("--stop-after", options->stopAfter,
+                     "End the search once this many worlds met every requirement.")
+        ->check(CLI::PositiveNumber);
     command->add_option("--csv", options->csv,
                         "Also write every seed's measures to this CSV file (a header row, then "
                         "one row per seed).");

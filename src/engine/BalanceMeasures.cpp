@@ -17,9 +17,10 @@ int ProvinceFaith(int nationReligion) {
     return nationReligion == Religion::Counterreformed ? Religion::Catholic : nationReligion;
 }
 
-// Breadth-first over the neighbour table from `from` until a province marked in `targets`;
-// the steps taken, or -1 when none can be reached.
-int StepsToNearest(const World& world, int from, const std::bitset<MaxProvinceSlots>& targets) {
+// Breadth-first over the neighbour table from `from`, nearest first: `visit(province,
+// steps)` for each province reached within `maxSteps`, until it gives true.
+template <class Visit>
+void WalkNeighbours(const World& world, int from, int maxSteps, Visit&& visit) {
     std::array<int16_t, MaxProvinceSlots> steps;
     steps.fill(-1);
     std::array<int16_t, MaxProvinceSlots> queue;
@@ -28,7 +29,8 @@ int StepsToNearest(const World& world, int from, const std::bitset<MaxProvinceSl
     queue[tail++] = static_cast<int16_t>(from);
     while (head < tail) {
         const int p = queue[head++];
-        if (targets[p]) return steps[p];
+        if (visit(p, steps[p])) return;
+        if (steps[p] == maxSteps) continue;
         for (int k = 1; k <= NeighbourSlots; ++k) {
             const int n = world.Neighbours[p][k];
             if (n == 0) break;
@@ -37,7 +39,28 @@ int StepsToNearest(const World& world, int from, const std::bitset<MaxProvinceSl
             queue[tail++] = static_cast<int16_t>(n);
         }
     }
-    return -1;
+}
+
+// The steps from `from` to the nearest province marked in `targets`, or -1 when none can be
+// reached.
+int StepsToNearest(const World& world, int from, const std::bitset<MaxProvinceSlots>& targets) {
+    int found = -1;
+    WalkNeighbours(world, from, MaxProvinceSlots, [&](int p, int steps) {
+        if (targets[p]) found = steps;
+        return targets[p];
+    });
+    return found;
+}
+
+// The land provinces outside `held` within `maxSteps` neighbour steps of `from`.
+int FreeLandWithin(const World& world, int from, int maxSteps,
+                   const std::bitset<MaxProvinceSlots>& held) {
+    int free = 0;
+    WalkNeighbours(world, from, maxSteps, [&](int p, int) {
+        if (world.Provinces[p].IsLand() && !held[p]) ++free;
+        return false;
+    });
+    return free;
 }
 }  // namespace
 
@@ -105,14 +128,23 @@ WorldBalance MeasureBalance(const World& world) {
         balance.majors.push_back(m);
     }
 
-    // Each major's nearest rival capital, its own capital left out of the targets.
+    // Each major's nearest rival capital, its own capital left out of the targets, and the
+    // free land around its capital; the world's room is the smallest.
     for (MajorBalance& m : balance.majors) {
+        if (m.coastal > 0) ++balance.coastalMajors;
         const int capital = world.Nations[m.nation].Capital();
         if (!world.IsValidProvince(capital)) continue;
         std::bitset<MaxProvinceSlots> others = capitals;
         others[capital] = false;
         if (others.any()) m.capitalDistance = StepsToNearest(world, capital, others);
+        m.room = FreeLandWithin(world, capital, RoomSteps, held);
     }
+    if (!balance.majors.empty())
+        balance.room = std::min_element(balance.majors.begin(), balance.majors.end(),
+                                        [](const MajorBalance& a, const MajorBalance& b) {
+                                            return a.room < b.room;
+                                        })
+                           ->room;
 
     std::vector<int> strengths, incomes;
     for (const MajorBalance& m : balance.majors) {

@@ -21,6 +21,9 @@ struct MajorBalance {
     // Neighbour steps over land from its capital to the nearest other major's capital; -1 when
     // no other major's capital can be reached (another continent, or it is the only major).
     int capitalDistance = -1;
+    // Land provinces that no scenario nation holds within RoomSteps neighbour steps of its
+    // capital: the land it can take without a war.
+    int room = 0;
 
     // Income and manpower with equal weight: both are counted in the same per-province units
     // and a province's income follows its manpower.
@@ -36,7 +39,12 @@ struct WorldBalance {
     double incomeGini = 0;   // the spread of the majors' income, 0 (equal) to below 1
     double nativeShare = 0;  // percent of land provinces that no scenario nation holds
     int shortNations = 0;    // scenario nations that received fewer provinces than their size
+    int room = 0;            // the smallest room of any major; 0 without majors
+    int coastalMajors = 0;   // majors that hold a coastal province
 };
+
+// How far from its capital a major's room is counted, in neighbour steps.
+inline constexpr int RoomSteps = 3;
 
 // Measures a world after its nations were placed and grown, from the province and nation
 // tables alone. Distances use the world's neighbour table, so the run's map adjacency.

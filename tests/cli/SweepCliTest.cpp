@@ -36,6 +36,8 @@ TEST_F(Sweep, UsageErrorsExitWithTwoBeforeLoading) {
         {"--seeds", "1..5", "--top", "0"},
         {"--seeds", "1..5", "--sort", "loudest"},
         {"--seeds", "1..5", "--set", "NoSuchKey=1"},
+        {"--seeds", "1..5", "--require", "room=>3"},
+        {"--seeds", "1..5", "--stop-after", "0"},
         {},
     };
     for (const auto& args : cases) {
@@ -81,6 +83,30 @@ TEST_F(Sweep, PrintsTheBestAndWritesEveryRowToTheTableButNothingInTheGame) {
         Run({"--seeds", "1..2", "--csv", (game.path / "DB" / "goods.csv").string()});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(Tree(game.path), before);
+}
+
+// --stop-after ends the search at the same seed whatever the workers; the seeds before it
+// hold one match fewer.
+TEST_F(Sweep, StopsAfterEnoughWorldsMetTheRequirementsAndSaysHowMany) {
+    const auto drew = [](const std::string& out) {
+        const std::size_t at = out.find("Drew ");
+        return at == std::string::npos ? std::string() : out.substr(at, out.find('\n', at) - at);
+    };
+    const Result stopped = Run(
+        {"--seeds", "1..500", "--require", "fairness>=0.7", "--stop-after", "2", "--jobs", "2"});
+    EXPECT_EQ(stopped.status, 0) << stopped.err;
+    EXPECT_NE(stopped.out.find("Stopped after 2 matching worlds.\nBest 2 of 2 seeds that met"),
+              std::string::npos)
+        << stopped.out;
+    const std::string line = drew(stopped.out);
+    const uint64_t last = std::stoull(line.substr(5));
+    EXPECT_EQ(line, "Drew " + std::to_string(last) + " worlds; 2 met every requirement.");
+    const Result upTo =
+        Run({"--seeds", "1.." + std::to_string(last), "--require", "fairness>=0.7"});
+    EXPECT_EQ(drew(upTo.out), line);
+    const Result before =
+        Run({"--seeds", "1.." + std::to_string(last - 1), "--require", "fairness>=0.7"});
+    EXPECT_NE(drew(before.out).find("; 1 met"), std::string::npos) << before.out;
 }
 
 #ifndef _WIN32  // Ctrl+C is sent by timeout(1) through the shell

@@ -89,3 +89,33 @@ TEST(BalanceMeasures, MeasureEachMajorAndTheWorldOnAHandMadeMap) {
     EXPECT_EQ(cut.majors[0].capitalDistance, -1);
     EXPECT_EQ(cut.majors[1].capitalDistance, -1);
 }
+
+// Room around the capitals, on a strip of land 1-2-3-4-5 and an island 6 off sea 9, which
+// also touches 7: major A holds 1, a minor holds 3, major B holds the coastal island 6.
+TEST(BalanceMeasures, RoomIsTheFreeLandWithinThreeStepsOfTheCapitalAndCoastalMajorsCount) {
+    auto world = SeaWorld(9);
+    for (int p = 1; p <= 7; ++p) Land(*world, p);
+    for (int p = 2; p <= 5; ++p) Link(*world, p - 1, p);
+    Link(*world, 6, 9);
+    Link(*world, 9, 7);
+    world->Provinces[6].IsCoastal = world->Provinces[7].IsCoastal = true;
+    const int a = AddNation(*world, 1);
+    AddNation(*world, 3);
+    const int b = AddNation(*world, 6);
+    world->MajorNations[a] = world->MajorNations[b] = true;
+    world->Settings.NationCount = 3;
+
+    const WorldBalance balance = MeasureBalance(*world);
+    ASSERT_EQ(balance.majors.size(), 2u);
+    EXPECT_EQ(balance.majors[0].room, 2);  // 2 and 4; 3 is held, 5 lies 4 steps away
+    EXPECT_EQ(balance.majors[1].room, 1);  // 7, across the sea
+    EXPECT_EQ(balance.room, 1);
+    EXPECT_EQ(balance.coastalMajors, 1);
+
+    // Both majors on the coast; without a minor A has 3 and 4 as well.
+    world->Provinces[1].IsCoastal = true;
+    world->Nations[2].OwnedProvinces[1] = 0;
+    const WorldBalance free = MeasureBalance(*world);
+    EXPECT_EQ(free.majors[0].room, 3);
+    EXPECT_EQ(free.coastalMajors, 2);
+}
