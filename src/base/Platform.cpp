@@ -227,6 +227,15 @@ bool RemoveFile(const std::string& path) {
     return ::DeleteFileW(WideName(path).c_str()) != 0;
 }
 
+bool RemoveUnusedFile(const std::string& path) {
+    // A unique file is opened without sharing, so deleting it fails while it is open.
+    const DWORD a = ::GetFileAttributesW(WideName(path).c_str());
+    if (a == INVALID_FILE_ATTRIBUTES ||
+        (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+        return false;
+    return RemoveFile(path);
+}
+
 bool MakeWritable(const std::string& path) {
     const std::wstring wide = WideName(path);
     const DWORD a = ::GetFileAttributesW(wide.c_str());
@@ -438,6 +447,8 @@ std::FILE* CreateUniqueFile(const std::string& pattern, std::string& name, std::
         reason = ErrnoReason();
         return nullptr;
     }
+    // Held while open, so that a removal of leftovers sees it is in use.
+    ::flock(fd, LOCK_EX | LOCK_NB);
     std::FILE* file = ::fdopen(fd, "wb");
     if (file == nullptr) {
         reason = ErrnoReason();
@@ -473,6 +484,17 @@ void SyncFolder(const std::string& folder) {
 
 bool RemoveFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
+}
+
+bool RemoveUnusedFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    const bool unused =
+        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool removed = unused && ::unlink(path.c_str()) == 0;
+    ::close(fd);
+    return removed;
 }
 
 bool MakeWritable(const std::string& path) {

@@ -50,7 +50,8 @@ std::string ErrnoReason();
 std::FILE* OpenFile(const std::string& path, const char* mode);
 
 // Creates a new file of a unique name for binary writing: `pattern` ends in six X that are
-// replaced. Gives the file (its name in `name`), or nullptr with the reason.
+// replaced. Gives the file (its name in `name`), or nullptr with the reason. While it is open
+// the file counts as in use (see RemoveUnusedFile).
 std::FILE* CreateUniqueFile(const std::string& pattern, std::string& name, std::string& reason);
 
 // Flushes a written file to the disk, gives it the permission bits `mode` and closes it (it
@@ -64,6 +65,9 @@ void SyncFolder(const std::string& folder);
 
 // Removes a file; false when it could not (a missing file included).
 bool RemoveFile(const std::string& path);
+// Removes a regular file (not a link) that no process holds open as a file of a unique name;
+// false when it did not.
+bool RemoveUnusedFile(const std::string& path);
 
 // Lets the owner write a read-only file; false on failure.
 bool MakeWritable(const std::string& path);

@@ -23,79 +23,14 @@ bool Fail(Dialogs& dialogs, const std::string& message) {
     return false;
 }
 
-// The system's reason for a failure, as messages add it.
-std::string SystemReason(const std::string& reason) {
-    return " (" + reason + ")";
-}
-
 // Writes the whole content to a temporary file beside `target` and renames it over the target.
 bool ReplaceFile(Dialogs& dialogs, const std::string& target, const std::string& content,
                  const char* verb) {
-    StagedFile staged;
-    std::string error;
-    if (!StageFile(target, content, verb, staged, error)) return Fail(dialogs, error);
-    std::string reason;
-    if (!RenameOver(staged.temporary, staged.target, reason)) {
-        RemoveFile(staged.temporary);
-        return Fail(dialogs,
-                    "Cannot write file: " + kQuote + target + kQuote + " !" + SystemReason(reason));
-    }
-    return true;
+    TemporaryFile file;
+    if (file.Open(target, verb) && file.Write(content) && file.Commit()) return true;
+    return Fail(dialogs, file.Error());
 }
 }  // namespace
-
-bool StageFile(const std::string& target, const std::string& content, const char* verb,
-               StagedFile& staged, std::string& error) {
-    const auto fail = [&](const std::string& message, const std::string& reason) {
-        error = message + (reason.empty() ? std::string() : SystemReason(reason));
-        return false;
-    };
-    const std::string openMessage =
-        std::string("Cannot ") + verb + " file " + kQuote + target + kQuote + " on disk !";
-    std::error_code ec;
-    fs::path path = PathOf(target);
-    // A link is replaced at the file it points to; anything else is looked at once.
-    FileState state = LookAt(target);
-    if (state.link) {
-        path = fs::canonical(path, ec);
-        if (ec) return fail(openMessage, ec.message());
-        state = LookAt(NameOf(path));
-    }
-
-    unsigned mode = NewFileMode();
-    if (state.kind != FileKind::Missing) {
-        // A read-only game file (no write permission for its owner) is not replaced.
-        if (state.kind != FileKind::Regular)
-            return fail(openMessage + " (it is not a regular file)", "");
-        if (!state.writable) return fail(openMessage + " (it is read-only)", "");
-        mode = state.mode;
-    } else if (path.has_parent_path()) {
-        fs::create_directories(path.parent_path(), ec);
-    }
-
-    // A short name beside the target, so that any legal target name can be written.
-    const std::string pattern =
-        NameOf(path.parent_path() / (std::string(TemporaryFilePrefix) + "XXXXXX"));
-    std::string temp, reason;
-    std::FILE* file = CreateUniqueFile(pattern, temp, reason);
-    if (file == nullptr) return fail(openMessage, reason);
-
-    // The content reaches the disk before the temporary can take the target's place.
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    if (!written) reason = ErrnoReason();
-    std::string closeReason;
-    const bool synced = SyncAndClose(file, mode, closeReason);
-    if (written && !synced) reason = closeReason;
-    if (!written || !synced) {
-        RemoveFile(temp);
-        return fail((written ? "Cannot write file: " : "Cannot write whole content of file: ") +
-                        kQuote + target + kQuote + " !",
-                    reason);
-    }
-    staged.target = NameOf(path);
-    staged.temporary = temp;
-    return true;
-}
 
 namespace {
 template <class T>
@@ -194,17 +129,6 @@ int FirstBareLineFeed(const std::string& text) {
         ++line;
     }
     return 0;
-}
-
-void RemoveLeftoverTemporaryFiles(const std::string& folder) {
-    std::error_code ec;
-    const std::size_t length = std::char_traits<char>::length(TemporaryFilePrefix) + 6;
-    for (const auto& entry : fs::directory_iterator(PathOf(folder), ec)) {
-        const std::string name = NameOf(entry.path().filename());
-        if (name.size() == length && name.rfind(TemporaryFilePrefix, 0) == 0 &&
-            entry.is_regular_file(ec))
-            fs::remove(entry.path(), ec);
-    }
 }
 
 bool ReadTextFile(Dialogs& dialogs, const std::string& name, std::string& text) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/Dialogs.h"
+#include "base/TemporaryFile.h"
 
 namespace tq3 {
 
@@ -22,19 +23,6 @@ bool ReadWholeFile(Dialogs& dialogs, const std::string& name, std::string& text)
 bool WriteWholeFile(Dialogs& dialogs, const std::string& name, const std::string& text,
                     bool append);
 
-// A whole file written under a temporary name beside its target and synced to the disk,
-// ready to take the target's place by a rename. A link as target stands for the file it
-// points to.
-struct StagedFile {
-    std::string target;     // the file that the temporary replaces
-    std::string temporary;  // beside it, in the same folder
-};
-// Writes `content` as the staged new content of `target`. On failure gives false with the
-// message (naming the file, with the system's reason) in `error`, and leaves nothing behind.
-// `verb` names the write in that message ("create", "append").
-bool StageFile(const std::string& target, const std::string& content, const char* verb,
-               StagedFile& staged, std::string& error);
-
 // Line ends. The game's files end their lines with CR LF. A text saved with LF alone (as
 // editors on Linux may save it) is read as lines too: NormalizeLineFeeds turns its LF into
 // CR LF and gives true when it did. A text that mixes both keeps its bytes;
@@ -46,13 +34,6 @@ int FirstBareLineFeed(const std::string& text);
 // ReadWholeFile for a text read line by line: an LF-only text is taken as CR LF lines, and
 // in a text that mixes both the first line ending with LF alone is reported as a problem.
 bool ReadTextFile(Dialogs& dialogs, const std::string& name, std::string& text);
-
-// Whole-file writes go through a temporary file of this prefix and six more characters in
-// the target's folder. A write cut short (the process killed) can leave one behind:
-// RemoveLeftoverTemporaryFiles removes them from a folder. Call it only while no other
-// write can run in that folder.
-inline constexpr const char* TemporaryFilePrefix = ".tq3gen-";
-void RemoveLeftoverTemporaryFiles(const std::string& folder);
 
 // Leading and trailing characters with codes of 32 or less removed.
 std::string Trim(const std::string& text);

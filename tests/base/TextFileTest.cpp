@@ -100,6 +100,34 @@ TEST(WriteWholeFile, ALinkIsReplacedAtTheFileItPointsTo) {
     EXPECT_TRUE(std::filesystem::is_symlink(dangling));
 }
 
+// A file written in pieces replaces its target only when committed; a writer dropped before
+// leaves the old file. The removal of leftovers takes the temporaries of killed writes and
+// leaves an open writer's temporary and files that only look alike.
+TEST(TemporaryFile, CommitsWholeAndLeftoversGoWhileOpenOnesStay) {
+    TempDir dir;
+    const std::string target = (dir.path / "sweep.csv").string();
+    WriteFile(target, "old");
+    {
+        TemporaryFile dropped;
+        ASSERT_TRUE(dropped.Open(target));
+        dropped.Write("seed\n");
+    }
+    EXPECT_EQ(ReadFile(target), "old");
+
+    for (const char* name : {".tq3gen-a1B2c3", ".tq3gen-keep-me", ".tq3gen-journal"})
+        WriteFile(dir.path / name, "x");
+    TemporaryFile open;
+    ASSERT_TRUE(open.Open(target));
+    RemoveLeftoverTemporaryFiles(dir.str());
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path))
+        names.push_back(e.path().filename().string());
+    EXPECT_THAT(names, testing::UnorderedElementsAre(".tq3gen-keep-me", ".tq3gen-journal",
+                                                     "sweep.csv", testing::StartsWith(".tq3gen-")));
+    ASSERT_TRUE(open.Write("seed\n") && open.Write("1\n") && open.Commit());
+    EXPECT_EQ(ReadFile(target), "seed\n1\n");
+}
+
 TEST(GamePath, MatchesExistingComponentsWithoutRegardToCase) {
     TempDir dir;
     WriteFile(dir.path / "DB" / "Province.csv", "x");
