@@ -7,6 +7,7 @@
 #include "widgets/FileChooser.h"
 #include "app/FormGener.h"
 #include "base/GamePath.h"
+#include "base/WriteTarget.h"
 #include "config/SettingsFile.h"
 #include "session/RecipeStore.h"
 
@@ -50,7 +51,7 @@ bool TFormGener::SaveLastRecipe(const std::string& file) {
         }
         recipe = read.recipe;
     }
-    std::string error = RecipeTargetProblem(world_.ProgramFolder, file);
+    std::string error = WriteTargetProblem(TargetKind::Recipe, world_.ProgramFolder, file);
     if (error.empty()) error = WriteRecipeFile(*recipe, file);
     if (!error.empty()) {
         WindowMessages().Error(error);

@@ -6,6 +6,7 @@
 
 #include "base/GamePath.h"
 #include "base/Platform.h"
+#include "base/WriteTarget.h"
 #include "cli/CliDialogs.h"
 #include "cli/PresetCommand.h"
 #include "config/SettingsFile.h"
@@ -17,7 +18,6 @@
 #include "session/FolderLock.h"
 #include "session/GameFolder.h"
 #include "session/GenerateWorld.h"
-#include "session/OutFolder.h"
 #include "session/Recipe.h"
 #include "session/RecipeStore.h"
 #include "session/WorldSummary.h"
@@ -97,14 +97,16 @@ int RunGenerate(const GenerateOptions& options) {
     // Targets of --recipe and --out that cannot be used refuse the run before anything is
     // written.
     if (options.recipe) {
-        const std::string problem = RecipeTargetProblem(world->ProgramFolder, *options.recipe);
+        const std::string problem =
+            WriteTargetProblem(TargetKind::Recipe, world->ProgramFolder, *options.recipe);
         if (!problem.empty()) {
             dialogs.Error(problem);
             return 1;
         }
     }
     if (options.previewDir) {
-        const std::string problem = OwnFolderProblem(world->ProgramFolder, *options.previewDir);
+        const std::string problem = WriteTargetProblem(TargetKind::PictureFolder,
+                                                       world->ProgramFolder, *options.previewDir);
         if (!problem.empty()) {
             dialogs.Error(problem);
             return 1;
@@ -113,7 +115,8 @@ int RunGenerate(const GenerateOptions& options) {
     RunHooks hooks;
     if (options.outDir) {
         hooks.outFolder = GameFolder(*options.outDir);
-        const std::string problem = OutFolderProblem(world->ProgramFolder, hooks.outFolder);
+        const std::string problem =
+            WriteTargetProblem(TargetKind::OutFolder, world->ProgramFolder, hooks.outFolder);
         std::error_code ec;
         if (!problem.empty() ||
             (!std::filesystem::create_directories(PathOf(hooks.outFolder), ec) && ec)) {

@@ -12,11 +12,12 @@
 #include "base/GamePath.h"
 #include "base/Numbers.h"
 #include "base/Platform.h"
+#include "base/TemporaryFile.h"
+#include "base/WriteTarget.h"
 #include "cli/CliDialogs.h"
 #include "cli/PresetCommand.h"
 #include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
-#include "render/PictureTarget.h"
 #include "session/BalanceSummary.h"
 #include "session/ConfigCheck.h"
 #include "session/SeedSweep.h"
@@ -261,16 +262,17 @@ int RunSweep(const SweepOptions& options) {
     if (!SeedSweep::Check(*world, dialogs)) return 1;
 
     // The table of every seed goes beside its target first and replaces it at the end.
-    std::unique_ptr<SweepCsvFile> csv;
+    std::unique_ptr<TemporaryFile> csv;
     if (options.csv) {
         const std::string path = AbsolutePath(*options.csv);
-        const std::string problem = SweepCsvTargetProblem(world->ProgramFolder, path);
-        // Temporaries of a sweep killed while writing this target go first.
-        if (problem.empty()) RemoveLeftoverPictureTemporaries(path);
-        csv = std::make_unique<SweepCsvFile>();
+        const std::string problem = WriteTargetProblem(TargetKind::SweepTable, world->ProgramFolder,
+                                                       path, SweepCsvFirstColumns);
+        // Temporaries of writes killed in that folder go first.
+        if (problem.empty()) RemoveLeftoverTemporaryFiles(NameOf(PathOf(path).parent_path()));
+        csv = std::make_unique<TemporaryFile>();
         if (!problem.empty() || !csv->Open(path)) {
-            dialogs.Error("Cannot write \"" + path +
-                          "\": " + (problem.empty() ? csv->Error() : problem));
+            dialogs.Error(problem.empty() ? "Cannot write \"" + path + "\": " + csv->Reason()
+                                          : problem);
             return 1;
         }
     }
@@ -293,8 +295,8 @@ int RunSweep(const SweepOptions& options) {
             if (enough) return;
             if (csv) {
                 if (done == 0)
-                    csv->Append(SweepCsvHeader(static_cast<int>(row.balance.majors.size())));
-                csv->Append(SweepCsvLine(*world, row));
+                    csv->Write(SweepCsvHeader(static_cast<int>(row.balance.majors.size())));
+                csv->Write(SweepCsvLine(*world, row));
             }
             if (tally.Offer(row.balance)) best.Offer(row);
             bar.Update(++done);
@@ -311,7 +313,7 @@ int RunSweep(const SweepOptions& options) {
         if (csv->Commit())
             std::cerr << "Wrote " << AbsolutePath(*options.csv) << " (" << done << " seeds)\n";
         else {
-            dialogs.Error("Cannot write \"" + AbsolutePath(*options.csv) + "\": " + csv->Error());
+            dialogs.Error("Cannot write \"" + AbsolutePath(*options.csv) + "\": " + csv->Reason());
             if (status == 0) status = 1;
         }
     }

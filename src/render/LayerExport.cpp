@@ -4,20 +4,15 @@
 
 #include "base/Platform.h"
 #include "render/MapRenderer.h"
-#include "render/PictureTarget.h"
 #include "render/PngFile.h"
 
 namespace tq3 {
 
 namespace {
-// Writes one picture unless its target is refused (see RefusedPictureTarget).
+// Writes one picture and records the outcome.
 void Write(const PixelBuffer& picture, const std::string& path, const std::string& gameFolder,
            ExportReport& report) {
-    if (const std::string why = RefusedPictureTarget(path, gameFolder); !why.empty()) {
-        report.failed.push_back({path, "Cannot write file \"" + path + "\": " + why});
-        return;
-    }
-    const PngResult result = WritePng(picture, path);
+    const PngResult result = WritePng(picture, path, gameFolder);
     if (result)
         report.written.push_back(path);
     else

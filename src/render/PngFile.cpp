@@ -1,7 +1,9 @@
 #include "render/PngFile.h"
 
+#include "base/GamePath.h"
 #include "base/Platform.h"
-#include "render/PictureTarget.h"
+#include "base/TemporaryFile.h"
+#include "base/WriteTarget.h"
 
 #if TQ3GEN_PNG
 #include <png.h>
@@ -128,39 +130,29 @@ bool Encode(png_uint_32 width, png_uint_32 height, png_bytepp rows, png_const_co
 
 }  // namespace
 
-PngResult WritePng(const PixelBuffer& picture, const std::string& path) {
+PngResult WritePng(const PixelBuffer& picture, const std::string& path,
+                   const std::string& gameFolder) {
     if (picture.width <= 0 || picture.height <= 0) return Failure(path, "the picture is empty");
-    // A file holding anything but a PNG image is never replaced by a picture, so that a
-    // mistyped target cannot cost a game table or any other document.
-    if (LookAt(path).kind == FileKind::Regular && ReadFileHead(path) == FileHead::Other)
-        return Failure(path, "it is not a PNG image, so it is not replaced");
+    if (std::string why = WriteTargetProblem(TargetKind::Picture, gameFolder, path, PngSignature);
+        !why.empty())
+        return {false, std::move(why)};
     PngRows rows = IndexedRows(picture);
 
-    // The temporary file beside the target, so that the rename stays on one file system; what
-    // an earlier write to it left there when it was cut short goes first.
-    RemoveLeftoverPictureTemporaries(path);
-    std::string temp, reason;
-    FILE* file = CreateUniqueFile(PictureTemporaryPattern(path), temp, reason);
-    if (file == nullptr) return Failure(path, reason);
+    // What earlier writes cut short left in the folder goes first.
+    const std::string folder = NameOf(PathOf(AbsolutePath(path)).parent_path());
+    RemoveLeftoverTemporaryFiles(folder);
+    TemporaryFile file;
+    if (!file.Open(path)) return Failure(path, file.Reason());
 
     std::vector<png_bytep> starts(static_cast<std::size_t>(picture.height));
     const std::size_t stride = static_cast<std::size_t>(picture.width) * rows.bytesPerPixel;
     for (std::size_t y = 0; y < starts.size(); ++y) starts[y] = rows.bytes.data() + y * stride;
     std::string encodeReason;
-    const bool encoded =
-        Encode(static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height),
-               starts.data(), rows.palette.empty() ? nullptr : rows.palette.data(),
-               static_cast<int>(rows.palette.size()), file, encodeReason);
-    std::string flushReason;
-    const bool flushed = SyncAndClose(file, NewFileMode(), flushReason);
-    if (!encoded || !flushed) {
-        RemoveFile(temp);
-        return Failure(path, !encoded ? encodeReason : flushReason);
-    }
-    if (!RenameOver(temp, path, reason)) {
-        RemoveFile(temp);
-        return Failure(path, reason);
-    }
+    if (!Encode(static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height),
+                starts.data(), rows.palette.empty() ? nullptr : rows.palette.data(),
+                static_cast<int>(rows.palette.size()), file.Stream(), encodeReason))
+        return Failure(path, encodeReason);
+    if (!file.Commit()) return Failure(path, file.Reason());
     return {true, ""};
 }
 
@@ -199,7 +191,7 @@ bool CanWritePictures() {
     return false;
 }
 
-PngResult WritePng(const PixelBuffer&, const std::string& path) {
+PngResult WritePng(const PixelBuffer&, const std::string& path, const std::string&) {
     return {false, "Cannot write file \"" + path + "\": " + NoPicturesMessage};
 }
 

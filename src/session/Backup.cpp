@@ -7,6 +7,7 @@
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/Platform.h"
+#include "base/WriteTarget.h"
 #include "output/ScenarioFile.h"
 #include "session/GameFileWrites.h"
 
@@ -68,15 +69,13 @@ std::string ScenarioName(const World& world) {
     return world.Settings.ScenarioFileName + ".tqg";
 }
 
-// A folder inside the game folder's own Backup/, DB/, Config/ or Scenarios/ neither takes nor
-// gives a scenario copy: the copies would land over the game's files or its kept originals.
+// A folder inside the game folder's own Backup/, DB/, Config/ or Scenarios/, or one of
+// tq3gen's own names, neither takes nor gives a scenario copy.
 bool CopyFolderIsOutside(const World& world, const std::string& folder, Dialogs& dialogs) {
-    const std::string own = OwnGameFolderOf(world.ProgramFolder, folder);
-    if (own.empty()) return true;
-    dialogs.Error("\"" + AbsolutePath(folder) + "\" is inside the game folder's own " + own +
-                  "/ folder; choose a folder outside Backup/, DB/, Config/ and Scenarios/. "
-                  "Nothing was copied.");
-    return false;
+    const std::string why =
+        WriteTargetProblem(TargetKind::ScenarioCopy, world.ProgramFolder, folder);
+    if (!why.empty()) dialogs.Error(why);
+    return why.empty();
 }
 
 // A scenario name that would leave its folder is refused before anything is copied.

@@ -25,11 +25,6 @@ std::string KeepLastRunRecipe(const Recipe& recipe);
 // text, or what went wrong.
 std::string WriteRecipeFile(const Recipe& recipe, const std::string& path);
 
-// Why `path` must not receive a recipe of the game folder `programFolder` (a folder, a device,
-// a file inside the game's DB/, Config/, Scenarios/ or Backup/, the folder's lock); empty
-// when it may.
-std::string RecipeTargetProblem(const std::string& programFolder, const std::string& path);
-
 // Reads a recipe file: the recipe, or what is wrong with it, naming the file.
 RecipeResult ReadRecipeFile(const std::string& path);
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 #include "engine/World.h"
@@ -13,30 +12,9 @@ namespace tq3 {
 std::string SweepCsvHeader(int majors);
 std::string SweepCsvLine(const World& loaded, const SweepRow& row);
 
-// Why a sweep may not write its table to `path`, or empty when it may. Nothing inside the
-// game folder's Config/, DB/, Scenarios/ or Backup/ is written, nor a name that differs from
-// an existing file only in case (the game would read either); an existing target must be a
-// regular file that holds such a table already, so a game table, the lock or any other file
-// named by mistake is left alone; the folder must exist.
-std::string SweepCsvTargetProblem(const std::string& gameFolder, const std::string& path);
-
-// A table written line by line into a temporary file beside the target, which replaces the
-// target only when Commit succeeds: a sweep stopped midway or a full disk leaves the old
-// file as it was. Memory stays the same however many lines are written.
-class SweepCsvFile {
-  public:
-    ~SweepCsvFile();
-    // Creates the temporary file; false (with the reason in Error()) when it cannot.
-    bool Open(const std::string& path);
-    void Append(const std::string& text);
-    // Syncs the temporary file and puts it in place of the target.
-    bool Commit();
-    const std::string& Error() const { return error_; }
-
-  private:
-    std::string path_, temp_, error_;
-    FILE* file_ = nullptr;
-    bool failed_ = false;
-};
+// The first columns of a sweep's table: an existing file is replaced by a table only when it
+// begins with them.
+inline constexpr const char* SweepCsvFirstColumns =
+    "seed,fairness,income_gini,native_share,short_nations";
 
 }  // namespace tq3

@@ -93,7 +93,8 @@ TEST_F(RecipeRuns, ADifferingInputIsNamedAndNothingIsWritten) {
         {"generate", "--game-dir", second.str(), "--recipe", (second.path / "DB/r.json").string()},
         scratch.path);
     EXPECT_EQ(inside.status, 1);
-    EXPECT_NE(inside.err.find("inside the game's DB/ folder"), std::string::npos) << inside.err;
+    EXPECT_NE(inside.err.find("inside the game folder's own DB/ folder"), std::string::npos)
+        << inside.err;
     EXPECT_TRUE(Tree(second.path) == before);
 
     // --force replays anyway and says that the result may differ.

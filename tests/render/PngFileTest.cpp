@@ -83,8 +83,8 @@ TEST(Png, AFileThatIsNotAPictureIsNotReplaced) {
         const PngResult result = WritePng(Pattern(5, 5), path.string());
         EXPECT_EQ(static_cast<bool>(result), c.replaced) << result.error;
         if (c.replaced) continue;
-        EXPECT_EQ(result.error, "Cannot write file \"" + path.string() +
-                                    "\": it is not a PNG image, so it is not replaced");
+        EXPECT_EQ(result.error, "The picture cannot be written to \"" + path.string() +
+                                    "\": it is not a PNG image, so it is not replaced.");
         EXPECT_EQ(test::ReadFile(path), c.bytes);
     }
     EXPECT_EQ(Entries(dir.path),

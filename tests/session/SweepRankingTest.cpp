@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "TestSupport.h"
+#include "base/WriteTarget.h"
 #include "session/SweepCsv.h"
 #include "session/SweepRanking.h"
 
@@ -78,24 +79,9 @@ TEST(SweepCsvTarget, WritesOnlyNewFilesAndEarlierTablesOutsideTheGameFolders) {
         {game / "Config" / "sweep.csv", false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SweepCsvTargetProblem(game.string(), c.target.string()).empty(), c.allowed)
+        EXPECT_EQ(WriteTargetProblem(TargetKind::SweepTable, game.string(), c.target.string(),
+                                     SweepCsvFirstColumns)
+                      .empty(),
+                  c.allowed)
             << c.target;
-}
-
-TEST(SweepCsvFile, ReplacesTheTargetOnlyOnCommit) {
-    test::TempDir dir;
-    const fs::path target = dir.path / "sweep.csv";
-    test::WriteFile(target, "old");
-    {
-        SweepCsvFile file;
-        ASSERT_TRUE(file.Open(target.string()));
-        file.Append("seed\n1\n");
-    }
-    EXPECT_EQ(test::ReadFile(target), "old");
-    SweepCsvFile file;
-    ASSERT_TRUE(file.Open(target.string()));
-    file.Append("seed\n1\n");
-    ASSERT_TRUE(file.Commit());
-    EXPECT_EQ(test::ReadFile(target), "seed\n1\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
 }
