@@ -64,6 +64,13 @@ void TFormMap::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+void TFormMap::reject() {
+    if (previewMode_)
+        done(AbortResult);
+    else
+        QDialog::reject();
+}
+
 // Show set-up: lists at first show, major rows, view-only tool, the mode's buttons, the
 // layer whose button is down, the first scroll position.
 void TFormMap::FormShow() {

@@ -154,6 +154,9 @@ class TFormMap : public QDialog {
     // Escape cancels majors mode; in preview mode it does nothing, so that no key press
     // writes the game files: the user chooses OK or Abort.
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window (its title bar, Alt+F4) cancels majors mode and aborts the run in
+    // preview mode: only OK goes on to write.
+    void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

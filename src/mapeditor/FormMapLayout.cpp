@@ -133,7 +133,11 @@ void TFormMap::FormCreate() {
     auto* fit = new QAction("Fit the whole map", this);
     fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(fit, &QAction::triggered, this, [this] { ZoomToFit(); });
-    addActions({undo, redo, zoomIn, zoomOut, fit});
+    // Alt+F4 closes the window as its title bar does, also where no window manager does it.
+    auto* close = new QAction("Close", this);
+    close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(close, &QAction::triggered, this, [this] { this->close(); });
+    addActions({undo, redo, zoomIn, zoomOut, fit, close});
 }
 
 QWidget* TFormMap::CreateMapArea() {

@@ -8,7 +8,7 @@ bool ShowScenarioPreview(World& world, RandomSource& random, Dialogs& dialogs, Q
     TFormMap form(world, random, dialogs, owner);
     form.setWindowTitle("Map Editor / Scenario Preview");
     form.SetPreviewMode(true);
-    return form.exec() != TFormMap::AbortResult;
+    return form.exec() == QDialog::Accepted;
 }
 
 bool SelectMajorsOnMap(World& world, Dialogs& dialogs, QWidget* owner) {

@@ -9,8 +9,8 @@ class QWidget;
 namespace tq3 {
 
 // The map editor in preview mode, at the preview point of a run: the user may repaint
-// provinces with the run's random source. False when the user aborts the run; closing the
-// window any other way goes on with the edited world.
+// provinces with the run's random source. True only when the user chose OK: Abort and closing
+// the window (title bar, Alt+F4) end the run with nothing written.
 bool ShowScenarioPreview(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner);
 
 // "Select Majors": true when the user closed the window with OK; SpecifiedMajors then holds

@@ -2,12 +2,14 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "GuiTestSupport.h"
 #include "TestSupport.h"
 #include "config/SettingsFile.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
+#include "mapeditor/MapEditor.h"
 #include "mapeditor/MapView.h"
 #include "session/GenerateWorld.h"
 
@@ -34,16 +36,38 @@ struct Game {
         world->Settings.EditorEnabled = true;
         world->Settings.GeneratorMode = 0;
     }
-    RunEnd Run(const std::function<QPushButton*(TFormMap&)>& edit) {
+    // The editor as the window opens it, used by `use` inside its modal loop.
+    RunEnd Close(const std::function<void(TFormMap&)>& use) {
         RunHooks hooks;
         hooks.mapEditor = [&](World& w) {
-            TFormMap form(w, random, dialogs);
-            form.SetPreviewMode(true);
-            form.show();
-            QTest::mouseClick(edit(form), Qt::LeftButton);
-            return form.result() != TFormMap::AbortResult;
+            QTimer::singleShot(0, [&] {
+                auto* form = qobject_cast<TFormMap*>(QApplication::activeModalWidget());
+                ASSERT_NE(form, nullptr);
+                form->activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+                use(*form);
+                // A way of closing that failed leaves the window open: the test ends anyway.
+                if (form->isVisible()) {
+                    ADD_FAILURE() << "the editor is still open";
+                    form->done(TFormMap::AbortResult);
+                }
+            });
+            return ShowScenarioPreview(w, random, dialogs, nullptr);
         };
         return GenerateWorld(*world, random, dialogs, hooks).end;
+    }
+    RunEnd Run(const std::function<QPushButton*(TFormMap&)>& edit) {
+        return Close([&](TFormMap& form) { QTest::mouseClick(edit(form), Qt::LeftButton); });
+    }
+    // Every file of the game folder with its bytes, but for the keeping copies of Backup/
+    // and the folder's lock.
+    std::map<std::string, std::string> Files() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(dir.path))
+            if (entry.is_regular_file() && entry.path().parent_path() != dir.path / "Backup" &&
+                entry.path().filename() != ".tq3gen.lock")
+                files[entry.path().string()] = test::ReadFile(entry.path());
+        return files;
     }
     // Paints the first land province Marsh with a click on its mark.
     QPushButton* PaintFirstLand(TFormMap& form) {
@@ -97,6 +121,26 @@ TEST(PreviewRun, AbortEndsTheRunWithoutWritingTheDatabase) {
     EXPECT_TRUE(game.dialogs.confirms.empty());
     // The configuration is loaded again: the painted province is as the template has it.
     EXPECT_NE(game.world->Provinces[game.painted].Terrain, TerrainCode::Marsh);
+}
+
+TEST(PreviewRun, ClosingTheEditorAbortsTheRunAndWritesNothing) {
+    const std::pair<const char*, std::function<void(TFormMap&)>> ways[] = {
+        {"title bar", [](TFormMap& f) { f.close(); }},
+        {"Alt+F4", [](TFormMap& f) { QTest::keyClick(&f, Qt::Key_F4, Qt::AltModifier); }},
+    };
+    for (const auto& [way, close] : ways) {
+        Game game;
+        game.SetUp();
+        const auto before = game.Files();
+        EXPECT_EQ(game.Close([&game, close = close](TFormMap& f) {
+            game.PaintFirstLand(f);
+            close(f);
+        }),
+                  RunEnd::Aborted)
+            << way;
+        EXPECT_EQ(game.Files(), before) << way;
+        EXPECT_TRUE(game.dialogs.confirms.empty()) << way;
+    }
 }
 
 }  // namespace
