@@ -88,7 +88,7 @@ void BM_PaintWholeMap(benchmark::State& state) {
         form.ImageMapMouseMove(QPoint(2359, 1029));
         form.ImageMapMouseUp(Qt::LeftButton, QPoint(2359, 1029));
         form.SelectTool(PaintLayer::Terrain, Index(TerrainCode::Desert));
-        form.UndoStack()->undo();
+        form.Document().UndoStack()->undo();
     }
 }
 BENCHMARK(BM_PaintWholeMap)->Unit(benchmark::kMillisecond);

@@ -12,14 +12,14 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QToolButton>
-#include <QUndoStack>
 #include <algorithm>
 #include <cmath>
 #include <exception>
 
+#include "mapeditor/LayerPictures.h"
 #include "mapeditor/LegendBar.h"
-#include "mapeditor/MapEditCommand.h"
 #include "mapeditor/MapView.h"
+#include "mapeditor/ProvinceInfoBar.h"
 #include "mapeditor/model/ProvinceInfo.h"
 #include "render/PngFile.h"
 #include "widgets/Cp1252.h"
@@ -36,8 +36,7 @@ constexpr QPoint ToolbarShown{8, 8};
 constexpr QPoint ToolbarHidden{-154, 2};
 constexpr int InfoBarTop = 8, InfoBarCollapsedTop = 2;
 constexpr int InfoBarRightMargin = 8;
-constexpr int InfoBarCollapsedRightGap = 34, InfoBarCollapsedWidth = 26,
-              InfoBarCollapsedHeight = 26;
+constexpr int InfoBarCollapsedRightGap = 34, InfoBarCollapsedSide = 26;
 constexpr int MiniMapLeft = 9, MiniMapHiddenLeft = -143;
 constexpr int MiniMapBottomGap = 93, MiniMapHeight = 83;
 constexpr int MiniMapCollapsedBottomGap = 28, MiniMapCollapsedHeight = 26;
@@ -83,8 +82,8 @@ void TFormMap::FormShow() {
                 combo->clear();
                 for (const NationEntry& entry : nationList_) combo->addItem(FromCp1252(entry.text));
             }
-            DrawAdjacencyLines(world_, pictures_.map);
-            nationsLegend_->Build(world_);
+            pictures_->DrawLines();
+            nationsLegend_->Build();
             listsBuilt_ = true;
         }
         if (loadMajorsOnShow_) {
@@ -92,7 +91,7 @@ void TFormMap::FormShow() {
             loadMajorsOnShow_ = false;
         }
         ShowRows();
-        for (QLabel* label : infoLabels_) label->clear();
+        infoBar_->Clear();
         SpeedButtonClearCursorClick();
 
         bitBtnClose_->setVisible(previewMode_);
@@ -103,28 +102,30 @@ void TFormMap::FormShow() {
         for (LegendBar* bar : legendBars_) bar->setEnabled(previewMode_);
         setWindowTitle(previewMode_ ? "Map Editor / Scenario Preview" : "Select Majors");
 
-        for (MapLayer layer : AllLayers)
-            if (LayerButton(layer)->isChecked()) layer_ = layer;
-        DrawCurrentLayer();
+        MapLayer shown = MapLayer::Terrain;
+        for (std::size_t i = 0; i < AllLayers.size(); ++i)
+            if (layerButtons_[i]->isChecked()) shown = AllLayers[i];
+        pictures_->ShowLayer(shown);
+        ShowLegendOf(shown);
         ScrollMapTo(FirstScroll);
-    } catch (const std::exception&) {
-        dialogs_.Error("Error occured in FormShow");
+    } catch (const std::exception& failure) {
+        // The window's own message, and below it what failed.
+        dialogs_.Error(std::string("Error occured in FormShow") + "\n" + failure.what());
+    } catch (...) {
+        dialogs_.Error("Error occured in FormShow\nan unknown failure");
     }
     imageMap_->show();
 }
 
 void TFormMap::ShowLayer(MapLayer layer) {
     SpeedButtonClearCursorClick();
-    LayerButton(layer)->setChecked(true);
-    layer_ = layer;
-    DrawCurrentLayer();
+    layerButtons_[static_cast<std::size_t>(layer)]->setChecked(true);
+    pictures_->ShowLayer(layer);
+    ShowLegendOf(layer);
 }
 
-void TFormMap::DrawCurrentLayer() {
-    DrawLayer(world_, layer_, pictures_.map, pictures_.minimap);
-    ShowLegendOf(layer_);
-    imageMap_->PictureChanged();
-    imageMinimap_->update();
+const PixelBuffer& TFormMap::MapPicture() const {
+    return pictures_->Map();
 }
 
 // The bottom strip shows the legend of the layer drawn: a value bar, or the nations.
@@ -188,26 +189,7 @@ void TFormMap::CentreOnProvince(int c) {
 
 // The info bar; nothing for province 0.
 void TFormMap::ShowProvinceInfo(int p) {
-    if (!world_.IsValidProvince(p)) return;
-    infoProvince_ = p;
-    const ProvinceInfo info = ProvinceInfoOf(world_, p);
-    const std::pair<InfoField, const std::string*> labels[] = {
-        {InfoField::Number, &info.number},
-        {InfoField::Religion, &info.religion},
-        {InfoField::Name, &info.name},
-        {InfoField::Coast, &info.coast},
-        {InfoField::Climate, &info.climate},
-        {InfoField::Goods, &info.goods},
-        {InfoField::Manpower, &info.manpower},
-        {InfoField::Income, &info.income},
-        {InfoField::ColonDifficulty, &info.colonDifficulty},
-        {InfoField::TradeNegotiation, &info.tradeNegotiation},
-        {InfoField::NativeTolerance, &info.nativeTolerance},
-        {InfoField::NativePopulation, &info.nativePopulation},
-        {InfoField::Owner, &info.owner}};
-    for (const auto& [field, text] : labels) InfoLabel(field)->setText(FromCp1252(*text));
-    // The terrain word stays as it was for a code that has none.
-    if (!info.terrain.empty()) InfoLabel(InfoField::Terrain)->setText(FromCp1252(info.terrain));
+    infoBar_->Show(p);
 }
 
 void TFormMap::ShowHoverProvince(QPoint pixel) {
@@ -232,33 +214,10 @@ void TFormMap::SpeedButtonShowClick() {
     speedButtonHide_->show();
 }
 
-void TFormMap::SpeedButtonHideInfoClick() {
-    infoCollapsed_ = true;
-    panel19_->hide();
-    speedButtonHideInfo_->hide();
-    speedButtonShowInfo_->show();
-    PlaceFloatingBars();
-}
-
-void TFormMap::SpeedButtonShowInfoClick() {
-    infoCollapsed_ = false;
-    panel19_->show();
-    speedButtonShowInfo_->hide();
-    speedButtonHideInfo_->show();
-    PlaceFloatingBars();
-}
-
-void TFormMap::SpeedButtonHideMiniMapClick() {
-    miniMapCollapsed_ = true;
-    speedButtonHideMiniMap_->hide();
-    speedButtonShowMiniMap_->show();
-    PlaceFloatingBars();
-}
-
-void TFormMap::SpeedButtonShowMiniMapClick() {
-    miniMapCollapsed_ = false;
-    speedButtonShowMiniMap_->hide();
-    speedButtonHideMiniMap_->show();
+void TFormMap::SetMiniMapCollapsed(bool collapsed) {
+    miniMapCollapsed_ = collapsed;
+    speedButtonHideMiniMap_->setVisible(!collapsed);
+    speedButtonShowMiniMap_->setVisible(collapsed);
     PlaceFloatingBars();
 }
 
@@ -271,14 +230,14 @@ QRect TFormMap::MapArea() const {
 // bottom; collapsed, each shrinks to its show button, so neither covers a scroll bar.
 void TFormMap::PlaceFloatingBars() {
     const QRect area = MapArea();
-    if (infoCollapsed_)
-        controlBarProvInfo_->setGeometry(area.right() + 1 - InfoBarCollapsedRightGap,
-                                         InfoBarCollapsedTop, InfoBarCollapsedWidth,
-                                         InfoBarCollapsedHeight);
-    else
-        controlBarProvInfo_->setGeometry(
-            area.right() + 1 - InfoBarRightMargin - infoBarSize_.width(), InfoBarTop,
-            infoBarSize_.width(), infoBarSize_.height());
+    if (infoBar_->Collapsed()) {
+        infoBar_->setGeometry(area.right() + 1 - InfoBarCollapsedRightGap, InfoBarCollapsedTop,
+                              InfoBarCollapsedSide, InfoBarCollapsedSide);
+    } else {
+        const QSize size = infoBar_->ExpandedSize();
+        infoBar_->setGeometry(area.right() + 1 - InfoBarRightMargin - size.width(), InfoBarTop,
+                              size.width(), size.height());
+    }
     if (miniMapCollapsed_)
         controlBarMiniMap_->setGeometry(MiniMapHiddenLeft,
                                         area.bottom() + 1 - MiniMapCollapsedBottomGap,
@@ -286,7 +245,8 @@ void TFormMap::PlaceFloatingBars() {
     else
         controlBarMiniMap_->setGeometry(MiniMapLeft, area.bottom() + 1 - MiniMapBottomGap,
                                         controlBarMiniMap_->width(), MiniMapHeight);
-    for (QWidget* bar : {controlBarMap_, controlBarProvInfo_, controlBarMiniMap_}) bar->raise();
+    for (QWidget* bar : {controlBarMap_, static_cast<QWidget*>(infoBar_), controlBarMiniMap_})
+        bar->raise();
 }
 
 void TFormMap::FormResize() {
@@ -343,8 +303,8 @@ void TFormMap::ZoomOut() {
 
 void TFormMap::ZoomToFit() {
     const QSize view = scrollBoxMap_->maximumViewportSize();
-    SetZoom(std::min(static_cast<double>(view.width()) / pictures_.map.width,
-                     static_cast<double>(view.height()) / pictures_.map.height));
+    SetZoom(std::min(static_cast<double>(view.width()) / pictures_->Map().width,
+                     static_cast<double>(view.height()) / pictures_->Map().height));
 }
 
 namespace {
@@ -359,26 +319,15 @@ void TFormMap::ExportLayerPng() {
     QString path =
         chooseExportFile
             ? chooseExportFile()
-            : ChooseFileToSave(this, "Export layer as PNG",
-                               QDir(PicturesFolder()).filePath(QString(LayerName(layer_)) + ".png"),
-                               "PNG pictures (*.png)");
+            : ChooseFileToSave(
+                  this, "Export layer as PNG",
+                  QDir(PicturesFolder()).filePath(QString(LayerName(pictures_->Layer())) + ".png"),
+                  "PNG pictures (*.png)");
     if (path.isEmpty()) return;
     if (!path.endsWith(".png", Qt::CaseInsensitive)) path += ".png";
     // The picture exactly as the window shows it.
-    const PngResult written = WritePng(pictures_.map, path.toStdString());
+    const PngResult written = WritePng(pictures_->Map(), path.toStdString());
     if (!written) dialogs_.Error(written.error);
-}
-
-void TFormMap::PushEdit(WorldEdit edit, const QString& text) {
-    if (edit.Empty()) return;
-    undo_->push(new MapEditCommand(
-        world_, std::move(edit),
-        [this](const WorldEdit&) {
-            // Undo and redo show the world as it is now, on the map and in the info bar.
-            DrawCurrentLayer();
-            ShowProvinceInfo(infoProvince_);
-        },
-        text));
 }
 
 }  // namespace tq3

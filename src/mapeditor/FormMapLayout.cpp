@@ -18,9 +18,10 @@
 #include <utility>
 
 #include "mapeditor/FormMap.h"
+#include "mapeditor/LayerPictures.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
-#include "render/ZoomedMap.h"
+#include "mapeditor/ProvinceInfoBar.h"
 
 namespace tq3 {
 
@@ -30,7 +31,6 @@ constexpr int MajorsPanelWidth = 140;
 constexpr int ButtonPanelWidth = 141;
 constexpr int BarButtonSize = 22;
 constexpr QRect ControlBarMapRect{8, 8, 179, 26};
-constexpr QRect ControlBarProvInfoRect{455, 8, 96, 147};
 constexpr QRect ControlBarMiniMapRect{9, 350, 168, 83};
 
 QToolButton* BarButton(QWidget* parent, const QString& text, const QString& hint, int x) {
@@ -81,8 +81,11 @@ void ColourText(QWidget* widget, QColor colour) {
 }  // namespace
 
 TFormMap::TFormMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner)
-    : QDialog(owner), world_(world), random_(random), dialogs_(dialogs) {
-    undo_ = new QUndoStack(this);
+    : QDialog(owner),
+      world_(world),
+      dialogs_(dialogs),
+      document_(new MapDocument(world, random, this)),
+      pictures_(new LayerPictures(*document_, this)) {
     FormCreate();
 }
 
@@ -91,8 +94,6 @@ TFormMap::~TFormMap() = default;
 // Creation: the pictures, the panels and the 208 nation legend panels; terrain is the
 // layer shown first.
 void TFormMap::FormCreate() {
-    pictures_.map = NewMapPicture();
-    pictures_.minimap = NewMinimap();
     setWindowTitle("Map Editor / Scenario Preview");
     resize(FormWidth, FormHeight);
 
@@ -116,12 +117,19 @@ void TFormMap::FormCreate() {
     column->addWidget(CreateBottomStrip());
     CreateStatusBar();
     column->addWidget(statusBar_);
-    CreateFloatingBars();
+    // The three bars that float over the map.
+    CreateToolBar();
+    infoBar_ = new ProvinceInfoBar(*document_, panel3_);
+    infoBar_->onCollapse = [this] { PlaceFloatingBars(); };
+    CreateMinimapBar();
+    CreateActions();
+}
 
-    // Undo and redo of every change made here; zoom keys.
-    QAction* undo = undo_->createUndoAction(this, "&Undo");
+// Undo and redo of every change made here; zoom keys; Alt+F4.
+void TFormMap::CreateActions() {
+    QAction* undo = document_->UndoStack()->createUndoAction(this, "&Undo");
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = undo_->createRedoAction(this, "&Redo");
+    QAction* redo = document_->UndoStack()->createRedoAction(this, "&Redo");
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     auto* zoomIn = new QAction("Zoom in", this);
     zoomIn->setShortcuts(
@@ -147,7 +155,7 @@ QWidget* TFormMap::CreateMapArea() {
     scrollBoxMap_ = new QScrollArea(panel3_);
     scrollBoxMap_->setObjectName("ScrollBoxMap");
     scrollBoxMap_->setWidgetResizable(false);
-    imageMap_ = new MapView(pictures_.map, nullptr);
+    imageMap_ = new MapView(*pictures_, nullptr);
     imageMap_->setObjectName("ImageMap");
     imageMap_->setToolTip("Left click: select province, Right click: recenter map");
     for (int row = 1; row <= MajorRowCount; ++row) imageMap_->SetCircleColour(row, RowColour(row));
@@ -155,24 +163,12 @@ QWidget* TFormMap::CreateMapArea() {
     imageMap_->onMove = [this](Qt::MouseButtons, QPoint p) { ImageMapMouseMove(p); };
     imageMap_->onRelease = [this](Qt::MouseButton b, QPoint p) { ImageMapMouseUp(b, p); };
     imageMap_->onZoomWheel = [this](int step, QPointF) { step > 0 ? ZoomIn() : ZoomOut(); };
-    // Away from 100 % the map is drawn at the zoom from the world, in the layer on screen.
-    imageMap_->drawZoomed = [this](double scale, double ratio, const PixelRect& area,
-                                   PixelBuffer& out) {
-        DrawZoomedMap(world_, layer_, scale, ratio, area, out);
-    };
     scrollBoxMap_->setWidget(imageMap_);
     scrollBoxMap_->viewport()->installEventFilter(this);
     for (QScrollBar* bar :
          {scrollBoxMap_->horizontalScrollBar(), scrollBoxMap_->verticalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, this, [this] { PlaceMinimapFrame(); });
     return panel3_;
-}
-
-// The three bars that float over the map.
-void TFormMap::CreateFloatingBars() {
-    CreateToolBar();
-    CreateInfoBar();
-    CreateMinimapBar();
 }
 
 // The tool bar: view only, the five layers, hide / show.
@@ -200,114 +196,37 @@ void TFormMap::CreateToolBar() {
     }
     layerButtons_[0]->setChecked(true);
     speedButtonHide_ = BarButton(controlBarMap_, QString::fromUtf8("\u00ab"), "Hide toolbar", 155);
+    speedButtonHide_->setObjectName("SpeedButtonHide");
     speedButtonShow_ = BarButton(controlBarMap_, QString::fromUtf8("\u00bb"), "Show toolbar", 155);
+    speedButtonShow_->setObjectName("SpeedButtonShow");
     speedButtonShow_->hide();
     connect(speedButtonHide_, &QToolButton::clicked, this, [this] { SpeedButtonHideClick(); });
     connect(speedButtonShow_, &QToolButton::clicked, this, [this] { SpeedButtonShowClick(); });
 }
 
-// The province info bar: a heading and the values of the province last clicked.
-void TFormMap::CreateInfoBar() {
-    controlBarProvInfo_ = FloatingBar(panel3_, "ControlBarProvInfo", ControlBarProvInfoRect);
-    speedButtonHideInfo_ =
-        BarButton(controlBarProvInfo_, QString::fromUtf8("\u00bb"), "Hide province info", 2);
-    speedButtonShowInfo_ =
-        BarButton(controlBarProvInfo_, QString::fromUtf8("\u00ab"), "Show province info", 2);
-    speedButtonShowInfo_->hide();
-    connect(speedButtonHideInfo_, &QToolButton::clicked, this,
-            [this] { SpeedButtonHideInfoClick(); });
-    connect(speedButtonShowInfo_, &QToolButton::clicked, this,
-            [this] { SpeedButtonShowInfoClick(); });
-    auto* heading = new QLabel("Province info:", controlBarProvInfo_);
-    heading->move(BarButtonSize + 4, 2);
-    heading->setFixedHeight(BarButtonSize);
-    panel19_ = new QWidget(controlBarProvInfo_);
-    panel19_->setObjectName("Panel19");
-    auto* grid = new QGridLayout(panel19_);
-    grid->setContentsMargins(4, 0, 4, 4);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(0);
-    // Each value label with its object name and the longest usual text it shows, by which
-    // the bar is sized in the window's font.
-    struct InfoValue {
-        InfoField field;
-        const char* name;
-        const char* sample;
-    };
-    static constexpr InfoValue kValues[] = {{InfoField::Number, "Label22", "1620"},
-                                            {InfoField::Coast, "Label7", "inland"},
-                                            {InfoField::Name, "Label3", "Novgorod-Seversky"},
-                                            {InfoField::Terrain, "Label4", "mountain"},
-                                            {InfoField::Climate, "Label5", "8"},
-                                            {InfoField::Goods, "Label6", "Tobbaco"},
-                                            {InfoField::Religion, "Label9", "Confucian"},
-                                            {InfoField::Manpower, "Label12", "99"},
-                                            {InfoField::Income, "Label13", "99"},
-                                            {InfoField::ColonDifficulty, "Label18", "99"},
-                                            {InfoField::TradeNegotiation, "Label21", "99"},
-                                            {InfoField::NativeTolerance, "Label20", "99"},
-                                            {InfoField::NativePopulation, "Label19", "99"},
-                                            {InfoField::Owner, "Label23", "TAG: Nation name"}};
-    for (const InfoValue& row : kValues) {
-        auto* label = new QLabel(QString::fromLatin1(row.sample), panel19_);
-        label->setObjectName(row.name);
-        infoLabels_[static_cast<std::size_t>(row.field)] = label;
-    }
-    auto value = [this](InfoField field) { return InfoLabel(field); };
-    auto caption = [this](const char* text) { return new QLabel(text, panel19_); };
-    // Number and coast; name; terrain and climate; goods; religion; the four values in two
-    // columns; the owner.
-    grid->addWidget(value(InfoField::Number), 0, 0, 1, 2);
-    grid->addWidget(value(InfoField::Coast), 0, 2, 1, 2);
-    grid->addWidget(value(InfoField::Name), 1, 0, 1, 4);
-    grid->addWidget(value(InfoField::Terrain), 2, 0, 1, 2);
-    grid->addWidget(caption("Clim:"), 2, 2);
-    grid->addWidget(value(InfoField::Climate), 2, 3);
-    grid->addWidget(value(InfoField::Goods), 3, 0, 1, 4);
-    grid->addWidget(value(InfoField::Religion), 4, 0, 1, 4);
-    const std::pair<const char*, InfoField> pairs[] = {
-        {"Man:", InfoField::Manpower},        {"Inc:", InfoField::Income},
-        {"Col:", InfoField::ColonDifficulty}, {"Trad:", InfoField::TradeNegotiation},
-        {"Agr:", InfoField::NativeTolerance}, {"Nat:", InfoField::NativePopulation}};
-    for (int i = 0; i < 6; ++i) {
-        grid->addWidget(caption(pairs[i].first), 5 + i / 2, (i % 2) * 2);
-        grid->addWidget(value(pairs[i].second), 5 + i / 2, (i % 2) * 2 + 1);
-    }
-    grid->addWidget(value(InfoField::Owner), 8, 0, 1, 4);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    const QSize content = panel19_->sizeHint();
-    for (QLabel* label : infoLabels_) label->clear();
-    const int width = std::max({ControlBarProvInfoRect.width(), content.width() + 4,
-                                heading->sizeHint().width() + BarButtonSize + 8});
-    panel19_->setGeometry(2, BarButtonSize + 2, width - 4, content.height());
-    infoBarSize_ = QSize(
-        width, std::max(ControlBarProvInfoRect.height(), BarButtonSize + 4 + content.height()));
-    heading->setFixedWidth(width - BarButtonSize - 8);
-    controlBarProvInfo_->resize(infoBarSize_);
-}
-
 // The minimap bar: the minimap and its hide / show buttons.
 void TFormMap::CreateMinimapBar() {
     controlBarMiniMap_ = FloatingBar(panel3_, "ControlBarMiniMap", ControlBarMiniMapRect);
-    imageMinimap_ = new MinimapView(pictures_.minimap, controlBarMiniMap_);
+    imageMinimap_ = new MinimapView(*pictures_, controlBarMiniMap_);
     imageMinimap_->setObjectName("ImageMinimap");
     imageMinimap_->move(2, 2);
     imageMinimap_->setToolTip("Click to center map");
     imageMinimap_->onClick = [this](QPoint p) { ImageMinimapMouseDown(p); };
     speedButtonHideMiniMap_ = new QToolButton(controlBarMiniMap_);
+    speedButtonHideMiniMap_->setObjectName("SpeedButtonHideMiniMap");
     speedButtonHideMiniMap_->setText(QString::fromUtf8("\u00ab"));
     speedButtonHideMiniMap_->setToolTip("Hide minimap");
     speedButtonHideMiniMap_->setGeometry(157, 2, 10, 79);
     speedButtonShowMiniMap_ = new QToolButton(controlBarMiniMap_);
+    speedButtonShowMiniMap_->setObjectName("SpeedButtonShowMiniMap");
     speedButtonShowMiniMap_->setText(QString::fromUtf8("\u00bb"));
     speedButtonShowMiniMap_->setToolTip("Show minimap");
     speedButtonShowMiniMap_->setGeometry(145, 2, 22, 22);
     speedButtonShowMiniMap_->hide();
     connect(speedButtonHideMiniMap_, &QToolButton::clicked, this,
-            [this] { SpeedButtonHideMiniMapClick(); });
+            [this] { SetMiniMapCollapsed(true); });
     connect(speedButtonShowMiniMap_, &QToolButton::clicked, this,
-            [this] { SpeedButtonShowMiniMapClick(); });
+            [this] { SetMiniMapCollapsed(false); });
 }
 
 QWidget* TFormMap::CreateMajorsPanel() {
@@ -320,10 +239,11 @@ QWidget* TFormMap::CreateMajorsPanel() {
     column->addWidget(new QLabel("Majors:", panel1_));
     pickGroup_ = new QButtonGroup(this);
     pickGroup_->setExclusive(true);
-    speedButtonM0_ = new QToolButton(panel1_);
-    speedButtonM0_->setCheckable(true);
-    speedButtonM0_->hide();
-    pickGroup_->addButton(speedButtonM0_, 0);
+    auto* speedButtonM0 = new QToolButton(panel1_);
+    speedButtonM0->setObjectName("SpeedButtonM0");
+    speedButtonM0->setCheckable(true);
+    speedButtonM0->hide();
+    pickGroup_->addButton(speedButtonM0, 0);
     for (int row = 1; row <= MajorRowCount; ++row) {
         RowControls& c = rowControls_[row];
         c.check = new QCheckBox(QString("M%1").arg(row), panel1_);
@@ -361,7 +281,7 @@ QWidget* TFormMap::CreateMajorsPanel() {
                 [this, row](int index) { ComboBoxMChange(row, index); });
         connect(c.pick, &QToolButton::clicked, this, [this, row] { SpeedButtonMClick(row); });
     }
-    speedButtonM0_->setChecked(true);
+    speedButtonM0->setChecked(true);
     column->addStretch();
     return panel1_;
 }
@@ -384,7 +304,7 @@ QWidget* TFormMap::CreateBottomStrip() {
         row->addWidget(legendBars_[i], 1);
         legendBars_[i]->setVisible(i == 0);
     }
-    nationsLegend_ = new NationsLegend(panel2);
+    nationsLegend_ = new NationsLegend(*document_, panel2);
     nationsLegend_->setObjectName("ScrollBoxNations");
     nationsLegend_->onClick = [this](QPoint p) { PanelNationsMouseDown(p); };
     nationsLegend_->hide();
@@ -438,15 +358,6 @@ void TFormMap::CreateStatusBar() {
     tool("Fit", "Fit the whole map (Ctrl+0)", [this] { ZoomToFit(); });
     tool("Export layer as PNG...", "Save the layer shown as a PNG picture",
          [this] { ExportLayerPng(); });
-}
-
-LegendBar* TFormMap::LegendOf(MapLayer layer) const {
-    const auto i = static_cast<std::size_t>(layer);
-    return i < legendBars_.size() ? legendBars_[i] : nullptr;
-}
-
-QToolButton* TFormMap::LayerButton(MapLayer layer) const {
-    return layerButtons_[static_cast<std::size_t>(layer)];
 }
 
 }  // namespace tq3

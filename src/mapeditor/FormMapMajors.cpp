@@ -106,13 +106,7 @@ void TFormMap::SpeedButtonMClick(int n) {
 void TFormMap::BitBtnOkClick() {
     for (int n = 1; n <= MajorRowCount; ++n)
         if (rowControls_[n].combo->hasFocus()) ComboBoxMExit(n);
-    WorldEdit edit;
-    const bool ok = ApplyMajors(world_, rows_, dialogs_, edit);
-    if (!edit.Empty()) {
-        PushEdit(std::move(edit), "Apply majors");
-        DrawCurrentLayer();
-    }
-    if (ok) accept();
+    if (document_->ApplyMajors(rows_, dialogs_)) accept();
 }
 
 void TFormMap::BitBtnAbortClick() {

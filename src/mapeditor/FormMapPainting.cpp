@@ -26,12 +26,6 @@ MapLayer MapLayerOf(PaintLayer layer) {
     return MapLayer::Terrain;
 }
 
-QString EditText(PaintTool tool, int provinces) {
-    const char* what[] = {"terrain", "climate", "goods", "religion"};
-    return QString("Paint %1 of %2 province(s)")
-        .arg(what[static_cast<int>(tool.layer)])
-        .arg(provinces);
-}
 }  // namespace
 
 void TFormMap::SetToolCode(int code, Qt::CursorShape cursor) {
@@ -55,14 +49,8 @@ void TFormMap::SpeedButtonClearCursorClick() {
 // makes the value the tool.
 void TFormMap::SelectTool(PaintLayer layer, int value) {
     const PaintTool tool{layer, value};
-    LegendOf(MapLayerOf(layer))->PressOnly(value);
-    if (selection_.visible) {
-        WorldEdit edit;
-        PaintSelection(world_, selection_, tool, random_, edit);
-        const std::vector<int> painted = edit.Provinces();
-        RedrawProvinces(painted);
-        PushEdit(std::move(edit), EditText(tool, static_cast<int>(painted.size())));
-    }
+    legendBars_[static_cast<std::size_t>(MapLayerOf(layer))]->PressOnly(value);
+    if (selection_.visible) document_->PaintSelection(selection_, tool);
     SetToolCode(ToolCodeOf(tool), Qt::CrossCursor);
 }
 
@@ -100,24 +88,11 @@ void TFormMap::ImageMapMouseUp(Qt::MouseButton button, QPoint pixel) {
             rows_[row - 1].capital = p;
             const PixelRect circle = CapitalCircle(world_.Provinces[p]);
             imageMap_->SetCircle(row, QRect(circle.left, circle.top, circle.width, circle.height));
-            EditM(row)->setText(FromCp1252(world_.Provinces[p].Name));
+            rowControls_[row].edit->setText(FromCp1252(world_.Provinces[p].Name));
         }
     }
-    if (const auto tool = PaintToolOf(toolCode_); p != 0 && tool) {
-        WorldEdit edit;
-        if (PaintProvince(world_, p, *tool, random_, edit)) {
-            RedrawProvinces({p});
-            PushEdit(std::move(edit), EditText(*tool, 1));
-        }
-    }
+    if (const auto tool = PaintToolOf(toolCode_); p != 0 && tool) document_->Paint(p, *tool);
     ShowProvinceInfo(p);
-}
-
-// Painted provinces are redrawn in the layer on screen, one by one.
-void TFormMap::RedrawProvinces(const std::vector<int>& provinces) {
-    for (int p : provinces) RedrawProvince(world_, layer_, p, pictures_.map, pictures_.minimap);
-    imageMap_->PictureChanged();
-    imageMinimap_->update();
 }
 
 }  // namespace tq3

@@ -99,7 +99,8 @@ void LegendBar::PressOnly(int value) {
     for (LegendPanel* panel : panels_) panel->SetPressed(panel->Value() == value);
 }
 
-NationsLegend::NationsLegend(QWidget* parent) : QScrollArea(parent) {
+NationsLegend::NationsLegend(const MapDocument& document, QWidget* parent)
+    : QScrollArea(parent), document_(document) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFrameShape(QFrame::NoFrame);
@@ -119,6 +120,9 @@ NationsLegend::NationsLegend(QWidget* parent) : QScrollArea(parent) {
         nationPanels_.push_back(label);
     }
     setWidget(panelNations_);
+    connect(&document, &MapDocument::changed, this, [this](const MapChange& change) {
+        if (built_ && change.nations) Build();
+    });
 }
 
 namespace {
@@ -127,7 +131,9 @@ constexpr int LightText = 160;
 constexpr QRgb DarkPanel = 0xff404040;
 }  // namespace
 
-void NationsLegend::Build(const World& world) {
+void NationsLegend::Build() {
+    const World& world = document_.Model();
+    built_ = true;
     panelNations_->setFixedWidth(NationLegendWidth(world));
     for (int n = 1; n <= MaxNations; ++n) {
         QLabel* label = nationPanels_[n];

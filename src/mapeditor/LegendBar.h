@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/World.h"
+#include "mapeditor/MapDocument.h"
 #include "render/LayerColours.h"
 
 class QLabel;
@@ -52,13 +53,14 @@ class LegendBar : public QFrame {
 };
 
 // The nations legend of the political layer (ScrollBoxNations holding PanelNations): two rows
-// of "  TAG: Name" panels in the nations' colours. Clicks land on PanelNations.
+// of "  TAG: Name" panels in the nations' colours, a view of the document's nations that is
+// laid out again when they change. Clicks land on PanelNations.
 class NationsLegend : public QScrollArea {
     Q_OBJECT
   public:
-    explicit NationsLegend(QWidget* parent);
-    // Lays out the loaded nations' panels (once, at first show).
-    void Build(const World& world);
+    NationsLegend(const MapDocument& document, QWidget* parent);
+    // Lays out the loaded nations' panels (at first show).
+    void Build();
     QWidget* PanelNations() const { return panelNations_; }
     QLabel* NationPanel(int nation) const { return nationPanels_[nation]; }
     // A click at (x, y) of PanelNations.
@@ -68,8 +70,10 @@ class NationsLegend : public QScrollArea {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    const MapDocument& document_;
     QWidget* panelNations_;
     std::vector<QLabel*> nationPanels_;  // [0] unused
+    bool built_ = false;
 };
 
 }  // namespace tq3

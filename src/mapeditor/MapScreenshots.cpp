@@ -81,7 +81,8 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
         form.SetPreviewMode(false);
         form.show();
         for (int row = 1; row <= 2 && row <= world->NationCountLoaded(); ++row) {
-            if (!form.CheckBoxM(row)->isChecked()) form.CheckBoxM(row)->click();
+            auto* check = form.findChild<QCheckBox*>(QString("CheckBoxM%1").arg(row));
+            if (check && !check->isChecked()) check->click();
             form.ComboBoxMChange(row, row - 1);
         }
         if (centre) {

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/ZoomedMap.h"
+
 namespace tq3 {
 
 namespace {
@@ -21,20 +23,17 @@ QImage WrapPicture(const PixelBuffer& picture) {
                   picture.height, picture.Stride(), QImage::Format_RGB32);
 }
 
-MapView::MapView(const PixelBuffer& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+MapView::MapView(const LayerPictures& pictures, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), image_(WrapPicture(pictures.Map())) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    Rewrap();
+    connect(&pictures, &LayerPictures::redrawn, this, [this] { update(); });
+    Resize();
 }
 
-void MapView::Rewrap() {
-    image_ = WrapPicture(picture_);
-    setFixedSize(static_cast<int>(std::lround(picture_.width * zoom_)),
-                 static_cast<int>(std::lround(picture_.height * zoom_)));
-    update();
-}
-
-void MapView::PictureChanged() {
+void MapView::Resize() {
+    setFixedSize(static_cast<int>(std::lround(pictures_.Map().width * zoom_)),
+                 static_cast<int>(std::lround(pictures_.Map().height * zoom_)));
     update();
 }
 
@@ -54,7 +53,7 @@ bool MapView::event(QEvent* event) {
 
 void MapView::SetZoom(double zoom) {
     zoom_ = std::clamp(zoom, MinZoom, MaxZoom);
-    Rewrap();
+    Resize();
 }
 
 QPoint MapView::MapPixelOf(QPointF p) const {
@@ -87,18 +86,19 @@ void MapView::paintEvent(QPaintEvent* event) {
     // Device pixels per map-picture pixel: the zoom on a screen scaled by its pixel ratio.
     const double ratio = devicePixelRatioF();
     const double scale = zoom_ * ratio;
-    if (drawZoomed && scale != 1.0) {
+    if (scale != 1.0) {
         // The exposed part drawn at the scale, in the device pixels that cover it.
         const int left = static_cast<int>(std::floor(exposed.left() * ratio));
         const int top = static_cast<int>(std::floor(exposed.top() * ratio));
         const int right = static_cast<int>(std::ceil((exposed.right() + 1) * ratio));
         const int bottom = static_cast<int>(std::ceil((exposed.bottom() + 1) * ratio));
-        drawZoomed(scale, ratio, PixelRect{left, top, right - left, bottom - top}, zoomed_);
+        DrawZoomedMap(pictures_.Document().Model(), pictures_.Layer(), scale, ratio,
+                      PixelRect{left, top, right - left, bottom - top}, zoomed_);
         QImage part = WrapPicture(zoomed_);
         part.setDevicePixelRatio(ratio);
         painter.drawImage(QPointF(left / ratio, top / ratio), part);
     } else {
-        // The buffer itself, or scaled (averaged when smaller); only the exposed part.
+        // The buffer itself; only the exposed part.
         const QRectF source(exposed.left() / zoom_, exposed.top() / zoom_, exposed.width() / zoom_,
                             exposed.height() / zoom_);
         painter.fillRect(exposed, Qt::white);
@@ -150,9 +150,10 @@ void MapView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-MinimapView::MinimapView(const PixelBuffer& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture), image_(WrapPicture(picture)) {
-    setFixedSize(picture.width, picture.height);
+MinimapView::MinimapView(const LayerPictures& pictures, QWidget* parent)
+    : QWidget(parent), image_(WrapPicture(pictures.Minimap())) {
+    setFixedSize(image_.size());
+    connect(&pictures, &LayerPictures::redrawn, this, [this] { update(); });
 }
 
 void MinimapView::SetFrame(QRect frame) {

@@ -6,27 +6,25 @@
 #include <functional>
 #include <optional>
 
+#include "mapeditor/LayerPictures.h"
 #include "mapeditor/model/ProvincePainting.h"
 #include "render/PixelBuffer.h"
 
 namespace tq3 {
 
-// The map picture (ImageMap): at 100 % on a screen of one device pixel per pixel it shows the
-// renderer's buffer without copying it; at any other scale it shows the map drawn at that scale
-// (drawZoomed), only the part exposed. The capital circles and the selection rectangle go over
-// it. Mouse positions are handed on in map-picture pixels, whatever the zoom.
+// The map picture (ImageMap), a view of the document's world: at 100 % on a screen of one
+// device pixel per pixel it shows the layer's buffer without copying it; at any other scale it
+// shows the world drawn at that scale, only the part exposed. It follows every redraw of the
+// pictures. The capital circles and the selection rectangle go over it. Mouse positions are
+// handed on in map-picture pixels, whatever the zoom.
 class MapView : public QWidget {
     Q_OBJECT
   public:
     static constexpr double MinZoom = 0.25;
     static constexpr double MaxZoom = 4.0;
 
-    MapView(const PixelBuffer& picture, QWidget* parent);
+    MapView(const LayerPictures& pictures, QWidget* parent);
 
-    // The buffer changed its size or was replaced: wraps it again.
-    void Rewrap();
-    // The buffer's pixels changed: shown again.
-    void PictureChanged();
     double Zoom() const { return zoom_; }
     void SetZoom(double zoom);
 
@@ -49,11 +47,6 @@ class MapView : public QWidget {
     std::function<void(Qt::MouseButton, QPoint)> onRelease;
     // Ctrl + wheel: +1 a step in, -1 a step out, around widget point.
     std::function<void(int, QPointF)> onZoomWheel;
-    // Draws part `area` (device pixels) of the whole map at `scale` device pixels per
-    // map-picture pixel, on a screen of `ratio` device pixels per pixel, into `out`, as
-    // DrawZoomedMap does; without it the buffer is scaled.
-    std::function<void(double scale, double ratio, const PixelRect& area, PixelBuffer& out)>
-        drawZoomed;
 
   protected:
     // A capital circle's hint names its major ("Major 3 capital"); elsewhere the map's hint.
@@ -66,8 +59,9 @@ class MapView : public QWidget {
 
   private:
     QRectF WidgetRectOf(const QRect& mapRect) const;
+    void Resize();
 
-    const PixelBuffer& picture_;
+    const LayerPictures& pictures_;
     QImage image_;
     // The exposed part drawn at the scale, kept between paints for its memory.
     PixelBuffer zoomed_;
@@ -77,11 +71,12 @@ class MapView : public QWidget {
     SelectionRect selection_;
 };
 
-// The minimap (ImageMinimap) with its unfilled frame (ShapeMiniMap) over the part in view.
+// The minimap (ImageMinimap) with its unfilled frame (ShapeMiniMap) over the part in view; it
+// follows every redraw of the pictures.
 class MinimapView : public QWidget {
     Q_OBJECT
   public:
-    MinimapView(const PixelBuffer& picture, QWidget* parent);
+    MinimapView(const LayerPictures& pictures, QWidget* parent);
     void SetFrame(QRect frame);
     QRect Frame() const { return frame_; }
     std::function<void(QPoint)> onClick;
@@ -91,7 +86,6 @@ class MinimapView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    const PixelBuffer& picture_;
     QImage image_;
     QRect frame_;
 };

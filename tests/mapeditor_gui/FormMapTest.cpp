@@ -18,6 +18,7 @@
 #include "render/PngFile.h"
 
 using namespace tq3;
+using namespace guitest;
 
 namespace {
 
@@ -50,9 +51,9 @@ class FormMapTest : public ::testing::Test {
         QTest::mouseRelease(form->ImageMap(), Qt::LeftButton, {}, At(to));
     }
     void ClickPanel(MapLayer layer, int value) {
-        QTest::mouseClick(form->LegendOf(layer)->PanelOf(value), Qt::LeftButton);
+        QTest::mouseClick(LegendOf(*form, layer)->PanelOf(value), Qt::LeftButton);
     }
-    QString Info(InfoField field) const { return form->InfoLabel(field)->text(); }
+    QString Info(InfoField field) const { return InfoBar(*form)->Value(field)->text(); }
     Argb MapPixel(int p) const {
         const PixelPoint c = MapCentre(world->Provinces[p]);
         return form->MapPicture().At(c.x, c.y);
@@ -67,13 +68,14 @@ class FormMapTest : public ::testing::Test {
 TEST_F(FormMapTest, ShowSetUpDrawsTerrainAndLinesAndSetsThePreviewButtons) {
     TFormMap& f = Open();
     EXPECT_EQ(f.windowTitle(), "Map Editor / Scenario Preview");
-    EXPECT_TRUE(f.BitBtnClose()->isVisibleTo(&f) && f.BitBtnAbort()->isVisibleTo(&f));
-    EXPECT_FALSE(f.BitBtnOk()->isVisibleTo(&f) || f.BitBtnCancel()->isVisibleTo(&f));
-    EXPECT_EQ(f.BitBtnClose()->text(), "&OK");
-    EXPECT_EQ(f.BitBtnAbort()->toolTip(), "Press to abort generation.");
-    EXPECT_FALSE(f.Panel1()->isEnabled());
-    EXPECT_TRUE(f.LegendOf(MapLayer::Terrain)->isEnabled());
-    EXPECT_TRUE(f.ListsBuilt());
+    EXPECT_TRUE(Part<QPushButton>(f, "BitBtnClose")->isVisibleTo(&f) &&
+                Part<QPushButton>(f, "BitBtnAbort")->isVisibleTo(&f));
+    EXPECT_FALSE(Part<QPushButton>(f, "BitBtnOk")->isVisibleTo(&f) ||
+                 Part<QPushButton>(f, "BitBtnCancel")->isVisibleTo(&f));
+    EXPECT_EQ(Part<QPushButton>(f, "BitBtnClose")->text(), "&OK");
+    EXPECT_EQ(Part<QPushButton>(f, "BitBtnAbort")->toolTip(), "Press to abort generation.");
+    EXPECT_FALSE(Part(f, "Panel1")->isEnabled());
+    EXPECT_TRUE(LegendOf(f, MapLayer::Terrain)->isEnabled());
     EXPECT_EQ(f.ToolCode(), 0);
     EXPECT_EQ(MapPixel(1), TerrainColours[Index(TerrainCode::Plains)]);
     // The line from 1 to 2 between their marks.
@@ -84,12 +86,13 @@ TEST_F(FormMapTest, ShowSetUpDrawsTerrainAndLinesAndSetsThePreviewButtons) {
 TEST_F(FormMapTest, MajorsModeSwapsButtonsAndDisablesTheLegendBars) {
     TFormMap& f = Open(false);
     EXPECT_EQ(f.windowTitle(), "Select Majors");
-    EXPECT_TRUE(f.BitBtnOk()->isVisibleTo(&f) && f.BitBtnCancel()->isVisibleTo(&f));
-    EXPECT_FALSE(f.BitBtnClose()->isVisibleTo(&f));
-    EXPECT_TRUE(f.Panel1()->isEnabled());
+    EXPECT_TRUE(Part<QPushButton>(f, "BitBtnOk")->isVisibleTo(&f) &&
+                Part<QPushButton>(f, "BitBtnCancel")->isVisibleTo(&f));
+    EXPECT_FALSE(Part<QPushButton>(f, "BitBtnClose")->isVisibleTo(&f));
+    EXPECT_TRUE(Part(f, "Panel1")->isEnabled());
     for (MapLayer layer :
          {MapLayer::Terrain, MapLayer::Climate, MapLayer::Goods, MapLayer::Religion})
-        EXPECT_FALSE(f.LegendOf(layer)->isEnabled());
+        EXPECT_FALSE(LegendOf(f, layer)->isEnabled());
     // A disabled legend bar's panels do not react.
     f.ShowLayer(MapLayer::Terrain);
     ClickPanel(MapLayer::Terrain, Index(TerrainCode::Forest));
@@ -118,9 +121,9 @@ TEST_F(FormMapTest, TheStatusBarNamesTheProvinceUnderTheMouse) {
     const QSize view = f.ViewSizeInPixels();
     f.ScrollMapTo(ScrollToCentre({1300, 400}, view.width(), view.height()));
     QTest::mouseMove(f.ImageMap(), At({1300, 400}));
-    EXPECT_EQ(f.StatusProvince()->text(), "Province 5: P5");
+    EXPECT_EQ(Part<QLabel>(f, "StatusProvince")->text(), "Province 5: P5");
     QTest::mouseMove(f.ImageMap(), At({1290, 380}));
-    EXPECT_EQ(f.StatusProvince()->text(), "");
+    EXPECT_EQ(Part<QLabel>(f, "StatusProvince")->text(), "");
 }
 
 TEST_F(FormMapTest, InfoBarShowsTheClickedProvince) {
@@ -155,10 +158,10 @@ TEST_F(FormMapTest, RectanglePaintsLandWithCentresInsideAndLeavesSeaAlone) {
     EXPECT_EQ(world->Provinces[6].Climate, 5);
     EXPECT_EQ(world->Provinces[7].Climate, 2);  // sea inside the rectangle
     EXPECT_EQ(f.ToolCode(), 59);
-    EXPECT_TRUE(f.LegendOf(MapLayer::Climate)->PanelOf(8)->Pressed());
+    EXPECT_TRUE(LegendOf(f, MapLayer::Climate)->PanelOf(8)->Pressed());
     EXPECT_TRUE(f.ImageMap()->Selection().visible);
     // One step undoes the whole rectangle.
-    EXPECT_EQ(f.UndoStack()->count(), 1);
+    EXPECT_EQ(f.Document().UndoStack()->count(), 1);
 }
 
 TEST_F(FormMapTest, DraggingLeftOrUpLeavesAOnePixelRectangle) {
@@ -189,22 +192,36 @@ TEST_F(FormMapTest, PanelWithoutARectangleOnlySelectsTheToolThenClicksPaint) {
     EXPECT_NE(f.MapScroll(), before);
     // A click far from land changes nothing.
     Click({200, 900});
-    EXPECT_EQ(f.UndoStack()->count(), 1);
+    EXPECT_EQ(f.Document().UndoStack()->count(), 1);
 }
 
 TEST_F(FormMapTest, ALayerButtonResetsTheToolToViewOnly) {
     TFormMap& f = Open();
     ClickPanel(MapLayer::Terrain, Index(TerrainCode::Mountain));
-    QTest::mouseClick(f.LayerButton(MapLayer::Climate), Qt::LeftButton);
-    EXPECT_EQ(f.CurrentLayer(), MapLayer::Climate);
+    QTest::mouseClick(LayerButton(f, MapLayer::Climate), Qt::LeftButton);
+    EXPECT_TRUE(LayerButton(f, MapLayer::Climate)->isChecked());
     EXPECT_EQ(f.ToolCode(), 0);
-    EXPECT_FALSE(f.LegendOf(MapLayer::Terrain)->PanelOf(Index(TerrainCode::Mountain))->Pressed());
-    EXPECT_TRUE(f.LegendOf(MapLayer::Climate)->isVisibleTo(&f));
-    EXPECT_FALSE(f.LegendOf(MapLayer::Terrain)->isVisibleTo(&f));
+    EXPECT_FALSE(LegendOf(f, MapLayer::Terrain)->PanelOf(Index(TerrainCode::Mountain))->Pressed());
+    EXPECT_TRUE(LegendOf(f, MapLayer::Climate)->isVisibleTo(&f));
+    EXPECT_FALSE(LegendOf(f, MapLayer::Terrain)->isVisibleTo(&f));
     Click({1100, 200});
     EXPECT_EQ(world->Provinces[1].Terrain, TerrainCode::Plains);
     EXPECT_EQ(Info(InfoField::Number), "1");
     EXPECT_EQ(MapPixel(1), ClimateColours[5]);
+}
+
+TEST_F(FormMapTest, AnEditOfTheDocumentShowsInEveryView) {
+    TFormMap& f = Open();
+    Click({1140, 240});
+    const QImage minimapBefore = Minimap(f)->grab().toImage();
+    // Made without the window's controls, as a command that changes the world would.
+    ASSERT_TRUE(f.Document().Paint(4, {PaintLayer::Terrain, Index(TerrainCode::Desert)}));
+    EXPECT_EQ(MapPixel(4), TerrainColours[Index(TerrainCode::Desert)]);
+    EXPECT_NE(Minimap(f)->grab().toImage(), minimapBefore);
+    EXPECT_EQ(Info(InfoField::Terrain), "desert");
+    f.Document().UndoStack()->undo();
+    EXPECT_EQ(MapPixel(4), TerrainColours[Index(TerrainCode::Plains)]);
+    EXPECT_EQ(Info(InfoField::Terrain), "plains");
 }
 
 TEST_F(FormMapTest, GoldByNameDrawsAMineValueWithTheRunsRandomSource) {
@@ -240,31 +257,31 @@ TEST_F(FormMapTest, UndoAndRedoOfPaintingWithTheKeys) {
 
 TEST_F(FormMapTest, MinimapClickScrollsAndTheFrameFollowsTheReachedPosition) {
     TFormMap& f = Open();
-    QTest::mouseClick(f.ImageMinimap(), Qt::LeftButton, {}, QPoint(80, 30));
+    QTest::mouseClick(Minimap(f), Qt::LeftButton, {}, QPoint(80, 30));
     const QSize view = f.ViewSizeInPixels();
     const ScrollPosition expected = ScrollForMinimapPoint(80, 30, view.width(), view.height());
     EXPECT_EQ(f.MapScroll(), expected);
     const PixelPoint frame = MinimapFrameAt(f.MapScroll());
-    EXPECT_EQ(f.ImageMinimap()->Frame().topLeft(), QPoint(frame.x, frame.y));
+    EXPECT_EQ(Minimap(f)->Frame().topLeft(), QPoint(frame.x, frame.y));
     // Far right: the scroll box stops at its end and the frame shows where it stopped.
-    QTest::mouseClick(f.ImageMinimap(), Qt::LeftButton, {}, QPoint(154, 78));
+    QTest::mouseClick(Minimap(f), Qt::LeftButton, {}, QPoint(154, 78));
     EXPECT_LT(f.MapScroll().x, ScrollForMinimapPoint(154, 78, view.width(), view.height()).x);
-    EXPECT_EQ(f.ImageMinimap()->Frame().left(), MinimapFrameAt(f.MapScroll()).x);
+    EXPECT_EQ(Minimap(f)->Frame().left(), MinimapFrameAt(f.MapScroll()).x);
 }
 
 TEST_F(FormMapTest, PoliticalLegendOfFiveNationsAndItsClickRule) {
     TFormMap& f = Open();
     f.ShowLayer(MapLayer::Political);
-    EXPECT_TRUE(f.Nations()->isVisibleTo(&f));
-    EXPECT_EQ(f.Nations()->PanelNations()->width(), 312);
-    EXPECT_EQ(f.Nations()->NationPanel(3)->text(), "  A3: Nation A3");
-    EXPECT_EQ(f.Nations()->NationPanel(3)->geometry(), QRect(104, 0, 103, 17));
-    EXPECT_FALSE(f.Nations()->NationPanel(6)->isVisibleTo(&f));
+    EXPECT_TRUE(Nations(f)->isVisibleTo(&f));
+    EXPECT_EQ(Nations(f)->PanelNations()->width(), 312);
+    EXPECT_EQ(Nations(f)->NationPanel(3)->text(), "  A3: Nation A3");
+    EXPECT_EQ(Nations(f)->NationPanel(3)->geometry(), QRect(104, 0, 103, 17));
+    EXPECT_FALSE(Nations(f)->NationPanel(6)->isVisibleTo(&f));
     // The empty sixth slot is ignored.
-    QTest::mouseClick(f.Nations()->PanelNations(), Qt::LeftButton, {}, QPoint(220, 25));
+    QTest::mouseClick(Nations(f)->PanelNations(), Qt::LeftButton, {}, QPoint(220, 25));
     EXPECT_FALSE(f.ImageMap()->Selection().visible);
     // Nation 2 (second row, first column): its capital 4 boxed, centred and shown.
-    QTest::mouseClick(f.Nations()->PanelNations(), Qt::LeftButton, {}, QPoint(10, 25));
+    QTest::mouseClick(Nations(f)->PanelNations(), Qt::LeftButton, {}, QPoint(10, 25));
     const SelectionRect& box = f.ImageMap()->Selection();
     EXPECT_TRUE(box.visible);
     EXPECT_EQ(box.left, 1140 - 12);
@@ -280,32 +297,32 @@ TEST_F(FormMapTest, CollapsedBarsKeepTheirPlaceAfterAResize) {
     // The part of the map in view, without the scroll bars, in the map area's coordinates.
     const auto view = [&] {
         const QWidget* viewport = f.ImageMap()->parentWidget();
-        return QRect(viewport->mapTo(f.Panel3(), QPoint(0, 0)), viewport->size());
+        return QRect(viewport->mapTo(Part(f, "Panel3"), QPoint(0, 0)), viewport->size());
     };
-    f.SpeedButtonHideInfoClick();
-    f.SpeedButtonHideMiniMapClick();
-    f.SpeedButtonHideClick();
+    Part<QToolButton>(f, "SpeedButtonHideInfo")->click();
+    Part<QToolButton>(f, "SpeedButtonHideMiniMap")->click();
+    Part<QToolButton>(f, "SpeedButtonHide")->click();
     f.resize(1000, 700);
     QApplication::processEvents();
-    EXPECT_EQ(f.ControlBarProvInfo()->x(), view().right() + 1 - 34);
-    EXPECT_EQ(f.ControlBarProvInfo()->height(), 26);
-    EXPECT_EQ(f.ControlBarMiniMap()->x(), -143);
-    EXPECT_EQ(f.ControlBarMap()->pos(), QPoint(-154, 2));
-    f.SpeedButtonShowInfoClick();
-    f.SpeedButtonShowMiniMapClick();
-    f.SpeedButtonShowClick();
+    EXPECT_EQ(Part(f, "ControlBarProvInfo")->x(), view().right() + 1 - 34);
+    EXPECT_EQ(Part(f, "ControlBarProvInfo")->height(), 26);
+    EXPECT_EQ(Part(f, "ControlBarMiniMap")->x(), -143);
+    EXPECT_EQ(Part(f, "ControlBarMap")->pos(), QPoint(-154, 2));
+    Part<QToolButton>(f, "SpeedButtonShowInfo")->click();
+    Part<QToolButton>(f, "SpeedButtonShowMiniMap")->click();
+    Part<QToolButton>(f, "SpeedButtonShow")->click();
     f.resize(900, 600);
     QApplication::processEvents();
-    EXPECT_EQ(f.ControlBarProvInfo()->geometry().right() + 1, view().right() + 1 - 8);
-    EXPECT_EQ(f.ControlBarMiniMap()->pos(), QPoint(9, view().bottom() + 1 - 93));
-    EXPECT_EQ(f.ControlBarMap()->pos(), QPoint(8, 8));
+    EXPECT_EQ(Part(f, "ControlBarProvInfo")->geometry().right() + 1, view().right() + 1 - 8);
+    EXPECT_EQ(Part(f, "ControlBarMiniMap")->pos(), QPoint(9, view().bottom() + 1 - 93));
+    EXPECT_EQ(Part(f, "ControlBarMap")->pos(), QPoint(8, 8));
     // Collapsed or not, no bar reaches over a scroll bar.
     for (bool collapsed : {false, true}) {
         if (collapsed) {
-            f.SpeedButtonHideInfoClick();
-            f.SpeedButtonHideMiniMapClick();
+            Part<QToolButton>(f, "SpeedButtonHideInfo")->click();
+            Part<QToolButton>(f, "SpeedButtonHideMiniMap")->click();
         }
-        for (QWidget* bar : {f.ControlBarProvInfo(), f.ControlBarMiniMap()}) {
+        for (QWidget* bar : {Part(f, "ControlBarProvInfo"), Part(f, "ControlBarMiniMap")}) {
             EXPECT_LE(bar->geometry().right(), view().right());
             EXPECT_LE(bar->geometry().bottom(), view().bottom());
         }
@@ -351,16 +368,16 @@ TEST_F(FormMapTest, TheWindowShrinksToALaptopScreenAt200Percent) {
     QApplication::processEvents();
     // The floating bars stay off the scroll bars.
     const QRect view = f.ImageMap()->parentWidget()->geometry();
-    for (QWidget* bar : {f.ControlBarProvInfo(), f.ControlBarMiniMap()})
+    for (QWidget* bar : {Part(f, "ControlBarProvInfo"), Part(f, "ControlBarMiniMap")})
         EXPECT_TRUE(view.contains(bar->geometry())) << bar->objectName().toStdString();
 }
 
 TEST_F(FormMapTest, AbortEndsWithTheAbortResult) {
     TFormMap& f = Open();
-    QTest::mouseClick(f.BitBtnAbort(), Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(f, "BitBtnAbort"), Qt::LeftButton);
     EXPECT_EQ(f.result(), TFormMap::AbortResult);
     Open();
-    QTest::mouseClick(form->BitBtnClose(), Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(*form, "BitBtnClose"), Qt::LeftButton);
     EXPECT_EQ(form->result(), QDialog::Accepted);
 }
 
@@ -391,8 +408,8 @@ TEST_F(FormMapTest, ZoomByKeysWheelAndFitKeepsTheCentre) {
     QApplication::sendEvent(f.ImageMap(), &plain);
     EXPECT_DOUBLE_EQ(f.Zoom(), 1.0);
     QTest::keyClick(&f, Qt::Key_0, Qt::ControlModifier);
-    EXPECT_LE(f.ImageMap()->width(), f.Panel3()->width());
-    EXPECT_LE(f.ImageMap()->height(), f.Panel3()->height());
+    EXPECT_LE(f.ImageMap()->width(), Part(f, "Panel3")->width());
+    EXPECT_LE(f.ImageMap()->height(), Part(f, "Panel3")->height());
 }
 
 TEST_F(FormMapTest, AZoomedViewShowsEachPaintAndUndo) {
@@ -409,9 +426,9 @@ TEST_F(FormMapTest, AZoomedViewShowsEachPaintAndUndo) {
         ClickPanel(MapLayer::Climate, 8);
         Click({1100, 200});
         EXPECT_EQ(shown(), ClimateColours[8]) << zoom;
-        f.UndoStack()->undo();
+        f.Document().UndoStack()->undo();
         EXPECT_EQ(shown(), ClimateColours[5]) << zoom;
-        f.SpeedButtonClearCursorClick();
+        Part<QToolButton>(f, "SpeedButtonClearCursor")->click();
     }
 }
 

@@ -3,10 +3,20 @@
 // The Qt application the window tests share (offscreen unless told otherwise), and a small
 // world to open the map window on.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
 #include <memory>
 
 #include "../mapeditor/EditorTestWorld.h"
+#include "mapeditor/FormMap.h"
+#include "mapeditor/LegendBar.h"
+#include "mapeditor/MapView.h"
+#include "mapeditor/ProvinceInfoBar.h"
 
 namespace guitest {
 
@@ -55,6 +65,48 @@ inline std::unique_ptr<World> SmallWorld() {
     world->Provinces[2].Owner = 1;
     world->Nations[3].OwnedProvinces[1] = 5;  // A3's capital, not owned by it
     return world;
+}
+
+// A part of the map window by the name of its control.
+template <class T = QWidget>
+T* Part(const QWidget& window, const QString& name) {
+    T* part = window.findChild<T*>(name);
+    EXPECT_NE(part, nullptr) << name.toStdString();
+    return part;
+}
+inline QCheckBox* CheckBoxM(const QWidget& f, int n) {
+    return Part<QCheckBox>(f, QString("CheckBoxM%1").arg(n));
+}
+inline QComboBox* ComboBoxM(const QWidget& f, int n) {
+    return Part<QComboBox>(f, QString("ComboBoxM%1").arg(n));
+}
+inline QLineEdit* EditM(const QWidget& f, int n) {
+    return Part<QLineEdit>(f, QString("EditM%1").arg(n));
+}
+inline QToolButton* SpeedButtonM(const QWidget& f, int n) {
+    return Part<QToolButton>(f, QString("SpeedButtonM%1").arg(n));
+}
+// The legend bar and the layer button of a layer.
+inline LegendBar* LegendOf(const QWidget& f, MapLayer layer) {
+    for (LegendBar* bar : f.findChildren<LegendBar*>())
+        if (bar->Layer() == layer) return bar;
+    ADD_FAILURE() << "no legend bar for layer " << static_cast<int>(layer);
+    return nullptr;
+}
+inline QToolButton* LayerButton(const QWidget& f, MapLayer layer) {
+    static const char* const names[] = {"SpeedButtonTerrain", "SpeedButtonClimate",
+                                        "SpeedButtonGoods", "SpeedButtonReligion",
+                                        "SpeedButtonNations"};
+    return Part<QToolButton>(f, names[static_cast<int>(layer)]);
+}
+inline NationsLegend* Nations(const QWidget& f) {
+    return f.findChild<NationsLegend*>();
+}
+inline MinimapView* Minimap(const QWidget& f) {
+    return f.findChild<MinimapView*>();
+}
+inline ProvinceInfoBar* InfoBar(const QWidget& f) {
+    return f.findChild<ProvinceInfoBar*>();
 }
 
 }  // namespace guitest

@@ -12,8 +12,10 @@
 #include "TestSupport.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/MapView.h"
+#include "widgets/Cp1252.h"
 
 using namespace tq3;
+using namespace guitest;
 
 namespace {
 
@@ -38,13 +40,11 @@ class MajorsPanelTest : public ::testing::Test {
     }
     // Ticks row n and chooses nation by its list entry, as the user does.
     void ChooseRow(int n, int nation) {
-        form->CheckBoxM(n)->click();
-        const auto& list = form->ComboNationNumbers();
-        for (int k = 0; k < static_cast<int>(list.size()); ++k)
-            if (list[k].nation == nation) {
-                form->ComboBoxM(n)->setCurrentIndex(k);
-                form->ComboBoxMChange(n, k);
-            }
+        CheckBoxM(*form, n)->click();
+        const int k = ComboBoxM(*form, n)->findText(FromCp1252(NationCaption(*world, nation)));
+        ASSERT_GE(k, 0);
+        ComboBoxM(*form, n)->setCurrentIndex(k);
+        form->ComboBoxMChange(n, k);
     }
 
     std::unique_ptr<World> world;
@@ -56,14 +56,13 @@ class MajorsPanelTest : public ::testing::Test {
 TEST_F(MajorsPanelTest, RowsComeFromSpecifiedMajorsWithTheirNations) {
     world->Settings.SpecifiedMajors = "A2;;A4";
     TFormMap& f = Open();
-    EXPECT_TRUE(f.CheckBoxM(1)->isChecked());
-    EXPECT_EQ(f.ComboBoxM(1)->currentText(), "A2: Nation A2");
-    EXPECT_FALSE(f.CheckBoxM(2)->isChecked());
-    EXPECT_FALSE(f.ComboBoxM(2)->isVisibleTo(&f));
-    EXPECT_EQ(f.ComboBoxM(3)->currentText(), "A4: Nation A4");
-    EXPECT_EQ(f.EditM(1)->text(), "Unknown");
-    EXPECT_FALSE(f.LoadMajorsOnShow());
-    EXPECT_EQ(f.ComboBoxM(8)->count(), 5);
+    EXPECT_TRUE(CheckBoxM(f, 1)->isChecked());
+    EXPECT_EQ(ComboBoxM(f, 1)->currentText(), "A2: Nation A2");
+    EXPECT_FALSE(CheckBoxM(f, 2)->isChecked());
+    EXPECT_FALSE(ComboBoxM(f, 2)->isVisibleTo(&f));
+    EXPECT_EQ(ComboBoxM(f, 3)->currentText(), "A4: Nation A4");
+    EXPECT_EQ(EditM(f, 1)->text(), "Unknown");
+    EXPECT_EQ(ComboBoxM(f, 8)->count(), 5);
     // The show set-up ends with the view-only tool.
     EXPECT_EQ(f.ToolCode(), 0);
 }
@@ -74,41 +73,41 @@ TEST_F(MajorsPanelTest, CapitalPickMovesTheCircleAndAProvinceServesOneRowOnly) {
     EXPECT_EQ(f.ToolCode(), 1);
     EXPECT_EQ(f.ImageMap()->cursor().shape(), Qt::PointingHandCursor);
     ClickMap({1100, 220});
-    EXPECT_EQ(f.EditM(1)->text(), "P3");
+    EXPECT_EQ(EditM(f, 1)->text(), "P3");
     EXPECT_EQ(f.Majors()[0].capital, 3);
     EXPECT_EQ(f.ImageMap()->Circle(1), QRect(1100 - 7, 220 - 7, 13, 13));
     // Row 2 cannot take province 3; the info bar is not updated by that click.
     ChooseRow(2, 4);
     ClickMap({1140, 240});
-    EXPECT_EQ(f.InfoLabel(InfoField::Number)->text(), "4");
+    EXPECT_EQ(InfoBar(f)->Value(InfoField::Number)->text(), "4");
     ClickMap({1100, 220});
     EXPECT_EQ(f.Majors()[1].capital, 4);
-    EXPECT_EQ(f.InfoLabel(InfoField::Number)->text(), "4");
+    EXPECT_EQ(InfoBar(f)->Value(InfoField::Number)->text(), "4");
     // The pick changes no owner.
     EXPECT_EQ(world->Provinces[3].Owner, 0);
     // Unticking forgets the capital but keeps the nation.
-    f.CheckBoxM(1)->click();
+    CheckBoxM(f, 1)->click();
     EXPECT_EQ(f.Majors()[0].capital, 0);
     EXPECT_EQ(f.Majors()[0].nation, 3);
-    EXPECT_EQ(f.EditM(1)->text(), "Unknown");
+    EXPECT_EQ(EditM(f, 1)->text(), "Unknown");
     EXPECT_FALSE(f.ImageMap()->Circle(1).has_value());
-    f.CheckBoxM(1)->click();
-    EXPECT_EQ(f.ComboBoxM(1)->currentText(), "A3: Nation A3");
-    EXPECT_EQ(f.EditM(1)->text(), "Unknown");
+    CheckBoxM(f, 1)->click();
+    EXPECT_EQ(ComboBoxM(f, 1)->currentText(), "A3: Nation A3");
+    EXPECT_EQ(EditM(f, 1)->text(), "Unknown");
 }
 
 TEST_F(MajorsPanelTest, TypedTextIsSettledByItsTagOnExit) {
     world->Nations[4].Tag = "AB4";
     TFormMap& f = Open();
-    f.CheckBoxM(1)->click();
-    f.ComboBoxM(1)->setEditText("AB4 whatever");
+    CheckBoxM(f, 1)->click();
+    ComboBoxM(f, 1)->setEditText("AB4 whatever");
     f.ComboBoxMExit(1);
     EXPECT_EQ(f.Majors()[0].nation, 4);
-    EXPECT_EQ(f.ComboBoxM(1)->currentText(), "AB4: Nation A4");
-    f.ComboBoxM(1)->setEditText("ab4: Nation A4");
+    EXPECT_EQ(ComboBoxM(f, 1)->currentText(), "AB4: Nation A4");
+    ComboBoxM(f, 1)->setEditText("ab4: Nation A4");
     f.ComboBoxMExit(1);
     EXPECT_EQ(f.Majors()[0].nation, 0);
-    EXPECT_EQ(f.ComboBoxM(1)->currentText(), "None");
+    EXPECT_EQ(ComboBoxM(f, 1)->currentText(), "None");
 }
 
 TEST_F(MajorsPanelTest, OkAppliesRowsMovesCapitalsAndCloses) {
@@ -116,7 +115,7 @@ TEST_F(MajorsPanelTest, OkAppliesRowsMovesCapitalsAndCloses) {
     ChooseRow(1, 3);
     ClickMap({1140, 240});  // A2's capital
     ChooseRow(2, 1);
-    QTest::mouseClick(f.BitBtnOk(), Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(f, "BitBtnOk"), Qt::LeftButton);
     EXPECT_TRUE(dialogs.errors.empty());
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_EQ(world->Settings.SpecifiedMajors, "A3;A1;");
@@ -133,7 +132,7 @@ TEST_F(MajorsPanelTest, DuplicateKeepsTheWindowOpenAndOneUndoTakesThePartBack) {
     ChooseRow(1, 1);
     ChooseRow(2, 2);
     ChooseRow(3, 1);
-    QTest::mouseClick(f.BitBtnOk(), Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(f, "BitBtnOk"), Qt::LeftButton);
     EXPECT_EQ(dialogs.errors,
               std::vector<std::string>{"A1 : Nation A1 is selected more than once!"});
     EXPECT_EQ(f.result(), 0);
@@ -142,7 +141,7 @@ TEST_F(MajorsPanelTest, DuplicateKeepsTheWindowOpenAndOneUndoTakesThePartBack) {
     QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(world->Settings.SpecifiedMajors, "");
     // Cancel closes without applying anything more.
-    QTest::mouseClick(f.BitBtnCancel(), Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(f, "BitBtnCancel"), Qt::LeftButton);
     EXPECT_EQ(f.result(), QDialog::Rejected);
 }
 
@@ -152,8 +151,8 @@ TEST_F(MajorsPanelTest, TwoHundredAndEightNationsInTheLists) {
         editortest::AddNation(*world, "N" + std::to_string(1000 - n).substr(0, 3), 0);
     world->Settings.SpecifiedMajors = "N792";  // nation 208
     TFormMap& f = Open();
-    EXPECT_EQ(f.ComboBoxM(1)->count(), 208);
-    EXPECT_EQ(f.ComboBoxM(1)->currentText(), "N792: Nation N792");
+    EXPECT_EQ(ComboBoxM(f, 1)->count(), 208);
+    EXPECT_EQ(ComboBoxM(f, 1)->currentText(), "N792: Nation N792");
     EXPECT_EQ(f.Majors()[0].nation, 208);
 }
 

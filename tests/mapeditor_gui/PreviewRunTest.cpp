@@ -14,6 +14,7 @@
 #include "session/GenerateWorld.h"
 
 using namespace tq3;
+using namespace guitest;
 namespace fs = std::filesystem;
 
 namespace {
@@ -74,11 +75,11 @@ struct Game {
         for (int p = 1; p <= world->ProvinceCount() && !painted; ++p)
             if (world->Provinces[p].IsLand() && world->Provinces[p].Terrain != TerrainCode::Marsh)
                 painted = p;
-        QTest::mouseClick(form.LegendOf(MapLayer::Terrain)->PanelOf(Index(TerrainCode::Marsh)),
+        QTest::mouseClick(LegendOf(form, MapLayer::Terrain)->PanelOf(Index(TerrainCode::Marsh)),
                           Qt::LeftButton);
         const PixelPoint c = MapCentre(world->Provinces[painted]);
         QTest::mouseClick(form.ImageMap(), Qt::LeftButton, {}, QPoint(c.x, c.y));
-        return form.BitBtnClose();
+        return Part<QPushButton>(form, "BitBtnClose");
     }
     std::string File(const char* name) const { return test::ReadFile(dir.path / "DB" / name); }
 };
@@ -88,7 +89,8 @@ TEST(PreviewRun, OkWritesTheProvinceTableWithThePaintedValues) {
     Game plain, game;
     plain.SetUp();
     game.SetUp();
-    ASSERT_EQ(plain.Run([](TFormMap& f) { return f.BitBtnClose(); }), RunEnd::Quit);
+    ASSERT_EQ(plain.Run([](TFormMap& f) { return Part<QPushButton>(f, "BitBtnClose"); }),
+              RunEnd::Quit);
     const std::string unpainted = plain.File("Province.csv");
 
     ASSERT_EQ(game.Run([&game](TFormMap& f) { return game.PaintFirstLand(f); }), RunEnd::Quit);
@@ -112,7 +114,7 @@ TEST(PreviewRun, AbortEndsTheRunWithoutWritingTheDatabase) {
     const std::string country = game.File("Country.csv");
     EXPECT_EQ(game.Run([&game](TFormMap& f) {
         game.PaintFirstLand(f);
-        return f.BitBtnAbort();
+        return Part<QPushButton>(f, "BitBtnAbort");
     }),
               RunEnd::Aborted);
     EXPECT_EQ(game.File("Province.csv"), province);

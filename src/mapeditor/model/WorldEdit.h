@@ -44,6 +44,7 @@ class WorldEdit {
     void Redo(World& world) const;
 
     bool Empty() const { return changes_.empty() && !majorsChanged_; }
+    bool MajorsChanged() const { return majorsChanged_; }
     const std::vector<FieldChange>& Changes() const { return changes_; }
     // Provinces whose drawn fields (terrain, climate, goods, religion, owner) changed, in
     // ascending order without repeats.
