@@ -14,13 +14,17 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
 
 #include "app/Controls.h"
 #include "app/CountriesPage.h"
 #include "widgets/Cp1252.h"
 #include "app/EconomyPage.h"
+#include "app/FairWorldDialog.h"
 #include "app/FormBasic.h"
 #include "app/Keyboard.h"
+#include "app/MessageBar.h"
 #include "app/ProvincesPage.h"
 #include "app/ReligionPage.h"
 #include "app/RunResult.h"
@@ -29,6 +33,7 @@
 #include "base/ForwardingDialogs.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
+#include "base/OperationReport.h"
 #include "base/Random.h"
 #include "config/SettingsFile.h"
 #include "output/ProvinceTable.h"
@@ -42,6 +47,40 @@ namespace {
 constexpr int kProgressSteps = 16;
 // Vertical position of the "Initializing" panel while the configuration loads.
 constexpr int kPanelInitTop = 120;
+// The status bar shows this many characters of the open folder's path, the middle elided.
+constexpr int kFolderChars = 48;
+
+// Adds `why` under every error shown: the load's own message stays as it is and the box
+// says the whole reason.
+class ExplainedErrors : public ForwardingDialogs {
+  public:
+    ExplainedErrors(Dialogs& inner, std::string why)
+        : ForwardingDialogs(inner), why_(std::move(why)) {}
+    void Error(const std::string& text) override {
+        ForwardingDialogs::Error(why_.empty() ? text : text + "\r\n\r\n" + why_);
+    }
+
+  private:
+    std::string why_;
+};
+
+// The folder that holds every one of `files`.
+std::filesystem::path CommonFolder(const std::vector<std::string>& files) {
+    std::filesystem::path common = std::filesystem::path(files.front()).parent_path();
+    for (const std::string& file : files) {
+        const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+        while (!common.empty() &&
+               std::mismatch(common.begin(), common.end(), folder.begin(), folder.end()).first !=
+                   common.end())
+            common = common.parent_path();
+    }
+    return common;
+}
+
+QString WithoutFullStop(std::string text) {
+    while (!text.empty() && (text.back() == '.' || text.back() == ' ')) text.pop_back();
+    return QString::fromStdString(text);
+}
 }  // namespace
 
 // The window's own part of the dialogs: the progress bar and the "Initializing" panel; every
@@ -51,10 +90,11 @@ std::string SeedLine(uint64_t seed);
 class TFormGener::WindowDialogs : public ForwardingDialogs {
   public:
     WindowDialogs(TFormGener& form, Dialogs& inner) : ForwardingDialogs(inner), form_(form) {}
-    // The closing question of a run names the run's seed, so that a world can be made again.
+    // The closing question of a run names the run's seed, so that a world can be made again,
+    // and what else the user should know of this run.
     Answer Confirm(const std::string& text, Buttons buttons) override {
         if (runSeed && buttons == Buttons::OkCancel)
-            return ForwardingDialogs::Confirm(text + SeedLine(*runSeed), buttons);
+            return ForwardingDialogs::Confirm(text + SeedLine(*runSeed) + runNote, buttons);
         return ForwardingDialogs::Confirm(text, buttons);
     }
     // The run is on this thread: the bar is painted before the run goes on.
@@ -78,8 +118,9 @@ class TFormGener::WindowDialogs : public ForwardingDialogs {
         ForwardingDialogs::Busy(busy);
     }
 
-    // The seed of the run under way.
+    // The seed of the run under way, and a note for its closing question.
     std::optional<uint64_t> runSeed;
+    std::string runNote;
 
   private:
     TFormGener& form_;
@@ -133,7 +174,11 @@ TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
     auto* runRow = new QHBoxLayout;
     runRow->addWidget(SpeedButton1);
     runRow->addWidget(ProgressBarGener, 1);
+    // Above the tabs, the reason the window cannot work, while there is one.
+    messageBar = new MessageBar(central);
+    connect(messageBar->Action(), &QPushButton::clicked, this, [this] { MessageBarAction(); });
     auto* column = new QVBoxLayout(central);
+    column->addWidget(messageBar);
     column->addWidget(PageControl1, 1);
     column->addLayout(runRow);
     setCentralWidget(central);
@@ -149,11 +194,16 @@ TFormGener::TFormGener(World& world, Dialogs& dialogs, QWidget* parent)
     BuildMenus();
     SetUpKeyboard();
     for (SettingsPage* page : Pages()) page->ApplyFormDefaults();
-    seedLabel_ = new QLabel(statusBar());
-    seedLabel_->setObjectName(QStringLiteral("SeedLabel"));
-    // A normal (not permanent) widget, so a menu's hint takes the whole bar while it shows.
-    seedLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    statusBar()->addWidget(seedLabel_, 1);
+    // The open folder and the last seed stay in the status bar; hover texts and the messages
+    // of commands show beside them.
+    folderLabel = new QLabel(statusBar());
+    folderLabel->setObjectName(QStringLiteral("FolderLabel"));
+    seedLabel = new QLabel(statusBar());
+    seedLabel->setObjectName(QStringLiteral("SeedLabel"));
+    statusBar()->addPermanentWidget(folderLabel);
+    statusBar()->addPermanentWidget(seedLabel);
+    ShowFolder();
+    ShowSeed();
 
     // Window creation: the start-up backup, in a game folder only.
     if (IsGameFolder()) StartupBackup(world_, *windowDialogs_);
@@ -177,6 +227,20 @@ void TFormGener::SetUpKeyboard() {
     }
     chain.push_back(SpeedButton1);
     ChainTabOrder(chain);
+}
+
+void TFormGener::ShowFolder() {
+    const QString folder = QDir::toNativeSeparators(QString::fromStdString(world_.ProgramFolder));
+    const QFontMetrics metrics = folderLabel->fontMetrics();
+    folderLabel->setText(
+        metrics.elidedText(tr("Folder: %1").arg(folder), Qt::ElideMiddle,
+                           metrics.horizontalAdvance(QLatin1Char('x')) * kFolderChars));
+    folderLabel->setToolTip(folder);
+}
+
+void TFormGener::ShowSeed() {
+    seedLabel->setText(lastSeed_ ? tr("Seed of the last run: %1").arg(*lastSeed_) : QString());
+    seedLabel->setVisible(lastSeed_.has_value());
 }
 
 std::vector<SettingsPage*> TFormGener::Pages() const {
@@ -217,32 +281,91 @@ void TFormGener::FormActivate() {
 }
 
 void TFormGener::LoadAndShow() {
-    // The whole configuration, then every setting into its control.
-    const bool ok = LoadSettings(world_, *windowDialogs_, true);
-    SpeedButton1->setEnabled(ok);
-    if (ok) {
-        statusBar()->clearMessage();
-        ShowSettings();
-        RememberFolder();
-        return;
-    }
-    // Nothing was loaded: the status bar says why Run! is off and how to go on.
+    ShowFolder();
+    // A file without which nothing loads: its error box names it whole.
     std::string missing;
     for (const char* file : {GameFiles::SettingsTable, GameFiles::NationsTable})
         if (missing.empty() && !FileExists(GamePath(world_.ProgramFolder, file)))
             missing = GamePath(world_.ProgramFolder, file);
-    const QString why = missing.empty() ? tr("The configuration of %1 could not be read")
-                                              .arg(QString::fromStdString(world_.ProgramFolder))
-                                        : tr("%1 is missing").arg(QString::fromStdString(missing));
-    statusBar()->showMessage(
-        tr("Run! is off: %1. Put it right, then open the folder again (File > Open game "
-           "folder...).")
-            .arg(why));
+    const std::string why =
+        missing.empty() ? std::string()
+                        : missing + " is missing, so nothing of this game folder was loaded.";
+    // The whole configuration, then every setting into its control.
+    OperationReport report;
+    ExplainedErrors explained(*windowDialogs_, why);
+    ReportingDialogs reporting(explained, report);
+    if (LoadSettings(world_, reporting, true)) {
+        SetWorldReady(true);
+        ShowSettings();
+        RememberFolder();
+        return;
+    }
+    const std::vector<std::string> errors = report.Texts(MessageKind::Error);
+    LoadFailed(!missing.empty() ? missing + " is missing"
+               : errors.empty() ? std::string("it could not be read")
+                                : errors.back());
+}
+
+void TFormGener::LoadFailed(const std::string& reason) {
+    // The world of the folder open before must not pass for this folder's.
+    auto fresh = std::make_unique<World>();
+    fresh->ProgramFolder = world_.ProgramFolder;
+    fresh->SettingOverrides = world_.SettingOverrides;
+    world_ = std::move(*fresh);
+    ForgetFolderState();
+    SetWorldReady(false);
+    messageBar->Show(
+        tr("The configuration of %1 could not be loaded: %2. Run!, \"Run with seed...\", "
+           "\"Find a fair world...\" and \"Replay a recipe...\" are off until it loads. Put "
+           "it right, then load it again.")
+            .arg(QDir::toNativeSeparators(QString::fromStdString(world_.ProgramFolder)),
+                 WithoutFullStop(reason)),
+        tr("Load again"));
+}
+
+void TFormGener::SetWorldReady(bool ready) {
+    worldReady_ = ready;
+    SpeedButton1->setEnabled(ready);
+    for (SettingsPage* page : Pages()) page->setEnabled(ready);
+    for (QAction* command : needWorld_) command->setEnabled(ready);
+    selectMajors_->setEnabled(ready && mapEditor_.selectMajors);
+    if (ready) messageBar->hide();
+}
+
+void TFormGener::ForgetFolderState() {
+    lastSeed_.reset();
+    lastRecipe_.reset();
+    lastRecipeProblem_.clear();
+    majorsChosenOnMap_ = false;
+    // Deleted later: its own "Generate this world" may be what ends up here.
+    if (fairWorld_) fairWorld_.release()->deleteLater();
+    ShowSeed();
+}
+
+void TFormGener::MessageBarAction() {
+    if (IsGameFolder())
+        LoadAndShow();
+    else
+        ChooseGameFolder();
+}
+
+void TFormGener::FindFairWorld() {
+    if (!worldReady_) return;
+    // One dialog while the folder stays open: it keeps its seeds and results between visits.
+    if (!fairWorld_)
+        fairWorld_ = std::make_unique<FairWorldDialog>(
+            world_, dialogs_, [this](uint64_t seed) { RunGenerator(seed); }, this);
+    fairWorld_->exec();
 }
 
 void TFormGener::OfferGameFolder() {
-    SpeedButton1->setEnabled(false);
-    statusBar()->showMessage(tr("No game folder open: File > Open game folder..."));
+    SetWorldReady(false);
+    ShowFolder();
+    messageBar->Show(tr("%1 is not a game folder: it has no Config/TQ3Gener.csv. Open the game "
+                        "folder to generate scenarios.")
+                         .arg(QDir::toNativeSeparators(
+                             QString::fromStdString(AbsolutePath(world_.ProgramFolder)))),
+                     tr("Open game folder..."));
     windowDialogs_->Info(AbsolutePath(world_.ProgramFolder) +
                          " is not a game folder: it has no Config/TQ3Gener.csv.\n"
                          "Choose the game folder in the next window.");
@@ -271,12 +394,12 @@ bool TFormGener::OpenGameFolder(const std::string& folder) {
     world_.ProgramFolder = absolute;
     world_.MajorNations.reset();
     world_.SettingOverrides.clear();
-    majorsChosenOnMap_ = false;
+    ForgetFolderState();
     StartupBackup(world_, *windowDialogs_);
     loaded_ = true;
     statusBar()->clearMessage();
     LoadAndShow();
-    return true;
+    return worldReady_;
 }
 
 void TFormGener::ShowSettings() {
@@ -320,7 +443,19 @@ void TFormGener::SetGeneratorMode(int mode) {
     if (windowDialogs_->Confirm(
             "Do you want to restore orig. files: DiplomaticMatrix.csv, Country.csv and Revolt.txt?",
             Buttons::YesNo) == Answer::Yes)
-        RestoreForMapOnly(world_, *windowDialogs_);
+        SayWritten(tr("Restore orig. files"), RestoreForMapOnly(world_, *windowDialogs_));
+}
+
+void TFormGener::SayWritten(const QString& command, const OperationReport& report) {
+    // Nothing written: the command's own messages said why.
+    if (report.written.empty()) return;
+    const QString folder =
+        QDir::toNativeSeparators(QString::fromStdString(CommonFolder(report.written).string()));
+    const int count = static_cast<int>(report.written.size());
+    statusBar()->showMessage(
+        (count == 1 ? tr("%1: 1 file written to %2") : tr("%1: %3 files written to %2"))
+            .arg(command, folder)
+            .arg(count));
 }
 
 void TFormGener::SetEditorEnabled(bool enabled) {
@@ -338,7 +473,7 @@ void TFormGener::SpeedButton1Click() {
 }
 
 void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor) {
-    if (!loaded_ || !SpeedButton1->isEnabled()) return;
+    if (!worldReady_ || !SpeedButton1->isEnabled()) return;
     Random random(seed);
     RecipeResult recipe = RecipeOfRun(world_, random.Seed());
     if (majorsChosenOnMap_)
@@ -357,19 +492,27 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor) {
                           "cannot hold."};
             return ok;
         };
+    // Run! is off while the run goes on; the keyboard's focus comes back to it afterwards.
+    const bool focused = SpeedButton1->hasFocus();
     SpeedButton1->setEnabled(false);
     // The seed is known before the run: the status bar and the closing question show it.
     lastSeed_ = random.Seed();
-    seedLabel_->setText(tr("Seed of the last run: %1").arg(*lastSeed_));
+    ShowSeed();
     windowDialogs_->runSeed = lastSeed_;
     const RunReport report = GenerateWorld(world_, random, *windowDialogs_, hooks);
     const RunResult result = ReadRun(report);
     windowDialogs_->runSeed.reset();
+    windowDialogs_->runNote.clear();
     SpeedButton1->setEnabled(true);
+    if (focused) SpeedButton1->setFocus(Qt::OtherFocusReason);
     majorsChosenOnMap_ = false;
     KeepRecipe(report, recipe);
     ProgressBarGener->setValue(0);
     if (result.quit) close();
+}
+
+void TFormGener::SetRunNote(std::string note) {
+    windowDialogs_->runNote = std::move(note);
 }
 
 void TFormGener::ShowGeneralSettings() {
@@ -377,20 +520,22 @@ void TFormGener::ShowGeneralSettings() {
 }
 
 void TFormGener::RestoreOrigFiles() {
-    if (RestoreGameFiles(world_, *windowDialogs_).quit) close();
+    const RestoreReport report = RestoreGameFiles(world_, *windowDialogs_);
+    SayWritten(tr("Restore orig. files"), report);
+    if (report.quit) close();
 }
 
 void TFormGener::BackupScenarioCommand() {
-    BackupScenario(world_, *windowDialogs_);
+    SayWritten(tr("Backup scenario"), BackupScenario(world_, *windowDialogs_));
 }
 void TFormGener::RestoreScenarioCommand() {
-    RestoreScenario(world_, *windowDialogs_);
+    SayWritten(tr("Restore scenario"), RestoreScenario(world_, *windowDialogs_));
 }
 
 void TFormGener::SetMapEditor(MapEditorHooks hooks) {
     mapEditor_ = std::move(hooks);
     const bool majors = static_cast<bool>(mapEditor_.selectMajors);
-    selectMajors_->setEnabled(majors);
+    selectMajors_->setEnabled(majors && worldReady_);
     countries_->SetMajorsMapEnabled(majors);
 }
 

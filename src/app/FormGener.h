@@ -26,6 +26,8 @@ namespace tq3 {
 
 class CountriesPage;
 class EconomyPage;
+class FairWorldDialog;
+class MessageBar;
 class ProvincesPage;
 class ReligionPage;
 class SettingsPage;
@@ -78,9 +80,13 @@ class TFormGener : public QMainWindow {
     // with the question whether to go on; then the recipe's settings and its run.
     bool ReplayRecipe(const std::string& file);
 
-    // The seed of the last run (or of the run under way), shown in the status bar.
+    // The seed of the last run in the open folder (or of the run under way), shown in the
+    // status bar.
     std::optional<uint64_t> LastSeed() const { return lastSeed_; }
     bool Loaded() const { return loaded_; }
+    // Whether the open folder's configuration is loaded: the commands that need a world are
+    // on only then, and the message bar says why they are off.
+    bool WorldReady() const { return worldReady_; }
     // The five tabs in order.
     std::vector<SettingsPage*> Pages() const;
 
@@ -88,6 +94,10 @@ class TFormGener : public QMainWindow {
     QProgressBar* ProgressBarGener = nullptr;
     QPushButton* SpeedButton1 = nullptr;
     QLabel* PanelInit = nullptr;
+    MessageBar* messageBar = nullptr;
+    // The status bar's permanent fields: the open game folder and the seed of the last run.
+    QLabel* folderLabel = nullptr;
+    QLabel* seedLabel = nullptr;
 
   protected:
     bool event(QEvent* event) override;
@@ -104,6 +114,21 @@ class TFormGener : public QMainWindow {
     void MarkMode(int mode);
     bool IsGameFolder() const;
     void LoadAndShow();
+    // The open folder's configuration could not be loaded: its world, which may be the one
+    // of the folder before, is dropped.
+    void LoadFailed(const std::string& reason);
+    void SetWorldReady(bool ready);
+    // Forgets what belongs to the folder that was open: the last run, its recipe and seed,
+    // the fair worlds found.
+    void ForgetFolderState();
+    void ShowFolder();
+    void ShowSeed();
+    // Says in the status bar how many files a command wrote, and where.
+    void SayWritten(const QString& command, const OperationReport& report);
+    void MessageBarAction();
+    void FindFairWorld();
+    // A note under the next run's closing question.
+    void SetRunNote(std::string note);
     void OfferGameFolder();
     void ChooseGameFolder();
     void RunWithSeedCommand();
@@ -122,6 +147,7 @@ class TFormGener : public QMainWindow {
     MapEditorHooks mapEditor_;
     bool loaded_ = false;
     bool placed_ = false;
+    bool worldReady_ = false;
     std::optional<uint64_t> lastSeed_;
     // The recipe of the last run that wrote its files, or why it has none.
     std::optional<Recipe> lastRecipe_;
@@ -141,7 +167,9 @@ class TFormGener : public QMainWindow {
     QAction* editorDisabled_ = nullptr;
     QAction* selectMajors_ = nullptr;
     QMenu* recentMenu_ = nullptr;
-    QLabel* seedLabel_ = nullptr;
+    // The commands that need the open folder's world.
+    std::vector<QAction*> needWorld_;
+    std::unique_ptr<FairWorldDialog> fairWorld_;
 };
 
 }  // namespace tq3

@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QSettings>
 
-#include "app/FairWorldDialog.h"
 #include "app/FormGener.h"
 
 namespace tq3 {
@@ -29,6 +28,7 @@ void TFormGener::BuildMenus() {
     basicSettings_ = menuBar()->addAction(tr("General &settings"));
     basicSettings_->setObjectName(QStringLiteral("Basicsettings1"));
     connect(basicSettings_, &QAction::triggered, this, [this] { ShowGeneralSettings(); });
+    needWorld_.push_back(basicSettings_);
     BuildEditorMenu();
     BuildFileMenu();
 }
@@ -86,13 +86,14 @@ void TFormGener::BuildFileMenu() {
                  tr("Press to get game to original state ifyou want to play some of standard "
                     "scenarios.")),
             &QAction::triggered, this, [this] { RestoreOrigFiles(); });
-    connect(Item(file, "Backupscenaio1", tr("&Backup scenario"),
-                 tr("Press to store all necessary scenario files to given folder for later play")),
-            &QAction::triggered, this, [this] { BackupScenarioCommand(); });
-    connect(Item(file, "Restorescenario1", tr("&Restore scenario"),
-                 tr("Press to restore all necessary scenario files from folder where they are "
-                    "backuped.")),
-            &QAction::triggered, this, [this] { RestoreScenarioCommand(); });
+    QAction* backup =
+        Item(file, "Backupscenaio1", tr("&Backup scenario"),
+             tr("Press to store all necessary scenario files to given folder for later play"));
+    connect(backup, &QAction::triggered, this, [this] { BackupScenarioCommand(); });
+    QAction* restore = Item(file, "Restorescenario1", tr("&Restore scenario"),
+                            tr("Press to restore all necessary scenario files from folder where "
+                               "they are backuped."));
+    connect(restore, &QAction::triggered, this, [this] { RestoreScenarioCommand(); });
     file->addSeparator();
     QAction* open = Item(file, "OpenGameFolder", tr("Open game &folder..."),
                          tr("Open the generator on another game folder"));
@@ -108,20 +109,16 @@ void TFormGener::BuildFileMenu() {
     QAction* fair = Item(file, "FindFairWorld", tr("Find a f&air world..."),
                          tr("Measure the worlds of many seeds with these settings, writing "
                             "nothing, and generate the one you pick"));
-    connect(fair, &QAction::triggered, this, [this] {
-        if (!loaded_) return;
-        FairWorldDialog dialog(
-            world_, dialogs_, [this](uint64_t seed) { RunGenerator(seed); }, this);
-        dialog.exec();
-    });
-    connect(Item(file, "SaveRecipe", tr("Save recipe of the last run..."),
-                 tr("Save what makes the last world again (seed, settings, file hashes) as a "
-                    "small file to share")),
-            &QAction::triggered, this, [this] { SaveLastRecipeCommand(); });
-    connect(Item(file, "ReplayRecipe", tr("Replay a recipe..."),
-                 tr("Make the world of a recipe again, after checking that this game folder's "
-                    "files are the recorded ones")),
-            &QAction::triggered, this, [this] { ReplayRecipeCommand(); });
+    connect(fair, &QAction::triggered, this, [this] { FindFairWorld(); });
+    QAction* save = Item(file, "SaveRecipe", tr("Save recipe of the last run..."),
+                         tr("Save what makes the last world again (seed, settings, file hashes) "
+                            "as a small file to share"));
+    connect(save, &QAction::triggered, this, [this] { SaveLastRecipeCommand(); });
+    QAction* replay = Item(file, "ReplayRecipe", tr("Replay a recipe..."),
+                           tr("Make the world of a recipe again, after checking that this game "
+                              "folder's files are the recorded ones"));
+    connect(replay, &QAction::triggered, this, [this] { ReplayRecipeCommand(); });
+    needWorld_.insert(needWorld_.end(), {backup, restore, seeded, fair, save, replay});
     file->addSeparator();
     QAction* quit = Item(file, "Quit", tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);

@@ -66,9 +66,11 @@ int Run(QMessageBox& box) {
 }
 
 int Show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-         QMessageBox::StandardButtons buttons) {
+         QMessageBox::StandardButtons buttons,
+         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
     MessageBox box(icon, kTitle, text, buttons, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     return Run(box);
 }
 }  // namespace
@@ -93,8 +95,9 @@ Answer QtDialogs::Confirm(const std::string& text, Buttons buttons) {
                        ? Answer::Ok
                        : Answer::Cancel;
         case Buttons::YesNo:
+            // Every Yes of the program's questions writes files: Enter answers No.
             return Show(parent_, QMessageBox::Question, MessageText(text),
-                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes
                        ? Answer::Yes
                        : Answer::No;
     }

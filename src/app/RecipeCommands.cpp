@@ -7,6 +7,7 @@
 #include "widgets/FileChooser.h"
 #include "app/FormGener.h"
 #include "base/GamePath.h"
+#include "base/OperationReport.h"
 #include "base/WriteTarget.h"
 #include "config/SettingsFile.h"
 #include "session/RecipeStore.h"
@@ -37,16 +38,19 @@ bool TFormGener::SaveLastRecipe(const std::string& file) {
         WindowMessages().Error(lastRecipeProblem_);
         return false;
     }
-    // No run in this window yet: the recipe kept from the tool's last run, if any.
+    // No run in this folder yet: the recipe kept from the tool's last run, when that run read
+    // this folder's very files.
     if (!recipe) {
         const std::string kept = LastRunRecipePath();
-        if (kept.empty() || !FileExists(kept)) {
-            WindowMessages().Info("There is no recipe yet: no run has written its files.");
+        const RecipeResult read =
+            kept.empty() || !FileExists(kept) ? RecipeResult{} : ReadRecipeFile(kept);
+        if (!kept.empty() && FileExists(kept) && !read.recipe) {
+            WindowMessages().Error(read.error);
             return false;
         }
-        const RecipeResult read = ReadRecipeFile(kept);
-        if (!read.recipe) {
-            WindowMessages().Error(read.error);
+        if (!read.recipe || !DifferingFiles(*read.recipe, world_.ProgramFolder).empty()) {
+            WindowMessages().Info(
+                "There is no recipe yet: no run in this game folder has written its files.");
             return false;
         }
         recipe = read.recipe;
@@ -57,19 +61,21 @@ bool TFormGener::SaveLastRecipe(const std::string& file) {
         WindowMessages().Error(error);
         return false;
     }
-    statusBar()->showMessage(tr("Recipe saved: %1").arg(QString::fromStdString(file)));
+    statusBar()->showMessage(tr("Recipe of the run with seed %1 saved: %2")
+                                 .arg(recipe->seed)
+                                 .arg(QDir::toNativeSeparators(QString::fromStdString(file))));
     return true;
 }
 
 void TFormGener::ReplayRecipeCommand() {
-    if (!loaded_ || !SpeedButton1->isEnabled()) return;
+    if (!worldReady_ || !SpeedButton1->isEnabled()) return;
     const QString file = ChooseFileToOpen(this, tr("Replay a recipe"), QDir::homePath(),
                                           tr("Recipes (*.json);;All files (*)"));
     if (!file.isEmpty()) ReplayRecipe(file.toStdString());
 }
 
 bool TFormGener::ReplayRecipe(const std::string& file) {
-    if (!loaded_ || !SpeedButton1->isEnabled()) return false;
+    if (!worldReady_ || !SpeedButton1->isEnabled()) return false;
     const RecipeResult read = ReadRecipeFile(file);
     if (!read.recipe) {
         WindowMessages().Error(read.error);
@@ -77,23 +83,38 @@ bool TFormGener::ReplayRecipe(const std::string& file) {
     }
     const Recipe& recipe = *read.recipe;
     // Every input must be the file the recorded run read, or the user chooses to go on.
+    // Either way the question names the folder whose files the replay replaces.
     const std::vector<DifferingFile> differing = DifferingFiles(recipe, world_.ProgramFolder);
-    if (!differing.empty()) {
-        std::string text = "These files differ from those of the recorded run:";
+    const std::string folder = AbsolutePath(world_.ProgramFolder);
+    std::string text;
+    if (differing.empty()) {
+        text = "Replay the recorded run (seed " + std::to_string(recipe.seed) + ") in " + folder +
+               "?\r\n\r\nIts files are those of the recorded run. The run replaces the game's "
+               "files there as Run! does.";
+    } else {
+        text = "These files of " + folder + " differ from those of the recorded run:";
         for (const DifferingFile& f : differing) text += "\r\n    " + f.path + " (" + f.how + ")";
         text += "\r\n\r\nThe world made may differ from the recorded one. Replay anyway?";
-        if (WindowMessages().Confirm(text, Buttons::YesNo) != Answer::Yes) return false;
     }
+    if (WindowMessages().Confirm(text, Buttons::YesNo) != Answer::Yes) return false;
     // The recipe's settings over the settings file, shown in the controls, then its run
     // without the map editor: the recorded run had no edits.
+    OperationReport report;
     world_.SettingOverrides = RecipeOverrides(recipe);
     world_.MajorNations.reset();
     majorsChosenOnMap_ = false;
-    if (!LoadSettings(world_, WindowMessages(), true)) {
-        SpeedButton1->setEnabled(false);
+    ReportingDialogs reporting(WindowMessages(), report);
+    if (!LoadSettings(world_, reporting, true)) {
+        const std::vector<std::string> errors = report.Texts(MessageKind::Error);
+        LoadFailed(errors.empty() ? std::string("it could not be read") : errors.back());
         return false;
     }
     ShowSettings();
+    // A forced replay's closing question says that its world may not be the recorded one.
+    if (!differing.empty())
+        SetRunNote(
+            "\r\n\r\nSome input files differed from those of the recorded run, so this world "
+            "may differ from the recorded one.");
     RunGenerator(recipe.seed, false);
     return true;
 }

@@ -14,6 +14,7 @@
 #include "AppTestSupport.h"
 #include "app/AppIdentity.h"
 #include "app/FairWorldDialog.h"
+#include "app/MessageBar.h"
 #include "app/ProblemsDialog.h"
 #include "app/QtDialogs.h"
 #include "widgets/WindowPlacement.h"
@@ -162,14 +163,43 @@ TEST(DesktopFile, NamesTheWindowClassAndTheProgram) {
     EXPECT_TRUE(has("Icon=tq3gen"));
 }
 
-TEST_F(WindowTest, AMissingNationsFileIsNamedInTheStatusBarBesideTheGreyRunButton) {
-    fs::remove(game / "Config" / "TQ3GenerCountry.csv");
+TEST_F(WindowTest, AFolderThatFailsToLoadDropsTheWorldAndTheLastRunAndSaysWhy) {
     Open();
+    dialogs.answers = {Answer::Cancel};
+    form->RunGenerator(5);
+    ASSERT_EQ(form->LastSeed(), 5u);
+    const fs::path broken = dir.path / "broken";
+    test::CopyTree(game, broken);
+    const fs::path nations = broken / "Config" / "TQ3GenerCountry.csv";
+    fs::remove(nations);
+    dialogs.errors.clear();
+    EXPECT_FALSE(form->OpenGameFolder(broken.string()));
+
+    // The box keeps the load's own words and adds the whole reason; the bar above the tabs
+    // says it too, and stays.
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0].rfind("File TQ3GenerCountry.csv not found\r\n\r\n", 0), 0u);
+    EXPECT_NE(dialogs.errors[0].find(nations.string()), std::string::npos);
+    EXPECT_FALSE(form->messageBar->isHidden());
+    EXPECT_TRUE(form->messageBar->Text().contains(QString::fromStdString(nations.string())));
+    form->statusBar()->showMessage(QStringLiteral("a hover text"));
+    EXPECT_FALSE(form->messageBar->isHidden());
+
+    // Nothing of the folder before is left to run, sweep or replay.
+    EXPECT_EQ(world->NationsLoaded, 0);
+    EXPECT_FALSE(form->LastSeed().has_value());
+    EXPECT_TRUE(form->seedLabel->isHidden());
     EXPECT_FALSE(form->SpeedButton1->isEnabled());
-    const QString status = form->statusBar()->currentMessage();
-    EXPECT_TRUE(status.startsWith(QStringLiteral("Run! is off: ")));
-    EXPECT_TRUE(status.contains(QStringLiteral("TQ3GenerCountry.csv is missing")));
-    // The window before any load: an unticked box's slider is hidden with it.
-    EXPECT_FALSE(Control<CheckBox>("CheckBoxRandomNativCombat")->isChecked());
-    EXPECT_TRUE(Control("TrackBarNativCombat")->isHidden());
+    for (const char* command : {"RunWithSeed", "FindFairWorld", "ReplayRecipe", "SaveRecipe"})
+        EXPECT_FALSE(Item(command)->isEnabled()) << command;
+    form->RunGenerator(6);
+    EXPECT_FALSE(form->LastSeed().has_value());
+
+    // Put right, the folder loads again from the bar.
+    fs::copy_file(game / "Config" / "TQ3GenerCountry.csv", nations);
+    form->messageBar->Action()->click();
+    EXPECT_TRUE(form->messageBar->isHidden());
+    EXPECT_TRUE(form->SpeedButton1->isEnabled());
+    EXPECT_TRUE(Item("FindFairWorld")->isEnabled());
+    EXPECT_GT(world->NationsLoaded, 0);
 }

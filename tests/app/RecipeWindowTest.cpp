@@ -1,6 +1,8 @@
 // The window's recipes: the recipe of a run saved from one window makes the same world in
 // another window on a fresh copy of the game; a differing input is listed with a question.
 
+#include <QLabel>
+#include <QStatusBar>
 #include <cstdlib>
 
 #include "AppTestSupport.h"
@@ -35,7 +37,7 @@ TEST_F(WindowTest, ARecipeSavedInOneWindowMakesTheSameWorldInAnother) {
     test::RecordingDialogs otherDialogs;
     tq3::TFormGener otherForm(otherWorld, otherDialogs);
     otherForm.FormActivate();
-    otherDialogs.answers = {Answer::Cancel};
+    otherDialogs.answers = {Answer::Yes, Answer::Cancel};  // replay there, then stay
     ASSERT_TRUE(otherForm.ReplayRecipe(recipe)) << ::testing::PrintToString(otherDialogs.errors);
     EXPECT_EQ(otherWorld.Settings.Temperature, 3);
     EXPECT_TRUE(clitest::Tree(game) == clitest::Tree(other));
@@ -56,6 +58,37 @@ TEST_F(WindowTest, ReplayListsTheFilesThatDifferAndNoWritesNothing) {
               std::string::npos)
         << dialogs.confirms.back();
     EXPECT_TRUE(clitest::Tree(game) == before);
+}
+
+TEST_F(WindowTest, TheRecipeSavedIsTheOpenFoldersAndTheSeedStaysInTheStatusBar) {
+    Open();
+    dialogs.answers = {Answer::Cancel};
+    form->RunGenerator(42);
+    ASSERT_TRUE(form->SaveLastRecipe((dir.path / "a.json").string()));
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("seed 42")));
+    EXPECT_EQ(form->seedLabel->text(), QStringLiteral("Seed of the last run: 42"));
+    dialogs.answers = {Answer::Cancel};
+    form->RunGenerator(43);
+    EXPECT_EQ(form->seedLabel->text(), QStringLiteral("Seed of the last run: 43"));
+
+    // Another folder whose only run was aborted has no recipe: not the one of the folder
+    // before, neither the window's nor the one the tool kept.
+    const std::filesystem::path other = dir.path / "other";
+    test::CopyTree(std::filesystem::path(TQ3_BINARY_DIR) / "demo-game", other);
+    test::WriteFile(other / "Config/TQ3GenerFixedCountry.csv", "another table\r\n");
+    ASSERT_TRUE(form->OpenGameFolder(other.string()));
+    EXPECT_TRUE(form->seedLabel->isHidden());
+    MapEditorHooks abort;
+    abort.preview = [](World&, RandomSource&, QWidget*) { return false; };
+    form->SetMapEditor(abort);
+    form->SetEditorEnabled(true);
+    form->RunGenerator(44);
+    const std::string file = (dir.path / "b.json").string();
+    EXPECT_FALSE(form->SaveLastRecipe(file));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    ASSERT_FALSE(dialogs.infos.empty());
+    EXPECT_EQ(dialogs.infos.back(),
+              "There is no recipe yet: no run in this game folder has written its files.");
 }
 
 }  // namespace
