@@ -51,12 +51,19 @@ const SpinBinding kCoTCount{"SpinEditCoTCount",    8,        30,           15,
                             Setting(&S::CoTCount), "Label9", "CoTs &Count"};
 
 const SliderBinding kTaxSliders[] = {
-    {"TrackBarTaxValue", 1, 5, 3, Setting(&S::TaxValue), "LabelTaxValue", "Ta&x. value"},
+    {"TrackBarTaxValue", 1, 5, 3, Setting(&S::TaxValue), "LabelTaxValue", "Ta&x. value",
+     "Tax value of the provinces, from 1 (low) to 5 (high): "},
     {"TrackBarStabilityImpact", 1, 5, 2, Setting(&S::TaxStabilImpact), "LabelStabilityImpact",
-     "Stability &impact"},
+     "Stability &impact", "How much the taxes weigh on stability, from 1 (little) to 5 (much): "},
 };
-const SliderBinding kGoodsValue{
-    "TrackBarGoodsValue", 1, 5, 3, Setting(&S::GoodsValueModifier), nullptr, "Goods prices"};
+const SliderBinding kGoodsValue{"TrackBarGoodsValue",
+                                1,
+                                5,
+                                3,
+                                Setting(&S::GoodsValueModifier),
+                                nullptr,
+                                "Goods prices",
+                                "Prices of the trade goods, from 1 (low) to 5 (high): "};
 const CheckBinding kRandomizePrices{"CheckBoxRandomizeGoodsValues", "Randomize prices", false,
                                     Setting(&S::RandomizeGoodsValues)};
 }  // namespace

@@ -76,8 +76,15 @@ const SliderBinding kReligions[] = {
     {"TrackBarConfucian", 0, 200, 105, SettingElement(&S::ReligProb, 9), "LabelConfucian",
      "Confucian", "How many provinces is to be confucian: "},
 };
-const SliderBinding kPagan{"TrackBarPagan", 0,      824, 466, SettingElement(&S::ReligProb, 0),
-                           "LabelPagan",    "Pagan"};
+const SliderBinding kPagan{"TrackBarPagan",
+                           0,
+                           824,
+                           466,
+                           SettingElement(&S::ReligProb, 0),
+                           "LabelPagan",
+                           "Pagan",
+                           "Provinces left pagan: the land provinces the other religions do not "
+                           "take, plus one (set by the sliders above): "};
 }  // namespace
 
 ReligionPage::ReligionPage(World& world, QWidget* parent)
@@ -123,6 +130,7 @@ void ReligionPage::ShowSettings() {
     // The sliders take the loaded values as they are, without the pagan rule.
     for (const SliderBinding& row : kReligions) Show(row);
     pagan_->SetPosition(S().ReligProb[kPaganElement]);
+    RefreshHint(kPagan);
 }
 
 void ReligionPage::TrackBarReligionChange(int element) {
@@ -145,6 +153,7 @@ void ReligionPage::TrackBarReligionChange(int element) {
         prob[element] = static_cast<int16_t>(bar->Position());
     }
     RefreshHint(kReligions[element - kFirstReligion]);
+    RefreshHint(kPagan);
 }
 
 void ReligionPage::CheckBoxRandomReligNationClick() {

@@ -15,6 +15,20 @@ namespace tq3 {
 namespace {
 using S = TGeneratorSettings;
 
+// The technology group hint names the group of the position.
+QString TechGroupHint(int position) {
+    static const char* const kGroups[] = {"Exotic", "China", "Muslim", "Orthodox", "Latin"};
+    return position >= 1 && position <= static_cast<int>(std::size(kGroups))
+               ? QString::number(position) + QStringLiteral(" (") +
+                     QString::fromLatin1(kGroups[position - 1]) + QLatin1Char(')')
+               : QString::number(position);
+}
+
+// Every domestic policy slider: what it sets and the scale of its value.
+constexpr const char* kPolicyHint =
+    "Starting value of this domestic policy for every country (when equal for all), from 0 to "
+    "10: ";
+
 // The army hint shows the position times 1.5 in its shortest form (1.5, 3, 4.5).
 QString ArmyHint(int position) {
     return QString::number(position * 1.5);
@@ -32,27 +46,39 @@ const SliderBinding kStartArmy{"TrackBarStartArmy",
 const SliderBinding kSliders[] = {
     {"TrackBarStartNavy", 1, 30, 10, Setting(&S::StartingNavy), "Label7",
      "&Navy size:", "How strong navy the nations get on start: "},
-    {"TrackBarTechGroup", 1, 5, 1, Setting(&S::CommonTechGroup), nullptr, "Technology group"},
+    {"TrackBarTechGroup", 1, 5, 1, Setting(&S::CommonTechGroup), nullptr, "Technology group",
+     "Technology group of every country: ", &TechGroupHint},
     {"TrackBarStartFunds", 0, 4000, 2500, Setting(&S::StartingFunds), "Label20",
      "&Ducats:", "How many ducats the nations get on start: "},
 };
 const SliderBinding kPolicySliders[] = {
-    {"TrackBarDPArist", 0, 10, 0, Setting(&S::DefaultDPAristocracy), "LabelDPArist", "Aristocracy"},
+    {"TrackBarDPArist", 0, 10, 0, Setting(&S::DefaultDPAristocracy), "LabelDPArist", "Aristocracy",
+     kPolicyHint},
     {"TrackBarDPCentr", 0, 10, 0, Setting(&S::DefaultDPCentralization), "LabelDPCentr",
-     "Centraliz."},
-    {"TrackBarDPInnov", 0, 10, 0, Setting(&S::DefaultDPInnovative), "LabelDPInnov", "Innovativ."},
-    {"TrackBarDPMerc", 0, 10, 0, Setting(&S::DefaultDPMercantilism), "LabelDPMerc", "Mercantil."},
-    {"TrackBarDPOffen", 0, 10, 0, Setting(&S::DefaultDPOffensive), "LabelDPOffen", "Offensive"},
-    {"TrackBarDPLand", 0, 10, 0, Setting(&S::DefaultDPLand), "LabelDPLand", "Land"},
-    {"TrackBarDPQual", 0, 10, 0, Setting(&S::DefaultDPQuality), "LabelDPQual", "Quality"},
-    {"TrackBarDPSerf", 0, 10, 0, Setting(&S::DefaultDPSerfdom), "LabelDPSerf", "Serfdom"},
+     "Centraliz.", kPolicyHint},
+    {"TrackBarDPInnov", 0, 10, 0, Setting(&S::DefaultDPInnovative), "LabelDPInnov", "Innovativ.",
+     kPolicyHint},
+    {"TrackBarDPMerc", 0, 10, 0, Setting(&S::DefaultDPMercantilism), "LabelDPMerc", "Mercantil.",
+     kPolicyHint},
+    {"TrackBarDPOffen", 0, 10, 0, Setting(&S::DefaultDPOffensive), "LabelDPOffen", "Offensive",
+     kPolicyHint},
+    {"TrackBarDPLand", 0, 10, 0, Setting(&S::DefaultDPLand), "LabelDPLand", "Land", kPolicyHint},
+    {"TrackBarDPQual", 0, 10, 0, Setting(&S::DefaultDPQuality), "LabelDPQual", "Quality",
+     kPolicyHint},
+    {"TrackBarDPSerf", 0, 10, 0, Setting(&S::DefaultDPSerfdom), "LabelDPSerf", "Serfdom",
+     kPolicyHint},
 };
 const SliderBinding kTechSliders[] = {
-    {"TrackBarLand", 0, 60, 0, Setting(&S::StartTechLand), "LabelTechLand", "Land tech."},
-    {"TrackBarNaval", 0, 60, 0, Setting(&S::StartTechNaval), "LabelTechNaval", "Naval tech."},
-    {"TrackBarInfra", 0, 10, 0, Setting(&S::StartTechInfra), "LabelTechInfra", "Infra tech."},
-    {"TrackBarTrade", 0, 10, 0, Setting(&S::StartTechTrade), "LabelTechTrade", "Trade tech."},
-    {"TrackBarStability", -3, 3, 0, Setting(&S::StartStability), "LabelStability", "Stability"},
+    {"TrackBarLand", 0, 60, 0, Setting(&S::StartTechLand), "LabelTechLand", "Land tech.",
+     "Land technology every country starts with (when equal for all): "},
+    {"TrackBarNaval", 0, 60, 0, Setting(&S::StartTechNaval), "LabelTechNaval", "Naval tech.",
+     "Naval technology every country starts with (when equal for all): "},
+    {"TrackBarInfra", 0, 10, 0, Setting(&S::StartTechInfra), "LabelTechInfra", "Infra tech.",
+     "Infrastructure technology every country starts with (when equal for all): "},
+    {"TrackBarTrade", 0, 10, 0, Setting(&S::StartTechTrade), "LabelTechTrade", "Trade tech.",
+     "Trade technology every country starts with (when equal for all): "},
+    {"TrackBarStability", -3, 3, 0, Setting(&S::StartStability), "LabelStability", "Stability",
+     "Stability every country starts with, from -3 to 3 (when equal for all): "},
 };
 
 // Equal / Individual: the setting is true while "Individual" is selected.

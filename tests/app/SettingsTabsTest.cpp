@@ -218,6 +218,28 @@ TEST_F(WindowTest, ValueHintsNameTheCurrentValue) {
     EXPECT_EQ(Control("TrackBarManpower")->toolTip().toStdString(), "left = less, righ = more: -2");
 }
 
+TEST_F(WindowTest, EverySliderHasAHoverTextThatNamesItsValue) {
+    Open();
+    const QList<TrackBar*> sliders = form->findChildren<TrackBar*>();
+    EXPECT_EQ(sliders.size(), 48);
+    for (TrackBar* slider : sliders) {
+        const QString hint = slider->toolTip();
+        EXPECT_FALSE(hint.isEmpty()) << slider->objectName().toStdString();
+        // Every hint names the position, but those that show a number made from it.
+        if (QStringList{"TrackBarRandomStartLoc", "TrackBarStartArmy", "TrackBarGoldMines"}
+                .contains(slider->objectName()))
+            continue;
+        EXPECT_TRUE(hint.contains(QString::number(slider->Position())))
+            << slider->objectName().toStdString() << ": " << hint.toStdString();
+    }
+    Control<TrackBar>("TrackBarTechGroup")->setValue(4);
+    EXPECT_TRUE(Control("TrackBarTechGroup")->toolTip().endsWith(QStringLiteral("4 (Orthodox)")));
+    Control<TrackBar>("TrackBarCatholic")->setValue(60);
+    EXPECT_TRUE(Control("TrackBarPagan")
+                    ->toolTip()
+                    .endsWith(QString::number(Control<TrackBar>("TrackBarPagan")->Position())));
+}
+
 TEST_F(WindowTest, PoliciesAndTechnologyPanelsAreNeverShownTogether) {
     Open();
     Control<RadioButton>("RadioButtonRandomDP")->click();
