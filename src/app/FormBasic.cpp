@@ -51,6 +51,15 @@ TFormBasic::TFormBasic(QWidget* parent) : QDialog(parent) {
     EditFilename = AddField(grid, "EditFilename", tr("&File name"), filenameNote_, this);
     EditStartYear = AddField(grid, "EditStartYear", tr("&Start year"), startNote_, this);
     EditEndYear = AddField(grid, "EditEndYear", tr("&End year"), endNote_, this);
+    // The refusal of an end before the start stands under the end year.
+    orderNote_ = new QLabel(tr("The end year is before the start year: a scenario cannot end "
+                               "before it starts."),
+                            this);
+    orderNote_->setObjectName(QStringLiteral("YearOrderNote"));
+    orderNote_->setStyleSheet(endNote_->styleSheet());
+    orderNote_->setWordWrap(true);
+    orderNote_->hide();
+    grid->addWidget(orderNote_, grid->rowCount(), 1);
     QLabel* unused = nullptr;
     EditScenarioName = AddField(grid, "EditScenarioName", tr("Scenario &name"), unused, this);
     auto* ok = new QPushButton(tr("OK"), this);
@@ -80,7 +89,23 @@ void TFormBasic::Apply(TGeneratorSettings& s) const {
     s.EndYear = ReadYear(EditEndYear->text()).value_or(kDefaultEndYear);
 }
 
-// Flags beside each field what the run or OK will do with it; nothing is refused here.
+bool TFormBasic::EndsBeforeItStarts() const {
+    return ReadYear(EditEndYear->text()).value_or(kDefaultEndYear) <
+           ReadYear(EditStartYear->text()).value_or(kDefaultStartYear);
+}
+
+void TFormBasic::accept() {
+    if (EndsBeforeItStarts()) {
+        orderNote_->show();
+        EditEndYear->setFocus(Qt::OtherFocusReason);
+        EditEndYear->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
+// Flags beside each field what the run or OK will do with it; only an end before the start
+// is refused, by OK.
 void TFormBasic::Check() {
     const bool plain = IsPlainScenarioFileName(ToCp1252(EditFilename->text()));
     filenameNote_->setText(
@@ -93,6 +118,7 @@ void TFormBasic::Check() {
     };
     flagYear(startNote_, EditStartYear->text(), kDefaultStartYear);
     flagYear(endNote_, EditEndYear->text(), kDefaultEndYear);
+    orderNote_->setVisible(EndsBeforeItStarts());
 }
 
 void ShowGeneralSettings(QWidget* owner, TGeneratorSettings& settings) {

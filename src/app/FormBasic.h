@@ -19,7 +19,8 @@ constexpr int16_t kDefaultEndYear = 1792;
 std::optional<int16_t> ReadYear(const QString& text);
 
 // "General settings": the scenario's file name, start and end years and displayed name.
-// OK takes the four fields; the close box is a cancel and changes nothing.
+// OK takes the four fields, unless the end year would come before the start year: then it
+// says so and the dialog stays open. The close box is a cancel and changes nothing.
 class TFormBasic : public QDialog {
   public:
     explicit TFormBasic(QWidget* parent = nullptr);
@@ -27,6 +28,9 @@ class TFormBasic : public QDialog {
     void Fill(const TGeneratorSettings& settings);
     // Writes the fields into the settings, with 1492 / 1792 for a year that is not one.
     void Apply(TGeneratorSettings& settings) const;
+    // Whether the years OK would take end before they start.
+    bool EndsBeforeItStarts() const;
+    void accept() override;
 
   private:
     void Check();
@@ -37,6 +41,7 @@ class TFormBasic : public QDialog {
     QLabel* filenameNote_;
     QLabel* startNote_;
     QLabel* endNote_;
+    QLabel* orderNote_;
 };
 
 // Opens the dialog over `owner` and applies it when closed with OK.

@@ -82,3 +82,26 @@ TEST_F(WindowTest, TheCloseBoxOfGeneralSettingsChangesNothingAndOkApplies) {
     EXPECT_EQ(S().ScenarioFileName, "Changed");
     EXPECT_EQ(S().StartYear, kDefaultStartYear);
 }
+
+TEST_F(WindowTest, GeneralSettingsRefusesAnEndBeforeTheStartAndStaysOpen) {
+    Open();
+    const TGeneratorSettings before = S();
+    bool stayedOpen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>("EditStartYear")->setText(QStringLiteral("1600"));
+        dialog->findChild<QLineEdit*>("EditEndYear")->setText(QStringLiteral("1500"));
+        dialog->findChild<QPushButton*>("BitBtn1")->click();
+        stayedOpen =
+            dialog->isVisible() && !dialog->findChild<QLabel*>("YearOrderNote")->isHidden();
+        // The same year twice is a scenario of one year.
+        dialog->findChild<QLineEdit*>("EditEndYear")->setText(QStringLiteral("1600"));
+        dialog->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    Item("Basicsettings1")->trigger();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(S().StartYear, 1600);
+    EXPECT_EQ(S().EndYear, 1600);
+    EXPECT_NE(before.EndYear, 1600);
+}
