@@ -9,8 +9,10 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -31,12 +33,17 @@ constexpr int kHistogramBins = 40;
 constexpr int kDrainMilliseconds = 50;
 constexpr int kTableRefreshMilliseconds = 500;
 constexpr int kMaxSeeds = 10'000'000;
-// The map preview's width at most and at least; it is drawn at the width it has between them.
-constexpr int kMapPreviewWidth = 420;
+// The map preview's width at most and at least; it is drawn at the width it has between them,
+// in the screen's own pixels.
+constexpr int kMapPreviewWidth = 900;
 constexpr int kMapPreviewMinWidth = 120;
 constexpr int kTableMinWidth = 240;
-constexpr int kDialogWidth = 1200;
+// Beside the table, the chart and the map want at least this width; with less they are tabs.
+constexpr int kSideMinWidth = 280;
+constexpr int kDialogWidth = 1280;
 constexpr int kDialogHeight = 560;
+// A row of the table: a line of text and this much room above and below it.
+constexpr int kRowPadding = 3;
 enum Column {
     SeedColumn,
     FairnessColumn,
@@ -98,7 +105,13 @@ void FairWorldDialog::CreateTable() {
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // Rows as tall as a line of text; every column as wide as its widest cell, the last too.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() +
+                                                    2 * kRowPadding);
+    table_->horizontalHeader()->setStretchLastSection(false);
+    table_->horizontalHeader()->setTextElideMode(Qt::ElideNone);
+    table_->resizeColumnsToContents();
     table_->setSortingEnabled(true);
     table_->sortByColumn(FairnessColumn, Qt::DescendingOrder);
     table_->setMinimumWidth(kTableMinWidth);
@@ -116,6 +129,7 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     status_ = new QLabel(tr("Each world is drawn with the window's settings and measured; "
                             "nothing is written."),
                          this);
+    status_->setObjectName(QStringLiteral("SweepStatus"));
     status_->setWordWrap(true);
     chart_ = new FairnessChart(this);
     CreateTable();
@@ -134,26 +148,37 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     cancel_ = buttons->addButton(QDialogButtonBox::Close);
     cancel_->setObjectName(QStringLiteral("CancelSweep"));
 
-    // The table beside the chart and the map; the user moves the line between them.
+    // The table beside the chart and the map, the user moving the line between them; or the
+    // three as tabs (Arrange).
     auto* rightSide = new QWidget(this);
-    auto* right = new QVBoxLayout(rightSide);
-    right->setContentsMargins(0, 0, 0, 0);
-    right->addWidget(chart_);
-    right->addWidget(map_, 1);
-    auto* middle = new QSplitter(Qt::Horizontal, this);
-    middle->setObjectName(QStringLiteral("TableAndMap"));
-    middle->setChildrenCollapsible(false);
-    middle->addWidget(table_);
-    middle->addWidget(rightSide);
-    middle->setStretchFactor(0, 1);
-    connect(middle, &QSplitter::splitterMoved, this, [this] {
+    side_ = new QVBoxLayout(rightSide);
+    side_->setContentsMargins(0, 0, 0, 0);
+    side_->addWidget(chart_);
+    side_->addWidget(map_, 1);
+    sideBySide_ = new QSplitter(Qt::Horizontal, this);
+    sideBySide_->setObjectName(QStringLiteral("TableAndMap"));
+    sideBySide_->setChildrenCollapsible(false);
+    sideBySide_->addWidget(table_);
+    sideBySide_->addWidget(rightSide);
+    sideBySide_->setStretchFactor(1, 1);
+    connect(sideBySide_, &QSplitter::splitterMoved, this, [this] {
         if (mapShown_) DrawSelectedMap();
     });
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("WorldTabs"));
+    tabs_->hide();
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (mapShown_ && tabs_->currentWidget() == map_) DrawSelectedMap();
+    });
+    // The progress of a sweep beside what it says, to leave the rows their height.
+    auto* progressRow = new QHBoxLayout;
+    progressRow->addWidget(status_, 1);
+    progressRow->addWidget(progress_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(what);
-    layout->addWidget(progress_);
-    layout->addWidget(status_);
-    layout->addWidget(middle, 1);
+    layout->addLayout(progressRow);
+    layout->addWidget(sideBySide_, 1);
+    layout->addWidget(tabs_, 1);
     layout->addWidget(buttons);
 
     timer_ = new QTimer(this);
@@ -328,6 +353,7 @@ void FairWorldDialog::FillTable() {
     }
     table_->setSortingEnabled(true);
     table_->resizeColumnsToContents();
+    Arrange();
     if (reselect >= 0) {
         // Sorting moved the rows: find the seed again.
         for (int r = 0; r < table_->rowCount(); ++r)
@@ -367,16 +393,50 @@ void FairWorldDialog::ShowSelected() {
 // The selected world's political map, as wide as the label leaves room for and the whole map
 // in its height.
 void FairWorldDialog::DrawSelectedMap() {
+    const qreal ratio = map_->devicePixelRatioF();
     const int room = std::min(map_->width(), map_->height() * MapPictureWidth / MapPictureHeight);
-    const int width = std::clamp(room, kMapPreviewMinWidth, kMapPreviewWidth);
+    const int width = std::clamp(static_cast<int>(room * ratio), kMapPreviewMinWidth,
+                                 static_cast<int>(kMapPreviewWidth * ratio));
     const PixelBuffer picture = PoliticalThumbnail(*scratch_, width);
     const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                        picture.height, picture.Stride(), QImage::Format_RGB32);
-    map_->setPixmap(QPixmap::fromImage(image.copy()));
+    QPixmap pixmap = QPixmap::fromImage(image.copy());
+    pixmap.setDevicePixelRatio(ratio);
+    map_->setPixmap(pixmap);
+}
+
+int FairWorldDialog::TableWidth() const {
+    return table_->horizontalHeader()->length() + table_->verticalScrollBar()->sizeHint().width() +
+           2 * table_->frameWidth();
+}
+
+void FairWorldDialog::Arrange() {
+    const bool tabbed = width() < TableWidth() + kSideMinWidth +
+                                      layout()->contentsMargins().left() +
+                                      layout()->contentsMargins().right();
+    if (tabbed == tabbed_) return;
+    tabbed_ = tabbed;
+    if (tabbed) {
+        tabs_->addTab(table_, tr("&Worlds"));
+        tabs_->addTab(chart_, tr("&Fairness"));
+        tabs_->addTab(map_, tr("&Map"));
+    } else {
+        tabs_->clear();
+        sideBySide_->insertWidget(0, table_);
+        side_->insertWidget(0, chart_);
+        side_->insertWidget(1, map_, 1);
+        sideBySide_->setSizes({TableWidth(), width() - TableWidth()});
+    }
+    for (QWidget* view : {static_cast<QWidget*>(table_), static_cast<QWidget*>(chart_),
+                          static_cast<QWidget*>(map_)})
+        view->show();
+    sideBySide_->setVisible(!tabbed);
+    tabs_->setVisible(tabbed);
 }
 
 void FairWorldDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    Arrange();
     if (mapShown_) DrawSelectedMap();
 }
 

@@ -19,8 +19,11 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QSplitter;
+class QTabWidget;
 class QTableWidget;
 class QTimer;
+class QVBoxLayout;
 
 namespace tq3 {
 
@@ -29,7 +32,10 @@ class FairnessChart;
 // "File > Find a fair world...": sweeps a number of seeds with the window's current settings,
 // writing nothing, and shows the fairness of every world measured, the fairest worlds and the
 // political map of the one selected. "Generate this world" hands its seed to the window's
-// normal run. The workers run off the GUI thread; Cancel stops them at once.
+// normal run. The workers run off the GUI thread; Cancel stops them at once. The window keeps
+// one dialog per game folder, so its seeds and results are there when it is opened again.
+// Where the dialog is too narrow for the table beside the chart and the map, the three are
+// tabs and the table has the whole width.
 class FairWorldDialog : public QDialog {
     Q_OBJECT
 
@@ -54,6 +60,8 @@ class FairWorldDialog : public QDialog {
 
     QSpinBox* SeedCount() const { return seedCount_; }
     QTableWidget* Table() const { return table_; }
+    // Whether the table, the chart and the map are tabs (a narrow dialog).
+    bool Tabbed() const { return tabbed_; }
 
   protected:
     void reject() override;
@@ -68,6 +76,10 @@ class FairWorldDialog : public QDialog {
     void ShowSelected();
     void DrawSelectedMap();
     uint64_t SelectedSeed(bool* found) const;
+    // The width the table needs to show every column whole.
+    int TableWidth() const;
+    // Side by side where the dialog is wide enough for the table and the chart, else tabs.
+    void Arrange();
 
     const World& world_;
     Dialogs& dialogs_;
@@ -84,6 +96,10 @@ class FairWorldDialog : public QDialog {
     QTableWidget* table_;
     QLabel* map_;
     QTimer* timer_;
+    QSplitter* sideBySide_;
+    QVBoxLayout* side_;
+    QTabWidget* tabs_;
+    bool tabbed_ = false;
 
     std::unique_ptr<SeedSweep> sweep_;
     std::unique_ptr<World> scratch_;

@@ -11,6 +11,7 @@ constexpr int kMargin = 6;
 constexpr int kPreferredWidth = 420;
 constexpr int kPreferredHeight = 150;
 constexpr int kTicks = 4;  // 0, 0.25, 0.5, 0.75, 1
+constexpr int kTickLength = 3;
 }  // namespace
 
 FairnessChart::FairnessChart(QWidget* parent) : QWidget(parent) {
@@ -37,29 +38,45 @@ void FairnessChart::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().base());
     const QFontMetrics metrics = fontMetrics();
     const int labelHeight = metrics.height();
-    const QRect plot(kMargin, kMargin + labelHeight, width() - 2 * kMargin,
-                     height() - 2 * kMargin - 2 * labelHeight);
-    if (plot.width() <= 0 || plot.height() <= 0) return;
-
-    // Title, axis and its ticks.
-    painter.setPen(palette().text().color());
     uint64_t total = 0, highest = 0;
     for (uint64_t c : counts_) {
         total += c;
         highest = std::max(highest, c);
     }
+    // The counts stand left of the plot, as wide as the highest of them.
+    const QString top = QString::number(highest);
+    const int countsWidth = metrics.horizontalAdvance(top) + kTickLength;
+    const QRect plot(kMargin + countsWidth, kMargin + labelHeight,
+                     width() - 2 * kMargin - countsWidth, height() - 2 * kMargin - 2 * labelHeight);
+    if (plot.width() <= 0 || plot.height() <= 0) return;
+
+    // Title, axes and their ticks.
+    painter.setPen(palette().text().color());
     // The title, cut with an ellipsis when the chart is narrow.
     const QString title = tr("Fairness of %L1 worlds (weakest major / strongest)").arg(total);
-    painter.drawText(QRect(kMargin, kMargin, plot.width(), labelHeight), Qt::AlignLeft,
-                     metrics.elidedText(title, Qt::ElideRight, plot.width()));
+    painter.drawText(QRect(kMargin, kMargin, width() - 2 * kMargin, labelHeight), Qt::AlignLeft,
+                     metrics.elidedText(title, Qt::ElideRight, width() - 2 * kMargin));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
     for (int t = 0; t <= kTicks; ++t) {
         const int x = plot.left() + plot.width() * t / kTicks;
-        painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
+        painter.drawLine(x, plot.bottom(), x, plot.bottom() + kTickLength);
         const QString label = QString::number(static_cast<double>(t) / kTicks, 'g', 2);
         const int w = metrics.horizontalAdvance(label);
         const int left = std::clamp(x - w / 2, 0, width() - w);
-        painter.drawText(QRect(left, plot.bottom() + 3, w, labelHeight), Qt::AlignCenter, label);
+        painter.drawText(QRect(left, plot.bottom() + kTickLength, w, labelHeight), Qt::AlignCenter,
+                         label);
+    }
+    // The vertical axis: none, half and all of the fullest bar's count.
+    std::optional<uint64_t> previous;
+    for (const uint64_t count : {uint64_t{0}, highest / 2, highest}) {
+        if (previous == count) continue;
+        previous = count;
+        const int y =
+            plot.bottom() - (highest > 0 ? static_cast<int>(plot.height() * count / highest) : 0);
+        painter.drawLine(plot.left() - kTickLength, y, plot.left(), y);
+        const QRect box(kMargin, y - labelHeight / 2, countsWidth - kTickLength, labelHeight);
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(count));
     }
 
     // One bar per bin, as tall as its share of the fullest bin.

@@ -9,7 +9,8 @@
 namespace tq3 {
 
 // A histogram of the fairness of the worlds measured, 0 to 1 from left to right, drawn with
-// QPainter; a line marks the selected world's fairness.
+// QPainter, with the counts of worlds up its left side; a line marks the selected world's
+// fairness.
 class FairnessChart : public QWidget {
     Q_OBJECT
 
