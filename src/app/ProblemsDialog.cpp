@@ -48,6 +48,11 @@ ProblemsDialog::ProblemsDialog(const QStringList& problems, QWidget* parent) : Q
     intro->setBuddy(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* copy = buttons->addButton(tr("&Copy all"), QDialogButtonBox::ActionRole);
+    // Enter closes the list; copying takes its own key or a click.
+    copy->setAutoDefault(false);
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("CloseProblems"));
+    close->setDefault(true);
     connect(copy, &QPushButton::clicked, this,
             [list] { QApplication::clipboard()->setText(list->toPlainText()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -30,6 +30,8 @@ SettingsPage::SettingsPage(const char* name, World& world, QWidget* parent)
     viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Tab goes through the tab's controls, never to the scrolling area that shows no focus.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void SettingsPage::LimitContentWidth() {
