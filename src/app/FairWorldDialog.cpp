@@ -1,6 +1,7 @@
 #include "app/FairWorldDialog.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,10 +22,10 @@
 #include <chrono>
 
 #include "app/FairnessChart.h"
-#include "widgets/WindowPlacement.h"
 #include "render/MapGeometry.h"
 #include "render/PoliticalThumbnail.h"
 #include "session/BalanceSummary.h"
+#include "widgets/WindowPlacement.h"
 
 namespace tq3 {
 
@@ -98,8 +99,9 @@ QHBoxLayout* FairWorldDialog::CreateSweepRow() {
 void FairWorldDialog::CreateTable() {
     table_ = new QTableWidget(0, MajorsColumn + 1, this);
     table_->setObjectName(QStringLiteral("BestWorlds"));
-    table_->setHorizontalHeaderLabels({tr("Seed"), tr("Fairness"), tr("Income spread"),
-                                       tr("Native land"), tr("Closest capitals"),
+    // Two-word headings on two lines: the columns are as narrow as their numbers.
+    table_->setHorizontalHeaderLabels({tr("Seed"), tr("Fairness"), tr("Income\nspread"),
+                                       tr("Native\nland"), tr("Closest\ncapitals"),
                                        tr("Majors (strength)")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -161,15 +163,12 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     sideBySide_->addWidget(table_);
     sideBySide_->addWidget(rightSide);
     sideBySide_->setStretchFactor(1, 1);
-    connect(sideBySide_, &QSplitter::splitterMoved, this, [this] {
-        if (mapShown_) DrawSelectedMap();
-    });
+
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("WorldTabs"));
     tabs_->hide();
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
-        if (mapShown_ && tabs_->currentWidget() == map_) DrawSelectedMap();
-    });
+    // The map is drawn again at the size it is given, side by side or as a tab.
+    map_->installEventFilter(this);
     // The progress of a sweep beside what it says, to leave the rows their height.
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(status_, 1);
@@ -310,9 +309,7 @@ void FairWorldDialog::Finish() {
     cancel_->setText(tr("&Close"));
     status_->setText(measured_ < total_
                          ? tr("Stopped after %L1 of %L2 worlds.").arg(measured_).arg(total_)
-                         : tr("%L1 worlds measured. The fairest are listed; select one to see "
-                              "its map.")
-                               .arg(measured_));
+                         : tr("%L1 worlds measured, the fairest first.").arg(measured_));
     if (table_->rowCount() > 0 && table_->selectedItems().isEmpty()) SelectRow(0);
     // A world selected while the sweep ran can be generated now.
     generateButton_->setEnabled(!table_->selectedItems().isEmpty());
@@ -414,7 +411,13 @@ void FairWorldDialog::Arrange() {
     const bool tabbed = width() < TableWidth() + kSideMinWidth +
                                       layout()->contentsMargins().left() +
                                       layout()->contentsMargins().right();
-    if (tabbed == tabbed_) return;
+    if (tabbed == tabbed_) {
+        // Side by side, the table grows to show every column as they widen.
+        if (!tabbed_ && table_->width() < TableWidth())
+            sideBySide_->setSizes(
+                {TableWidth(), std::max(kSideMinWidth, sideBySide_->width() - TableWidth())});
+        return;
+    }
     tabbed_ = tabbed;
     if (tabbed) {
         tabs_->addTab(table_, tr("&Worlds"));
@@ -437,7 +440,11 @@ void FairWorldDialog::Arrange() {
 void FairWorldDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     Arrange();
-    if (mapShown_) DrawSelectedMap();
+}
+
+bool FairWorldDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == map_ && event->type() == QEvent::Resize && mapShown_) DrawSelectedMap();
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace tq3

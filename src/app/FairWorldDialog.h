@@ -66,6 +66,7 @@ class FairWorldDialog : public QDialog {
   protected:
     void reject() override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QHBoxLayout* CreateSweepRow();

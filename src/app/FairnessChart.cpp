@@ -44,10 +44,12 @@ void FairnessChart::paintEvent(QPaintEvent*) {
         highest = std::max(highest, c);
     }
     // The counts stand left of the plot, as wide as the highest of them.
-    const QString top = QString::number(highest);
-    const int countsWidth = metrics.horizontalAdvance(top) + kTickLength;
-    const QRect plot(kMargin + countsWidth, kMargin + labelHeight,
-                     width() - 2 * kMargin - countsWidth, height() - 2 * kMargin - 2 * labelHeight);
+    const QString highestLabel = QString::number(highest);
+    const int countsWidth = metrics.horizontalAdvance(highestLabel) + kTickLength;
+    // Below the title, half a line of room for the top count.
+    const int top = kMargin + labelHeight * 3 / 2;
+    const QRect plot(kMargin + countsWidth, top, width() - 2 * kMargin - countsWidth,
+                     height() - top - kMargin - labelHeight);
     if (plot.width() <= 0 || plot.height() <= 0) return;
 
     // Title, axes and their ticks.

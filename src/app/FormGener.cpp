@@ -19,7 +19,6 @@
 
 #include "app/Controls.h"
 #include "app/CountriesPage.h"
-#include "widgets/Cp1252.h"
 #include "app/EconomyPage.h"
 #include "app/FairWorldDialog.h"
 #include "app/FormBasic.h"
@@ -29,7 +28,6 @@
 #include "app/ReligionPage.h"
 #include "app/RunResult.h"
 #include "app/TechnologyPage.h"
-#include "widgets/WindowPlacement.h"
 #include "base/ForwardingDialogs.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
@@ -39,6 +37,8 @@
 #include "output/ProvinceTable.h"
 #include "session/Backup.h"
 #include "session/GenerateWorld.h"
+#include "widgets/Cp1252.h"
+#include "widgets/WindowPlacement.h"
 
 namespace tq3 {
 
@@ -314,13 +314,11 @@ void TFormGener::LoadFailed(const std::string& reason) {
     world_ = std::move(*fresh);
     ForgetFolderState();
     SetWorldReady(false);
-    messageBar->Show(
-        tr("The configuration of %1 could not be loaded: %2. Run!, \"Run with seed...\", "
-           "\"Find a fair world...\" and \"Replay a recipe...\" are off until it loads. Put "
-           "it right, then load it again.")
-            .arg(QDir::toNativeSeparators(QString::fromStdString(world_.ProgramFolder)),
-                 WithoutFullStop(reason)),
-        tr("Load again"));
+    messageBar->Show(tr("The configuration of this game folder could not be loaded: %1. Run!, "
+                        "\"Run with seed...\", \"Find a fair world...\" and \"Replay a "
+                        "recipe...\" are off until it loads. Put it right, then load it again.")
+                         .arg(WithoutFullStop(reason)),
+                     tr("Load again"));
 }
 
 void TFormGener::SetWorldReady(bool ready) {

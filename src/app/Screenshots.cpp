@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTimer>
+#include <filesystem>
 #include <iostream>
 
 #include "app/FairWorldDialog.h"
@@ -132,12 +133,36 @@ int WriteScreenshots(World& world, const std::string& folder) {
     ok = ShootTechnology(form, dir) && ok;
     ok = ShootDialogs(form, world, dir) && ok;
 
-    // The fair-world finder after a sweep of its default number of seeds, the fairest selected.
-    FairWorldDialog fair(world, dialogs, {}, &form);
-    fair.show();
-    if (fair.Start()) fair.WaitUntilDone();
-    fair.SelectRow(0);
-    ok = Save(&fair, dir, QStringLiteral("find-a-fair-world"), false) && ok;
+    // The fair-world finder after a sweep of its default number of seeds, the fairest selected,
+    // alone and on the screen it opens on.
+    {
+        FairWorldDialog fair(world, dialogs, {}, &form);
+        fair.show();
+        if (fair.Start()) fair.WaitUntilDone();
+        fair.SelectRow(0);
+        ok = Save(&fair, dir, QStringLiteral("find-a-fair-world"), false) && ok;
+        ok = SaveScreenWithWindow(&fair,
+                                  dir.filePath(QStringLiteral("find-a-fair-world-screen.png"))) &&
+             ok;
+        // Where the three are tabs, the chart's and the map's.
+        auto* tabs = fair.findChild<QTabWidget*>(QStringLiteral("WorldTabs"));
+        for (int tab = 1; fair.Tabbed() && tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            ok = Save(&fair, dir, QStringLiteral("find-a-fair-world-tab%1").arg(tab), false) && ok;
+        }
+    }
+
+    // A game folder whose nations file is missing: the bar above the tabs says why nothing runs.
+    const std::filesystem::path broken =
+        std::filesystem::path(world.ProgramFolder).parent_path() / "screenshots-broken-game";
+    std::error_code error;
+    std::filesystem::remove_all(broken, error);
+    std::filesystem::copy(world.ProgramFolder, broken, std::filesystem::copy_options::recursive,
+                          error);
+    std::filesystem::remove(broken / "Config" / "TQ3GenerCountry.csv", error);
+    form.OpenGameFolder(broken.string());
+    ok = Save(&form, dir, QStringLiteral("failed-load"), false) && ok;
+    std::filesystem::remove_all(broken, error);
     return ok ? 0 : 1;
 }
 
