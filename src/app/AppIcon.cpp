@@ -1,5 +1,6 @@
 #include "app/AppIcon.h"
 
+#include <QDir>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -62,6 +63,15 @@ QIcon AppIcon() {
     QIcon icon;
     for (int size : kSizes) icon.addPixmap(Draw(size));
     return icon;
+}
+
+bool WriteAppIconFiles(const QString& folder) {
+    for (int size : kSizes) {
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
+        if (!QDir().mkpath(dir) || !Draw(size).save(dir + QStringLiteral("/tq3gen.png")))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace tq3

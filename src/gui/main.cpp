@@ -50,9 +50,15 @@ int main(int argc, char** argv) {
                                    QStringLiteral("Write pictures of the window to DIR and quit."),
                                    QStringLiteral("DIR"));
     screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption icons(QStringLiteral("icon-dir"),
+                             QStringLiteral("Write the icon at each size to DIR and quit."),
+                             QStringLiteral("DIR"));
+    icons.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(gameDir);
     parser.addOption(screenshots);
+    parser.addOption(icons);
     parser.process(app);
+    if (parser.isSet(icons)) return tq3::WriteAppIconFiles(parser.value(icons)) ? 0 : 1;
 
     // The game folder: absolute, without a trailing separator.
     auto world = std::make_unique<tq3::World>();
