@@ -41,6 +41,7 @@ expect "$scratch/game-notes.txt $scratch/games" replay "$scratch/gam"
 expect "0 2" sweep --mode ""
 expect "native-land" sweep --sort na
 expect "" generate --seed ""
+expect "harsh-climate" generate --preset har
 
 # Every subcommand of --help is offered, and the values of --layer and --sort are those the
 # program takes.
