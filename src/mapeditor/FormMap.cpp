@@ -20,6 +20,7 @@
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
 #include "mapeditor/ProvinceInfoBar.h"
+#include "mapeditor/model/ClearArea.h"
 #include "mapeditor/model/ProvinceInfo.h"
 #include "render/PngFile.h"
 #include "widgets/Cp1252.h"
@@ -42,6 +43,8 @@ constexpr int MiniMapBottomGap = 93, MiniMapHeight = 83;
 constexpr int MiniMapCollapsedBottomGap = 28, MiniMapCollapsedHeight = 26;
 // The selection box a legend click puts around a capital.
 constexpr int CapitalBoxHalf = 12;
+// The room kept between a fitted map and the view's edges or a floating bar.
+constexpr int FitGap = 4;
 constexpr std::array<double, 9> ZoomSteps = {0.25, 0.33, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0};
 }  // namespace
 
@@ -252,6 +255,9 @@ void TFormMap::PlaceFloatingBars() {
 void TFormMap::FormResize() {
     scrollBoxMap_->setGeometry(panel3_->rect());
     PlaceFloatingBars();
+    // A fitted map stays fitted to the room the window now leaves it.
+    if (fitted_ && fitting_) refit_ = true;
+    if (fitted_ && !fitting_) ZoomToFit();
     PlaceMinimapFrame();
 }
 
@@ -278,13 +284,26 @@ double TFormMap::Zoom() const {
 
 // Keeps the map pixel in the middle of the view where it was.
 void TFormMap::SetZoom(double zoom) {
+    fitted_ = false;
+    PlaceMap(QPoint(0, 0));
     const ScrollPosition scroll = MapScroll();
     QSize view = ViewSizeInPixels();
     const PixelPoint centre{scroll.x + view.width() / 2, scroll.y + view.height() / 2};
     imageMap_->SetZoom(zoom);
+    PlaceMap(QPoint(0, 0));
     view = ViewSizeInPixels();
     ScrollMapTo(ScrollToCentre(centre, view.width(), view.height()));
+    ShowZoom();
+}
+
+void TFormMap::ShowZoom() {
     statusZoom_->setText(QString("%1 %").arg(std::lround(imageMap_->Zoom() * 100)));
+}
+
+// The map at `offset` in the scrolled area, which holds just the map and the room before it.
+void TFormMap::PlaceMap(QPoint offset) {
+    imageMap_->move(offset);
+    mapHolder_->setFixedSize(imageMap_->size() + QSize(offset.x(), offset.y()));
 }
 
 void TFormMap::ZoomIn() {
@@ -301,10 +320,41 @@ void TFormMap::ZoomOut() {
     if (previous != ZoomSteps.rend()) SetZoom(*previous);
 }
 
+// The whole map in the largest part of the view that the floating bars leave clear, centred
+// in it.
 void TFormMap::ZoomToFit() {
+    fitting_ = true;
+    // A fitted map can take the scroll bars away, which moves the bars: fitted again then.
+    constexpr int MaxPasses = 3;
+    for (int pass = 0; pass < MaxPasses; ++pass) {
+        refit_ = false;
+        FitOnce();
+        if (!refit_) break;
+    }
+    ScrollMapTo({0, 0});
+    ShowZoom();
+    fitted_ = true;
+    fitting_ = false;
+}
+
+void TFormMap::FitOnce() {
     const QSize view = scrollBoxMap_->maximumViewportSize();
-    SetZoom(std::min(static_cast<double>(view.width()) / pictures_->Map().width,
-                     static_cast<double>(view.height()) / pictures_->Map().height));
+    const QPoint origin = MapArea().topLeft();
+    std::vector<PixelRect> covered;
+    for (const QWidget* bar :
+         {controlBarMap_, static_cast<QWidget*>(infoBar_), controlBarMiniMap_}) {
+        const QRect r =
+            bar->geometry().translated(-origin).adjusted(-FitGap, -FitGap, FitGap, FitGap);
+        covered.push_back({r.left(), r.top(), r.width(), r.height()});
+    }
+    const PixelBuffer& map = pictures_->Map();
+    const PixelRect clear =
+        ClearAreaFor({FitGap, FitGap, view.width() - 2 * FitGap, view.height() - 2 * FitGap},
+                     covered, map.width, map.height);
+    imageMap_->SetZoom(std::min(static_cast<double>(clear.width) / map.width,
+                                static_cast<double>(clear.height) / map.height));
+    PlaceMap(QPoint(clear.left + std::max(0, (clear.width - imageMap_->width()) / 2),
+                    clear.top + std::max(0, (clear.height - imageMap_->height()) / 2)));
 }
 
 namespace {

@@ -123,6 +123,9 @@ class TFormMap : public QDialog {
     void SetMiniMapCollapsed(bool collapsed);
     void ZoomIn();
     void ZoomOut();
+    void ShowZoom();
+    void PlaceMap(QPoint offset);
+    void FitOnce();
     // The part of the map area in view (without the scroll bars), in Panel3's coordinates.
     QRect MapArea() const;
     void PlaceFloatingBars();
@@ -158,6 +161,7 @@ class TFormMap : public QDialog {
     QWidget* panel1_ = nullptr;
     QWidget* panel3_ = nullptr;
     QScrollArea* scrollBoxMap_ = nullptr;
+    QWidget* mapHolder_ = nullptr;  // the scrolled area: the map, and room before it when fitted
     MapView* imageMap_ = nullptr;
     MinimapView* imageMinimap_ = nullptr;
     ProvinceInfoBar* infoBar_ = nullptr;
@@ -181,6 +185,9 @@ class TFormMap : public QDialog {
     QLabel* statusZoom_ = nullptr;
     bool miniMapCollapsed_ = false;
     bool placed_ = false;
+    bool fitted_ = false;  // the map is fitted into the view (kept so on resizing)
+    bool fitting_ = false;
+    bool refit_ = false;  // the view changed while the map was being fitted
 };
 
 }  // namespace tq3

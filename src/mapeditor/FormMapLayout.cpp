@@ -155,7 +155,9 @@ QWidget* TFormMap::CreateMapArea() {
     scrollBoxMap_ = new QScrollArea(panel3_);
     scrollBoxMap_->setObjectName("ScrollBoxMap");
     scrollBoxMap_->setWidgetResizable(false);
-    imageMap_ = new MapView(*pictures_, nullptr);
+    mapHolder_ = new QWidget;
+    mapHolder_->setObjectName("PanelMap");
+    imageMap_ = new MapView(*pictures_, mapHolder_);
     imageMap_->setObjectName("ImageMap");
     imageMap_->setToolTip("Left click: select province, Right click: recenter map");
     for (int row = 1; row <= MajorRowCount; ++row) imageMap_->SetCircleColour(row, RowColour(row));
@@ -163,7 +165,8 @@ QWidget* TFormMap::CreateMapArea() {
     imageMap_->onMove = [this](Qt::MouseButtons, QPoint p) { ImageMapMouseMove(p); };
     imageMap_->onRelease = [this](Qt::MouseButton b, QPoint p) { ImageMapMouseUp(b, p); };
     imageMap_->onZoomWheel = [this](int step, QPointF) { step > 0 ? ZoomIn() : ZoomOut(); };
-    scrollBoxMap_->setWidget(imageMap_);
+    mapHolder_->setFixedSize(imageMap_->size());
+    scrollBoxMap_->setWidget(mapHolder_);
     scrollBoxMap_->viewport()->installEventFilter(this);
     for (QScrollBar* bar :
          {scrollBoxMap_->horizontalScrollBar(), scrollBoxMap_->verticalScrollBar()})

@@ -37,6 +37,11 @@ void TFormMap::ShowRows() {
         if (row.capital == 0) {
             c.edit->setText(NoCapital);
             imageMap_->SetCircle(n, std::nullopt);
+            // The preview shows where each major starts: its capital.
+            if (previewMode_ && world_.IsValidNation(row.nation) &&
+                world_.IsValidProvince(world_.Nations[row.nation].Capital()))
+                c.edit->setText(
+                    FromCp1252(world_.Provinces[world_.Nations[row.nation].Capital()].Name));
         }
         c.combo->setVisible(row.enabled);
         c.edit->setVisible(row.enabled);

@@ -4,8 +4,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include "mapeditor/MapView.h"
+#include "mapeditor/model/LegendText.h"
+#include "mapeditor/model/MajorsSelection.h"
 #include "mapeditor/model/ProvinceInfo.h"
 #include "render/MapRenderer.h"
 #include "widgets/Cp1252.h"
@@ -126,11 +129,12 @@ NationsLegend::NationsLegend(const MapDocument& document, QWidget* parent)
 }
 
 namespace {
-// Grey level above which a nation's colour counts as light, and the panel it is shown on.
-constexpr int LightText = 160;
-constexpr QRgb DarkPanel = 0xff404040;
+// Room at each end of a nation's cell that its text leaves free.
+constexpr int CellPadding = 3;
 }  // namespace
 
+// Each nation's cell is filled with its colour, its text black or white, whichever reads better
+// on it; a name too long for the cell ends in an ellipsis and is whole in the cell's hint.
 void NationsLegend::Build() {
     const World& world = document_.Model();
     built_ = true;
@@ -143,20 +147,16 @@ void NationsLegend::Build() {
         }
         const LegendSlot slot = NationLegendSlot(n);
         label->setGeometry(slot.left, slot.top, legend::PanelWidth, legend::RowHeight);
-        label->setText("  " + FromCp1252(world.Nations[n].Tag) + ": " +
-                       FromCp1252(world.Nations[n].Name));
+        const QString caption = "  " + FromCp1252(NationCaption(world, n));
+        label->setText(label->fontMetrics().elidedText(caption, Qt::ElideRight,
+                                                       legend::PanelWidth - CellPadding));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        const Argb cell = NationColour(world, n).value_or(Black);
         QPalette palette = label->palette();
-        const QColor text = QColor::fromRgb(NationColour(world, n).value_or(Black));
-        // A light colour (silver, white, yellow) is read on a dark panel instead of silver.
-        const bool light = qGray(text.rgb()) > LightText;
-        const QColor panel = light ? QColor(DarkPanel) : QColor::fromRgb(Silver);
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            palette.setColor(group, QPalette::WindowText, text);
-            palette.setColor(group, QPalette::Window, panel);
+            palette.setColor(group, QPalette::WindowText, QColor::fromRgb(TextColourOn(cell)));
+            palette.setColor(group, QPalette::Window, QColor::fromRgb(cell));
         }
-        // The whole name where the panel is too narrow for it.
-        label->setToolTip(label->text().trimmed());
         label->setPalette(palette);
         label->show();
     }
@@ -165,6 +165,18 @@ void NationsLegend::Build() {
 bool NationsLegend::eventFilter(QObject* watched, QEvent* event) {
     if (watched == panelNations_ && event->type() == QEvent::MouseButtonPress && onClick) {
         onClick(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return true;
+    }
+    // The cells let the mouse through: the legend names the nation under it.
+    if (watched == panelNations_ && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const World& world = document_.Model();
+        const int n = NationAtLegendPoint(world, help->pos().x(), help->pos().y());
+        if (n > 0)
+            QToolTip::showText(help->globalPos(), FromCp1252(NationCaption(world, n)),
+                               panelNations_);
+        else
+            QToolTip::hideText();
         return true;
     }
     return QScrollArea::eventFilter(watched, event);

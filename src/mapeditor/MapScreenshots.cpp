@@ -38,6 +38,10 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
         form.SetPreviewMode(true);
         form.show();
         ok = SaveScreenWithWindow(&form, dir.filePath("opening-map.png")) && ok;
+        // The same window with the whole map fitted into the room its bars leave.
+        form.ZoomToFit();
+        ok = SaveScreenWithWindow(&form, dir.filePath("opening-map-fit.png")) && ok;
+        form.SetZoom(1.0);
         for (MapLayer layer : AllLayers) {
             form.ShowLayer(layer);
             if (centre) form.PanelNationsMouseDown(QPoint(0, 0));  // first nation's capital

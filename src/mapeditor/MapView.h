@@ -20,7 +20,9 @@ namespace tq3 {
 class MapView : public QWidget {
     Q_OBJECT
   public:
-    static constexpr double MinZoom = 0.25;
+    // The least zoom: below the smallest zoom step, so that a small window can still fit the
+    // whole map into the room its floating bars leave.
+    static constexpr double MinZoom = 0.1;
     static constexpr double MaxZoom = 4.0;
 
     MapView(const LayerPictures& pictures, QWidget* parent);

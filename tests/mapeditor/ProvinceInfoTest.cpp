@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestWorld.h"
+#include "mapeditor/model/LegendText.h"
 #include "mapeditor/model/ProvinceInfo.h"
 
 using namespace tq3;
@@ -58,4 +59,19 @@ TEST(NationLegend, ColumnsOfTwoAndClicksOnlyOnLoadedNations) {
                            Click{210, 5, 5}, Click{210, 20, 0},  // the empty sixth slot
                            Click{5, 34, 0}, Click{330, 0, 0}, Click{-1, 0, 0}})
         EXPECT_EQ(NationAtLegendPoint(*world, c.x, c.y), c.nation) << c.x << "," << c.y;
+}
+
+TEST(LegendText, ContrastAsTheGuidelinesMeasureIt) {
+    struct Case {
+        Argb a, b;
+        double ratio;
+    };
+    // Black on white, a colour on itself, and the grey that just passes on white.
+    const Case cases[] = {{Black, White, 21.0}, {Silver, Silver, 1.0}, {0xFF767676, White, 4.54}};
+    for (const Case& c : cases) {
+        EXPECT_NEAR(ContrastRatio(c.a, c.b), c.ratio, 0.01);
+        EXPECT_NEAR(ContrastRatio(c.b, c.a), c.ratio, 0.01);
+    }
+    EXPECT_EQ(TextColourOn(RgbColour(0x00FFFF)), Black);
+    EXPECT_EQ(TextColourOn(RgbColour(0x000080)), White);
 }

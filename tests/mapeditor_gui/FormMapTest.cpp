@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <QUndoStack>
@@ -12,10 +14,13 @@
 
 #include "GuiTestSupport.h"
 #include "TestSupport.h"
+#include "config/SettingsFile.h"
 #include "mapeditor/FormMap.h"
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapView.h"
+#include "mapeditor/model/LegendText.h"
 #include "render/PngFile.h"
+#include "widgets/Cp1252.h"
 
 using namespace tq3;
 using namespace guitest;
@@ -292,11 +297,45 @@ TEST_F(FormMapTest, PoliticalLegendOfFiveNationsAndItsClickRule) {
     EXPECT_EQ(f.MapScroll(), ScrollToCentre({1140, 240}, view.width(), view.height()));
 }
 
+TEST_F(FormMapTest, FitLeavesTheMapClearOfTheFloatingBars) {
+    TFormMap& f = Open();
+    const QSize sizes[] = {{790, 517}, {675, 334}, {1200, 800}};
+    std::map<int, double> expanded;  // the fitted zoom at each width with the bars expanded
+    for (bool collapsed : {false, true}) {
+        if (collapsed)
+            for (const char* hide : {"SpeedButtonHideInfo", "SpeedButtonHideMiniMap"})
+                Part<QToolButton>(f, hide)->click();
+        for (const QSize& size : sizes) {
+            f.resize(size);
+            QApplication::processEvents();
+            f.ZoomToFit();
+            QApplication::processEvents();
+            SCOPED_TRACE(QString("%1x%2 %3")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .arg(collapsed)
+                             .toStdString());
+            const QWidget* viewport = Part<QScrollArea>(f, "ScrollBoxMap")->viewport();
+            const QRect map(f.ImageMap()->mapTo(Part(f, "Panel3"), QPoint(0, 0)),
+                            f.ImageMap()->size());
+            EXPECT_TRUE(QRect(viewport->mapTo(Part(f, "Panel3"), QPoint(0, 0)), viewport->size())
+                            .contains(map));
+            for (const char* bar : {"ControlBarMap", "ControlBarProvInfo", "ControlBarMiniMap"})
+                EXPECT_FALSE(map.intersects(Part(f, bar)->geometry())) << bar;
+            // Collapsed bars leave more room.
+            if (collapsed)
+                EXPECT_GE(f.Zoom(), expanded[size.width()]);
+            else
+                expanded[size.width()] = f.Zoom();
+        }
+    }
+}
+
 TEST_F(FormMapTest, CollapsedBarsKeepTheirPlaceAfterAResize) {
     TFormMap& f = Open();
     // The part of the map in view, without the scroll bars, in the map area's coordinates.
     const auto view = [&] {
-        const QWidget* viewport = f.ImageMap()->parentWidget();
+        const QWidget* viewport = Part<QScrollArea>(f, "ScrollBoxMap")->viewport();
         return QRect(viewport->mapTo(Part(f, "Panel3"), QPoint(0, 0)), viewport->size());
     };
     Part<QToolButton>(f, "SpeedButtonHideInfo")->click();
@@ -367,7 +406,7 @@ TEST_F(FormMapTest, TheWindowShrinksToALaptopScreenAt200Percent) {
     f.resize(room);
     QApplication::processEvents();
     // The floating bars stay off the scroll bars.
-    const QRect view = f.ImageMap()->parentWidget()->geometry();
+    const QRect view = Part<QScrollArea>(f, "ScrollBoxMap")->viewport()->geometry();
     for (QWidget* bar : {Part(f, "ControlBarProvInfo"), Part(f, "ControlBarMiniMap")})
         EXPECT_TRUE(view.contains(bar->geometry())) << bar->objectName().toStdString();
 }
@@ -379,6 +418,33 @@ TEST_F(FormMapTest, AbortEndsWithTheAbortResult) {
     Open();
     QTest::mouseClick(Part<QPushButton>(*form, "BitBtnClose"), Qt::LeftButton);
     EXPECT_EQ(form->result(), QDialog::Accepted);
+}
+
+TEST(NationsLegendOfTheDemoWorld, EveryNameReadsOnItsCellAndFitsIt) {
+    guitest::App();
+    World world;
+    world.ProgramFolder = TQ3_BINARY_DIR "/demo-game";
+    QuietDialogs quiet;
+    ASSERT_TRUE(LoadSettings(world, quiet, true));
+    Random random(1);
+    TFormMap f(world, random, quiet);
+    f.show();
+    f.ShowLayer(MapLayer::Political);
+    ASSERT_GT(world.NationCountLoaded(), 0);
+    for (int n = 1; n <= world.NationCountLoaded(); ++n) {
+        const QLabel* cell = Nations(f)->NationPanel(n);
+        const QPalette& palette = cell->palette();
+        SCOPED_TRACE(cell->text().toStdString());
+        EXPECT_GE(ContrastRatio(palette.color(QPalette::WindowText).rgb(),
+                                palette.color(QPalette::Window).rgb()),
+                  4.5);
+        // The whole caption, or its start with an ellipsis, within the cell.
+        const QString whole =
+            "  " + FromCp1252(world.Nations[n].Tag + ": " + world.Nations[n].Name);
+        EXPECT_TRUE(cell->text() == whole || (cell->text().endsWith(QChar(0x2026)) &&
+                                              whole.startsWith(cell->text().chopped(1))));
+        EXPECT_LE(cell->fontMetrics().horizontalAdvance(cell->text()), cell->width());
+    }
 }
 
 }  // namespace

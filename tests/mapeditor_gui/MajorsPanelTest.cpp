@@ -67,6 +67,17 @@ TEST_F(MajorsPanelTest, RowsComeFromSpecifiedMajorsWithTheirNations) {
     EXPECT_EQ(f.ToolCode(), 0);
 }
 
+TEST_F(MajorsPanelTest, ThePreviewNamesEachMajorsCapitalAndMajorsModeWaitsForAPick) {
+    world->Settings.SpecifiedMajors = "A2;A1";
+    for (bool preview : {true, false}) {
+        form = std::make_unique<TFormMap>(*world, random, dialogs);
+        form->SetPreviewMode(preview);
+        form->show();
+        EXPECT_EQ(EditM(*form, 1)->text(), preview ? "P4" : "Unknown");
+        EXPECT_EQ(EditM(*form, 2)->text(), preview ? "P1" : "Unknown");
+    }
+}
+
 TEST_F(MajorsPanelTest, CapitalPickMovesTheCircleAndAProvinceServesOneRowOnly) {
     TFormMap& f = Open();
     ChooseRow(1, 3);
