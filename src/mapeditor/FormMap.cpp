@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -43,6 +44,8 @@ constexpr int MiniMapBottomGap = 93, MiniMapHeight = 83;
 constexpr int MiniMapCollapsedBottomGap = 28, MiniMapCollapsedHeight = 26;
 // The selection box a legend click puts around a capital.
 constexpr int CapitalBoxHalf = 12;
+// How long the status bar says what an export wrote, in milliseconds.
+constexpr int ExportMessageTime = 15000;
 // The room kept between a fitted map and the view's edges or a floating bar.
 constexpr int FitGap = 4;
 constexpr std::array<double, 9> ZoomSteps = {0.25, 0.33, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0};
@@ -377,7 +380,17 @@ void TFormMap::ExportLayerPng() {
     if (!path.endsWith(".png", Qt::CaseInsensitive)) path += ".png";
     // The picture exactly as the window shows it.
     const PngResult written = WritePng(pictures_->Map(), path.toStdString());
-    if (!written) dialogs_.Error(written.error);
+    if (!written) {
+        dialogs_.Error(written.error);
+        return;
+    }
+    // What was written and where, until the next message.
+    statusBar_->showMessage(QString("The %1 layer was written to %2 (%3 x %4 pixels)")
+                                .arg(LayerName(pictures_->Layer()))
+                                .arg(QDir::toNativeSeparators(path))
+                                .arg(pictures_->Map().width)
+                                .arg(pictures_->Map().height),
+                            ExportMessageTime);
 }
 
 }  // namespace tq3

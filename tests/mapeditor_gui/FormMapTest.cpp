@@ -378,6 +378,9 @@ TEST_F(FormMapTest, ExportWritesTheLayerAsShown) {
     const auto read = ReadPng(path.toStdString() + ".png");
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->pixels, f.MapPicture().pixels);
+    // The status bar says what was written and where.
+    const QString said = f.findChild<QStatusBar*>()->currentMessage();
+    EXPECT_TRUE(said.contains("goods") && said.contains(path + ".png")) << said.toStdString();
     // A folder that cannot be written is reported.
     f.chooseExportFile = [&] {
         return QString::fromStdString((dir.path / "no" / "x.png").string());
