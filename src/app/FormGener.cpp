@@ -48,7 +48,7 @@ constexpr int kProgressSteps = 16;
 // Vertical position of the "Initializing" panel while the configuration loads.
 constexpr int kPanelInitTop = 120;
 // The status bar shows this many characters of the open folder's path, the middle elided.
-constexpr int kFolderChars = 48;
+constexpr int kFolderChars = 30;
 
 // Adds `why` under every error shown: the load's own message stays as it is and the box
 // says the whole reason.

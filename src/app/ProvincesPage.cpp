@@ -133,7 +133,7 @@ ProvincesPage::ProvincesPage(World& world, QWidget* parent)
     auto* regionsBox = new QVBoxLayout(regions);
     for (const CheckBinding& row : kRegionBoxes) regionsBox->addWidget(Make(row));
 
-    PlaceInColumns({nature, regions}, {values});
+    PlaceInColumns({nature}, {values, regions});
 }
 
 void ProvincesPage::ShowSettings() {

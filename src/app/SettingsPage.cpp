@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QGridLayout>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "app/Keyboard.h"
@@ -36,11 +37,14 @@ SettingsPage::SettingsPage(const char* name, World& world, QWidget* parent)
 
 void SettingsPage::LimitContentWidth() {
     // Every tab fills the window at the width the widest tab needs; a tab whose columns are
-    // stacked, at the width its widest column needs.
-    int widest = widget()->sizeHint().width();
+    // stacked fills the whole width, so that no third of it stays empty.
     const auto* columns = qobject_cast<QBoxLayout*>(Content()->layout());
-    const bool stacked = columns && columns->direction() == QBoxLayout::TopToBottom;
-    if (parentWidget() && !stacked)
+    if (columns && columns->direction() == QBoxLayout::TopToBottom) {
+        widget()->setMaximumWidth(QWIDGETSIZE_MAX);
+        return;
+    }
+    int widest = widget()->sizeHint().width();
+    if (parentWidget())
         for (QObject* sibling : parentWidget()->children())
             if (auto* page = dynamic_cast<SettingsPage*>(sibling))
                 widest = std::max(widest, page->SideBySideHint().width());
@@ -70,8 +74,12 @@ void SettingsPage::FitColumns() {
     int sideBySide = margins.left() + margins.right() + columnGap_ * (columns->count() - 1);
     for (int i = 0; i < columns->count(); ++i)
         sideBySide += columns->itemAt(i)->minimumSize().width();
-    const auto direction =
-        viewport()->width() >= sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    // The room side by side: the whole width when the columns fit in height, else less the
+    // scroll bar they will need (the bar the stacked columns show does not count).
+    const bool fitsTall = SideBySideHint().height() <= contentsRect().height();
+    const int room =
+        contentsRect().width() - (fitsTall ? 0 : verticalScrollBar()->sizeHint().width());
+    const auto direction = room >= sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
     if (columns->direction() != direction) columns->setDirection(direction);
 }
 
@@ -274,18 +282,9 @@ void SettingsPage::Show(const RadioPairBinding& row) {
 }
 
 void SettingsPage::SetShown(const Names& names, bool shown) {
-    // Shown and hidden in place: the controls around keep where they are.
-    const auto keepRoom = [](QWidget* w) {
-        QSizePolicy policy = w->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(policy);
-    };
-    for (const char* name : names) {
-        QWidget* w = Find(name);
-        if (!w) continue;
-        keepRoom(w);
-        w->setVisible(shown);
-    }
+    // A hidden control leaves no room: its group closes up, and no row stands empty.
+    for (const char* name : names)
+        if (QWidget* w = Find(name)) w->setVisible(shown);
 }
 
 void SettingsPage::SetEnabled(const Names& names, bool enabled) {

@@ -182,6 +182,8 @@ TechnologyPage::TechnologyPage(World& world, QWidget* parent)
     left->addWidget(groups[kArmy]);
     left->addWidget(groups[kNavy]);
     left->addWidget(groups[kFunds]);
+    left->addWidget(Make(kBoxes[1]));
+    left->addWidget(Make(kBoxes[2]));
     left->addStretch(1);
     rightColumn_ = new QWidget(Content());
     rightColumn_->installEventFilter(this);
@@ -190,8 +192,6 @@ TechnologyPage::TechnologyPage(World& world, QWidget* parent)
     right->addWidget(groups[kTechGroup]);
     right->addWidget(groups[kTech]);
     right->addWidget(BuildPolicies());
-    right->addWidget(Make(kBoxes[1]));
-    right->addWidget(Make(kBoxes[2]));
     right->addStretch(1);
     auto* columns = new QHBoxLayout(Content());
     columns->addLayout(left, 1);
