@@ -10,8 +10,10 @@
 #include "app/FormGener.h"
 #include "app/QtDialogs.h"
 #include "app/Screenshots.h"
+#include "config/SettingsFile.h"
 #include "mapeditor/MapEditor.h"
 #include "mapeditor/MapScreenshots.h"
+#include "widgets/Screenshots.h"
 
 namespace {
 
@@ -68,8 +70,14 @@ int main(int argc, char** argv) {
 
     if (parser.isSet(screenshots)) {
         const std::string pictures = parser.value(screenshots).toStdString();
+        // The map editor's pictures on the game folder loaded afresh: the main window's end on
+        // another folder, one that did not load.
+        auto shown = std::make_unique<tq3::World>();
+        shown->ProgramFolder = world->ProgramFolder;
         const int status = tq3::WriteScreenshots(*world, pictures);
-        return tq3::WriteMapEditorPictures(*world, pictures) ? status : 1;
+        tq3::ScreenshotDialogs messages;
+        if (!tq3::LoadSettings(*shown, messages, true)) return 1;
+        return tq3::WriteMapEditorPictures(*shown, pictures) ? status : 1;
     }
 
     tq3::QtDialogs dialogs;
