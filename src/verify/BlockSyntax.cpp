@@ -1,7 +1,10 @@
 #include "verify/BlockSyntax.h"
 
-#include <deque>
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
+#include <tuple>
 
 namespace tq3 {
 
@@ -17,80 +20,96 @@ struct Token {
     int line = 0;
 };
 
-// Splits the lines into tokens; a quoted text runs on over line ends up to its closing quote.
+enum class CharClass : uint8_t { Word, Blank, LineFeed, Special };
+
+// The class of every byte: blanks (a CR among them: its line end is checked elsewhere), the
+// line feed that counts lines, and the four characters of the syntax.
+constexpr std::array<CharClass, 256> CharClasses = [] {
+    std::array<CharClass, 256> classes{};
+    classes[' '] = classes['\t'] = classes['\r'] = CharClass::Blank;
+    classes['\n'] = CharClass::LineFeed;
+    classes['{'] = classes['}'] = classes['='] = classes['"'] = CharClass::Special;
+    return classes;
+}();
+
+// Splits the text into tokens as the parser asks for them, looking at most one token beyond
+// the next; a quoted text runs on over line ends up to its closing quote.
 class Tokens {
   public:
-    Tokens(const std::vector<GameLine>& lines, const std::string& file, FindingList& findings)
-        : lines_(lines), file_(file), findings_(findings) {}
+    Tokens(std::string_view text, const std::string& file, FindingList& findings)
+        : text_(text), file_(file), findings_(findings) {}
 
-    std::optional<Token> Peek(int ahead = 0) {
-        while (static_cast<int>(buffered_.size()) <= ahead) {
-            std::optional<Token> t = Read();
-            if (!t) return std::nullopt;
-            buffered_.push_back(*t);
+    const Token* Peek(std::size_t ahead = 0) {
+        while (buffered_ <= ahead) {
+            if (!Read(ahead_[buffered_])) return nullptr;
+            ++buffered_;
         }
-        return buffered_[ahead];
+        return &ahead_[ahead];
     }
     std::optional<Token> Next() {
-        std::optional<Token> t = Peek();
-        if (t) buffered_.pop_front();
-        return t;
+        const Token* t = Peek();
+        if (!t) return std::nullopt;
+        const Token next = *t;
+        ahead_[0] = ahead_[1];
+        --buffered_;
+        return next;
     }
 
   private:
-    static bool Blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-    static bool Special(char c) { return c == '{' || c == '}' || c == '=' || c == '"'; }
+    static CharClass Class(char c) { return CharClasses[static_cast<unsigned char>(c)]; }
 
-    std::optional<Token> Read() {
-        while (row_ < lines_.size()) {
-            const std::string_view text = lines_[row_].text;
-            while (col_ < text.size() && Blank(text[col_])) ++col_;
-            if (col_ == text.size()) {
-                ++row_, col_ = 0;
-                continue;
+    bool Read(Token& token) {
+        const std::size_t size = text_.size();
+        while (pos_ < size) {
+            const CharClass c = Class(text_[pos_]);
+            if (c == CharClass::Blank) {
+                ++pos_;
+            } else if (c == CharClass::LineFeed) {
+                ++pos_, ++line_;
+            } else {
+                break;
             }
-            const int line = lines_[row_].number;
-            const char c = text[col_];
-            if (c == '"') return ReadQuoted();
-            if (Special(c)) {
-                ++col_;
-                const TokenKind kind = c == '{'   ? TokenKind::Open
-                                       : c == '}' ? TokenKind::Close
-                                                  : TokenKind::Equals;
-                return Token{kind, text.substr(col_ - 1, 1), line};
-            }
-            const std::size_t start = col_;
-            while (col_ < text.size() && !Blank(text[col_]) && !Special(text[col_])) ++col_;
-            return Token{TokenKind::Word, text.substr(start, col_ - start), line};
         }
-        return std::nullopt;
+        if (pos_ >= size) return false;
+        const char c = text_[pos_];
+        token.line = line_;
+        if (c == '"') return ReadQuoted(token);
+        if (Class(c) == CharClass::Special) {
+            token.kind = c == '{'   ? TokenKind::Open
+                         : c == '}' ? TokenKind::Close
+                                    : TokenKind::Equals;
+            token.text = text_.substr(pos_++, 1);
+            return true;
+        }
+        const std::size_t start = pos_;
+        while (pos_ < size && Class(text_[pos_]) == CharClass::Word) ++pos_;
+        token.kind = TokenKind::Word;
+        token.text = text_.substr(start, pos_ - start);
+        return true;
     }
 
     // From the opening quote to the closing one, over as many lines as it takes.
-    std::optional<Token> ReadQuoted() {
-        const int line = lines_[row_].number;
-        const char* begin = lines_[row_].text.data() + col_ + 1;
-        ++col_;
-        while (row_ < lines_.size()) {
-            const std::string_view text = lines_[row_].text;
-            const std::size_t close = text.find('"', col_);
-            if (close != std::string_view::npos) {
-                const char* end = text.data() + close;
-                col_ = close + 1;
-                return Token{TokenKind::Quoted,
-                             std::string_view(begin, static_cast<std::size_t>(end - begin)), line};
-            }
-            ++row_, col_ = 0;
+    bool ReadQuoted(Token& token) {
+        const std::size_t close = text_.find('"', pos_ + 1);
+        if (close == std::string_view::npos) {
+            findings_.Add(file_, line_, "the quoted text opened here is never closed");
+            pos_ = text_.size();
+            return false;
         }
-        findings_.Add(file_, line, "the quoted text opened here is never closed");
-        return std::nullopt;
+        token.kind = TokenKind::Quoted;
+        token.text = text_.substr(pos_ + 1, close - pos_ - 1);
+        line_ += static_cast<int>(std::count(token.text.begin(), token.text.end(), '\n'));
+        pos_ = close + 1;
+        return true;
     }
 
-    const std::vector<GameLine>& lines_;
+    std::string_view text_;
     const std::string& file_;
     FindingList& findings_;
-    std::size_t row_ = 0, col_ = 0;
-    std::deque<Token> buffered_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    Token ahead_[2] = {};
+    std::size_t buffered_ = 0;
 };
 
 BlockItem ValueItem(std::string_view key, int line, std::string_view value, bool quoted) {
@@ -107,23 +126,44 @@ class Parser {
     Parser(Tokens& tokens, const std::string& file, FindingList& findings)
         : tokens_(tokens), file_(file), findings_(findings) {}
 
-    // The items up to the "}" that closes the block opened at `openLine` (0: the whole text).
-    std::vector<BlockItem> Items(int depth, int openLine) {
-        std::vector<BlockItem> items;
+    // The items up to the "}" that closes the block opened at `openLine` (0: the whole text),
+    // as a run of the tree's list: where it begins and how long it is. A block's items wait on
+    // a stack while blocks inside them are read, then move to the list together.
+    std::pair<std::size_t, std::size_t> Items(int depth, int openLine) {
+        const std::size_t mark = stack_.size();
+        bool closed = false;
         while (std::optional<Token> t = tokens_.Next()) {
             if (t->kind == TokenKind::Close) {
-                if (depth > 0) return items;
+                if (depth > 0) {
+                    closed = true;
+                    break;
+                }
                 findings_.Add(file_, t->line, "this } closes no block");
             } else if (t->kind == TokenKind::Equals) {
                 findings_.Add(file_, t->line, "this = follows no key");
             } else if (t->kind == TokenKind::Open) {
-                items.push_back(Block({}, t->line, depth));
+                stack_.push_back(Block({}, t->line, depth));
             } else {
-                items.push_back(Item(*t, depth));
+                stack_.push_back(Item(*t, depth));
             }
         }
-        if (depth > 0) findings_.Add(file_, openLine, "the block opened here is never closed");
-        return items;
+        if (depth > 0 && !closed)
+            findings_.Add(file_, openLine, "the block opened here is never closed");
+        const std::size_t first = all_.size(), count = stack_.size() - mark;
+        all_.insert(all_.end(), stack_.begin() + static_cast<std::ptrdiff_t>(mark), stack_.end());
+        stack_.resize(mark);
+        return {first, count};
+    }
+
+    // The whole text as a tree: once every item has its place, each block's run is set.
+    BlockTree Tree() {
+        const auto [first, count] = Items(0, 0);
+        BlockTree tree;
+        tree.all = std::move(all_);
+        for (BlockItem& item : tree.all)
+            item.items = std::span<const BlockItem>(tree.all).subspan(item.first, item.count);
+        tree.items = std::span<const BlockItem>(tree.all).subspan(first, count);
+        return tree;
     }
 
   private:
@@ -134,7 +174,7 @@ class Parser {
             findings_.Add(file_, line, "blocks are nested deeper than the game's files go");
             SkipBlock(line);
         } else {
-            block.items = Items(depth + 1, line);
+            std::tie(block.first, block.count) = Items(depth + 1, line);
         }
         return block;
     }
@@ -142,22 +182,22 @@ class Parser {
     // A word or quoted text: a key when "=" follows it, else a bare value.
     BlockItem Item(const Token& first, int depth) {
         const bool quoted = first.kind == TokenKind::Quoted;
-        const std::optional<Token> next = tokens_.Peek();
+        const Token* next = tokens_.Peek();
         if (!next || next->kind != TokenKind::Equals)
             return ValueItem({}, first.line, first.text, quoted);
         tokens_.Next();
-        const std::optional<Token> value = tokens_.Peek();
+        const Token* value = tokens_.Peek();
         if (value && value->kind == TokenKind::Open) {
             tokens_.Next();
             return Block(first.text, first.line, depth);
         }
         // "key =" before a "}", the end, or the next "key =" has an empty value.
-        const std::optional<Token> after = tokens_.Peek(1);
+        const Token* after = tokens_.Peek(1);
         if (!value || value->kind == TokenKind::Close || value->kind == TokenKind::Equals ||
             (after && after->kind == TokenKind::Equals))
             return ValueItem(first.text, first.line, {}, false);
-        tokens_.Next();
-        return ValueItem(first.text, first.line, value->text, value->kind == TokenKind::Quoted);
+        const Token taken = *tokens_.Next();
+        return ValueItem(first.text, first.line, taken.text, taken.kind == TokenKind::Quoted);
     }
 
     void SkipBlock(int openLine) {
@@ -172,6 +212,7 @@ class Parser {
     Tokens& tokens_;
     const std::string& file_;
     FindingList& findings_;
+    std::vector<BlockItem> all_, stack_;
 };
 }  // namespace
 
@@ -188,11 +229,10 @@ const BlockItem* BlockItem::Find(std::string_view wanted) const {
     return nullptr;
 }
 
-std::vector<BlockItem> ParseBlocks(const std::vector<GameLine>& lines, const std::string& file,
-                                   FindingList& findings) {
-    Tokens tokens(lines, file, findings);
+BlockTree ParseBlocks(std::string_view text, const std::string& file, FindingList& findings) {
+    Tokens tokens(text, file, findings);
     Parser parser(tokens, file, findings);
-    return parser.Items(0, 0);
+    return parser.Tree();
 }
 
 }  // namespace tq3

@@ -1,8 +1,13 @@
 #include "verify/GameLines.h"
 
+#include <algorithm>
+
 namespace tq3 {
 
 namespace {
+// A guess at the length of a line, to reserve the list of lines once.
+constexpr std::size_t ExpectedLineLength = 32;
+
 // Reports the bytes of one line that the game's text cannot hold: NUL, and CR inside it.
 void CheckLineBytes(std::string_view text, const std::string& file, int number,
                     FindingList& findings) {
@@ -16,6 +21,11 @@ void CheckLineBytes(std::string_view text, const std::string& file, int number,
 std::vector<GameLine> SplitGameLines(std::string_view bytes, const std::string& file,
                                      FindingList& findings, bool lastLineEnded) {
     std::vector<GameLine> lines;
+    lines.reserve(bytes.size() / ExpectedLineLength);
+    // Most texts hold neither NUL nor a CR outside a line end: then no line is searched for them.
+    const bool nul = bytes.find('\0') != std::string_view::npos;
+    const std::size_t crs = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
+    std::size_t lineEndCrs = 0;
     std::size_t start = 0;
     int number = 0;
     while (start < bytes.size()) {
@@ -23,33 +33,40 @@ std::vector<GameLine> SplitGameLines(std::string_view bytes, const std::string& 
         const std::size_t lf = bytes.find('\n', start);
         if (lf == std::string_view::npos) {
             const std::string_view text = bytes.substr(start);
-            CheckLineBytes(text, file, number, findings);
             if (lastLineEnded) findings.Add(file, number, "the last line does not end with CR LF");
             lines.push_back({text, number});
             break;
         }
         const bool crlf = lf > start && bytes[lf - 1] == '\r';
-        const std::string_view text = bytes.substr(start, lf - start - (crlf ? 1 : 0));
-        CheckLineBytes(text, file, number, findings);
+        lineEndCrs += crlf ? 1 : 0;
         if (!crlf) findings.Add(file, number, "the line ends with LF alone, not CR LF");
-        lines.push_back({text, number});
+        lines.push_back({bytes.substr(start, lf - start - (crlf ? 1 : 0)), number});
         start = lf + 1;
     }
+    if (nul || crs != lineEndCrs)
+        for (const GameLine& line : lines) CheckLineBytes(line.text, file, line.number, findings);
     return lines;
 }
 
-std::vector<std::string_view> SplitFields(std::string_view row) {
-    std::vector<std::string_view> fields;
+void SplitFields(std::string_view row, std::vector<std::string_view>& fields) {
+    fields.clear();
     std::size_t start = 0;
     while (true) {
         const std::size_t semicolon = row.find(';', start);
         if (semicolon == std::string_view::npos) {
             fields.push_back(row.substr(start));
-            return fields;
+            return;
         }
         fields.push_back(row.substr(start, semicolon - start));
         start = semicolon + 1;
     }
+}
+
+std::vector<std::string_view> SplitFields(std::string_view row) {
+    std::vector<std::string_view> fields;
+    fields.reserve(static_cast<std::size_t>(std::count(row.begin(), row.end(), ';')) + 1);
+    SplitFields(row, fields);
+    return fields;
 }
 
 }  // namespace tq3

@@ -23,5 +23,7 @@ std::vector<GameLine> SplitGameLines(std::string_view bytes, const std::string& 
 
 // The fields of a table row, split at every ";".
 std::vector<std::string_view> SplitFields(std::string_view row);
+// The same into `fields`, whose room is kept from row to row.
+void SplitFields(std::string_view row, std::vector<std::string_view>& fields);
 
 }  // namespace tq3

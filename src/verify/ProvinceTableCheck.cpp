@@ -84,7 +84,8 @@ class ProvinceRows {
     }
 
     void Province(const GameLine& row, int p) {
-        const std::vector<std::string_view> fields = SplitFields(row.text);
+        SplitFields(row.text, fields_);
+        const std::vector<std::string_view>& fields = fields_;
         FieldCount(row, fields);
         if (static_cast<int>(fields.size()) <= GeneratedFields) {
             Add(row, "the row has " + std::to_string(fields.size()) + " fields, fewer than the " +
@@ -105,7 +106,8 @@ class ProvinceRows {
     void Filler(const GameLine& row) {
         if (!row.text.starts_with(FillerFields))
             Add(row, "a filler row must begin " + std::string(FillerFields));
-        FieldCount(row, SplitFields(row.text));
+        SplitFields(row.text, fields_);
+        FieldCount(row, fields_);
     }
 
   private:
@@ -125,53 +127,53 @@ class ProvinceRows {
     }
 
     void Field(const GameLine& row, const FieldRule& rule, std::string_view value) {
-        const std::string what = std::string("the ") + rule.name + " " + Quoted(value);
+        // The finding's text is made only for a field that breaks its rule.
+        const char* problem = Problem(rule, value);
+        if (!problem) return;
+        std::string text = std::string("the ") + rule.name + " " + Quoted(value) + " " + problem;
+        if (problem == Outside) text += " " + RangeText(rule.range);
+        Add(row, std::move(text));
+    }
+
+    static constexpr const char* Outside = "is outside";
+
+    // What is wrong with a field; nothing when it keeps its rule.
+    const char* Problem(const FieldRule& rule, std::string_view value) const {
         switch (rule.kind) {
             case Kind::Coast:
-                if (value != "coastal" && value != "inland")
-                    Add(row, what + " is neither coastal nor inland");
-                return;
+                return value == "coastal" || value == "inland" ? nullptr
+                                                               : "is neither coastal nor inland";
             case Kind::Religion:
-                if (value != "0" && !ProvinceReligion(value))
-                    Add(row, what + " is none of the religions a province can have");
-                return;
+                return value == "0" || ProvinceReligion(value)
+                           ? nullptr
+                           : "is none of the religions a province can have";
             case Kind::Culture:
-                if (settings_.noCulture
-                        ? value != "aztek"
-                        : value != "none" &&
-                              (value.empty() || !IsOneOf(settings_.cultureNames, value)))
-                    Add(row, what + " is none of the cultures");
-                return;
+                if (settings_.noCulture)
+                    return value == "aztek" ? nullptr : "is none of the cultures";
+                return value == "none" || (!value.empty() && IsOneOf(settings_.cultureNames, value))
+                           ? nullptr
+                           : "is none of the cultures";
             case Kind::Goods:
-                if (value != "nothing" && !KnownGoods(value))
-                    Add(row, what + " is none of the goods");
-                return;
+                return value == "nothing" || KnownGoods(value) ? nullptr : "is none of the goods";
             case Kind::Tenths: {
                 const std::optional<long long> v = Tenths(value);
-                if (!v || !rule.range.Holds(*v))
-                    Add(row, what + " is not a value of 0.0 to 12.7 with one decimal");
-                return;
+                return v && rule.range.Holds(*v) ? nullptr
+                                                 : "is not a value of 0.0 to 12.7 with one decimal";
             }
             default:
-                Number(row, rule, value, what);
+                return NumberProblem(rule, value);
         }
     }
 
-    void Number(const GameLine& row, const FieldRule& rule, std::string_view value,
-                const std::string& what) {
+    static const char* NumberProblem(const FieldRule& rule, std::string_view value) {
         const std::optional<long long> v = WholeNumber(value);
-        if (!v) {
-            Add(row, what + " is not a whole number");
-        } else if (rule.kind == Kind::Zero && *v != 0) {
-            Add(row, what + " is not 0");
-        } else if (rule.kind == Kind::Flag && *v != 0 && *v != 1) {
-            Add(row, what + " is neither 0 nor 1");
-        } else if (rule.kind == Kind::Terrain && !(*v >= 0 && *v <= SeaTerrain) &&
-                   *v != UnusedTerrain) {
-            Add(row, what + " is no terrain code (0 to 5, or 8 for an unused row)");
-        } else if (rule.kind == Kind::Number && !rule.range.Holds(*v)) {
-            Add(row, what + " is outside " + RangeText(rule.range));
-        }
+        if (!v) return "is not a whole number";
+        if (rule.kind == Kind::Zero && *v != 0) return "is not 0";
+        if (rule.kind == Kind::Flag && *v != 0 && *v != 1) return "is neither 0 nor 1";
+        if (rule.kind == Kind::Terrain && !(*v >= 0 && *v <= SeaTerrain) && *v != UnusedTerrain)
+            return "is no terrain code (0 to 5, or 8 for an unused row)";
+        if (rule.kind == Kind::Number && !rule.range.Holds(*v)) return Outside;
+        return nullptr;
     }
 
     bool ProvinceReligion(std::string_view value) const {
@@ -203,6 +205,7 @@ class ProvinceRows {
     FindingList& findings_;
     bool endsInX_ = false;
     int fieldCount_ = 0;
+    std::vector<std::string_view> fields_;  // of the row at hand
 };
 }  // namespace
 

@@ -102,7 +102,8 @@ class RevoltBlocks {
 void CheckRevoltTable(std::string_view bytes, const std::string& file,
                       const VerifySettings& settings, VerifyFacts& facts, FindingList& findings) {
     const std::vector<GameLine> lines = SplitGameLines(bytes, file, findings);
-    const std::vector<BlockItem> items = ParseBlocks(lines, file, findings);
+    const BlockTree tree = ParseBlocks(bytes, file, findings);
+    const std::span<const BlockItem> items = tree.items;
     facts.revolts.emplace();
     RevoltBlocks blocks(file, settings, findings);
     for (const BlockItem& item : items) {

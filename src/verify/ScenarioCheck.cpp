@@ -29,12 +29,12 @@ class ScenarioRules {
                                    : std::clamp(settings.provinceCount, 0, MaxProvinceNumber);
     }
 
-    void Check(const std::vector<BlockItem>& items);
+    void Check(std::span<const BlockItem> items);
 
   private:
     void Add(int line, std::string text) { findings_.Add(file_, line, std::move(text)); }
 
-    void TopLevel(const std::vector<BlockItem>& items);
+    void TopLevel(std::span<const BlockItem> items);
     void Header(const BlockItem& header);
     void Selectable(const BlockItem& header);
     void Description(const BlockItem& block);
@@ -127,14 +127,14 @@ void ScenarioRules::KnownTag(std::string_view tag, int line) {
     }
 }
 
-void ScenarioRules::Check(const std::vector<BlockItem>& items) {
+void ScenarioRules::Check(std::span<const BlockItem> items) {
     TopLevel(items);
     // Centres of trade lie on capitals, which the country blocks after them give.
     for (const BlockItem* cot : cots_) CentreOfTrade(*cot);
     AcrossBlocks();
 }
 
-void ScenarioRules::TopLevel(const std::vector<BlockItem>& items) {
+void ScenarioRules::TopLevel(std::span<const BlockItem> items) {
     int headers = 0, globals = 0;
     for (const BlockItem& item : items) {
         const bool block = item.isBlock;
@@ -474,7 +474,8 @@ void ScenarioRules::AcrossBlocks() {
 void CheckScenario(std::string_view bytes, const std::string& file, const VerifySettings& settings,
                    const VerifyFacts& facts, FindingList& findings) {
     const std::vector<GameLine> lines = SplitGameLines(bytes, file, findings);
-    const std::vector<BlockItem> items = ParseBlocks(lines, file, findings);
+    const BlockTree tree = ParseBlocks(bytes, file, findings);
+    const std::span<const BlockItem> items = tree.items;
     ScenarioRules rules(file, settings, facts, findings);
     rules.Check(items);
 }

@@ -2,9 +2,11 @@
 // put into it on its own is found in the right file and line.
 
 #include <map>
+#include <random>
 
 #include "TestSupport.h"
 #include "base/GamePath.h"
+#include "base/NameMatch.h"
 #include "config/SettingsFile.h"
 #include "session/GameFilesCheck.h"
 #include "session/GenerateWorld.h"
@@ -160,5 +162,70 @@ TEST(GameFilesVerify, EachFaultIsFoundInItsFileAndLine) {
         });
         EXPECT_TRUE(found) << f.file << ":" << line << " \"" << f.finding << "\" among"
                            << Describe(findings);
+    }
+}
+
+namespace {
+// The files a run wrote, by game path, as the game will read them; in scenario-only mode
+// without the province table it puts back, which is the game's own.
+GameFileTexts WrittenFiles(const RunReport& run, const std::string& out, int mode,
+                           std::vector<std::string>& keep) {
+    GameFileTexts files;
+    keep.clear();
+    keep.reserve(run.written.size());
+    for (const std::string& file : run.written) {
+        const std::string relative = fs::relative(file, out).generic_string();
+        if (mode == 2 && SameTextIgnoringCase(relative, "DB/Province.csv")) continue;
+        std::string game = "\\" + relative;
+        std::replace(game.begin(), game.end(), '/', '\\');
+        keep.push_back(test::ReadFile(file));
+        files.emplace(game, keep.back());
+    }
+    return files;
+}
+}  // namespace
+
+// Seeded runs in all three modes on the demo game and the test folder: none breaks a rule.
+// TQ3_VERIFY_SEEDS asks for more seeds than the 200 each, TQ3_VERIFY_SET for settings
+// ("KEY=VALUE;KEY=VALUE") other than the folders' own. The runs' files land in memory where
+// /dev/shm exists.
+TEST(GameFilesVerify, SeededRunsInEveryModeHaveNoFinding) {
+    const char* more = std::getenv("TQ3_VERIFY_SEEDS");
+    const int seeds = more ? std::atoi(more) : 200;
+    const std::string sets = std::getenv("TQ3_VERIFY_SET") ? std::getenv("TQ3_VERIFY_SET") : "";
+    for (const char* folder : {TQ3_TEST_DATA "/mini", TQ3_BINARY_DIR "/demo-game"}) {
+        const fs::path shm =
+            fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        const fs::path outPath = shm / ("tq3gen-verify-" + std::to_string(std::random_device{}()));
+        fs::create_directories(outPath);
+        const std::shared_ptr<void> removeOut(nullptr, [&](void*) { fs::remove_all(outPath); });
+        const std::string out = outPath.string();
+        World loaded;
+        loaded.ProgramFolder = folder;
+        for (std::size_t at = 0; at < sets.size();) {
+            const std::size_t end = std::min(sets.find(';', at), sets.size());
+            const std::string set = sets.substr(at, end - at);
+            loaded.SettingOverrides.emplace_back(set.substr(0, set.find('=')),
+                                                 set.substr(set.find('=') + 1));
+            at = end + 1;
+        }
+        test::RecordingDialogs dialogs;
+        ASSERT_TRUE(LoadSettings(loaded, dialogs, true)) << folder;
+        std::vector<std::string> keep;
+        for (int mode = 0; mode <= 2; ++mode) {
+            for (int seed = 1; seed <= seeds; ++seed) {
+                auto world = std::make_unique<World>(loaded);
+                world->Settings.GeneratorMode = static_cast<int8_t>(mode);
+                Random random(static_cast<uint64_t>(seed));
+                RunHooks hooks;
+                hooks.outFolder = out;
+                const RunReport run = GenerateWorld(*world, random, dialogs, hooks);
+                ASSERT_TRUE(run.failed.empty() && !run.refused) << folder << " seed " << seed;
+                const std::vector<Finding> findings =
+                    VerifyGameFiles(WrittenFiles(run, out, mode, keep), VerifySettingsOf(*world));
+                ASSERT_TRUE(findings.empty())
+                    << folder << " mode " << mode << " seed " << seed << Describe(findings);
+            }
+        }
     }
 }
