@@ -132,6 +132,8 @@ class TFormGener : public QMainWindow {
     void OfferGameFolder();
     void ChooseGameFolder();
     void RunWithSeedCommand();
+    // "Verify game files": the findings of `tq3gen verify` in the problems list.
+    void VerifyGameFilesCommand();
     void SaveLastRecipeCommand();
     void ReplayRecipeCommand();
     void KeepRecipe(const RunReport& report, const RecipeResult& recipe);

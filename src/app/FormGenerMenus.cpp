@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include "app/FormGener.h"
+#include "session/GameFilesCheck.h"
 
 namespace tq3 {
 
@@ -94,6 +95,10 @@ void TFormGener::BuildFileMenu() {
                             tr("Press to restore all necessary scenario files from folder where "
                                "they are backuped."));
     connect(restore, &QAction::triggered, this, [this] { RestoreScenarioCommand(); });
+    QAction* verify = Item(file, "VerifyGameFiles", tr("&Verify game files"),
+                           tr("Check the game files of this folder against the rules the game's "
+                              "files keep, and list what is wrong with file and line"));
+    connect(verify, &QAction::triggered, this, [this] { VerifyGameFilesCommand(); });
     file->addSeparator();
     QAction* open = Item(file, "OpenGameFolder", tr("Open game &folder..."),
                          tr("Open the generator on another game folder"));
@@ -118,7 +123,7 @@ void TFormGener::BuildFileMenu() {
                            tr("Make the world of a recipe again, after checking that this game "
                               "folder's files are the recorded ones"));
     connect(replay, &QAction::triggered, this, [this] { ReplayRecipeCommand(); });
-    needWorld_.insert(needWorld_.end(), {backup, restore, seeded, fair, save, replay});
+    needWorld_.insert(needWorld_.end(), {backup, restore, verify, seeded, fair, save, replay});
     file->addSeparator();
     QAction* quit = Item(file, "Quit", tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
@@ -141,6 +146,16 @@ void TFormGener::RunWithSeedCommand() {
         return;
     }
     RunGenerator(seed);
+}
+
+void TFormGener::VerifyGameFilesCommand() {
+    if (!loaded_) return;
+    // The findings gather in the problems list, shown when the check ends.
+    dialogs_.Busy(true);
+    const InstalledFilesCheck check = VerifyInstalledFiles(world_, dialogs_);
+    dialogs_.Busy(false);
+    if (check.findings.empty())
+        dialogs_.Info("No findings in the game files of " + world_.ProgramFolder);
 }
 
 QStringList TFormGener::RecentFolders() const {

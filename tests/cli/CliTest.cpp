@@ -273,3 +273,27 @@ TEST_F(CliGame, PreviewDirSavesTheLayersAtTheEditorsPointAndTheRunGoesOn) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.err.find("blocked"), std::string::npos) << failed.err;
 }
+
+TEST_F(CliGame, VerifyListsTheFindingsOfTheInstalledFiles) {
+    ASSERT_EQ(Tq3({"generate", "--game-dir", game.str(), "--seed", "3"}).status, 0);
+    Result r = Tq3({"verify", "--game-dir", game.str()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("No findings"), std::string::npos) << r.out;
+
+    // A hand edit that moves a nation's capital away from its minimum.
+    const fs::path revolt = game.path / "DB" / "Revolt.txt";
+    std::string text = test::ReadFile(revolt);
+    const std::size_t at = text.find("capital = ");
+    text.insert(at + 10, "1");
+    test::WriteFile(revolt, text);
+    const int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + at, '\n'));
+    r = Tq3({"verify", "--game-dir", game.str()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("DB/Revolt.txt:" + std::to_string(line) + ": the capital"),
+              std::string::npos)
+        << r.err;
+    r = Tq3({"verify", "--game-dir", game.str(), "--json"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("\"file\": \"DB/Revolt.txt\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"line\": " + std::to_string(line)), std::string::npos) << r.out;
+}
