@@ -138,6 +138,8 @@ class TFormMap : public QDialog {
     void SetToolCode(int code, Qt::CursorShape cursor);
     void PressPickButton(int row);  // 0: the invisible SpeedButtonM0
     void ShowRows();
+    // A capital's name in a row's field, from the name's start.
+    static void ShowCapitalName(QLineEdit* edit, const QString& name);
     void CheckBoxMClick(int row);
     void ComboBoxMEnter(int row);
     void SpeedButtonMClick(int row);

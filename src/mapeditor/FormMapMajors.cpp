@@ -19,6 +19,12 @@ constexpr const char* NoNation = "None";
 
 }  // namespace
 
+// Also where the field is narrower than the name.
+void TFormMap::ShowCapitalName(QLineEdit* edit, const QString& name) {
+    edit->setText(name);
+    edit->setCursorPosition(0);
+}
+
 // The rows on screen: nation selected in each list, check boxes, capitals and circles.
 void TFormMap::ShowRows() {
     for (int n = 1; n <= MajorRowCount; ++n) {
@@ -40,7 +46,8 @@ void TFormMap::ShowRows() {
             // The preview shows where each major starts: its capital.
             if (previewMode_ && world_.IsValidNation(row.nation) &&
                 world_.IsValidProvince(world_.Nations[row.nation].Capital()))
-                c.edit->setText(
+                ShowCapitalName(
+                    c.edit,
                     FromCp1252(world_.Provinces[world_.Nations[row.nation].Capital()].Name));
         }
         c.combo->setVisible(row.enabled);

@@ -88,7 +88,7 @@ void TFormMap::ImageMapMouseUp(Qt::MouseButton button, QPoint pixel) {
             rows_[row - 1].capital = p;
             const PixelRect circle = CapitalCircle(world_.Provinces[p]);
             imageMap_->SetCircle(row, QRect(circle.left, circle.top, circle.width, circle.height));
-            rowControls_[row].edit->setText(FromCp1252(world_.Provinces[p].Name));
+            ShowCapitalName(rowControls_[row].edit, FromCp1252(world_.Provinces[p].Name));
         }
     }
     if (const auto tool = PaintToolOf(toolCode_); p != 0 && tool) document_->Paint(p, *tool);

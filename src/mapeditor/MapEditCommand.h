@@ -7,9 +7,9 @@
 
 namespace tq3 {
 
-// One change made in the map window as a step of its undo stack. The change is already in
-// the world when the command is pushed; undo and redo replay its record and then let the
-// window redraw.
+// One change made in the map editor as a step of the document's undo stack. The change is
+// already in the world when the command is pushed; undo and redo replay its record and then
+// call `refresh`, through which the document tells its views.
 class MapEditCommand : public QUndoCommand {
   public:
     MapEditCommand(World& world, WorldEdit edit, std::function<void(const WorldEdit&)> refresh,
