@@ -2,6 +2,7 @@
 #include <QEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <cstdio>
 
 #include "AppTestSupport.h"
@@ -206,12 +207,19 @@ TEST_F(WindowTest, BackupAndRestoreScenarioGoThroughTheChosenFolder) {
     dialogs.folder = saved.string();
     Item("Backupscenaio1")->trigger();
     EXPECT_TRUE(fs::exists(saved / "Province.csv"));
+    // Each copy says in the status bar how many files it wrote, and where.
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              QStringLiteral("Backup scenario: 7 files written to ") +
+                  QString::fromStdString(saved.string()));
     EXPECT_TRUE(fs::exists(saved / (S().ScenarioFileName + ".tqg")));
 
     WriteFile(game / "DB" / "Province.csv", "other");
     Item("Restorescenario1")->trigger();
     EXPECT_EQ(ReadFile(game / "DB" / "Province.csv"), ReadFile(saved / "Province.csv"));
     EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              QStringLiteral("Restore scenario: 7 files written to ") +
+                  QString::fromStdString(game.string()));
 
     const fs::path nothing = dir.path / "nothing";
     fs::create_directories(nothing);

@@ -2,7 +2,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTextLayout>
 #include <QTimer>
 
@@ -129,4 +131,26 @@ TEST(QtDialogs, ARefusedRunNamesTheSettingByItsCaption) {
     EXPECT_TRUE(
         box.text.startsWith(QStringLiteral("The run cannot start: \"Countries count\" is 60")))
         << box.text.toStdString();
+}
+
+TEST(QtDialogs, EnterAnswersNoToAQuestionAndClosesTheProblemsList) {
+    QtDialogs dialogs;
+    QString defaults;
+    const auto pressEnter = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            for (QPushButton* button : modal->findChildren<QPushButton*>())
+                if (button->isDefault()) defaults += button->text().remove('&') + ';';
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+    };
+    pressEnter();
+    EXPECT_EQ(dialogs.Confirm("Do you want to restore orig. files?", Buttons::YesNo), Answer::No);
+    pressEnter();
+    dialogs.Busy(true);
+    dialogs.Problem("/g/Config/TQ3Gener.csv", 3, "a problem");
+    dialogs.Busy(false);  // shows the list; Enter closes it
+    EXPECT_EQ(defaults, QStringLiteral("No;Close;"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
