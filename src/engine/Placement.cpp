@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <type_traits>
+
+#include "engine/PlacementWalk.h"
 
 namespace tq3 {
 
 namespace {
-constexpr int WalkBarrier = 398;  // the walk never enters it
 // Where a nation with the StartSiberia specific may start: three runs of province numbers.
 struct ProvinceRange {
     int first;
@@ -27,57 +29,36 @@ bool IsChristian(int religion) {
            religion == Religion::Reformed;
 }
 
-// What the walk needs of the map, gathered once per placement: how many neighbours each
-// province lists (up to the first 0), where each of those steps leads (the neighbour when the
-// walk may enter it, else the province itself), and the number of steps. Taking a step is
-// then one draw and one table read, without a branch the processor could mispredict.
-struct WalkMap {
-    std::array<uint8_t, MaxProvinceSlots> neighbours{};
-    std::array<std::array<int16_t, NeighbourSlots>, MaxProvinceSlots> next{};
-    int steps = 0;
-
-    explicit WalkMap(const World& world) {
-        // Steps: 4, 8, 16, 32, 64 for RandomStartLoc 1..5 (bounded for values off the slider).
-        const int exponent = std::min(world.Settings.RandomStartLoc + 1, 16);
-        steps = exponent < 0 ? 0 : 1 << exponent;
-        const int pc = world.ProvinceCount();
-        // The walk enters land below the last ten provinces, and never the barrier.
-        const auto enterable = [&](int m) {
-            return m >= 1 && m <= pc - 10 && world.Provinces[m].IsLand() && m != WalkBarrier;
-        };
-        for (int p = 1; p <= pc; ++p) {
-            const NeighbourRow& row = world.Neighbours[p];
-            int count = 0;
-            while (count < NeighbourSlots && row[count + 1] != 0) {
-                const int m = row[count + 1];
-                next[p][count] = static_cast<int16_t>(enterable(m) ? m : p);
-                ++count;
-            }
-            neighbours[p] = static_cast<uint8_t>(count);
-        }
-    }
-};
-
-int Walk(const World& world, const WalkMap& map, RandomSource& random, int start) {
-    // A start outside the map has no neighbours: the walk stays where it is.
-    if (!world.IsValidProvince(start)) return start;
-    int c = start;
-    for (int step = 0; step < map.steps; ++step) {
-        const int count = map.neighbours[c];
-        if (count != 0) c = map.next[c][random.RandInt(count)];
-    }
-    return c;
-}
-
 // What every try of a placement reads besides the world.
 struct PlacementMap {
+    // The continent names the rules test, as flags by continent code.
+    enum ContinentFlag : uint8_t { America = 1, Asia = 2, Africa = 4, Europe = 8 };
+    static constexpr int ContinentCodes =
+        std::tuple_size_v<decltype(TGeneratorSettings::ContinentNames)>;
+
     WalkMap walk;
     bool freeDrawFindsLand;
+    std::array<uint8_t, ContinentCodes + 1> continents{};
+
+    explicit PlacementMap(const World& world)
+        : walk(world), freeDrawFindsLand(FreeDrawFindsLand(world)) {
+        for (int code = 1; code <= ContinentCodes; ++code) {
+            const std::string& name = World::NameOf(world.Settings.ContinentNames, code);
+            continents[code] = (name == "America" ? America : 0) | (name == "Asia" ? Asia : 0) |
+                               (name == "Africa" ? Africa : 0) | (name == "Europe" ? Europe : 0);
+        }
+    }
+    // The flags of the continent of province c.
+    uint8_t ContinentOf(const World& world, int c) const {
+        const int code = world.Provinces[c].Continent;
+        return code >= 1 && code <= ContinentCodes ? continents[code] : 0;
+    }
 };
 
 // Draws a candidate start for nation n by the first rule that applies; 0 when the try fails
 // already at the draw (an island or excluded province, or a number outside the map).
-int DrawCandidate(const World& world, RandomSource& random, int n, const PlacementMap& map) {
+template <class Source>
+int DrawCandidate(const World& world, Source& random, int n, const PlacementMap& map) {
     const TGeneratorSettings& s = world.Settings;
     const TNation& nation = world.Nations[n];
     const int pc = world.ProvinceCount();
@@ -109,7 +90,7 @@ int DrawCandidate(const World& world, RandomSource& random, int n, const Placeme
 }
 
 // The placement rules that turn a candidate down, in their order.
-bool IsRejected(const World& world, int n, int c) {
+bool IsRejected(const World& world, int n, int c, const PlacementMap& map) {
     const TGeneratorSettings& s = world.Settings;
     const TNation& nation = world.Nations[n];
     const TProvince& prov = world.Provinces[c];
@@ -117,12 +98,14 @@ bool IsRejected(const World& world, int n, int c) {
     if (s.ForceNavaltoCoast && nation.Has(SpecPort) && !prov.IsCoastal) return true;
     if (s.ForceMajortoCoast && world.IsMajor(n) && !prov.IsCoastal) return true;
     if (s.DontMoveEuroNations && IsEuropean(world, c)) return true;
-    const std::string& continent = world.ContinentName(c);
-    if (s.IsNationSpecifics && nation.Has(SpecStartAmerica) && continent != "America") return true;
-    if ((nation.Religion == Religion::Sunni || nation.Religion == Religion::Shiite) &&
-        continent != "Asia" && continent != "Africa")
+    using Flag = PlacementMap::ContinentFlag;
+    const uint8_t continent = map.ContinentOf(world, c);
+    if (s.IsNationSpecifics && nation.Has(SpecStartAmerica) && !(continent & Flag::America))
         return true;
-    if (s.RandomizeUnknownsOnly && (continent == "Europe" || continent == "Asia")) return true;
+    if ((nation.Religion == Religion::Sunni || nation.Religion == Religion::Shiite) &&
+        !(continent & (Flag::Asia | Flag::Africa)))
+        return true;
+    if (s.RandomizeUnknownsOnly && (continent & (Flag::Europe | Flag::Asia))) return true;
     return false;
 }
 
@@ -137,11 +120,46 @@ bool IsAccepted(const World& world, int n, int c, int tries) {
            IsChristian(religion);
 }
 
+// The candidates of nation n's tries, one after the other. With the program's own random
+// source the walks are worked out several tries ahead, with the same draws.
+template <class Source>
+class Candidates {
+  public:
+    Candidates(const World& world, Source& random, int n, const PlacementMap& map)
+        : world_(world), random_(random), n_(n), map_(map) {}
+
+    int Next(int triesLeft) {
+        if constexpr (std::is_same_v<Source, Random>) {
+            if (world_.Settings.RandomStartLoc < 6 && next_ == ready_) {
+                ready_ = ahead_.Walk(world_, map_.walk, random_, world_.Nations[n_].Capital(),
+                                     std::min(WalksAhead::kWalks, triesLeft));
+                next_ = 0;
+            }
+            if (next_ < ready_) {
+                random_ = ahead_.After(next_);
+                const int c = ahead_.End(next_++);
+                return world_.IsValidProvince(c) ? c : 0;
+            }
+        }
+        return DrawCandidate(world_, random_, n_, map_);
+    }
+
+  private:
+    const World& world_;
+    Source& random_;
+    int n_;
+    const PlacementMap& map_;
+    WalksAhead ahead_;
+    int ready_ = 0, next_ = 0;  // walks worked out ahead, and those taken
+};
+
 // Up to 100 tries for nation n; 0 when none found a start.
-int FindStart(const World& world, RandomSource& random, int n, const PlacementMap& map) {
+template <class Source>
+int FindStart(const World& world, Source& random, int n, const PlacementMap& map) {
+    Candidates<Source> candidates(world, random, n, map);
     for (int tries = 1; tries <= MaxTries; ++tries) {
-        const int c = DrawCandidate(world, random, n, map);
-        if (c == 0 || IsRejected(world, n, c)) continue;
+        const int c = candidates.Next(MaxTries - tries + 1);
+        if (c == 0 || IsRejected(world, n, c, map)) continue;
         if (IsAccepted(world, n, c, tries)) return c;
     }
     return 0;
@@ -180,7 +198,9 @@ bool FreeDrawFindsLand(const World& world) {
     return false;
 }
 
-void PlaceNations(World& world, RandomSource& random) {
+namespace {
+template <class Source>
+void PlaceEachNation(World& world, Source& random) {
     const int pc = world.ProvinceCount();
     // Free the movable provinces and count the free land ones.
     int free = 0;
@@ -189,7 +209,7 @@ void PlaceNations(World& world, RandomSource& random) {
         if (!KeepsOwner(world, p)) prov.Owner = 0;
         if (prov.Owner == 0 && prov.IsLand()) ++free;
     }
-    const PlacementMap map{WalkMap(world), FreeDrawFindsLand(world)};
+    const PlacementMap map(world);
 
     // Each movable nation in turn: its tries, then any free land province when they all
     // failed (a nation on a sea province would never grow).
@@ -209,6 +229,13 @@ void PlaceNations(World& world, RandomSource& random) {
         world.Provinces[c].Owner = static_cast<int16_t>(n);
         if (tookFreeLand) --free;
     }
+}
+
+}  // namespace
+
+void PlaceNations(World& world, RandomSource& random) {
+    // Most of a run's draws are the placement walks' steps: they draw without a virtual call.
+    WithDirectDraws(random, [&](auto& source) { PlaceEachNation(world, source); });
 }
 
 }  // namespace tq3

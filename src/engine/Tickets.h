@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <span>
 
 #include "base/Random.h"
@@ -11,5 +13,20 @@ namespace tq3 {
 // with RandInt(number of tickets). Gives the index of the candidate that holds the drawn ticket,
 // or -1 without taking a draw when no candidate holds a ticket.
 int DrawTicket(std::span<const int> weights, RandomSource& random);
+
+// The tickets of up to N candidates worked out once, for drawing from the same weights
+// again and again as DrawTicket draws from them.
+template <std::size_t N>
+class TicketList {
+  public:
+    TicketList() = default;
+    explicit TicketList(std::span<const int, N> weights);
+    // As DrawTicket(weights, random).
+    int Draw(RandomSource& random) const;
+
+  private:
+    std::array<int, N> tickets_{};
+    int total_ = 0;  // 0 when no candidate holds a ticket, or more than RandInt can draw
+};
 
 }  // namespace tq3

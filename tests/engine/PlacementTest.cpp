@@ -289,3 +289,31 @@ TEST(PlaceNations, SmallestSliderStaysWithinFourLandSteps) {
         EXPECT_GT(moved, 100);
     }
 }
+
+// The program's own random source lets the placement work out several tries' walks at once;
+// any other source walks them one by one. Both give the same starts and leave the source at
+// the same draw, for every walk length, on a map where some provinces lead nowhere.
+TEST(PlaceNations, WalksWorkedOutAheadPlaceAsWalksOneByOne) {
+    struct OneByOne : RandomSource {
+        Random& inner;
+        explicit OneByOne(Random& r) : inner(r) {}
+        int RandInt(int n) override { return inner.RandInt(n); }
+        void Randomize() override { inner.Randomize(); }
+    };
+    for (int loc = 1; loc <= 5; ++loc)
+        for (unsigned seed = 1; seed <= 6; ++seed) {
+            auto ahead = LargeWorld(seed);
+            ahead->Settings.RandomStartLoc = static_cast<int8_t>(loc);
+            // Every seventh land province lists no neighbours: a walk that enters it stays.
+            for (int p = 7; p <= ahead->ProvinceCount(); p += 7) ahead->Neighbours[p] = {};
+            auto oneByOne = std::make_unique<World>(*ahead);
+            Random fast(seed), slow(seed);
+            OneByOne forwarding(slow);
+            PlaceNations(*ahead, fast);
+            PlaceNations(*oneByOne, forwarding);
+            for (int n = 1; n <= ahead->NationCountLoaded(); ++n)
+                ASSERT_EQ(ahead->Nations[n].Capital(), oneByOne->Nations[n].Capital())
+                    << "RandomStartLoc " << loc << ", seed " << seed << ", nation " << n;
+            EXPECT_EQ(fast.RandInt(1 << 30), slow.RandInt(1 << 30)) << loc << " " << seed;
+        }
+}
