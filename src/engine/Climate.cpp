@@ -31,9 +31,9 @@ bool IsKeptSea(int p) {
         if (p == kept) return true;
     return false;
 }
-}  // namespace
 
-void GenerateClimate(World& world, RandomSource& random) {
+template <class Source>
+void DrawClimate(World& world, Source& random) {
     const TGeneratorSettings& s = world.Settings;
     if (!s.IsRandomClimate) return;
 
@@ -73,6 +73,12 @@ void GenerateClimate(World& world, RandomSource& random) {
             prov.HasIce = false;
         }
     }
+}
+
+}  // namespace
+
+void GenerateClimate(World& world, RandomSource& random) {
+    WithDirectDraws(random, [&](auto& source) { DrawClimate(world, source); });
 }
 
 }  // namespace tq3

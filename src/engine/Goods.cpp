@@ -105,9 +105,9 @@ class GoodsTickets {
     std::array<GoodsTicketList, kKinds> lists_;
     std::array<bool, kKinds> made_{};
 };
-}  // namespace
 
-void GenerateGoods(World& world, RandomSource& random) {
+template <class Source>
+void DrawGoods(World& world, Source& random) {
     const TGeneratorSettings& s = world.Settings;
     if (!s.IsRandomGoods) return;
 
@@ -134,6 +134,12 @@ void GenerateGoods(World& world, RandomSource& random) {
             prov.MineValue = 0;
         }
     }
+}
+
+}  // namespace
+
+void GenerateGoods(World& world, RandomSource& random) {
+    WithDirectDraws(random, [&](auto& source) { DrawGoods(world, source); });
 }
 
 }  // namespace tq3

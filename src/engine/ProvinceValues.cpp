@@ -17,7 +17,8 @@ void ForEachLand(World& world, Set&& set) {
 }
 
 // A value of 1 to 9 whose range grows with the strength (-5 to 5).
-int OneToNine(RandomSource& random, int strength) {
+template <class Source>
+int OneToNine(Source& random, int strength) {
     return Clamp(1, 9, random.RandInt(strength + 9) + 1);
 }
 
@@ -26,9 +27,9 @@ int8_t ScaledByStrength(int a, int strength, int add) {
     const double scaled = std::trunc(static_cast<double>(a) * (strength + 5) / 5.0);
     return static_cast<int8_t>(Clamp(0, 127, static_cast<int>(scaled) + add));
 }
-}  // namespace
 
-void GenerateProvinceValues(World& world, RandomSource& random) {
+template <class Source>
+void DrawProvinceValues(World& world, Source& random) {
     const TGeneratorSettings& s = world.Settings;
 
     // Colonisation difficulty, trade negotiation and native tolerance: 1 to 9.
@@ -63,7 +64,8 @@ void GenerateProvinceValues(World& world, RandomSource& random) {
         });
 }
 
-void GenerateManpowerIncome(World& world, RandomSource& random) {
+template <class Source>
+void DrawManpowerIncome(World& world, Source& random) {
     const TGeneratorSettings& s = world.Settings;
 
     // Manpower: a draw below twice the terrain's (or a held province's) base, scaled by
@@ -81,6 +83,16 @@ void GenerateManpowerIncome(World& world, RandomSource& random) {
             prov.Income =
                 ScaledByStrength(random.RandInt(prov.Manpower) + prov.Manpower, s.IncomeModif, 0);
         });
+}
+
+}  // namespace
+
+void GenerateProvinceValues(World& world, RandomSource& random) {
+    WithDirectDraws(random, [&](auto& source) { DrawProvinceValues(world, source); });
+}
+
+void GenerateManpowerIncome(World& world, RandomSource& random) {
+    WithDirectDraws(random, [&](auto& source) { DrawManpowerIncome(world, source); });
 }
 
 }  // namespace tq3

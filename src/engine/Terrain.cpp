@@ -11,9 +11,9 @@ namespace {
 int SliderElement(int step) {
     return Clamp(-4, 4, step) + 4;
 }
-}  // namespace
 
-void GenerateTerrain(World& world, RandomSource& random) {
+template <class Source>
+void DrawTerrain(World& world, Source& random) {
     const TGeneratorSettings& s = world.Settings;
     if (!s.IsRandomTerain) return;
 
@@ -52,6 +52,12 @@ void GenerateTerrain(World& world, RandomSource& random) {
         const int drawn = DrawTicket(w, random);
         if (drawn >= 0) prov.Terrain = static_cast<TerrainCode>(drawn);
     }
+}
+
+}  // namespace
+
+void GenerateTerrain(World& world, RandomSource& random) {
+    WithDirectDraws(random, [&](auto& source) { DrawTerrain(world, source); });
 }
 
 }  // namespace tq3

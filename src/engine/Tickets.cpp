@@ -27,7 +27,8 @@ int Holder(std::size_t candidates, int64_t position, Tickets&& ticketsOf) {
 }
 }  // namespace
 
-int DrawTicket(std::span<const int> weights, RandomSource& random) {
+template <class Source>
+int DrawTicketFrom(std::span<const int> weights, Source& random) {
     // The lists drawn from hold a few dozen candidates: their ticket counts are worked out
     // once, on the stack. Longer lists count them again while walking.
     std::array<int, kCountedCandidates> counted;
@@ -43,6 +44,14 @@ int DrawTicket(std::span<const int> weights, RandomSource& random) {
                   [&](std::size_t i) { return keep ? counted[i] : TicketsOf(weights[i]); });
 }
 
+int DrawTicket(std::span<const int> weights, RandomSource& random) {
+    return DrawTicketFrom(weights, random);
+}
+
+int DrawTicket(std::span<const int> weights, Random& random) {
+    return DrawTicketFrom(weights, random);
+}
+
 template <std::size_t N>
 TicketList<N>::TicketList(std::span<const int, N> weights) {
     int64_t total = 0;
@@ -55,6 +64,12 @@ TicketList<N>::TicketList(std::span<const int, N> weights) {
 
 template <std::size_t N>
 int TicketList<N>::Draw(RandomSource& random) const {
+    if (total_ == 0) return -1;
+    return Holder(N, random.RandInt(total_), [&](std::size_t i) { return tickets_[i]; });
+}
+
+template <std::size_t N>
+int TicketList<N>::Draw(Random& random) const {
     if (total_ == 0) return -1;
     return Holder(N, random.RandInt(total_), [&](std::size_t i) { return tickets_[i]; });
 }

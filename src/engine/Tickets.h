@@ -13,6 +13,8 @@ namespace tq3 {
 // with RandInt(number of tickets). Gives the index of the candidate that holds the drawn ticket,
 // or -1 without taking a draw when no candidate holds a ticket.
 int DrawTicket(std::span<const int> weights, RandomSource& random);
+// The same with the program's own source, drawing without a virtual call.
+int DrawTicket(std::span<const int> weights, Random& random);
 
 // The tickets of up to N candidates worked out once, for drawing from the same weights
 // again and again as DrawTicket draws from them.
@@ -23,6 +25,7 @@ class TicketList {
     explicit TicketList(std::span<const int, N> weights);
     // As DrawTicket(weights, random).
     int Draw(RandomSource& random) const;
+    int Draw(Random& random) const;
 
   private:
     std::array<int, N> tickets_{};
