@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <tuple>
 
 namespace tq3 {
 
@@ -112,79 +111,62 @@ class Tokens {
     std::size_t buffered_ = 0;
 };
 
-BlockItem ValueItem(std::string_view key, int line, std::string_view value, bool quoted) {
-    BlockItem item;
-    item.key = key;
-    item.line = line;
-    item.value = value;
-    item.quoted = quoted;
-    return item;
-}
-
 class Parser {
   public:
     Parser(Tokens& tokens, const std::string& file, FindingList& findings)
         : tokens_(tokens), file_(file), findings_(findings) {}
 
     // The items up to the "}" that closes the block opened at `openLine` (0: the whole text),
-    // as a run of the tree's list: where it begins and how long it is. A block's items wait on
-    // a stack while blocks inside them are read, then move to the list together.
-    std::pair<std::size_t, std::size_t> Items(int depth, int openLine) {
-        const std::size_t mark = stack_.size();
-        bool closed = false;
+    // each appended to the tree's list as it is read.
+    void Items(int depth, int openLine) {
         while (std::optional<Token> t = tokens_.Next()) {
             if (t->kind == TokenKind::Close) {
-                if (depth > 0) {
-                    closed = true;
-                    break;
-                }
+                if (depth > 0) return;
                 findings_.Add(file_, t->line, "this } closes no block");
             } else if (t->kind == TokenKind::Equals) {
                 findings_.Add(file_, t->line, "this = follows no key");
             } else if (t->kind == TokenKind::Open) {
-                stack_.push_back(Block({}, t->line, depth));
+                Block({}, t->line, depth);
             } else {
-                stack_.push_back(Item(*t, depth));
+                Item(*t, depth);
             }
         }
-        if (depth > 0 && !closed)
-            findings_.Add(file_, openLine, "the block opened here is never closed");
-        const std::size_t first = all_.size(), count = stack_.size() - mark;
-        all_.insert(all_.end(), stack_.begin() + static_cast<std::ptrdiff_t>(mark), stack_.end());
-        stack_.resize(mark);
-        return {first, count};
+        if (depth > 0) findings_.Add(file_, openLine, "the block opened here is never closed");
     }
 
-    // The whole text as a tree: once every item has its place, each block's run is set.
     BlockTree Tree() {
-        const auto [first, count] = Items(0, 0);
-        BlockTree tree;
-        tree.all = std::move(all_);
-        for (BlockItem& item : tree.all)
-            item.items = std::span<const BlockItem>(tree.all).subspan(item.first, item.count);
-        tree.items = std::span<const BlockItem>(tree.all).subspan(first, count);
-        return tree;
+        Items(0, 0);
+        return std::move(tree_);
     }
 
   private:
-    BlockItem Block(std::string_view key, int line, int depth) {
-        BlockItem block = ValueItem(key, line, {}, false);
-        block.isBlock = true;
+    void Add(std::string_view key, int line, std::string_view value, bool quoted) {
+        BlockItem& item = tree_.all.emplace_back();
+        item.key = key;
+        item.line = line;
+        item.value = value;
+        item.quoted = quoted;
+    }
+
+    void Block(std::string_view key, int line, int depth) {
+        const std::size_t at = tree_.all.size();
+        Add(key, line, {}, false);
+        tree_.all[at].isBlock = true;
         if (depth + 1 > MaxDepth) {
             findings_.Add(file_, line, "blocks are nested deeper than the game's files go");
             SkipBlock(line);
-        } else {
-            std::tie(block.first, block.count) = Items(depth + 1, line);
+            return;
         }
-        return block;
+        Items(depth + 1, line);
+        tree_.all[at].inside = static_cast<std::uint32_t>(tree_.all.size() - at - 1);
     }
 
     // A word or quoted text: a key when "=" follows it, else a bare value.
-    BlockItem Item(const Token& first, int depth) {
+    void Item(const Token& first, int depth) {
         const bool quoted = first.kind == TokenKind::Quoted;
         const Token* next = tokens_.Peek();
         if (!next || next->kind != TokenKind::Equals)
-            return ValueItem({}, first.line, first.text, quoted);
+            return Add({}, first.line, first.text, quoted);
         tokens_.Next();
         const Token* value = tokens_.Peek();
         if (value && value->kind == TokenKind::Open) {
@@ -195,9 +177,9 @@ class Parser {
         const Token* after = tokens_.Peek(1);
         if (!value || value->kind == TokenKind::Close || value->kind == TokenKind::Equals ||
             (after && after->kind == TokenKind::Equals))
-            return ValueItem(first.text, first.line, {}, false);
+            return Add(first.text, first.line, {}, false);
         const Token taken = *tokens_.Next();
-        return ValueItem(first.text, first.line, taken.text, taken.kind == TokenKind::Quoted);
+        Add(first.text, first.line, taken.text, taken.kind == TokenKind::Quoted);
     }
 
     void SkipBlock(int openLine) {
@@ -212,19 +194,19 @@ class Parser {
     Tokens& tokens_;
     const std::string& file_;
     FindingList& findings_;
-    std::vector<BlockItem> all_, stack_;
+    BlockTree tree_;
 };
 }  // namespace
 
 std::vector<const BlockItem*> BlockItem::All(std::string_view wanted) const {
     std::vector<const BlockItem*> found;
-    for (const BlockItem& item : items)
+    for (const BlockItem& item : items())
         if (item.key == wanted) found.push_back(&item);
     return found;
 }
 
 const BlockItem* BlockItem::Find(std::string_view wanted) const {
-    for (const BlockItem& item : items)
+    for (const BlockItem& item : items())
         if (item.key == wanted) return &item;
     return nullptr;
 }

@@ -26,7 +26,7 @@ class RevoltBlocks {
         for (const char* key : {"date", "expirydate", "minimum", "extra", "capital", "group"})
             if (block.All(key).size() != 1)
                 Add(block.line, std::string(block.key) + " must have one " + key);
-        for (const BlockItem& item : block.items)
+        for (const BlockItem& item : block.items())
             if (item.key.empty() || !IsKnownKey(item.key))
                 Add(item.line, "unknown entry " + Quoted(item.key.empty() ? item.value : item.key));
         Date(block, StartDate, settings_.startYear);
@@ -81,7 +81,7 @@ class RevoltBlocks {
         std::vector<int> numbers;
         if (!list) return numbers;
         if (!list->isBlock) Add(list->line, std::string(list->key) + " must be a list in braces");
-        for (const BlockItem& item : list->items) {
+        for (const BlockItem& item : list->items()) {
             const std::optional<long long> p = WholeNumber(item.value);
             if (!item.key.empty() || item.isBlock || !p) {
                 Add(item.line, "the province " + Quoted(item.value) + " of " +
@@ -103,7 +103,7 @@ void CheckRevoltTable(std::string_view bytes, const std::string& file,
                       const VerifySettings& settings, VerifyFacts& facts, FindingList& findings) {
     const std::vector<GameLine> lines = SplitGameLines(bytes, file, findings);
     const BlockTree tree = ParseBlocks(bytes, file, findings);
-    const std::span<const BlockItem> items = tree.items;
+    const BlockItems items = tree.items();
     facts.revolts.emplace();
     RevoltBlocks blocks(file, settings, findings);
     for (const BlockItem& item : items) {

@@ -29,12 +29,12 @@ class ScenarioRules {
                                    : std::clamp(settings.provinceCount, 0, MaxProvinceNumber);
     }
 
-    void Check(std::span<const BlockItem> items);
+    void Check(const BlockItems& items);
 
   private:
     void Add(int line, std::string text) { findings_.Add(file_, line, std::move(text)); }
 
-    void TopLevel(std::span<const BlockItem> items);
+    void TopLevel(const BlockItems& items);
     void Header(const BlockItem& header);
     void Selectable(const BlockItem& header);
     void Description(const BlockItem& block);
@@ -96,7 +96,7 @@ void ScenarioRules::InRange(const BlockItem* item, std::string_view what,
 std::vector<int> ScenarioRules::ProvinceList(const BlockItem& list) {
     std::vector<int> provinces;
     if (!list.isBlock) Add(list.line, std::string(list.key) + " must be a list in braces");
-    for (const BlockItem& item : list.items) {
+    for (const BlockItem& item : list.items()) {
         const std::optional<long long> p = WholeNumber(item.value);
         if (!item.key.empty() || item.isBlock || !p) {
             Add(item.line, "the province " + Quoted(item.value) + " of " + std::string(list.key) +
@@ -127,14 +127,14 @@ void ScenarioRules::KnownTag(std::string_view tag, int line) {
     }
 }
 
-void ScenarioRules::Check(std::span<const BlockItem> items) {
+void ScenarioRules::Check(const BlockItems& items) {
     TopLevel(items);
     // Centres of trade lie on capitals, which the country blocks after them give.
     for (const BlockItem* cot : cots_) CentreOfTrade(*cot);
     AcrossBlocks();
 }
 
-void ScenarioRules::TopLevel(std::span<const BlockItem> items) {
+void ScenarioRules::TopLevel(const BlockItems& items) {
     int headers = 0, globals = 0;
     for (const BlockItem& item : items) {
         const bool block = item.isBlock;
@@ -178,7 +178,7 @@ void ScenarioRules::Header(const BlockItem& header) {
     if (start && end && *end < *start)
         Add(header.Find("endyear")->line, "endyear is before startyear");
     Selectable(header);
-    for (const BlockItem& item : header.items)
+    for (const BlockItem& item : header.items())
         if (item.isBlock && item.key != "selectable" && item.key != "id") Description(item);
     // The majors lead the selectable list, in the order of their description blocks.
     const BlockItem* list = header.Find("selectable");
@@ -196,7 +196,7 @@ void ScenarioRules::Selectable(const BlockItem& header) {
         return;
     }
     std::set<std::string, std::less<>> seen;
-    for (const BlockItem& item : list->items) {
+    for (const BlockItem& item : list->items()) {
         if (!item.key.empty() || item.isBlock) {
             Add(item.line, "the selectable list must hold tags alone");
             continue;
@@ -213,7 +213,7 @@ void ScenarioRules::Selectable(const BlockItem& header) {
         return at - facts_.revoltOrder.begin();
     };
     const std::size_t majors = std::count_if(
-        header.items.begin(), header.items.end(),
+        header.items().begin(), header.items().end(),
         [](const BlockItem& i) { return i.isBlock && i.key != "selectable" && i.key != "id"; });
     for (std::size_t i = majors + 1; i < selectable_.size(); ++i)
         if (rank(selectable_[i]) < rank(selectable_[i - 1]))
@@ -344,7 +344,7 @@ void ScenarioRules::Cities(const BlockItem& country, const ScenarioNation& natio
 }
 
 void ScenarioRules::Units(const BlockItem& country, const ScenarioNation& nation) {
-    for (const BlockItem& unit : country.items) {
+    for (const BlockItem& unit : country.items()) {
         if (unit.key != "landunit" && unit.key != "navalunit") continue;
         const std::optional<long long> at =
             Number(unit.Find("location"), "the unit's location", unit.line);
@@ -475,7 +475,7 @@ void CheckScenario(std::string_view bytes, const std::string& file, const Verify
                    const VerifyFacts& facts, FindingList& findings) {
     const std::vector<GameLine> lines = SplitGameLines(bytes, file, findings);
     const BlockTree tree = ParseBlocks(bytes, file, findings);
-    const std::span<const BlockItem> items = tree.items;
+    const BlockItems items = tree.items();
     ScenarioRules rules(file, settings, facts, findings);
     rules.Check(items);
 }
