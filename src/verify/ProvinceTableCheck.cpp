@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <unordered_set>
 
 #include "verify/GameLines.h"
 #include "verify/RuleText.h"
@@ -75,7 +76,17 @@ class ProvinceRows {
   public:
     ProvinceRows(const std::string& file, const VerifySettings& settings, VerifyFacts& facts,
                  FindingList& findings)
-        : file_(file), settings_(settings), facts_(facts), findings_(findings) {}
+        : file_(file), settings_(settings), facts_(facts), findings_(findings) {
+        // The names a row may use, looked up by hash: a province row names three of them.
+        for (const std::string& name : settings.cultureNames)
+            if (!name.empty()) cultures_.insert(name);
+        if (facts.goodsNames) {
+            for (const std::string& name : *facts.goodsNames) goods_.insert(name);
+        } else {
+            for (const std::string& name : settings.goodsNames)
+                if (!name.empty()) goods_.insert(Upper(name));
+        }
+    }
 
     void Header(const GameLine& header) {
         const std::vector<std::string_view> fields = SplitFields(header.text);
@@ -150,9 +161,8 @@ class ProvinceRows {
             case Kind::Culture:
                 if (settings_.noCulture)
                     return value == "aztek" ? nullptr : "is none of the cultures";
-                return value == "none" || (!value.empty() && IsOneOf(settings_.cultureNames, value))
-                           ? nullptr
-                           : "is none of the cultures";
+                return value == "none" || cultures_.contains(value) ? nullptr
+                                                                    : "is none of the cultures";
             case Kind::Goods:
                 return value == "nothing" || KnownGoods(value) ? nullptr : "is none of the goods";
             case Kind::Tenths: {
@@ -183,8 +193,9 @@ class ProvinceRows {
         return !value.empty() && std::find(names.begin(), end, value) != end;
     }
 
+    // Goods as Goods.csv spells them (in capitals), or as the settings name them.
     bool KnownGoods(std::string_view value) const {
-        if (facts_.goodsNames) return facts_.goodsNames->contains(Upper(value));
+        if (facts_.goodsNames) return goods_.contains(Upper(value));
         return !value.empty() && IsOneOf(settings_.goodsNames, value);
     }
 
@@ -203,6 +214,8 @@ class ProvinceRows {
     const VerifySettings& settings_;
     VerifyFacts& facts_;
     FindingList& findings_;
+    std::unordered_set<std::string_view> cultures_;
+    std::unordered_set<std::string> goods_;
     bool endsInX_ = false;
     int fieldCount_ = 0;
     std::vector<std::string_view> fields_;  // of the row at hand
