@@ -22,7 +22,7 @@ class MapView : public QWidget {
   public:
     // The least zoom: below the smallest zoom step, so that a small window can still fit the
     // whole map into the room its floating bars leave.
-    static constexpr double MinZoom = 0.1;
+    static constexpr double MinZoom = 0.05;
     static constexpr double MaxZoom = 4.0;
 
     MapView(const LayerPictures& pictures, QWidget* parent);
