@@ -7,11 +7,6 @@
 
 namespace tq3 {
 
-inline int Clamp(int lo, int hi, int v) {
-    if (v > hi) v = hi;
-    if (v < lo) v = lo;
-    return v;
-}
 // A whole text read as a decimal integer with an optional sign; nothing when it is not one
 // (or does not fit 32 bits).
 std::optional<int> TryParseInteger(std::string_view text);

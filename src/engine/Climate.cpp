@@ -1,5 +1,7 @@
 #include "engine/Climate.h"
 
+#include <algorithm>
+
 namespace tq3 {
 
 namespace {
@@ -10,7 +12,7 @@ constexpr int StormDraw = 550;
 
 // Element of a list by slider step; steps beyond the slider count as its ends.
 int SliderElement(int step) {
-    return Clamp(-4, 4, step) + 4;
+    return std::clamp<int>(step, -4, 4) + 4;
 }
 
 bool IsClimateCode(int code) {

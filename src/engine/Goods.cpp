@@ -1,5 +1,6 @@
 #include "engine/Goods.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/Tickets.h"
@@ -128,7 +129,7 @@ void DrawGoods(World& world, Source& random) {
         // Gold, known by its name, gets a mine: the low 8 bits of one of the seven
         // MineValueGenerator values; any other goods has none.
         if (World::NameOf(s.GoodsNames, prov.Goods) == "Gold") {
-            const int value = s.MineValueGenerator[Clamp(0, 6, random.RandInt(7))];
+            const int value = s.MineValueGenerator[std::clamp<int>(random.RandInt(7), 0, 6)];
             prov.MineValue = static_cast<int8_t>(static_cast<uint8_t>(value & 0xFF));
         } else {
             prov.MineValue = 0;

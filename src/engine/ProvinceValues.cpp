@@ -1,5 +1,6 @@
 #include "engine/ProvinceValues.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tq3 {
@@ -19,13 +20,13 @@ void ForEachLand(World& world, Set&& set) {
 // A value of 1 to 9 whose range grows with the strength (-5 to 5).
 template <class Source>
 int OneToNine(Source& random, int strength) {
-    return Clamp(1, 9, random.RandInt(strength + 9) + 1);
+    return std::clamp<int>(random.RandInt(strength + 9) + 1, 1, 9);
 }
 
 // Trunc(a * (strength + 5) / 5) in floating point, kept within the 8-bit field's 0..127.
 int8_t ScaledByStrength(int a, int strength, int add) {
     const double scaled = std::trunc(static_cast<double>(a) * (strength + 5) / 5.0);
-    return static_cast<int8_t>(Clamp(0, 127, static_cast<int>(scaled) + add));
+    return static_cast<int8_t>(std::clamp<int>(static_cast<int>(scaled) + add, 0, 127));
 }
 
 template <class Source>
@@ -50,7 +51,7 @@ void DrawProvinceValues(World& world, Source& random) {
     if (s.IsRandomNativPopulation)
         ForEachLand(world, [&](TProvince& prov) {
             prov.NativePopulation = static_cast<int16_t>(
-                Clamp(5, 127, random.RandInt(20) * (s.NativPopulationModif + 5)));
+                std::clamp<int>(random.RandInt(20) * (s.NativPopulationModif + 5), 5, 127));
             if (prov.NativeCombatFactor == 0) prov.NativeCombatFactor = 10;
             if (prov.NativeCombat == 0) prov.NativeCombat = 10;
         });
@@ -58,8 +59,8 @@ void DrawProvinceValues(World& world, Source& random) {
     // Native combat 0.5 to 2.5, then its factor 0.5 to 1.4 (both in tenths).
     if (s.IsRandomNativCombat)
         ForEachLand(world, [&](TProvince& prov) {
-            prov.NativeCombat =
-                static_cast<uint8_t>(Clamp(5, 25, random.RandInt(2 * s.NativCombatModif + 20)));
+            prov.NativeCombat = static_cast<uint8_t>(
+                std::clamp<int>(random.RandInt(2 * s.NativCombatModif + 20), 5, 25));
             prov.NativeCombatFactor = static_cast<uint8_t>(random.RandInt(10) + 5);
         });
 }

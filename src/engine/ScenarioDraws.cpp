@@ -1,5 +1,7 @@
 #include "engine/ScenarioDraws.h"
 
+#include <algorithm>
+
 #include "engine/CentresOfTrade.h"
 #include "engine/ScenarioNations.h"
 
@@ -29,7 +31,7 @@ void DrawGoodsPrices(World& world, RandomSource& random) {
             if (s.RandomizeGoodsValues)
                 value += random.RandInt(2 * kGoodsValueJitter + 1) - kGoodsValueJitter;
             value = value * s.GoodsValueModifier / 3;
-            value = Clamp(kLowestGoodsValue, kHighestGoodsValue, value);
+            value = std::clamp<int>(value, kLowestGoodsValue, kHighestGoodsValue);
         }
         world.GoodsPrices[g] = static_cast<int16_t>(value);
     }

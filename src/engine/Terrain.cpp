@@ -1,5 +1,6 @@
 #include "engine/Terrain.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/Tickets.h"
@@ -9,7 +10,7 @@ namespace tq3 {
 namespace {
 // Element of a list by slider step; steps beyond the slider count as its ends.
 int SliderElement(int step) {
-    return Clamp(-4, 4, step) + 4;
+    return std::clamp<int>(step, -4, 4) + 4;
 }
 
 template <class Source>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -198,9 +199,11 @@ struct World {
     std::vector<std::pair<std::string, std::string>> SettingOverrides;
 
     // Settings.ProvinceCount limited to the table: the highest province number any loop visits.
-    int ProvinceCount() const { return Clamp(-1, MaxProvinceNumber, Settings.ProvinceCount); }
+    int ProvinceCount() const {
+        return std::clamp<int>(Settings.ProvinceCount, -1, MaxProvinceNumber);
+    }
     // NationsLoaded limited to the table.
-    int NationCountLoaded() const { return Clamp(0, MaxNations, NationsLoaded); }
+    int NationCountLoaded() const { return std::clamp<int>(NationsLoaded, 0, MaxNations); }
 
     bool IsMajor(int nation) const { return nation >= 0 && nation < 256 && MajorNations[nation]; }
     bool IsLand(int p) const { return p >= 0 && p <= MaxProvinceNumber && Provinces[p].IsLand(); }

@@ -1,5 +1,6 @@
 #include "output/GameTables.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/ScenarioNations.h"
@@ -55,7 +56,7 @@ std::string TaxStabilityTableText(const World& world) {
     const TGeneratorSettings& s = world.Settings;
     // TaxStabilImpact picks the row (kept to the five rows there are); TaxValue shifts the
     // whole column by 10 per step from 3.
-    const auto& row = s.TaxStab[Clamp(1, 5, s.TaxStabilImpact) - 1];
+    const auto& row = s.TaxStab[std::clamp<int>(s.TaxStabilImpact, 1, 5) - 1];
     const int shift = 10 * (s.TaxValue - 3);
     std::string text = "Stability;Modifier(%)\r\n";
     for (int stability = 3; stability >= -3; --stability)

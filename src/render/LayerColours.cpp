@@ -1,5 +1,7 @@
 #include "render/LayerColours.h"
 
+#include <algorithm>
+
 namespace tq3 {
 
 namespace {
@@ -17,7 +19,7 @@ constexpr int ColourTableSize = 23;
 constexpr int MaxComponent = 255;
 
 int Component(int value) {
-    return Clamp(0, MaxComponent, value);
+    return std::clamp<int>(value, 0, MaxComponent);
 }
 }  // namespace
 

@@ -2,13 +2,6 @@
 
 using namespace tq3;
 
-TEST(Clamp, LowWinsWhenBoundsCross) {
-    EXPECT_EQ(Clamp(5, 25, 40), 25);
-    EXPECT_EQ(Clamp(5, 25, 0), 5);
-    EXPECT_EQ(Clamp(5, 25, 17), 17);
-    EXPECT_EQ(Clamp(10, 3, 7), 10);
-}
-
 TEST(Tenths, ParseAndFormatRoundTrip) {
     struct Case {
         const char* text;
