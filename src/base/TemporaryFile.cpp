@@ -94,10 +94,16 @@ bool TemporaryFile::Stage(StagedFile& staged) {
 }
 
 bool TemporaryFile::Commit() {
+    return Commit(target_);
+}
+
+bool TemporaryFile::Commit(const std::string& other) {
     if (!Close()) return false;
     std::string reason;
-    if (!RenameOver(temporary_, target_, reason))
-        return Fail("Cannot write file: " + kQuote + given_ + kQuote + " !", reason);
+    if (!RenameOver(temporary_, other, reason))
+        return Fail(
+            "Cannot write file: " + kQuote + (other == target_ ? given_ : other) + kQuote + " !",
+            reason);
     temporary_.clear();
     return true;
 }

@@ -43,6 +43,8 @@ class TemporaryFile {
     bool Stage(StagedFile& staged);
     // Syncs and closes the temporary and renames it over the target.
     bool Commit();
+    // The same, over `other` (in the target's folder) in place of the target.
+    bool Commit(const std::string& other);
 
     // What failed: a message naming the target with the system's reason, and that reason
     // alone, for messages of the callers' own.

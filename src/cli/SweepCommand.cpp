@@ -231,8 +231,21 @@ std::optional<std::pair<uint64_t, uint64_t>> ParseSeedRange(const std::string& t
 }
 
 namespace {
-int RunSweep(const SweepOptions& options) {
-    // Usage first: nothing is loaded for a command that cannot run.
+// The workers asked for: --jobs, or one per processor.
+int Jobs(const SweepOptions& options) {
+    return options.jobs > 0 ? options.jobs
+                            : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+// What the command line asks of a sweep, read before anything is loaded.
+struct SweepRequest {
+    std::pair<uint64_t, uint64_t> range;
+    SweepOrder order{};
+    std::vector<Requirement> requirements;
+};
+
+// Reads the options that need no game folder: 0, or the status of a usage error (said).
+int ReadRequest(const SweepOptions& options, SweepRequest& request) {
     std::string why;
     const auto range = ParseSeedRange(options.seeds, why);
     if (!range) return UsageError(why);
@@ -246,8 +259,124 @@ int RunSweep(const SweepOptions& options) {
     }
     if (options.jobs < 0) return UsageError("--jobs must be 1 or more");
     if (options.top < 1) return UsageError("--top must be 1 or more");
-    const auto requirements = ParseRequirements(options, why);
+    auto requirements = ParseRequirements(options, why);
     if (!requirements) return UsageError(why);
+    request = {*range, *order, std::move(*requirements)};
+    return 0;
+}
+
+// The table of every seed goes into a temporary beside --csv first; nothing when no --csv.
+// False (said) when the target is refused or the temporary cannot be made.
+bool OpenTable(const SweepOptions& options, const World& world, Dialogs& dialogs,
+               std::unique_ptr<TemporaryFile>& csv) {
+    if (!options.csv) return true;
+    const std::string path = AbsolutePath(*options.csv);
+    const std::string problem =
+        WriteTargetProblem(TargetKind::SweepTable, world.ProgramFolder, path, SweepCsvFirstColumns);
+    // Temporaries of writes killed in that folder go first.
+    if (problem.empty()) RemoveLeftoverTemporaryFiles(NameOf(PathOf(path).parent_path()));
+    csv = std::make_unique<TemporaryFile>();
+    if (problem.empty() && csv->Open(path)) return true;
+    dialogs.Error(problem.empty() ? "Cannot write \"" + path + "\": " + csv->Reason() : problem);
+    return false;
+}
+
+// Where a stopped sweep's rows go: beside the table, "partial" in the name, so that a
+// complete table of an earlier sweep stays.
+std::string PartialTableName(const std::string& path) {
+    std::filesystem::path name = PathOf(path);
+    const std::filesystem::path extension = name.extension();
+    name.replace_extension();
+    name += PathOf(".partial");
+    name += extension;
+    return NameOf(name);
+}
+
+// How the seeds were measured.
+struct SweepProgress {
+    uint64_t done = 0;    // rows given
+    bool enough = false;  // --stop-after worlds met every requirement
+    SweepWorkers workers;
+};
+
+// Measures every seed of the range (until Ctrl+C or --stop-after), each row into the table,
+// the tally and the best seeds.
+SweepProgress MeasureSeeds(const SweepOptions& options, const SweepRequest& request,
+                           const World& world, TemporaryFile* csv, BestSeeds& best,
+                           RequirementTally& tally) {
+    const SeedSweep sweep(world);
+    const uint64_t total = request.range.second - request.range.first + 1;
+    ProgressBar bar(total, IsTerminal(stderr));
+    SweepProgress progress;
+    InterruptGuard guard;
+    sweep.Run(
+        request.range.first, request.range.second, Jobs(options),
+        [&](const SweepRow& row) {
+            // Rows measured ahead of the world that ended the search do not count.
+            if (progress.enough) return;
+            if (csv) {
+                if (progress.done == 0)
+                    csv->Write(SweepCsvHeader(static_cast<int>(row.balance.majors.size())));
+                csv->Write(SweepCsvLine(world, row));
+            }
+            if (tally.Offer(row.balance)) best.Offer(row);
+            bar.Update(++progress.done);
+            // Enough worlds found: the sweep stops as Ctrl+C stops it.
+            progress.enough = options.stopAfter > 0 && tally.MetAll() == options.stopAfter;
+            if (progress.enough) interrupted.store(true);
+        },
+        interrupted, &progress.workers);
+    bar.Done();
+    return progress;
+}
+
+// Puts the table in place: a whole sweep's over --csv, a stopped one's beside it under its
+// partial name. False (said) when it cannot.
+bool FinishTable(const SweepOptions& options, const World& world, TemporaryFile& csv, bool stopped,
+                 uint64_t done, Dialogs& dialogs) {
+    const std::string path = AbsolutePath(*options.csv);
+    const std::string target = stopped ? PartialTableName(path) : path;
+    std::string problem = stopped ? WriteTargetProblem(TargetKind::SweepTable, world.ProgramFolder,
+                                                       target, SweepCsvFirstColumns)
+                                  : std::string();
+    if (problem.empty() && !csv.Commit(target))
+        problem = "Cannot write \"" + target + "\": " + csv.Reason();
+    if (!problem.empty()) {
+        dialogs.Error(problem);
+        return false;
+    }
+    std::cerr << "Wrote " << target << " (" << done << " seeds)"
+              << (stopped ? "; the sweep was stopped, so \"" + path + "\" was left as it was" : "")
+              << "\n";
+    return true;
+}
+
+// The best seeds, what stopped the sweep, and how the requirements turned worlds away.
+void PrintBest(const SweepOptions& options, const SweepRequest& request, const World& world,
+               const BestSeeds& best, const RequirementTally& tally, const SweepProgress& progress,
+               bool stopped) {
+    const uint64_t total = request.range.second - request.range.first + 1;
+    const std::vector<SweepRow> ranked = best.Ranked();
+    if (stopped) std::cout << "Stopped after " << progress.done << " of " << total << " seeds.\n";
+    if (progress.enough)
+        std::cout << "Stopped after " << options.stopAfter << " matching worlds.\n";
+    const uint64_t rankedAmong = request.requirements.empty() ? progress.done : tally.MetAll();
+    std::cout << "Best " << ranked.size() << " of " << rankedAmong
+              << (rankedAmong == 1 ? " seed" : " seeds")
+              << (request.requirements.empty() ? "" : " that met every requirement") << " by "
+              << options.sort << ":\n"
+              << Table(world, ranked);
+    if (!ranked.empty())
+        std::cout << "\nTo write the first: "
+                  << GenerateCommand(options, world, ranked.front().seed) << "\n";
+    if (!request.requirements.empty()) std::cout << "\n" << ExplainSearch(tally);
+    std::cout << std::flush;
+}
+
+int RunSweep(const SweepOptions& options) {
+    // Usage first: nothing is loaded for a command that cannot run.
+    SweepRequest request;
+    if (const int usage = ReadRequest(options, request); usage != 0) return usage;
 
     // The load of `generate`, without its backup: the sweep writes nothing to the folder.
     CliDialogs cli(std::cerr);
@@ -260,77 +389,24 @@ int RunSweep(const SweepOptions& options) {
     if (!LoadSettings(*world, dialogs, true)) return 1;
     ReviewConfiguration(*world, dialogs);
     if (!SeedSweep::Check(*world, dialogs)) return 1;
-
-    // The table of every seed goes beside its target first and replaces it at the end.
     std::unique_ptr<TemporaryFile> csv;
-    if (options.csv) {
-        const std::string path = AbsolutePath(*options.csv);
-        const std::string problem = WriteTargetProblem(TargetKind::SweepTable, world->ProgramFolder,
-                                                       path, SweepCsvFirstColumns);
-        // Temporaries of writes killed in that folder go first.
-        if (problem.empty()) RemoveLeftoverTemporaryFiles(NameOf(PathOf(path).parent_path()));
-        csv = std::make_unique<TemporaryFile>();
-        if (!problem.empty() || !csv->Open(path)) {
-            dialogs.Error(problem.empty() ? "Cannot write \"" + path + "\": " + csv->Reason()
-                                          : problem);
-            return 1;
-        }
-    }
+    if (!OpenTable(options, *world, dialogs, csv)) return 1;
 
-    const SeedSweep sweep(*world);
-    const uint64_t total = range->second - range->first + 1;
-    const int jobs = options.jobs > 0
-                         ? options.jobs
-                         : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    BestSeeds best(*order, static_cast<std::size_t>(options.top));
-    ProgressBar bar(total, IsTerminal(stderr));
-    uint64_t done = 0;
-    RequirementTally tally(*requirements);
-    bool enough = false;  // --stop-after worlds met every requirement
-    InterruptGuard guard;
-    sweep.Run(
-        range->first, range->second, jobs,
-        [&](const SweepRow& row) {
-            // Rows measured ahead of the world that ended the search do not count.
-            if (enough) return;
-            if (csv) {
-                if (done == 0)
-                    csv->Write(SweepCsvHeader(static_cast<int>(row.balance.majors.size())));
-                csv->Write(SweepCsvLine(*world, row));
-            }
-            if (tally.Offer(row.balance)) best.Offer(row);
-            bar.Update(++done);
-            // Enough worlds found: the sweep stops as Ctrl+C stops it.
-            enough = options.stopAfter > 0 && tally.MetAll() == options.stopAfter;
-            if (enough) interrupted.store(true);
-        },
-        interrupted);
-    bar.Done();
-    const bool stopped = interrupted.load() && !enough && done < total;
+    BestSeeds best(request.order, static_cast<std::size_t>(options.top));
+    RequirementTally tally(request.requirements);
+    const SweepProgress progress = MeasureSeeds(options, request, *world, csv.get(), best, tally);
+    const uint64_t total = request.range.second - request.range.first + 1;
+    const bool stopped = interrupted.load() && !progress.enough && progress.done < total;
+    if (progress.workers.started < progress.workers.wanted)
+        dialogs.Info("The system allowed " + std::to_string(progress.workers.started) + " of the " +
+                     std::to_string(progress.workers.wanted) + " workers asked for; " +
+                     (progress.workers.started == 0 ? "the sweep measured on its own thread."
+                                                    : "the sweep measured with those."));
 
     int status = stopped ? kInterrupted : 0;
-    if (csv) {
-        if (csv->Commit())
-            std::cerr << "Wrote " << AbsolutePath(*options.csv) << " (" << done << " seeds)\n";
-        else {
-            dialogs.Error("Cannot write \"" + AbsolutePath(*options.csv) + "\": " + csv->Reason());
-            if (status == 0) status = 1;
-        }
-    }
-    const std::vector<SweepRow> ranked = best.Ranked();
-    if (stopped) std::cout << "Stopped after " << done << " of " << total << " seeds.\n";
-    if (enough) std::cout << "Stopped after " << options.stopAfter << " matching worlds.\n";
-    const uint64_t rankedAmong = requirements->empty() ? done : tally.MetAll();
-    std::cout << "Best " << ranked.size() << " of " << rankedAmong
-              << (rankedAmong == 1 ? " seed" : " seeds")
-              << (requirements->empty() ? "" : " that met every requirement") << " by "
-              << options.sort << ":\n"
-              << Table(*world, ranked);
-    if (!ranked.empty())
-        std::cout << "\nTo write the first: "
-                  << GenerateCommand(options, *world, ranked.front().seed) << "\n";
-    if (!requirements->empty()) std::cout << "\n" << ExplainSearch(tally);
-    std::cout << std::flush;
+    if (csv && !FinishTable(options, *world, *csv, stopped, progress.done, dialogs) && status == 0)
+        status = 1;
+    PrintBest(options, request, *world, best, tally, progress, stopped);
     return status;
 }
 

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -65,6 +66,96 @@ class MemorySteps final : public RunFileSteps {
     const std::string& templateFile_;
     QuietDialogs quiet_;
 };
+// The chunks of one sweep: handed out to the workers, measured, and given back in seed order.
+class SweepChunks {
+  public:
+    SweepChunks(const SeedSweep& sweep, uint64_t first, uint64_t count, uint64_t ahead,
+                const std::atomic<bool>& cancel)
+        : sweep_(sweep),
+          first_(first),
+          count_(count),
+          chunks_((count + kChunkSeeds - 1) / kChunkSeeds),
+          ahead_(ahead),
+          cancel_(cancel) {}
+
+    uint64_t Chunks() const { return chunks_; }
+    // The seeds of a chunk: kChunkSeeds, fewer in the last one.
+    uint64_t Size(uint64_t chunk) const {
+        return std::min(kChunkSeeds, count_ - chunk * kChunkSeeds);
+    }
+
+    // A worker: takes the next chunk while it is not too far ahead of the rows given, until
+    // none is left or the sweep stops.
+    void Work() {
+        auto scratch = std::make_unique<World>();
+        while (MeasureNext(*scratch, true)) {
+        }
+    }
+
+    // Takes the next chunk and measures it; false when none is left or the sweep stops.
+    // `wait`: wait while the chunk would be too far ahead of the rows given.
+    bool MeasureNext(World& scratch, bool wait) {
+        uint64_t chunk;
+        {
+            std::unique_lock lock(mutex_);
+            if (wait)
+                changed_.wait(
+                    lock, [&] { return stopping_ || next_ >= chunks_ || next_ < given_ + ahead_; });
+            if (stopping_ || next_ >= chunks_) return false;
+            chunk = next_++;
+        }
+        std::vector<SweepRow> rows;
+        // Counted from the chunk's first seed, so that a range ending at the highest seed
+        // does not wrap.
+        const uint64_t from = first_ + chunk * kChunkSeeds;
+        for (uint64_t i = 0; i < Size(chunk) && !cancel_.load(std::memory_order_relaxed); ++i)
+            rows.push_back({from + i, sweep_.Measure(from + i, scratch)});
+        std::lock_guard lock(mutex_);
+        finished_.emplace(chunk, std::move(rows));
+        changed_.notify_all();
+        return true;
+    }
+
+    // The rows of `chunk` once it is measured; false when the sweep is cancelled first.
+    bool Wait(uint64_t chunk, std::vector<SweepRow>& rows) {
+        std::unique_lock lock(mutex_);
+        while (!finished_.contains(chunk) && !cancel_.load()) changed_.wait_for(lock, kCancelPoll);
+        if (!finished_.contains(chunk)) return false;
+        rows = std::move(finished_[chunk]);
+        finished_.erase(chunk);
+        ++given_;
+        changed_.notify_all();
+        return true;
+    }
+
+    // Stops the workers: each ends within a world.
+    void Stop() {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        changed_.notify_all();
+    }
+
+  private:
+    const SeedSweep& sweep_;
+    const uint64_t first_, count_, chunks_, ahead_;
+    const std::atomic<bool>& cancel_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::map<uint64_t, std::vector<SweepRow>> finished_;  // chunk -> its rows
+    uint64_t next_ = 0, given_ = 0;                       // chunks handed out, chunks given
+    bool stopping_ = false;
+};
+
+// Starts up to `wanted` workers; as many as the system allows threads for.
+std::vector<std::thread> StartWorkers(SweepChunks& chunks, int wanted) {
+    std::vector<std::thread> threads;
+    try {
+        for (int w = 0; w < wanted; ++w) threads.emplace_back([&chunks] { chunks.Work(); });
+    } catch (const std::system_error&) {
+        // The system allows no more threads (a process limit): the sweep goes on with fewer.
+    }
+    return threads;
+}
 }  // namespace
 
 bool SeedSweep::Check(const World& loaded, Dialogs& dialogs) {
@@ -101,88 +192,38 @@ WorldBalance SeedSweep::Measure(uint64_t seed, World& scratch) const {
 
 uint64_t SeedSweep::Run(uint64_t first, uint64_t last, int jobs,
                         const std::function<void(const SweepRow&)>& onRow,
-                        const std::atomic<bool>& cancel) const {
+                        const std::atomic<bool>& cancel, SweepWorkers* workers) const {
     // An empty range, or the whole of 0..2^64-1, which no count can hold.
     if (last < first || last - first == UINT64_MAX) return 0;
     const uint64_t count = last - first + 1;
-    const uint64_t chunks = (count + kChunkSeeds - 1) / kChunkSeeds;
-    const int workers = static_cast<int>(std::clamp<uint64_t>(jobs, 1, chunks));
-    const uint64_t ahead = kChunksAheadPerWorker * static_cast<uint64_t>(workers);
+    const uint64_t chunkCount = (count + kChunkSeeds - 1) / kChunkSeeds;
+    const int wanted = static_cast<int>(std::clamp<uint64_t>(jobs, 1, chunkCount));
+    SweepChunks chunks(*this, first, count, kChunksAheadPerWorker * static_cast<uint64_t>(wanted),
+                       cancel);
+    std::vector<std::thread> threads = StartWorkers(chunks, wanted);
+    if (workers) *workers = {wanted, static_cast<int>(threads.size())};
 
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::map<uint64_t, std::vector<SweepRow>> finished;  // chunk -> its rows
-    uint64_t nextChunk = 0, given = 0;                   // chunks handed out, chunks given
-    bool stopping = false;
-
-    // Each worker takes the next chunk while it is not too far ahead of the rows given.
-    const auto work = [&] {
-        auto scratch = std::make_unique<World>();
-        for (;;) {
-            uint64_t chunk;
-            {
-                std::unique_lock lock(mutex);
-                changed.wait(lock, [&] {
-                    return stopping || nextChunk >= chunks || nextChunk < given + ahead;
-                });
-                if (stopping || nextChunk >= chunks) return;
-                chunk = nextChunk++;
-            }
-            std::vector<SweepRow> rows;
-            // Counted from the chunk's first seed, so that a range ending at the highest seed
-            // does not wrap.
-            const uint64_t from = first + chunk * kChunkSeeds;
-            const uint64_t seeds = std::min(kChunkSeeds, count - chunk * kChunkSeeds);
-            for (uint64_t i = 0; i < seeds && !cancel.load(std::memory_order_relaxed); ++i)
-                rows.push_back({from + i, Measure(from + i, *scratch)});
-            std::lock_guard lock(mutex);
-            finished.emplace(chunk, std::move(rows));
-            changed.notify_all();
-        }
-    };
-    std::vector<std::thread> threads;
-    for (int w = 0; w < workers; ++w) threads.emplace_back(work);
-
-    // Rows go out in seed order, chunk after chunk, as each next chunk is complete.
-    uint64_t rowsGiven = 0;
-    const auto giveChunk = [&](const std::vector<SweepRow>& rows) {
-        for (const SweepRow& row : rows) onRow(row);
-        rowsGiven += rows.size();
-    };
+    // Rows go out in seed order, chunk after chunk, as each next chunk is complete. Without
+    // any worker this thread measures each chunk itself first.
+    auto scratch = std::make_unique<World>();
+    uint64_t rowsGiven = 0, next = 0;
     bool complete = true;
-    for (uint64_t chunk = 0; chunk < chunks; ++chunk) {
-        std::vector<SweepRow> rows;
-        {
-            std::unique_lock lock(mutex);
-            while (!finished.contains(chunk) && !cancel.load()) changed.wait_for(lock, kCancelPoll);
-            if (!finished.contains(chunk)) break;
-            rows = std::move(finished[chunk]);
-            finished.erase(chunk);
+    const auto giveInOrder = [&] {
+        for (; complete && next < chunkCount; ++next) {
+            if (threads.empty()) chunks.MeasureNext(*scratch, false);
+            std::vector<SweepRow> rows;
+            if (!chunks.Wait(next, rows)) return;
+            for (const SweepRow& row : rows) onRow(row);
+            rowsGiven += rows.size();
+            complete = rows.size() == chunks.Size(next);
         }
-        const uint64_t expected = std::min(kChunkSeeds, count - chunk * kChunkSeeds);
-        complete = rows.size() == expected;
-        giveChunk(rows);
-        {
-            std::lock_guard lock(mutex);
-            ++given;
-            changed.notify_all();
-        }
-        if (!complete) break;
-    }
+    };
+    giveInOrder();
 
     // Cancelled: the workers end within a world; what they finished in order still counts.
-    {
-        std::lock_guard lock(mutex);
-        stopping = true;
-        changed.notify_all();
-    }
+    chunks.Stop();
     for (std::thread& t : threads) t.join();
-    for (uint64_t chunk = given; complete && finished.contains(chunk); ++chunk) {
-        const uint64_t expected = std::min(kChunkSeeds, count - chunk * kChunkSeeds);
-        complete = finished[chunk].size() == expected;
-        giveChunk(finished[chunk]);
-        given = chunk + 1;
-    }
+    giveInOrder();
     return rowsGiven;
 }
 

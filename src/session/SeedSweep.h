@@ -15,6 +15,13 @@ namespace tq3 {
 // The most seeds one sweep measures.
 inline constexpr uint64_t MaxSweepSeeds = 10'000'000;
 
+// The workers of a sweep: as many as asked for and the seeds need, and as many as the system
+// allowed threads for.
+struct SweepWorkers {
+    int wanted = 0;
+    int started = 0;
+};
+
 // One measured world of a sweep.
 struct SweepRow {
     uint64_t seed = 0;
@@ -42,10 +49,12 @@ class SeedSweep {
     // `onRow` is called on the calling thread for every row, in seed order whatever the
     // number of workers. Setting `cancel` (it may be set from a signal handler) stops the
     // workers within a world; the rows measured before the first one missing are still
-    // given. Gives the number of rows given.
+    // given. Gives the number of rows given. When the system refuses a thread, fewer
+    // workers measure (none: the calling thread itself); `workers`, when given, receives how
+    // many were wanted and started.
     uint64_t Run(uint64_t first, uint64_t last, int jobs,
-                 const std::function<void(const SweepRow&)>& onRow,
-                 const std::atomic<bool>& cancel) const;
+                 const std::function<void(const SweepRow&)>& onRow, const std::atomic<bool>& cancel,
+                 SweepWorkers* workers = nullptr) const;
 
     const World& Loaded() const { return *loaded_; }
 

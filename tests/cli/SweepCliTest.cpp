@@ -110,16 +110,22 @@ TEST_F(Sweep, StopsAfterEnoughWorldsMetTheRequirementsAndSaysHowMany) {
 }
 
 #ifndef _WIN32  // Ctrl+C is sent by timeout(1) through the shell
+// A table of an earlier sweep stays; the rows measured go beside it.
 TEST_F(Sweep, CtrlCStopsAtOnceAndPrintsWhatWasMeasured) {
+    const fs::path table = scratch.path / "seeds.csv";
+    const std::string earlier = "seed,fairness,income_gini,native_share,short_nations\n1,0.5\n";
+    test::WriteFile(table, earlier);
     const std::string command = "timeout --preserve-status -s INT 0.3 " + Quote(TQ3_EXECUTABLE) +
                                 " sweep --game-dir " + Quote(game.str()) +
-                                " --seeds 1..10000000 --top 2 >" +
-                                Quote((scratch.path / "out.txt").string()) + " 2>/dev/null";
+                                " --seeds 1..10000000 --top 2 --csv " + Quote(table.string()) +
+                                " >" + Quote((scratch.path / "out.txt").string()) + " 2>/dev/null";
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 130);
     const std::string out = test::ReadFile(scratch.path / "out.txt");
     EXPECT_TRUE(out.starts_with("Stopped after ")) << out;
     EXPECT_NE(out.find("of 10000000 seeds.\nBest 2 of "), std::string::npos) << out;
+    EXPECT_EQ(test::ReadFile(table), earlier);
+    EXPECT_TRUE(test::ReadFile(scratch.path / "seeds.partial.csv").starts_with("seed,fairness"));
 }
 #endif
 
