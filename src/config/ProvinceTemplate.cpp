@@ -166,11 +166,12 @@ void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, boo
     if (!restricted) world.ProvinceTemplateRead = false;
     std::string text;
     if (!ReadTextFile(dialogs, file, text)) return;
-    if (!restricted) world.ProvinceTemplateRead = true;
-    ReadProvinceTemplate(world, dialogs, text, AbsolutePath(file), europeanOnly, asianOnly);
+    const bool whole =
+        ReadProvinceTemplate(world, dialogs, text, AbsolutePath(file), europeanOnly, asianOnly);
+    if (!restricted) world.ProvinceTemplateRead = whole;
 }
 
-void ReadProvinceTemplate(World& world, Dialogs& dialogs, const std::string& text,
+bool ReadProvinceTemplate(World& world, Dialogs& dialogs, const std::string& text,
                           const std::string& file, bool europeanOnly, bool asianOnly) {
     const bool restricted = europeanOnly || asianOnly;
     TemplateReader reader(world, dialogs, file);
@@ -179,6 +180,7 @@ void ReadProvinceTemplate(World& world, Dialogs& dialogs, const std::string& tex
 
     world.LandProvinceCount = 0;
     bool reportedShort = false;
+    int rows = 0;
     for (int p = 0; p <= world.ProvinceCount(); ++p) {
         const bool exhausted = cursor.done;
         const std::string_view row = ReadNextLineView(cursor);
@@ -199,10 +201,15 @@ void ReadProvinceTemplate(World& world, Dialogs& dialogs, const std::string& tex
             continue;
         }
         reader.ReadRow(p, row, cursor.lineNumber);
+        ++rows;
         if (world.Provinces[p].IsLand()) ++world.LandProvinceCount;
     }
     if (!europeanOnly)
         for (int p = 1; p <= world.ProvinceCount(); ++p) world.Provinces[p].Owner = 0;
+    // Fewer rows than provinces in a file that ends with a whole line are provinces left
+    // empty; no rows at all, or a last line cut short, are a file that was not written whole.
+    const bool cut = !text.empty() && !text.ends_with("\r\n");
+    return !reportedShort || (rows > 0 && !cut);
 }
 
 }  // namespace tq3

@@ -8,12 +8,14 @@
 namespace tq3 {
 
 // Loads Config/TQ3GenerProvince.csv into provinces 0..ProvinceCount. With a restriction set,
-// only the rows of European (and/or Asian) provinces are read.
+// only the rows of European (and/or Asian) provinces are read. Without one,
+// ProvinceTemplateRead says whether the file was read with a row for every province.
 void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, bool asianOnly);
 
 // LoadProvinceTemplate on a text already read (as ReadTextFile gives it); problems are
-// reported against `file`.
-void ReadProvinceTemplate(World& world, Dialogs& dialogs, const std::string& text,
+// reported against `file`. False when the text holds no province, or ends before the last
+// province in a line cut short: a run cannot use such a template.
+bool ReadProvinceTemplate(World& world, Dialogs& dialogs, const std::string& text,
                           const std::string& file, bool europeanOnly, bool asianOnly);
 
 }  // namespace tq3

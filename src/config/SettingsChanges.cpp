@@ -2,6 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
+
+#include "base/Numbers.h"
+#include "base/SettingLineIndex.h"
+#include "base/TextFile.h"
 
 #include "config/SettingsFile.h"
 
@@ -88,6 +93,22 @@ SettingValues ChangedSettings(const TGeneratorSettings& from, const TGeneratorSe
         if (text != before[i++]) changed.emplace_back(key, std::move(text));
     });
     return changed;
+}
+
+std::vector<SettingOutOfRange> SettingsOutOfRange(const TGeneratorSettings& read,
+                                                  const std::string& settingsText) {
+    const SettingLineIndex lines(settingsText);
+    std::vector<SettingOutOfRange> found;
+    VisitUserSettings(read, [&](const std::string& key, const auto& field, auto...) {
+        using Field = std::decay_t<decltype(field)>;
+        if constexpr (std::is_same_v<Field, int8_t> || std::is_same_v<Field, int16_t>) {
+            const std::string_view written = FirstValueView(lines.Line(key));
+            const std::optional<int> value = TryParseInteger(written);
+            if (value && *value != field)
+                found.push_back({key, std::string(written), Format(field), Takes(field)});
+        }
+    });
+    return found;
 }
 
 std::string SettingValueProblem(const std::string& key, const std::string& value) {

@@ -21,4 +21,14 @@ SettingValues ChangedSettings(const TGeneratorSettings& from, const TGeneratorSe
 // what the key takes ("a whole number from -128 to 127"). `key` must be a settings key.
 std::string SettingValueProblem(const std::string& key, const std::string& value);
 
+// A whole number of the settings text that its key cannot hold: a load wraps it into the
+// key's range. `takes` is what the key holds, as SettingValueProblem says it.
+struct SettingOutOfRange {
+    std::string key, written, used, takes;
+};
+// The user settings of `read` (loaded from `settingsText`) whose written number lies outside
+// what their key holds.
+std::vector<SettingOutOfRange> SettingsOutOfRange(const TGeneratorSettings& read,
+                                                  const std::string& settingsText);
+
 }  // namespace tq3

@@ -11,6 +11,7 @@
 #include "config/Adjacency.h"
 #include "config/NationsFile.h"
 #include "config/ProvinceTemplate.h"
+#include "config/SettingsChanges.h"
 
 namespace tq3 {
 
@@ -96,7 +97,8 @@ bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
     // IndivSizeDoubled doubles every nation's own size, within 1..10.
     if (world.Settings.IndivSizeDoubled) {
         for (int n = 1; n <= world.NationCountLoaded(); ++n)
-            world.Nations[n].Size = static_cast<int8_t>(Clamp(1, 10, 2 * world.Nations[n].Size));
+            world.Nations[n].Size =
+                static_cast<int8_t>(std::clamp<int>(2 * world.Nations[n].Size, 1, 10));
     }
     dialogs.Busy(false);
     return true;
@@ -165,6 +167,13 @@ std::string WithOverrides(std::string text,
 
 void CheckSettingRanges(World& world, Dialogs& dialogs) {
     TGeneratorSettings& s = world.Settings;
+    // A number its key cannot hold is wrapped into the key's range, as the game's own
+    // reader does; the note names the value used.
+    const std::string file = GamePath(world.ProgramFolder, GameFiles::SettingsTable);
+    for (const SettingOutOfRange& r : SettingsOutOfRange(s, world.SettingsText))
+        dialogs.Problem(file, SettingLineNumber(world.SettingsText, r.key),
+                        r.key + " is " + r.written + ", outside what it holds (" + r.takes + "); " +
+                            r.used + " is used");
     if (s.ProvinceCount > MaxProvinceNumber) {
         dialogs.Problem(GamePath(world.ProgramFolder, GameFiles::SettingsTable),
                         SettingLineNumber(world.SettingsText, "ProvinceCount"),

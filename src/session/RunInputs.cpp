@@ -85,7 +85,7 @@ std::vector<std::string> RunInputRefusals(const World& world) {
     if (!world.ProvinceTemplateRead)
         refuse("the province template " +
                Quote(AbsolutePath(GamePath(folder, GameFiles::ProvinceTemplate))) +
-               " could not be read.");
+               " could not be read, or was not written whole.");
     if (!world.MapAdjacencyRead)
         refuse("the adjacency tables " +
                Quote(AbsolutePath(GamePath(folder, GameFiles::AdjacencyIndex))) + " and " +

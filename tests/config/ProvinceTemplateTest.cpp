@@ -108,6 +108,7 @@ TEST_F(TemplateRows, ExtraRowsIgnoredMissingRowsLeftEmpty) {
     Save();
     ASSERT_TRUE(Load());
     EXPECT_TRUE(dialogs.problems.empty());
+    EXPECT_TRUE(world->ProvinceTemplateRead);
 
     lines.resize(1 + 11);  // header and provinces 0..10
     Save();
@@ -119,6 +120,13 @@ TEST_F(TemplateRows, ExtraRowsIgnoredMissingRowsLeftEmpty) {
     EXPECT_NE(
         dialogs.problems[0].find("TQ3GenerProvince.csv:13: the template ends before province 11"),
         std::string::npos);
+    EXPECT_TRUE(world->ProvinceTemplateRead);
+    // A template cut in a line, or without rows, is one that a run cannot use.
+    for (const std::string& text : {lines[0] + "\r\n" + lines[1] + "\r\n3;Nord", std::string()}) {
+        Write("TQ3GenerProvince.csv", text);
+        ASSERT_TRUE(Load());
+        EXPECT_FALSE(world->ProvinceTemplateRead) << text;
+    }
 }
 
 TEST_F(TemplateRows, ShortRowsAndBadCodesAreReportedAndSafe) {

@@ -1,4 +1,5 @@
 #include "LoaderTestSupport.h"
+#include "config/SettingsChanges.h"
 
 using namespace tq3;
 
@@ -105,6 +106,21 @@ TEST_F(MiniGame, ProvinceCountBeyondTheTableIsReportedAndLimited) {
     ASSERT_FALSE(dialogs.problems.empty());
     EXPECT_NE(dialogs.problems[0].find("TQ3Gener.csv:"), std::string::npos);
     EXPECT_NE(dialogs.problems[0].find("ProvinceCount 5000"), std::string::npos);
+}
+
+// A number its key cannot hold is wrapped as the game's reader wraps it, and noted with the
+// value used, in the words the recipe reader refuses it with.
+TEST_F(MiniGame, NumbersBeyondTheirKeyAreNotedWithTheValueUsed) {
+    Edit("TQ3Gener.csv", "Temperature;0", "Temperature;999");
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(world->Settings.Temperature, -25);
+    ASSERT_EQ(dialogs.problems.size(), 1u);
+    EXPECT_NE(dialogs.problems[0].find("TQ3Gener.csv:13: Temperature is 999"), std::string::npos)
+        << dialogs.problems[0];
+    EXPECT_NE(dialogs.problems[0].find("(" + SettingValueProblem("Temperature", "999") +
+                                       "); -25 is used"),
+              std::string::npos)
+        << dialogs.problems[0];
 }
 
 TEST_F(MiniGame, OverridesReadAsIfTheFileHeldThem) {
