@@ -117,7 +117,12 @@ FileState LookAt(const std::string& path) {
     FileState state;
     const std::wstring wide = WideName(path);
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) return state;
+    if (!::GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) {
+        const DWORD code = ::GetLastError();
+        if (code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND)
+            state.problem = WindowsReason(code);
+        return state;
+    }
     state.link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     if (state.link) {
         // What the link points to: the attributes of the opened target.
@@ -417,7 +422,10 @@ std::string NameOf(const fs::path& path) {
 FileState LookAt(const std::string& path) {
     FileState state;
     struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) return state;
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR) state.problem = ErrnoReason();
+        return state;
+    }
     state.link = S_ISLNK(st.st_mode);
     if (state.link && ::stat(path.c_str(), &st) != 0) return state;
     state.kind = S_ISREG(st.st_mode)   ? FileKind::Regular

@@ -37,6 +37,9 @@ struct FileState {
     bool writable = false;  // its owner may write it: not read-only
     std::uint64_t size = 0;
     unsigned mode = 0;  // permission bits (read-write or read-only ones on Windows)
+    // Why the name could not be looked at, when that is not because nothing is there (a
+    // name beyond the system's limit, a folder that may not be searched); empty otherwise.
+    std::string problem;
 };
 FileState LookAt(const std::string& path);
 

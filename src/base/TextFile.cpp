@@ -58,12 +58,25 @@ uint8_t AsByte(std::string_view piece) {
 }
 }  // namespace
 
-bool ReadWholeFile(Dialogs& dialogs, const std::string& fileName, std::string& text) {
+bool ReadWholeFile(Dialogs& dialogs, const std::string& fileName, std::string& text,
+                   std::uint64_t limit) {
     const std::string name = AbsolutePath(fileName);
-    if (!FileExists(name)) {
+    // Looked at before it is opened: opening a FIFO would wait for a writer.
+    FileState state = LookAt(name);
+    if (state.kind == FileKind::Missing && state.problem.empty()) {
         dialogs.Error("File: " + kQuote + name + kQuote + "does not exist!");
         return false;
     }
+    const std::string cannotRead = "Cannot read file: " + kQuote + name + kQuote + " !";
+    if (state.kind == FileKind::Missing)
+        return Fail(dialogs,
+                    "Cannot open file: " + kQuote + name + kQuote + " ! (" + state.problem + ")");
+    if (state.kind == FileKind::Folder) return Fail(dialogs, cannotRead + " (it is a folder)");
+    if (state.kind != FileKind::Regular)
+        return Fail(dialogs, cannotRead + " (it is not a regular file)");
+    if (state.size > limit)
+        return Fail(dialogs, cannotRead + " (it holds " + std::to_string(state.size) +
+                                 " bytes; at most " + std::to_string(limit) + " are read)");
     std::FILE* file = OpenFile(name, "rb");
     if (file == nullptr) return Fail(dialogs, "Cannot open file: " + kQuote + name + kQuote + " !");
     // The file is closed on every way out.
@@ -71,9 +84,9 @@ bool ReadWholeFile(Dialogs& dialogs, const std::string& fileName, std::string& t
         std::FILE* file;
         ~Closer() { std::fclose(file); }
     } closer{file};
-    const FileState state = LookAt(name);
-    if (state.kind != FileKind::Regular)
-        return Fail(dialogs, "Cannot read file: " + kQuote + name + kQuote + " !");
+    // The size of what was opened (the name may have changed since it was looked at).
+    state = LookAt(name);
+    if (state.kind != FileKind::Regular || state.size > limit) return Fail(dialogs, cannotRead);
     const auto size = static_cast<std::size_t>(state.size);
     std::string buffer;
     try {

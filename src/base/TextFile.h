@@ -14,8 +14,9 @@ constexpr std::size_t MaxLineLength = 1200;
 constexpr std::size_t MaxListElement = 99;
 
 // Reads a whole file as raw bytes. On failure it has beeped and shown its message, and
-// gives false with `text` untouched.
-bool ReadWholeFile(Dialogs& dialogs, const std::string& name, std::string& text);
+// gives false with `text` untouched. A file larger than `limit` bytes is not read.
+bool ReadWholeFile(Dialogs& dialogs, const std::string& name, std::string& text,
+                   std::uint64_t limit = UINT64_MAX);
 
 // Writes `text` as the whole file, or appends it when `append` is set and the file exists.
 // The new content goes to a temporary file beside the target and replaces it only when

@@ -92,7 +92,8 @@ void AddBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunFiles& fi
 // Removes what an interrupted run may have left: temporary files of whole-file writes.
 void RemoveLeftovers(const std::string& target) {
     RemoveLeftoverTemporaryFiles(target);
-    for (const char* folder : {"\\DB", "\\Scenarios", "\\Backup", "\\Config"})
+    for (const char* folder :
+         {"\\DB", "\\Scenarios", "\\Backup", "\\Backup\\Scenarios", "\\Config"})
         RemoveLeftoverTemporaryFiles(GamePath(target, folder));
 }
 

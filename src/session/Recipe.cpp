@@ -68,7 +68,9 @@ struct RecipeReader {
                 Fail(Quoted(name) + range + ", not " + std::to_string(n));
             return n;
         }
-        if (v.is_number_integer()) Fail(Quoted(name) + range + ", not " + v.dump());
+        // -0 reads as 0, yet a whole number here carries no sign.
+        if (v.is_number_integer())
+            Fail(Quoted(name) + range + ", not " + (v.get<int64_t>() == 0 ? "-0" : v.dump()));
         Fail(Quoted(name) + range);
         return 0;
     }

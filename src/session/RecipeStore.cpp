@@ -46,7 +46,7 @@ std::string WriteRecipeFile(const Recipe& recipe, const std::string& path) {
 RecipeResult ReadRecipeFile(const std::string& path) {
     QuietDialogs errors;
     std::string text;
-    if (!ReadWholeFile(errors, path, text)) return {std::nullopt, errors.lastError};
+    if (!ReadWholeFile(errors, path, text, MaxRecipeSize)) return {std::nullopt, errors.lastError};
     RecipeResult read = ParseRecipe(text);
     if (!read.recipe)
         read.error =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "session/Recipe.h"
@@ -25,7 +26,11 @@ std::string KeepLastRunRecipe(const Recipe& recipe);
 // text, or what went wrong.
 std::string WriteRecipeFile(const Recipe& recipe, const std::string& path);
 
-// Reads a recipe file: the recipe, or what is wrong with it, naming the file.
+// The largest recipe file read: a recipe is a few kilobytes.
+inline constexpr std::uint64_t MaxRecipeSize = 1 << 20;
+
+// Reads a recipe file: the recipe, or what is wrong with it, naming the file. A file larger
+// than MaxRecipeSize, or one that is not a regular file, is refused unread.
 RecipeResult ReadRecipeFile(const std::string& path);
 
 }  // namespace tq3

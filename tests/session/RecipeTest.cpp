@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
 #include "config/SettingsFile.h"
 #include "session/Recipe.h"
+#include "session/RecipeStore.h"
 
 namespace {
 
@@ -75,6 +80,7 @@ TEST(Recipe, RefusesWhatIsNotARecipeAndNamesTheProblem) {
         {RecipeWith("seed", ""), "has no member \"seed\""},
         {RecipeWith("seed", "\"seed\": -1"), "\"seed\" must be a whole number from 0"},
         {RecipeWith("seed", "\"seed\": 1.5"), "\"seed\" must be a whole number"},
+        {RecipeWith("seed", "\"seed\": -0"), "not -0"},
         {RecipeWith("generatorMode", "\"generatorMode\": 3"), "from 0 to 2, not 3"},
         {RecipeWith("settings", "\"settings\": {\"Tempature\": \"1\"}"),
          "\"Tempature\" is not a key of TQ3Gener.csv"},
@@ -161,3 +167,31 @@ TEST_F(RecipeOfRunTest, NamesTheInputFilesThatDiffer) {
 }
 
 }  // namespace
+
+// A recipe file that is not a regular file, or is larger than a recipe can be, is refused
+// unread and said to be what it is.
+TEST(Recipe, OddFilesAreRefusedUnreadForWhatTheyAre) {
+    test::TempDir dir;
+    const std::filesystem::path big = dir.path / "big.json";
+    test::WriteFile(big, "{");
+    std::filesystem::resize_file(big, std::uintmax_t{1} << 30);
+    std::filesystem::create_directory(dir.path / "folder.json");
+    struct Case {
+        std::string path, says;
+    };
+    std::vector<Case> cases = {
+        {(dir.path / "missing.json").string(), "\"does not exist!"},
+        {(dir.path / "folder.json").string(), "(it is a folder)"},
+        {big.string(), "(it holds 1073741824 bytes; at most 1048576 are read)"},
+    };
+#ifndef _WIN32
+    ::mkfifo((dir.path / "fifo.json").c_str(), 0600);
+    cases.push_back({(dir.path / "fifo.json").string(), "(it is not a regular file)"});
+    cases.push_back({"/dev/zero", "(it is not a regular file)"});
+#endif
+    for (const Case& c : cases) {
+        const RecipeResult read = ReadRecipeFile(c.path);
+        EXPECT_FALSE(read.recipe) << c.path;
+        EXPECT_NE(read.error.find(c.says), std::string::npos) << read.error;
+    }
+}
