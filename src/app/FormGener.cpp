@@ -314,9 +314,8 @@ void TFormGener::LoadFailed(const std::string& reason) {
     world_ = std::move(*fresh);
     ForgetFolderState();
     SetWorldReady(false);
-    messageBar->Show(tr("The configuration of this game folder could not be loaded: %1. Run!, "
-                        "\"Run with seed...\", \"Find a fair world...\" and \"Replay a "
-                        "recipe...\" are off until it loads. Put it right, then load it again.")
+    messageBar->Show(tr("This game folder did not load: %1. Run! and the commands that need its "
+                        "world are off until it loads.")
                          .arg(WithoutFullStop(reason)),
                      tr("Load again"));
 }

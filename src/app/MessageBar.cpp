@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStyle>
 
 namespace tq3 {
@@ -50,6 +51,12 @@ void MessageBar::Show(const QString& text, const QString& action) {
     if (!action.isEmpty()) action_->setAccessibleName(action);
     action_->setVisible(!action.isEmpty());
     show();
+}
+
+void MessageBar::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > 0 && needed != minimumHeight()) setMinimumHeight(needed);
 }
 
 QString MessageBar::Text() const {

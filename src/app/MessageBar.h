@@ -19,6 +19,10 @@ class MessageBar : public QFrame {
     // The way on; its owner connects it.
     QPushButton* Action() const { return action_; }
 
+  protected:
+    // The bar is as tall as its wrapped text needs at its width.
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     QLabel* icon_;
     QLabel* text_;
