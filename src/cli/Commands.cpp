@@ -113,6 +113,7 @@ int RunGenerate(const GenerateOptions& options) {
         }
     }
     RunHooks hooks;
+    hooks.verify = !options.noVerify;
     if (options.outDir) {
         hooks.outFolder = GameFolder(*options.outDir);
         const std::string problem =
@@ -263,6 +264,9 @@ Command AddGenerateCommand(CLI::App& app) {
                         "Write the run's files into this folder (DIR/DB/..., DIR/Scenarios/...) "
                         "and leave the game folder as it is.");
     command->add_flag("--strict", options->strict, StrictHelp);
+    command->add_flag("--no-verify", options->noVerify,
+                      "Do not check the run's own files against the rules of the game's files "
+                      "before they replace anything.");
     return {command, [options] { return RunGenerate(*options); }};
 }
 

@@ -33,6 +33,7 @@ struct GenerateOptions {
     std::optional<std::string> recipe;  // --recipe: where to write the run's recipe
     std::optional<std::string> outDir;  // --out: the folder that receives the run's files
     bool strict = false;
+    bool noVerify = false;  // --no-verify: the run does not check its own files
 };
 
 // One whole headless run: the start-up backup, the load, the run with the map editor

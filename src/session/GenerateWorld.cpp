@@ -19,6 +19,7 @@
 #include "session/GameFileWrites.h"
 #include "session/RunFiles.h"
 #include "session/RunInputs.h"
+#include "session/RunVerification.h"
 #include "session/WorldDraws.h"
 
 namespace tq3 {
@@ -87,6 +88,12 @@ void AddBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunFiles& fi
                                 AbsolutePath(from) + "\" to \"" + AbsolutePath(to) + "\" failed.";
     dialogs.Error(message);
     report.failed.push_back({AbsolutePath(to), message});
+}
+
+// The seed of the program's own random source, for the report of a fault in the run's output.
+std::optional<uint64_t> SeedOf(const RandomSource& random) {
+    if (const auto* own = dynamic_cast<const Random*>(&random)) return own->Seed();
+    return std::nullopt;
 }
 
 // Removes what an interrupted run may have left: temporary files of whole-file writes.
@@ -172,7 +179,10 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     if (mode == GeneratorMode::ScenarioOnly)
         AddBackedUpProvinceTable(world, dialogs, files, report);
 
-    // The run's files land together, or none of them when any could not be made.
+    // The run's files land together, or none of them when any could not be made or breaks a
+    // rule of the game's files.
+    if (report.failed.empty())
+        CheckOwnOutput(world, hooks, SeedOf(random), files, target, dialogs, report);
     if (report.failed.empty() && inGameFolder) {
         MakeDatabaseWritable(world);
         files.Commit(world.ProgramFolder, {}, dialogs, report);

@@ -8,6 +8,7 @@
 #include "engine/World.h"
 #include "session/FolderLock.h"
 #include "session/RunReport.h"
+#include "verify/GameFileVerifier.h"
 
 namespace tq3 {
 
@@ -23,6 +24,12 @@ struct RunHooks {
     // Where the run's files land instead of the game folder (DB/..., Scenarios/...), which is
     // then only read: no keeping copies, no lock, no journal there. Empty: the game folder.
     std::string outFolder;
+    // Every run checks its own files before they replace anything, as `tq3gen verify` would,
+    // and stops on a finding (RunVerification.h); generate --no-verify turns it off.
+    bool verify = true;
+    // A test seam between the run's files and that check: it may change the texts the check
+    // reads, as a faulty writer would have written them.
+    std::function<void(GameFileTexts&)> staged;
 };
 
 // One whole generation run on the loaded world, as the "Run!" button starts it. The report

@@ -12,6 +12,12 @@ void RunFiles::Add(std::string relative, std::string text) {
     files_.push_back({std::move(relative), std::move(text)});
 }
 
+GameFileTexts RunFiles::Texts() const {
+    GameFileTexts texts;
+    for (const File& f : files_) texts.emplace(f.relative, f.text);
+    return texts;
+}
+
 bool RunFiles::Commit(const std::string& folder, const CommitOptions& options, Dialogs& dialogs,
                       OperationReport& report) const {
     const std::size_t failedBefore = report.failed.size();

@@ -5,6 +5,7 @@
 
 #include "base/Dialogs.h"
 #include "base/OperationReport.h"
+#include "verify/GameFileVerifier.h"
 
 namespace tq3 {
 
@@ -22,6 +23,8 @@ class RunFiles {
     // Adds a file by its game path under the folder ("\DB\Goods.csv") with its whole text.
     void Add(std::string relative, std::string text);
     bool empty() const { return files_.empty(); }
+    // Every file's text by its game path, as it will land.
+    GameFileTexts Texts() const;
 
     // Lands every file in `folder`: each is written under a temporary name beside its target
     // and synced, the keeping copies are made, and only then do the files take their targets'

@@ -127,9 +127,18 @@ class ProvinceRows {
     }
 
     // Every row has the field count of the first province row and, under a header that
-    // ends in END, ends in X.
+    // ends in END, ends in X; but once the fixed table that supplies the rest of each row has
+    // run out, the rows hold the generated fields alone, up to the last.
     void FieldCount(const GameLine& row, const std::vector<std::string_view>& fields) {
         const int count = static_cast<int>(fields.size());
+        const bool generatedOnly = count == GeneratedFields + 1 && fields.back().empty();
+        if (fixedEnded_ || (generatedOnly && fieldCount_ != 0 && count != fieldCount_)) {
+            if (!fixedEnded_ && generatedOnly) fixedEnded_ = row.number;
+            if (!generatedOnly)
+                Add(row, "the row has " + std::to_string(count) + " fields where row " +
+                             std::to_string(fixedEnded_) + " ended with the generated ones");
+            return;
+        }
         if (fieldCount_ == 0) fieldCount_ = count;
         if (count != fieldCount_)
             Add(row, "the row has " + std::to_string(count) +
@@ -218,6 +227,7 @@ class ProvinceRows {
     std::unordered_set<std::string> goods_;
     bool endsInX_ = false;
     int fieldCount_ = 0;
+    int fixedEnded_ = 0;                    // the first row that holds the generated fields alone
     std::vector<std::string_view> fields_;  // of the row at hand
 };
 }  // namespace
