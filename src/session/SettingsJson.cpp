@@ -87,10 +87,6 @@ std::string PlainParseMessage(const std::string& what) {
 
 }  // namespace
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 Json SettingsJson(const SettingValues& settings) {
     Json object = Json::object();
     for (const auto& [key, value] : settings) object[key] = BytesAsUtf8(value);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "config/SettingsChanges.h"
+#include "output/TextFormat.h"  // Quoted: a text in double quotes, as messages quote names
 
 namespace tq3 {
 
@@ -30,8 +31,5 @@ SettingValues ReadSettingsJson(const Json& settings);
 // those sentences ("a recipe").
 std::string ReadStrictJson(const std::string& text, const std::string& kind, std::size_t maxSize,
                            std::size_t maxNesting, const std::function<void(const Json&)>& read);
-
-// A text in double quotes, as the messages about these files quote names and values.
-std::string Quoted(const std::string& text);
 
 }  // namespace tq3
