@@ -42,4 +42,15 @@ std::string FormatTenths(int tenths) {
     return std::to_string(tenths / 10) + "." + std::to_string(std::abs(tenths % 10));
 }
 
+std::string HexText(const unsigned char* bytes, std::size_t count) {
+    static constexpr const char* kHexDigits = "0123456789abcdef";
+    std::string text;
+    text.reserve(count * 2);
+    for (std::size_t i = 0; i < count; ++i) {
+        text += kHexDigits[bytes[i] >> 4];
+        text += kHexDigits[bytes[i] & 0xf];
+    }
+    return text;
+}
+
 }  // namespace tq3

@@ -25,6 +25,8 @@ inline int ParseInteger(std::string_view text) {
     return TryParseInteger(text).value_or(0);
 }
 int ParseTenths(std::string_view text);
+// Bytes as lowercase hexadecimal digits, two a byte.
+std::string HexText(const unsigned char* bytes, std::size_t count);
 std::string FormatTenths(int tenths);
 // Round half to even of a / b for b > 0, as the ticket lists count their tickets.
 inline int RoundHalfEvenDiv(int a, int b) {

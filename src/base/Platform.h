@@ -9,8 +9,8 @@
 
 // Everything the program asks of the operating system beyond standard C++: file names, file
 // states and permissions, durable replacement, the folder lock, the console and the process.
-// POSIX systems and Windows each have their half in Platform.cpp; no other file calls the
-// system directly.
+// POSIX systems and Windows each have their half, PlatformPosix.cpp and PlatformWindows.cpp;
+// no other file calls the system directly.
 
 namespace tq3 {
 
@@ -104,6 +104,8 @@ std::string EnvironmentValue(const char* name);
 // The folder where a user's programs keep state between runs (XDG_STATE_HOME or
 // ~/.local/state; LOCALAPPDATA on Windows); empty when the environment names none.
 std::string UserStateFolder();
+// Why UserStateFolder is empty, as a sentence naming the variables it looks at.
+const char* NoUserStateFolderReason();
 // The folder where a user's programs keep their configuration (XDG_CONFIG_HOME or ~/.config;
 // APPDATA on Windows); empty when the environment names none.
 std::string UserConfigFolder();

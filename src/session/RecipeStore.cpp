@@ -9,16 +9,6 @@
 
 namespace tq3 {
 
-namespace {
-
-#ifdef _WIN32
-constexpr const char* kNoStateFolder = "LOCALAPPDATA names no folder.";
-#else
-constexpr const char* kNoStateFolder = "neither XDG_STATE_HOME nor HOME names a folder.";
-#endif
-
-}  // namespace
-
 std::string LastRunRecipePath() {
     const std::string state = UserStateFolder();
     return state.empty() ? std::string()
@@ -27,7 +17,8 @@ std::string LastRunRecipePath() {
 
 std::string KeepLastRunRecipe(const Recipe& recipe) {
     const std::string path = LastRunRecipePath();
-    if (path.empty()) return std::string("The recipe of this run is not kept: ") + kNoStateFolder;
+    if (path.empty())
+        return std::string("The recipe of this run is not kept: ") + NoUserStateFolderReason();
     std::error_code ec;
     std::filesystem::create_directories(PathOf(path).parent_path(), ec);
     if (ec)
