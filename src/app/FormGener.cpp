@@ -37,6 +37,7 @@
 #include "output/ProvinceTable.h"
 #include "session/Backup.h"
 #include "session/GenerateWorld.h"
+#include "session/RunClosing.h"
 #include "widgets/Cp1252.h"
 #include "widgets/WindowPlacement.h"
 
@@ -496,7 +497,14 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor) {
     lastSeed_ = random.Seed();
     ShowSeed();
     windowDialogs_->runSeed = lastSeed_;
-    const RunReport report = GenerateWorld(world_, random, *windowDialogs_, hooks);
+    RunReport report = GenerateWorld(world_, random, *windowDialogs_, hooks);
+    // The window asks the closing question; staying loads the configuration again.
+    if (report.end == RunEnd::Finished) {
+        const bool quit = windowDialogs_->Confirm(ClosingQuestion(world_, report),
+                                                  Buttons::OkCancel) == Answer::Ok;
+        report.end = quit ? RunEnd::Quit : RunEnd::Stay;
+        if (!quit) StayAfterRun(world_, *windowDialogs_);
+    }
     const RunResult result = ReadRun(report);
     windowDialogs_->runSeed.reset();
     windowDialogs_->runNote.clear();

@@ -11,18 +11,17 @@
 #include "base/WriteTarget.h"
 #include "config/SettingsFile.h"
 #include "session/RecipeStore.h"
+#include "session/RunClosing.h"
 
 namespace tq3 {
 
 void TFormGener::KeepRecipe(const RunReport& report, const RecipeResult& recipe) {
     // Only a run that wrote every file has a world to make again.
-    const bool wrote =
-        (report.end == RunEnd::Quit || report.end == RunEnd::Stay) && report.failed.empty();
-    if (!wrote) return;
+    if (!RunWroteEverything(report)) return;
     lastRecipe_ = recipe.recipe;
     lastRecipeProblem_ = recipe.error;
     // The tool's own copy for later sessions; a recipe that could not be kept costs no run.
-    if (recipe.recipe) KeepLastRunRecipe(*recipe.recipe);
+    KeepRunRecipe(report, recipe);
 }
 
 void TFormGener::SaveLastRecipeCommand() {

@@ -39,10 +39,6 @@ inline constexpr const char* TaxStabilityTable = "\\DB\\tax_stab.csv";
 inline constexpr std::array<const char*, 6> DatabaseFiles = {"Province.csv", "DiplomaticMatrix.csv",
                                                              "Country.csv",  "Revolt.txt",
                                                              "Goods.csv",    "tax_stab.csv"};
-// The order in which backups copy them.
-inline constexpr std::array<const char*, 6> BackupOrder = {"DiplomaticMatrix.csv", "Province.csv",
-                                                           "Country.csv",          "Revolt.txt",
-                                                           "tax_stab.csv",         "Goods.csv"};
 }  // namespace GameFiles
 
 }  // namespace tq3

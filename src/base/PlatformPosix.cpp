@@ -143,7 +143,7 @@ bool MayWrite(const std::string& path) {
 
 LockHandle OpenLockFile(const std::string& path, unsigned mode, std::string& reason) {
     // Read access is all that the lock needs, so a lock file that another user made serves too.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, mode);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, mode);
     if (fd < 0) {
         reason = ErrnoReason();
         return NoLockHandle;

@@ -20,6 +20,7 @@
 #include "session/GenerateWorld.h"
 #include "session/Recipe.h"
 #include "session/RecipeStore.h"
+#include "session/RunClosing.h"
 #include "session/WorldSummary.h"
 
 namespace tq3 {
@@ -81,6 +82,91 @@ constexpr const char* StrictHelp =
 
 }  // namespace
 
+namespace {
+// Where --recipe, --preview-dir and --out point: each is checked before anything is written.
+bool CheckRunTargets(const GenerateOptions& options, const World& world, Dialogs& dialogs,
+                     RunHooks& hooks) {
+    if (options.recipe) {
+        std::string problem =
+            WriteTargetProblem(TargetKind::Recipe, world.ProgramFolder, *options.recipe);
+        const std::string folder =
+            options.recipe->empty() ? std::string()
+                                    : NameOf(PathOf(AbsolutePath(*options.recipe)).parent_path());
+        if (problem.empty() &&
+            (options.recipe->empty() || !FolderExists(folder) || !MayWrite(folder)))
+            problem = "The recipe cannot be written to \"" + *options.recipe + "\": " +
+                      (options.recipe->empty()
+                           ? "no file is named"
+                           : "the folder \"" + folder + "\" does not exist or cannot be written") +
+                      ". Nothing was written.";
+        if (!problem.empty()) {
+            dialogs.Error(problem);
+            return false;
+        }
+    }
+    if (options.previewDir) {
+        const std::string problem =
+            WriteTargetProblem(TargetKind::PictureFolder, world.ProgramFolder, *options.previewDir);
+        if (!problem.empty()) {
+            dialogs.Error(problem);
+            return false;
+        }
+    }
+    if (!options.outDir) return true;
+    hooks.outFolder = GameFolder(*options.outDir);
+    hooks.folder.removeLockFile = true;
+    const std::string problem =
+        WriteTargetProblem(TargetKind::OutFolder, world.ProgramFolder, hooks.outFolder);
+    std::error_code ec;
+    if (problem.empty() &&
+        (std::filesystem::create_directories(PathOf(hooks.outFolder), ec) || !ec))
+        return true;
+    dialogs.Error(problem.empty() ? "Cannot make the folder \"" + hooks.outFolder +
+                                        "\": " + ec.message() + ". Nothing was written."
+                                  : problem);
+    return false;
+}
+
+// --preview-dir: the map layers as the editor would show them, at the editor's point.
+void AddPreview(const GenerateOptions& options, Dialogs& dialogs, OperationReport& report,
+                RunHooks& hooks, std::vector<std::string>& pictures) {
+    if (!options.previewDir) return;
+    hooks.preview = [&, dir = AbsolutePath(*options.previewDir)](const World& w) {
+        const ExportReport exported = WriteLayerPngs(w, dir);
+        pictures = exported.written;
+        for (const FileFailure& f : exported.failed) dialogs.Error(f.reason);
+        report.failed.insert(report.failed.end(), exported.failed.begin(), exported.failed.end());
+    };
+}
+
+// After the run: the closing question (answered "quit"), the recipe kept as the last run's
+// and where --recipe says, and what was written.
+void FinishGenerate(const GenerateOptions& options, World& world, const RunReport& run,
+                    const RecipeResult& recipe, uint64_t seed,
+                    const std::vector<std::string>& pictures, Dialogs& dialogs,
+                    OperationReport& report) {
+    if (run.end == RunEnd::Finished)
+        dialogs.Confirm(ClosingQuestion(world, run), Buttons::OkCancel);
+    std::cout << "Seed: " << seed << "\n";
+    for (const std::string& file : run.written) std::cout << "Wrote " << file << "\n";
+    for (const std::string& file : pictures) std::cout << "Wrote " << file << "\n";
+    if (RunWroteEverything(run)) {
+        if (const std::string said = KeepRunRecipe(run, recipe); !said.empty()) dialogs.Info(said);
+        if (recipe.recipe && options.recipe) {
+            const std::string error = WriteRecipeFile(*recipe.recipe, *options.recipe);
+            if (error.empty()) {
+                std::cout << "Wrote " << AbsolutePath(*options.recipe) << "\n";
+            } else {
+                dialogs.Error(error);
+                report.failed.push_back({AbsolutePath(*options.recipe), error});
+            }
+        }
+    }
+    if (run.end == RunEnd::Finished) std::cout << "\n" << DescribeWorld(world);
+    std::cout << std::flush;
+}
+}  // namespace
+
 int RunGenerate(const GenerateOptions& options) {
     CliDialogs cli(std::cerr);
     if (options.previewDir && !CanWritePictures()) {
@@ -93,40 +179,9 @@ int RunGenerate(const GenerateOptions& options) {
     ReportingDialogs dialogs(cli, report);
     if (!AddPresetOverrides(*world, options.preset, dialogs)) return 1;
     AddSettingOverrides(*world, options.mode, options.sets);
-
-    // Targets of --recipe and --out that cannot be used refuse the run before anything is
-    // written.
-    if (options.recipe) {
-        const std::string problem =
-            WriteTargetProblem(TargetKind::Recipe, world->ProgramFolder, *options.recipe);
-        if (!problem.empty()) {
-            dialogs.Error(problem);
-            return 1;
-        }
-    }
-    if (options.previewDir) {
-        const std::string problem = WriteTargetProblem(TargetKind::PictureFolder,
-                                                       world->ProgramFolder, *options.previewDir);
-        if (!problem.empty()) {
-            dialogs.Error(problem);
-            return 1;
-        }
-    }
     RunHooks hooks;
     hooks.verify = !options.noVerify;
-    if (options.outDir) {
-        hooks.outFolder = GameFolder(*options.outDir);
-        const std::string problem =
-            WriteTargetProblem(TargetKind::OutFolder, world->ProgramFolder, hooks.outFolder);
-        std::error_code ec;
-        if (!problem.empty() ||
-            (!std::filesystem::create_directories(PathOf(hooks.outFolder), ec) && ec)) {
-            dialogs.Error(problem.empty() ? "Cannot make the folder \"" + hooks.outFolder +
-                                                "\": " + ec.message() + ". Nothing was written."
-                                          : problem);
-            return 1;
-        }
-    }
+    if (!CheckRunTargets(options, *world, dialogs, hooks)) return 1;
 
     // The folder is held once for the whole command: the backup and the run. With --out the
     // game folder is only read: no lock, no start-up backup there.
@@ -138,20 +193,15 @@ int RunGenerate(const GenerateOptions& options) {
         report.Add(StartupBackup(*world, cli, hooks.folder));
     }
     if (!LoadSettings(*world, dialogs, true)) return 1;
-    // What `check` would find beyond the load is said here too.
+    // What `check` would find beyond the load is said here too; under --strict a note
+    // refuses the run before anything is written.
     ReviewConfiguration(*world, dialogs);
-
-    // --preview-dir: the map layers as the editor would show them, at the editor's point.
-    std::vector<std::string> pictures;
-    if (options.previewDir) {
-        hooks.preview = [&](const World& w) {
-            const ExportReport exported = WriteLayerPngs(w, AbsolutePath(*options.previewDir));
-            pictures = exported.written;
-            for (const FileFailure& f : exported.failed) dialogs.Error(f.reason);
-            report.failed.insert(report.failed.end(), exported.failed.begin(),
-                                 exported.failed.end());
-        };
+    if (options.strict && report.HasNotes()) {
+        dialogs.Error("--strict: the notes above refuse the run. Nothing was written.");
+        return 1;
     }
+    std::vector<std::string> pictures;
+    AddPreview(options, dialogs, report, hooks, pictures);
 
     // The recipe is made from the inputs as the run finds them, before anything is drawn.
     Random random(options.seed);
@@ -162,29 +212,7 @@ int RunGenerate(const GenerateOptions& options) {
     }
     const RunReport run = GenerateWorld(*world, random, cli, hooks);
     report.Add(run);
-
-    std::cout << "Seed: " << random.Seed() << "\n";
-    for (const std::string& file : run.written) std::cout << "Wrote " << file << "\n";
-    for (const std::string& file : pictures) std::cout << "Wrote " << file << "\n";
-    // A run that wrote every file keeps its recipe: as the last run's, and where --recipe says.
-    if (run.end == RunEnd::Quit && run.failed.empty()) {
-        if (!recipe.recipe) {
-            dialogs.Info(recipe.error);
-        } else if (const std::string kept = KeepLastRunRecipe(*recipe.recipe); !kept.empty()) {
-            dialogs.Info(kept);
-        }
-        if (recipe.recipe && options.recipe) {
-            const std::string error = WriteRecipeFile(*recipe.recipe, *options.recipe);
-            if (error.empty()) {
-                std::cout << "Wrote " << AbsolutePath(*options.recipe) << "\n";
-            } else {
-                dialogs.Error(error);
-                report.failed.push_back({AbsolutePath(*options.recipe), error});
-            }
-        }
-    }
-    if (run.end == RunEnd::Quit) std::cout << "\n" << DescribeWorld(*world);
-    std::cout << std::flush;
+    FinishGenerate(options, *world, run, recipe, random.Seed(), pictures, dialogs, report);
     return ExitStatus(report, options.strict);
 }
 

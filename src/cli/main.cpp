@@ -4,11 +4,13 @@
 #include <malloc.h>
 #endif
 
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "base/Platform.h"
+#include "cli/CliDialogs.h"
 #include "cli/Commands.h"
 #include "cli/PresetCommand.h"
 #include "cli/ReplayCommand.h"
@@ -33,9 +35,8 @@ int StartWindow(const std::string& gameDir, const CLI::App& app) {
               << app.help();
     return UsageError;
 }
-}  // namespace
 
-int main(int argc, char** argv) {
+int RunCommandLine(int argc, char** argv) {
     // Freed memory stays with the process: each file's text (a few hundred KB) is then built
     // in pages already mapped instead of in fresh ones that the kernel must fault in and zero.
 #ifdef __GLIBC__
@@ -68,4 +69,18 @@ int main(int argc, char** argv) {
     for (const Command& command : commands)
         if (*command.app) return command.run();
     return StartWindow(windowDir, app);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    // An error nothing below expected ends the command with its text and exit status 1.
+    CliDialogs cli(std::cerr);
+    try {
+        return RunCommandLine(argc, argv);
+    } catch (const std::exception& e) {
+        cli.Error(std::string("tq3gen stopped on an unexpected error: ") + e.what());
+    } catch (...) {
+        cli.Error("tq3gen stopped on an unexpected error of an unknown kind.");
+    }
+    return 1;
 }

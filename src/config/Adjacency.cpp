@@ -105,9 +105,13 @@ bool ReadAdjacency(const World& world, Dialogs& dialogs, bool mapTable, Neighbou
 
 }  // namespace
 
-void LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
-    const bool read = ReadAdjacency(world, dialogs, mapTable, world.Neighbours);
+OperationReport LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
+    OperationReport report;
+    ReportingDialogs reporting(dialogs, report);
+    const bool read = ReadAdjacency(world, reporting, mapTable, world.Neighbours);
     if (mapTable) world.MapAdjacencyRead = read;
+    report.refused = !read;
+    return report;
 }
 
 void ReadPlacementAdjacency(const World& world, Dialogs& dialogs, NeighbourTable& table) {

@@ -160,15 +160,22 @@ class TemplateReader {
 
 }  // namespace
 
-void LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly, bool asianOnly) {
+OperationReport LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europeanOnly,
+                                     bool asianOnly) {
+    OperationReport report;
+    ReportingDialogs reporting(dialogs, report);
     const std::string file = GamePath(world.ProgramFolder, GameFiles::ProvinceTemplate);
     const bool restricted = europeanOnly || asianOnly;
     if (!restricted) world.ProvinceTemplateRead = false;
     std::string text;
-    if (!ReadTextFile(dialogs, file, text)) return;
+    if (!ReadTextFile(reporting, file, text)) {
+        report.refused = true;
+        return report;
+    }
     const bool whole =
-        ReadProvinceTemplate(world, dialogs, text, AbsolutePath(file), europeanOnly, asianOnly);
+        ReadProvinceTemplate(world, reporting, text, AbsolutePath(file), europeanOnly, asianOnly);
     if (!restricted) world.ProvinceTemplateRead = whole;
+    return report;
 }
 
 bool ReadProvinceTemplate(World& world, Dialogs& dialogs, const std::string& text,

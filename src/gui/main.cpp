@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <exception>
 #include <memory>
+#include <string>
 
 #include "app/AppIcon.h"
 #include "app/AppIdentity.h"
@@ -30,10 +32,8 @@ tq3::MapEditorHooks MapEditorFor(tq3::Dialogs& dialogs) {
     return hooks;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+// The window on the game folder of the command line, until it is closed.
+int RunWindow(QApplication& app) {
     QApplication::setApplicationName(QString::fromLatin1(tq3::ApplicationName));
     QApplication::setOrganizationName(QStringLiteral("tq3gen"));
     QApplication::setApplicationVersion(QStringLiteral(TQ3GEN_VERSION));
@@ -89,4 +89,23 @@ int main(int argc, char** argv) {
     };
     form.show();
     return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // An error nothing below expected ends the program with its text shown, never silently.
+    const auto stopped = [](const std::string& what) {
+        tq3::QtDialogs dialogs;
+        dialogs.Error("tq3gen-gui stopped on an unexpected error: " + what);
+        return 1;
+    };
+    try {
+        return RunWindow(app);
+    } catch (const std::exception& e) {
+        return stopped(e.what());
+    } catch (...) {
+        return stopped("an exception of an unknown kind");
+    }
 }

@@ -3,48 +3,27 @@
 #include <filesystem>
 #include <vector>
 
-#include "base/FileCopy.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/Platform.h"
 #include "base/WriteTarget.h"
 #include "output/ScenarioFile.h"
-#include "session/GameFileWrites.h"
+#include "session/FolderOperation.h"
+#include "session/FolderTransaction.h"
 
 namespace tq3 {
 
 namespace fs = std::filesystem;
 
 namespace {
-const std::vector<const char*> kDatabaseFiles = {"Province.csv", "DiplomaticMatrix.csv",
-                                                 "Country.csv",  "Revolt.txt",
-                                                 "tax_stab.csv", "Goods.csv"};
-constexpr const auto& kBackupOrder = GameFiles::BackupOrder;
-
 std::string Db(const World& world, const std::string& name) {
     return GamePath(world.ProgramFolder, GameFiles::DatabaseFolder + name);
 }
 std::string Backup(const World& world, const std::string& name) {
     return GamePath(world.ProgramFolder, GameFiles::BackupFolder + name);
 }
-
-// Copies a file and records the outcome: the target as written, or as failed with the
-// system's reason.
-bool Copy(const std::string& from, const std::string& to, bool overwrite, OperationReport& report) {
-    std::string reason;
-    if (CopyWholeFile(from, to, overwrite, &reason)) {
-        report.written.push_back(AbsolutePath(to));
-        return true;
-    }
-    report.failed.push_back({AbsolutePath(to), reason});
-    return false;
-}
-
-// Copies DB\name to Backup\name unless the backup exists; a missing source is skipped.
-// Gives false only when an existing source could not be copied.
-bool KeepingCopy(const World& world, const char* name, OperationReport& report) {
-    if (!FileExists(Db(world, name)) || FileExists(Backup(world, name))) return true;
-    return Copy(Db(world, name), Backup(world, name), false, report);
+std::string DbPath(const std::string& name) {
+    return GameFiles::DatabaseFolder + name;
 }
 
 void AddName(std::string& list, const std::string& name) {
@@ -88,102 +67,96 @@ bool ScenarioNameIsPlain(const World& world, Dialogs& dialogs) {
 }  // namespace
 
 OperationReport StartupBackup(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
-    OperationReport report;
-    ReportingDialogs dialogs(userDialogs, report);
-    const FolderUse folder(world.ProgramFolder, dialogs, hold);
-    if (!folder) {
-        report.refused = true;
-        return report;
-    }
-    const std::string backup = GamePath(world.ProgramFolder, "\\Backup");
-    if (FolderExists(backup)) {
-        CompleteBackup(world.ProgramFolder, false, report);
-        return report;
-    }
-    const Answer answer = dialogs.Confirm(
-        "Welcome to TQ3 Scenario Generator.\r\nDo you want to backup original files:\r\n"
-        "Province.csv, DiplomaticMatrix.csv, Country.csv,\r\nRevolt.txt, Goods.csv and "
-        "tax_stab.csv?",
-        Buttons::YesNo);
-    if (answer != Answer::Yes) return report;
-    std::error_code ec;
-    if (!fs::create_directory(PathOf(backup), ec) || ec) {
-        dialogs.Error("Cannot create the backup folder \"" + AbsolutePath(backup) +
-                      "\": " + ec.message() + ". The original files were not backed up.");
-        return report;
-    }
-    for (const char* name : kBackupOrder) KeepingCopy(world, name, report);
-    if (!report.failed.empty()) {
-        dialogs.Error("These original files could not be copied to \"" + AbsolutePath(backup) +
-                      "\": " + FailedList(report));
-        return report;
-    }
-    // The folder as it is really spelled, with this system's separator.
-    dialogs.Info("Original files were stored in " + AbsolutePath(backup) + " directory.");
-    return report;
+    return RunFolderOperation(
+        world.ProgramFolder, userDialogs, hold, [&](Dialogs& dialogs, OperationReport& report) {
+            FolderTransaction copies(world.ProgramFolder);
+            const std::string backup = GamePath(world.ProgramFolder, "\\Backup");
+            if (FolderExists(backup)) {
+                copies.CompleteBackup(false);
+                copies.Commit(dialogs, report);
+                return;
+            }
+            const Answer answer = dialogs.Confirm(
+                "Welcome to TQ3 Scenario Generator.\r\nDo you want to backup original files:\r\n"
+                "Province.csv, DiplomaticMatrix.csv, Country.csv,\r\nRevolt.txt, Goods.csv and "
+                "tax_stab.csv?",
+                Buttons::YesNo);
+            if (answer != Answer::Yes) return;
+            std::error_code ec;
+            if (!fs::create_directory(PathOf(backup), ec) || ec) {
+                dialogs.Error("Cannot create the backup folder \"" + AbsolutePath(backup) +
+                              "\": " + ec.message() + ". The original files were not backed up.");
+                return;
+            }
+            copies.CompleteBackup(false);
+            if (!copies.Commit(dialogs, report)) {
+                dialogs.Error("These original files could not be copied to \"" +
+                              AbsolutePath(backup) + "\": " + FailedList(report));
+                return;
+            }
+            // The folder as it is really spelled, with this system's separator.
+            dialogs.Info("Original files were stored in " + AbsolutePath(backup) + " directory.");
+        });
 }
 
-RestoreReport RestoreGameFiles(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
-    RestoreReport report;
-    ReportingDialogs dialogs(userDialogs, report);
-    const FolderUse folder(world.ProgramFolder, dialogs, hold);
-    if (!folder) {
-        report.refused = true;
-        return report;
-    }
+namespace {
+// Adds the copies that put the game's originals back: the six database files from Backup/
+// (a file without a keeping copy was never replaced by a run: DB/ holds its original, which
+// the backup takes now) and the game's own scenarios that runs replaced.
+void AddRestoreCopies(const World& world, FolderTransaction& restore, OperationReport& report) {
     const std::string backup = GamePath(world.ProgramFolder, "\\Backup");
     const bool backedUp = FolderExists(backup);
-    for (const char* name : kDatabaseFiles) {
-        if (FileExists(Backup(world, name))) {
-            Copy(Backup(world, name), Db(world, name), true, report);
-        } else if (!backedUp || !FileExists(Db(world, name))) {
+    for (const char* name : GameFiles::DatabaseFiles) {
+        if (FileExists(Backup(world, name)))
+            restore.AddCopy(DbPath(name), Backup(world, name), report);
+        else if (!backedUp || !FileExists(Db(world, name)))
             report.failed.push_back({AbsolutePath(Db(world, name)),
                                      "no backup of it in \"" + AbsolutePath(backup) + "\""});
-        }
-        // A file without a keeping copy was never replaced by a run: DB/ holds its original,
-        // which the backup takes now.
-        else {
-            KeepingCopy(world, name, report);
-        }
     }
-    // The game's own scenarios that runs replaced.
+    restore.CompleteBackup(false);
     std::error_code ec;
     const std::string scenarios = GamePath(world.ProgramFolder, "\\Backup\\Scenarios");
     for (const auto& entry : fs::directory_iterator(PathOf(scenarios), ec)) {
         const std::string name = NameOf(entry.path().filename());
         if (name.empty() || name.front() == '.' || !entry.is_regular_file(ec)) continue;
-        Copy(NameOf(entry.path()), GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + name),
-             true, report);
+        restore.AddCopy(GameFiles::ScenarioFolder + name, NameOf(entry.path()), report);
     }
-    if (!report.failed.empty()) {
-        dialogs.Error("These files could not be restored from \"" + AbsolutePath(backup) +
-                      "\": " + FailedList(report));
-        return report;
-    }
-    report.quit =
-        dialogs.Confirm(
-            "Original files: Province.csv, DiplomaticMatrix.csv, Country.csv,\r\nRevolt.txt, "
-            "Goods.csv and tax_stab.csv were restored from backup\r\nDo you want to quit ?",
-            Buttons::OkCancel) == Answer::Ok;
-    return report;
+}
+}  // namespace
+
+RestoreReport RestoreGameFiles(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
+    return RunFolderOperation<RestoreReport>(
+        world.ProgramFolder, userDialogs, hold, [&](Dialogs& dialogs, RestoreReport& report) {
+            FolderTransaction restore(world.ProgramFolder);
+            AddRestoreCopies(world, restore, report);
+            if (!restore.broken()) restore.Commit(dialogs, report);
+            if (!report.failed.empty()) {
+                dialogs.Error("These files could not be restored from \"" +
+                              AbsolutePath(GamePath(world.ProgramFolder, "\\Backup")) +
+                              "\": " + FailedList(report));
+                return;
+            }
+            report.quit = dialogs.Confirm(
+                              "Original files: Province.csv, DiplomaticMatrix.csv, "
+                              "Country.csv,\r\nRevolt.txt, Goods.csv and tax_stab.csv "
+                              "were restored from backup\r\nDo you want to quit ?",
+                              Buttons::OkCancel) == Answer::Ok;
+        });
 }
 
 OperationReport RestoreForMapOnly(const World& world, Dialogs& userDialogs,
                                   const FolderHold& hold) {
-    OperationReport report;
-    ReportingDialogs dialogs(userDialogs, report);
-    const FolderUse folder(world.ProgramFolder, dialogs, hold);
-    if (!folder) {
-        report.refused = true;
-        return report;
-    }
-    for (const char* name : {"DiplomaticMatrix.csv", "Country.csv", "Revolt.txt"})
-        Copy(Backup(world, name), Db(world, name), true, report);
-    if (!report.failed.empty())
-        dialogs.Error("These files could not be restored from \"" +
-                      AbsolutePath(GamePath(world.ProgramFolder, "\\Backup")) +
-                      "\": " + FailedList(report));
-    return report;
+    return RunFolderOperation(
+        world.ProgramFolder, userDialogs, hold, [&](Dialogs& dialogs, OperationReport& report) {
+            FolderTransaction restore(world.ProgramFolder);
+            for (const char* name : {"DiplomaticMatrix.csv", "Country.csv", "Revolt.txt"})
+                restore.AddCopy(DbPath(name), Backup(world, name), report);
+            if (!restore.broken()) restore.Commit(dialogs, report);
+            if (!report.failed.empty())
+                dialogs.Error("These files could not be restored from \"" +
+                              AbsolutePath(GamePath(world.ProgramFolder, "\\Backup")) +
+                              "\": " + FailedList(report));
+        });
 }
 
 namespace {
@@ -200,78 +173,77 @@ std::optional<std::string> ChosenCopyFolder(const World& world, Dialogs& dialogs
     }
     return folder;
 }
+
+// The copy of a scenario and the six database files into the chosen folder, made through
+// that folder's own journal (a copy killed half-way is finished by the next one).
+void CopyScenarioOut(const World& world, const std::string& folder, Dialogs& dialogs,
+                     OperationReport& report) {
+    const JournalOutcome journal = FinishJournal(folder, JournalFolder::Copy);
+    if (journal.found && !journal.finished && !journal.refused) {
+        dialogs.Error("A copy into \"" + AbsolutePath(folder) +
+                      "\" was cut short and cannot be "
+                      "finished: " +
+                      journal.error + ". Nothing was copied.");
+        report.refused = true;
+        return;
+    }
+    FolderTransaction copy(folder, JournalFolder::Copy);
+    const std::string scenario = ScenarioName(world);
+    const std::string own = GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario);
+    const std::string fallback = GamePath(
+        world.ProgramFolder, std::string(GameFiles::ScenarioFolder) + GameFiles::DefaultScenario);
+    // Without a scenario the database files are copied all the same; the missing one is named.
+    if (FileExists(own))
+        copy.AddCopy("\\" + scenario, own, report);
+    else if (FileExists(fallback))
+        copy.AddCopy(std::string("\\") + GameFiles::DefaultScenario, fallback, report);
+    else
+        report.failed.push_back({AbsolutePath(InFolder(folder, scenario)),
+                                 "File: \"" + AbsolutePath(own) + "\" does not exist!"});
+    for (const char* name : GameFiles::DatabaseFiles)
+        copy.AddCopy(std::string("\\") + name, Db(world, name), report);
+    if (!copy.broken()) copy.Commit(dialogs, report);
+}
 }  // namespace
 
 OperationReport BackupScenario(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
-    OperationReport report;
-    ReportingDialogs dialogs(userDialogs, report);
-    const FolderUse use(world.ProgramFolder, dialogs, hold);
-    if (!use) {
-        report.refused = true;
-        return report;
-    }
-    const auto folder = ChosenCopyFolder(world, dialogs, true, report);
-    if (!folder) return report;
-    std::error_code ec;
-    fs::create_directories(PathOf(*folder), ec);
-
-    const std::string scenario = ScenarioName(world);
-    OperationReport scenarioCopy;
-    if (!Copy(GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario),
-              InFolder(*folder, scenario), true, scenarioCopy) &&
-        !Copy(GamePath(world.ProgramFolder,
-                       std::string(GameFiles::ScenarioFolder) + GameFiles::DefaultScenario),
-              InFolder(*folder, "Random.tqg"), true, scenarioCopy))
-        report.failed.push_back(scenarioCopy.failed.front());
-    else
-        report.written.push_back(scenarioCopy.written.back());
-    for (const char* name : kBackupOrder)
-        Copy(Db(world, name), InFolder(*folder, name), true, report);
-    if (!report.failed.empty())
-        dialogs.Error("These files could not be copied to \"" + AbsolutePath(*folder) +
-                      "\": " + FailedList(report));
-    return report;
+    return RunFolderOperation(
+        world.ProgramFolder, userDialogs, hold, [&](Dialogs& dialogs, OperationReport& report) {
+            const auto folder = ChosenCopyFolder(world, dialogs, true, report);
+            if (!folder) return;
+            std::error_code ec;
+            fs::create_directories(PathOf(*folder), ec);
+            CopyScenarioOut(world, *folder, dialogs, report);
+            if (!report.failed.empty())
+                dialogs.Error("These files could not be copied to \"" + AbsolutePath(*folder) +
+                              "\": " + FailedList(report));
+        });
 }
 
 OperationReport RestoreScenario(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
-    OperationReport report;
-    ReportingDialogs dialogs(userDialogs, report);
-    const FolderUse use(world.ProgramFolder, dialogs, hold);
-    if (!use) {
-        report.refused = true;
-        return report;
-    }
-    const auto folder = ChosenCopyFolder(world, dialogs, false, report);
-    if (!folder) return report;
-
-    // The scenario of ScenarioFileName, else Random.tqg; a copy that fails for another
-    // reason than a missing file says that reason.
-    const std::string scenario = ScenarioName(world);
-    std::string from = InFolder(*folder, scenario);
-    std::string to = GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario);
-    if (!FileExists(from)) {
-        from = InFolder(*folder, GameFiles::DefaultScenario);
-        to = GamePath(world.ProgramFolder,
-                      std::string(GameFiles::ScenarioFolder) + GameFiles::DefaultScenario);
-    }
-    if (!FileExists(from)) {
-        dialogs.Error("No scenario found in: " + *folder + " or TQ3 is running!");
-        return report;
-    }
-    if (!Copy(from, to, true, report)) {
-        dialogs.Error("These files could not be restored from \"" + AbsolutePath(*folder) +
-                      "\": " + FailedList(report));
-        return report;
-    }
-    for (const char* name : kBackupOrder) {
-        // The game's original goes to Backup/ first, unless it is there already.
-        if (KeepOriginal(world.ProgramFolder, Db(world, name), dialogs, &report))
-            Copy(InFolder(*folder, name), Db(world, name), true, report);
-    }
-    if (!report.failed.empty())
-        dialogs.Error("These files could not be restored from \"" + AbsolutePath(*folder) +
-                      "\": " + FailedList(report));
-    return report;
+    return RunFolderOperation(
+        world.ProgramFolder, userDialogs, hold, [&](Dialogs& dialogs, OperationReport& report) {
+            const auto folder = ChosenCopyFolder(world, dialogs, false, report);
+            if (!folder) return;
+            // The scenario of ScenarioFileName, else Random.tqg.
+            std::string scenario = ScenarioName(world);
+            if (!FileExists(InFolder(*folder, scenario))) scenario = GameFiles::DefaultScenario;
+            if (!FileExists(InFolder(*folder, scenario))) {
+                dialogs.Error("No scenario found in: " + *folder + " or TQ3 is running!");
+                return;
+            }
+            // The game's originals (its database files, a scenario of its own) are kept first.
+            FolderTransaction restore(world.ProgramFolder);
+            restore.KeepOriginals();
+            restore.AddCopy(GameFiles::ScenarioFolder + scenario, InFolder(*folder, scenario),
+                            report);
+            for (const char* name : GameFiles::DatabaseFiles)
+                restore.AddCopy(DbPath(name), InFolder(*folder, name), report);
+            if (!restore.broken()) restore.Commit(dialogs, report);
+            if (!report.failed.empty())
+                dialogs.Error("These files could not be restored from \"" + AbsolutePath(*folder) +
+                              "\": " + FailedList(report));
+        });
 }
 
 }  // namespace tq3

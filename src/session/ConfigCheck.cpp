@@ -69,7 +69,7 @@ OperationReport CheckConfiguration(World& world, Dialogs& userDialogs) {
     // A run cut short while it replaced its files; the next command that takes the folder
     // finishes it.
     const std::string journal = JoinPath(world.ProgramFolder, JournalFileName);
-    if (JournalPending(journal))
+    if (JournalPending(world.ProgramFolder))
         dialogs.Problem(AbsolutePath(journal), 0,
                         "a run was cut short while it replaced its files; the next generate, "
                         "restore or scenario copy finishes it");

@@ -13,7 +13,39 @@ namespace {
 constexpr int kPollMs = 50;
 }
 
+namespace {
+// Finishes the journal of a run that was cut short, and says what was done. False when the
+// folder cannot be used: the journal is there and cannot be finished.
+bool FinishCutShortRun(const std::string& folder, Dialogs& dialogs) {
+    const JournalOutcome journal = FinishJournal(folder, JournalFolder::Game);
+    const std::string where = "A run of tq3gen in \"" + AbsolutePath(folder) + "\"";
+    if (journal.refused) {
+        dialogs.Error(
+            where + " left a replace journal that is not to be trusted: " + journal.error +
+            ". Nothing was renamed by it; it was set aside as \"" + RefusedJournalFileName +
+            "\". If the game's files look wrong, tq3gen restore brings back the "
+            "originals.");
+        return true;
+    }
+    if (journal.found && !journal.finished) {
+        dialogs.Error(where +
+                      " was cut short while it replaced its files, and they cannot be put in "
+                      "place: " +
+                      journal.error +
+                      ". Nothing was changed. Close any program that holds the file, then run "
+                      "the command again.");
+        return false;
+    }
+    if (journal.found)
+        dialogs.Info(where + " was cut short while it replaced its files; the " +
+                     std::to_string(journal.replaced.size()) +
+                     " files it had left were put in place now.");
+    return true;
+}
+}  // namespace
+
 FolderLock::~FolderLock() {
+    if (!removeOnRelease_.empty()) RemoveFile(removeOnRelease_);
     ReleaseLock(handle_);
 }
 
@@ -50,25 +82,14 @@ std::unique_ptr<FolderLock> FolderLock::Take(const std::string& folder, Dialogs&
 
     // A run cut short while it replaced its files is finished first, so the folder holds
     // the whole set of that run.
-    const JournalOutcome journal = FinishJournal(JoinPath(folder, JournalFileName));
-    if (journal.found && !journal.finished) {
-        dialogs.Error("A run of tq3gen in \"" + AbsolutePath(folder) +
-                      "\" was cut short while it replaced its files, and they cannot be put in "
-                      "place: " +
-                      journal.error + ". Nothing was changed.");
-        return nullptr;
-    }
-    if (journal.found)
-        dialogs.Info("A run of tq3gen in \"" + AbsolutePath(folder) +
-                     "\" was cut short while it replaced its files; the " +
-                     std::to_string(journal.replaced.size()) +
-                     " files it had left were put in place now.");
-    return lock;
+    return FinishCutShortRun(folder, dialogs) ? std::move(lock) : nullptr;
 }
 
 FolderUse::FolderUse(const std::string& folder, Dialogs& dialogs, const FolderHold& hold)
     : held_(hold.held != nullptr) {
     if (!held_) own_ = FolderLock::Take(folder, dialogs, hold.waitMs);
+    if (own_ && hold.removeLockFile)
+        own_->RemoveFileOnRelease(JoinPath(folder, FolderLock::kFileName));
 }
 
 }  // namespace tq3

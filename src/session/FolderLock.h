@@ -24,6 +24,9 @@ class FolderLock {
     // nothing.
     static std::unique_ptr<FolderLock> Take(const std::string& folder, Dialogs& dialogs,
                                             int waitMs = kDefaultWaitMs);
+    // The lock file goes when the lock is released (a folder that only receives one run's
+    // files, such as --out, keeps nothing of ours).
+    void RemoveFileOnRelease(std::string path) { removeOnRelease_ = std::move(path); }
 
     static constexpr int kDefaultWaitMs = 2000;
     static constexpr const char* kFileName = ".tq3gen.lock";
@@ -33,6 +36,7 @@ class FolderLock {
   private:
     explicit FolderLock(LockHandle handle) : handle_(handle) {}
     LockHandle handle_;
+    std::string removeOnRelease_;
 };
 
 // How an operation comes by the folder's lock: the caller may hold it already (a command that
@@ -40,6 +44,7 @@ class FolderLock {
 struct FolderHold {
     const FolderLock* held = nullptr;
     int waitMs = FolderLock::kDefaultWaitMs;
+    bool removeLockFile = false;  // a lock taken for the operation leaves no lock file
 };
 
 // The folder held for one operation: the caller's lock or one taken now. False when it could

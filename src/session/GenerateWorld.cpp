@@ -1,9 +1,7 @@
 #include "session/GenerateWorld.h"
 
-#include <filesystem>
 #include <string>
 
-#include "base/FileCopy.h"
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/Platform.h"
@@ -16,8 +14,9 @@
 #include "engine/RunProgress.h"
 #include "engine/ScenarioDraws.h"
 #include "session/FolderLock.h"
+#include "session/FolderOperation.h"
+#include "session/FolderTransaction.h"
 #include "session/GameFileWrites.h"
-#include "session/RunFiles.h"
 #include "session/RunInputs.h"
 #include "session/RunVerification.h"
 #include "session/WorldDraws.h"
@@ -36,16 +35,20 @@ void MakeDatabaseWritable(const World& world) {
 }
 
 // The run's file steps on the game folder: the tables are read again, and each file is
-// formatted whole when it is due and kept with the run's files until they land together.
+// formatted whole when it is due and kept with the run's files until they land together. A
+// table that cannot be read again stops the run before anything is replaced.
 class FolderSteps final : public RunFileSteps {
   public:
-    FolderSteps(Dialogs& dialogs, RunReport& report, RunFiles& files)
+    FolderSteps(Dialogs& dialogs, RunReport& report, FolderTransaction& files)
         : dialogs_(dialogs), report_(report), files_(files) {}
     void LoadAdjacency(World& world, bool mapTable) override {
-        tq3::LoadAdjacency(world, dialogs_, mapTable);
+        const std::string table =
+            mapTable ? GameFiles::MapAdjacency : GameFiles::PlacementAdjacency;
+        if (tq3::LoadAdjacency(world, dialogs_, mapTable).refused) Unread(world, table);
     }
     void RestoreProtectedRegions(World& world, bool europe, bool asia) override {
-        LoadProvinceTemplate(world, dialogs_, europe, asia);
+        if (LoadProvinceTemplate(world, dialogs_, europe, asia).refused)
+            Unread(world, GameFiles::ProvinceTemplate);
     }
     void GoodsAndTaxTables(World& world, RandomSource& random) override {
         DrawGoodsPrices(world, random);
@@ -61,14 +64,23 @@ class FolderSteps final : public RunFileSteps {
     }
 
   private:
+    void Unread(const World& world, const std::string& table) {
+        const std::string file = AbsolutePath(GamePath(world.ProgramFolder, table));
+        const std::string message = "\"" + file +
+                                    "\" could not be read again during the run, so the run "
+                                    "stops here.";
+        dialogs_.Error(message);
+        report_.failed.push_back({file, message});
+    }
+
     Dialogs& dialogs_;
     RunReport& report_;
-    RunFiles& files_;
+    FolderTransaction& files_;
 };
 
 // Scenario-only mode puts the game's own province table back from the backup: its bytes
 // land with the run's other files.
-void AddBackedUpProvinceTable(const World& world, Dialogs& dialogs, RunFiles& files,
+void AddBackedUpProvinceTable(const World& world, Dialogs& dialogs, FolderTransaction& files,
                               RunReport& report) {
     std::string from =
         GamePath(world.ProgramFolder, std::string(GameFiles::BackupFolder) + "Province.csv");
@@ -104,75 +116,40 @@ void RemoveLeftovers(const std::string& target) {
         RemoveLeftoverTemporaryFiles(GamePath(target, folder));
 }
 
-// After a failure no closing text claims success: the question names what failed.
-std::string FailureQuestion(const RunReport& report) {
-    std::string text = "Some files could not be written:";
-    for (const FileFailure& f : report.failed) text += "\r\n" + f.file;
-    return text + "\r\nDo you want to quit ?";
-}
-
-const char* ClosingQuestion(GeneratorMode mode) {
-    switch (mode) {
-        case GeneratorMode::MapOnly:
-            return "Map created succesfuly!\r\nDo you want to quit ?";
-        case GeneratorMode::ScenarioOnly:
-            return "Scenario created succesfuly! (Original map is restored)\r\nDo you want to quit "
-                   "?";
-        default:
-            return "Scenario created succesfuly!\r\nDo you want to quit ?";
-    }
-}
-}  // namespace
-
-RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs,
-                        const RunHooks& hooks) {
-    RunReport report;
-    ReportingDialogs dialogs(userDialogs, report);
-    const TGeneratorSettings& s = world.Settings;
-    const GeneratorMode mode = ModeOf(s.GeneratorMode);
-    const bool drawsMap = mode != GeneratorMode::ScenarioOnly;
-    const bool writesEverything = mode == GeneratorMode::MapAndScenario;
-
-    // The files land in the game folder, or in the folder of --out, which the run then holds
-    // while the game folder is only read. One run at a time in the folder written.
+// The run on its held folder, from the checks of its inputs to the commit.
+void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const RunHooks& hooks,
+                 RunReport& report) {
+    const GeneratorMode mode = ModeOf(world.Settings.GeneratorMode);
     const bool inGameFolder = hooks.outFolder.empty();
-    const std::string& target = inGameFolder ? world.ProgramFolder : hooks.outFolder;
-    const FolderUse use(target, dialogs, hooks.folder);
-    if (!use) {
-        report.refused = true;
-        return report;
-    }
-    RemoveLeftovers(target);
 
     // Inputs the run cannot use soundly, and settings under which the nation steps could
     // never end, are refused before anything is drawn or written.
-    if (!CheckRunInputs(world, dialogs) || !CheckRunSettings(world, dialogs)) {
-        report.refused = true;
-        return report;
-    }
-
-    // The keeping copies of the originals that no run has replaced yet, so that every one of
-    // them can be brought back (the diplomatic matrix, which no run writes, among them).
-    OperationReport completion;
-    if (inGameFolder) CompleteBackup(world.ProgramFolder, true, completion);
+    if (!CheckRunInputs(world, dialogs) || !CheckRunSettings(world, dialogs)) return;
 
     dialogs.Progress(RunProgress::Start);
-    RunFiles files;
+    FolderTransaction files(inGameFolder ? world.ProgramFolder : hooks.outFolder);
+    if (inGameFolder) {
+        // The keeping copies of the originals that no run has replaced yet, so that every
+        // one of them can be brought back (the diplomatic matrix, which no run writes, among
+        // them), and of each original this run replaces.
+        files.CompleteBackup(true);
+        files.KeepOriginals();
+    }
     FolderSteps folder(dialogs, report, files);
     DrawWorld(world, random, dialogs, folder);
 
     if (hooks.preview) hooks.preview(world);
-    if (s.EditorEnabled && hooks.mapEditor && !hooks.mapEditor(world)) {
+    if (world.Settings.EditorEnabled && hooks.mapEditor && !hooks.mapEditor(world)) {
         dialogs.Progress(RunProgress::Start);
         LoadSettings(world, dialogs, false);
         report.end = RunEnd::Aborted;
-        return report;
+        return;
     }
 
-    if (drawsMap) AddProvinceTable(world, dialogs, files, &report);
+    if (mode != GeneratorMode::ScenarioOnly) AddProvinceTable(world, dialogs, files, &report);
     dialogs.Progress(RunProgress::ProvinceTableWritten);
     bool fixedCountryFound = true;
-    if (writesEverything) {
+    if (mode == GeneratorMode::MapAndScenario) {
         DrawPolicies(world, random);
         fixedCountryFound = AddCountryTable(world, dialogs, files);
     }
@@ -182,30 +159,28 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     // The run's files land together, or none of them when any could not be made or breaks a
     // rule of the game's files.
     if (report.failed.empty())
-        CheckOwnOutput(world, hooks, SeedOf(random), files, target, dialogs, report);
-    if (report.failed.empty() && inGameFolder) {
-        MakeDatabaseWritable(world);
-        files.Commit(world.ProgramFolder, {}, dialogs, report);
-    } else if (report.failed.empty()) {
-        std::error_code ec;
-        std::filesystem::create_directories(PathOf(GamePath(target, "\\DB")), ec);
-        if (mode != GeneratorMode::MapOnly)
-            std::filesystem::create_directories(PathOf(GamePath(target, "\\Scenarios")), ec);
-        files.Commit(target, {.keepOriginals = false}, dialogs, report);
+        CheckOwnOutput(world, hooks, SeedOf(random), files, files.folder(), dialogs, report);
+    if (report.failed.empty()) {
+        if (inGameFolder) MakeDatabaseWritable(world);
+        files.Commit(dialogs, report);
     }
     if (!fixedCountryFound) dialogs.Error("File TQ3GenerFixedCountry.csv not found");
     dialogs.Progress(RunProgress::Done);
+    report.end = RunEnd::Finished;
+}
+}  // namespace
 
-    const std::string question =
-        report.failed.empty() ? ClosingQuestion(mode) : FailureQuestion(report);
-    if (dialogs.Confirm(question, Buttons::OkCancel) == Answer::Ok) {
-        report.end = RunEnd::Quit;
-        return report;
-    }
-    dialogs.Progress(RunProgress::Start);
-    LoadSettings(world, dialogs, false);
-    report.end = RunEnd::Stay;
-    return report;
+RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs,
+                        const RunHooks& hooks) {
+    // The files land in the game folder, or in the folder of --out, which the run then holds
+    // while the game folder is only read. One run at a time in the folder written.
+    const bool inGameFolder = hooks.outFolder.empty();
+    const std::string& target = inGameFolder ? world.ProgramFolder : hooks.outFolder;
+    return RunFolderOperation<RunReport>(target, userDialogs, hooks.folder,
+                                         [&](Dialogs& dialogs, RunReport& report) {
+                                             RemoveLeftovers(target);
+                                             RunInFolder(world, random, dialogs, hooks, report);
+                                         });
 }
 
 }  // namespace tq3

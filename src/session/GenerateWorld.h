@@ -7,6 +7,7 @@
 #include "base/Random.h"
 #include "engine/World.h"
 #include "session/FolderLock.h"
+#include "session/FolderTransaction.h"
 #include "session/RunReport.h"
 #include "verify/GameFileVerifier.h"
 
@@ -32,8 +33,9 @@ struct RunHooks {
     std::function<void(GameFileTexts&)> staged;
 };
 
-// One whole generation run on the loaded world, as the "Run!" button starts it. The report
-// says how it ended, which files were written or failed, and every message shown.
+// One whole generation run on the loaded world, as the "Run!" button starts it, up to the
+// commit of its files. The report says how it ended, which files were written or failed, and
+// every message shown; the front end then asks the closing question (RunClosing.h).
 RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& dialogs,
                         const RunHooks& hooks = {});
 

@@ -12,7 +12,7 @@ namespace tq3 {
 // them: a small JSON file of a description, the mode and the settings part of a recipe. It is
 // applied over the game's settings file before any single setting given by hand.
 struct Preset {
-    std::string name;  // a built-in's name, or the name of its file without ".json"
+    std::string name;         // a built-in's name, or the name of its file without ".json"
     std::string description;  // UTF-8
     std::optional<int> generatorMode;
     SettingValues settings;

@@ -105,6 +105,10 @@ std::vector<std::string> RunInputRefusals(const World& world) {
             refuse(target);
     }
     if (writesProvinceTable) {
+        // The province table is made with the fixed table's lines: without it, nothing is
+        // drawn.
+        if (!FileExists(GamePath(folder, GameFiles::FixedProvinceTable)))
+            refusals.push_back("File TQ3GenerFixedProvince.csv not found");
         // A row that ends with LF alone inside a CR LF table would put every later row one
         // province off in the game's table.
         const std::string fixed = GamePath(folder, GameFiles::FixedProvinceTable);

@@ -6,10 +6,11 @@ namespace tq3 {
 
 // How a generation run ended.
 enum class RunEnd {
-    Quit,     // the closing question was answered "quit"
-    Stay,     // the user stays: the configuration was loaded again
-    Aborted,  // the map editor's Abort ended the run at the preview point: nothing was written
-    Refused,  // refused before anything was written
+    Finished,  // the run went to its commit: report.failed says whether its files were written
+    Quit,      // the closing question was answered "quit"
+    Stay,      // the user stays: the configuration was loaded again
+    Aborted,   // the map editor's Abort ended the run at the preview point: nothing was written
+    Refused,   // refused before anything was written
 };
 
 // What a run did: how it ended, the files it wrote or failed to write, and every message.

@@ -36,7 +36,7 @@ std::string OwnFaultText(const std::vector<Finding>& findings, std::optional<uin
 }
 
 bool CheckOwnOutput(const World& world, const RunHooks& hooks, std::optional<uint64_t> seed,
-                    const RunFiles& files, const std::string& folder, Dialogs& dialogs,
+                    const FolderTransaction& files, const std::string& folder, Dialogs& dialogs,
                     OperationReport& report) {
     if (!hooks.verify) return true;
     GameFileTexts staged = files.Texts();

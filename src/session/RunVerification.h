@@ -8,8 +8,8 @@
 #include "base/Dialogs.h"
 #include "base/OperationReport.h"
 #include "engine/World.h"
+#include "session/FolderTransaction.h"
 #include "session/GenerateWorld.h"
-#include "session/RunFiles.h"
 #include "verify/Finding.h"
 #include "verify/GameFileVerifier.h"
 
@@ -31,7 +31,7 @@ std::string OwnFaultText(const std::vector<Finding>& findings, std::optional<uin
 // file with a finding is recorded as failed in `report`, so that nothing is replaced. Gives
 // false then.
 bool CheckOwnOutput(const World& world, const RunHooks& hooks, std::optional<uint64_t> seed,
-                    const RunFiles& files, const std::string& folder, Dialogs& dialogs,
+                    const FolderTransaction& files, const std::string& folder, Dialogs& dialogs,
                     OperationReport& report);
 
 }  // namespace tq3

@@ -402,10 +402,8 @@ TEST_F(NothingLost, AGameFolderNamedBeyondAsciiWorksThroughout) {
 
     // A run cut short between its renames: the journal names one file still to put in place.
     test::WriteFile(folder / "DB" / ".tq3gen-cutcut", "new goods");
-    const std::string goods = NameOf(folder / "DB" / "Goods.csv");
-    test::WriteFile(folder / ".tq3gen-journal", "tq3gen replace journal 1\n" +
-                                                    NameOf(folder / "DB" / ".tq3gen-cutcut") +
-                                                    "\n" + goods + "\nend\n");
+    test::WriteFile(folder / ".tq3gen-journal",
+                    "tq3gen replace journal 2\nDB/.tq3gen-cutcut\nDB/Goods.csv\nend\n");
     r = RunTq3({"restore", "--game-dir", dir}, scratch.path);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("was cut short"), std::string::npos) << r.err;

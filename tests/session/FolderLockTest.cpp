@@ -27,8 +27,7 @@ struct HeldFolder : ::testing::Test {
             staged.push_back(s);
         }
         fs::rename(staged[1].temporary, game.path / "keep");
-        std::string error;
-        ASSERT_FALSE(ReplaceTogether((game.path / JournalFileName).string(), staged, error));
+        ASSERT_FALSE(ReplaceTogether(game.str(), JournalFolder::Game, {staged}).done);
         fs::rename(game.path / "keep", staged[1].temporary);
     }
 };

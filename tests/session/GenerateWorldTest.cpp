@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "config/SettingsFile.h"
 #include "session/GenerateWorld.h"
+#include "session/RunClosing.h"
 
 using namespace tq3;
 
@@ -83,9 +84,11 @@ TEST_F(Run, ProgressAndQuestionOfEachMode) {
         dialogs = test::RecordingDialogs{};
         test::ScriptedRandom scripted;
         world->Settings.GeneratorMode = static_cast<int8_t>(c.mode);
-        EXPECT_EQ(GenerateWorld(*world, scripted, dialogs).end, RunEnd::Quit);
+        const RunReport run = GenerateWorld(*world, scripted, dialogs);
+        EXPECT_EQ(run.end, RunEnd::Finished);
         EXPECT_EQ(DriverProgress(), c.progress);
-        EXPECT_EQ(dialogs.confirms, std::vector<std::string>{c.question});
+        EXPECT_TRUE(dialogs.confirms.empty());  // the front end asks
+        EXPECT_EQ(ClosingQuestion(*world, run), c.question);
         EXPECT_EQ(scripted.randomizes, c.randomizes);
         EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors[0];
         ASSERT_TRUE(LoadSettings(*world, dialogs, true));
@@ -102,7 +105,7 @@ TEST_F(Run, ModeOneWritesOnlyTheProvinceTable) {
 
 TEST_F(Run, ModeTwoWritesTheScenarioAndRestoresTheMap) {
     const auto before = Files();
-    EXPECT_EQ(Generate(2), RunEnd::Quit);
+    EXPECT_EQ(Generate(2), RunEnd::Finished);
     const auto after = Files();
     EXPECT_NE(after.at("Scenarios/Mini.tqg"), "<none>");
     EXPECT_NE(after.at("DB/Revolt.txt"), before.at("DB/Revolt.txt"));
@@ -116,7 +119,7 @@ TEST_F(Run, ModeTwoWritesTheScenarioAndRestoresTheMap) {
 TEST_F(Run, ModeTwoCompletesAMissingBackupFirst) {
     fs::remove(dir.path / "Backup" / "Province.csv");
     const std::string original = test::ReadFile(dir.path / "DB" / "Province.csv");
-    EXPECT_EQ(Generate(2), RunEnd::Quit);
+    EXPECT_EQ(Generate(2), RunEnd::Finished);
     EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors[0];
     EXPECT_EQ(test::ReadFile(dir.path / "Backup" / "Province.csv"), original);
     EXPECT_EQ(test::ReadFile(dir.path / "DB" / "Province.csv"), original);
@@ -127,7 +130,7 @@ TEST_F(Run, ModeTwoCompletesAMissingBackupFirst) {
 TEST_F(Run, ReadOnlyDatabaseFilesAreMadeWritable) {
     const std::string country = (dir.path / "DB" / "Country.csv").string();
     test::MakeReadOnly(country);
-    EXPECT_EQ(Generate(0), RunEnd::Quit);
+    EXPECT_EQ(Generate(0), RunEnd::Finished);
     EXPECT_TRUE(test::OwnerMayWrite(country));
     EXPECT_TRUE(dialogs.errors.empty());
     EXPECT_NE(test::ReadFile(country).find("country;main color"), std::string::npos);
@@ -136,8 +139,8 @@ TEST_F(Run, ReadOnlyDatabaseFilesAreMadeWritable) {
 TEST_F(Run, CancelReloadsTheWorldAndKeepsTheUserSettings) {
     world->Settings.Temperature = 4;
     world->Settings.NationCount = 3;
-    dialogs.answers = {Answer::Cancel};
-    EXPECT_EQ(Generate(0), RunEnd::Stay);
+    EXPECT_EQ(Generate(0), RunEnd::Finished);
+    StayAfterRun(*world, dialogs);
     EXPECT_EQ(dialogs.progress.back(), 0);
     EXPECT_EQ(world->Settings.Temperature, 4);
     EXPECT_EQ(world->Settings.NationCount, 3);
@@ -220,10 +223,50 @@ TEST_F(Run, ATemplateThatBecameUnreadableRefusesTheNextRun) {
 // a whole one: the diplomatic matrix, which no run writes, too.
 TEST_F(Run, ARunWithoutABackupKeepsAllSixOriginals) {
     fs::remove_all(dir.path / "Backup");
-    EXPECT_EQ(Generate(0), RunEnd::Quit);
+    EXPECT_EQ(Generate(0), RunEnd::Finished);
     for (const char* name : {"Province.csv", "DiplomaticMatrix.csv", "Country.csv", "Revolt.txt",
                              "Goods.csv", "tax_stab.csv"})
         EXPECT_EQ(test::ReadFile(dir.path / "Backup" / name),
                   test::ReadFile(fs::path(TQ3_TEST_DATA "/mini/DB") / name))
             << name;
+}
+
+// A run that cannot go on stops before anything is replaced: a missing fixed province table
+// before anything is drawn, a table that cannot be read again during the run before the
+// commit, whose closing text then says that nothing was written.
+TEST_F(Run, ARunThatCannotGoOnReplacesNothing) {
+    struct Case {
+        const char* removed;
+        bool europe;  // the template is read again for the protected regions
+        RunEnd end;
+        const char* error;
+    };
+    for (const Case& c : {
+             Case{"TQ3GenerFixedProvince.csv", false, RunEnd::Refused,
+                  "File TQ3GenerFixedProvince.csv not found"},
+             Case{"TQ3GenerProvince.csv", true, RunEnd::Finished, "TQ3GenerProvince.csv"},
+             Case{"TQ3GenerAdjDataOrig.tbl", false, RunEnd::Finished, "TQ3GenerAdjDataOrig.tbl"},
+         }) {
+        SCOPED_TRACE(c.removed);
+        ASSERT_TRUE(LoadSettings(*world, dialogs, true));
+        dialogs = test::RecordingDialogs{};
+        world->Settings.DontChangeEurope = c.europe;
+        const auto before = Files();
+        fs::remove(dir.path / "Config" / c.removed);
+        test::ScriptedRandom scripted;
+        world->Settings.GeneratorMode = 0;
+        const RunReport run = GenerateWorld(*world, scripted, dialogs);
+        EXPECT_EQ(run.end, c.end);
+        EXPECT_EQ(Files(), before);
+        EXPECT_TRUE(run.written.empty());
+        ASSERT_FALSE(dialogs.errors.empty());
+        EXPECT_NE(dialogs.errors[0].find(c.error), std::string::npos) << dialogs.errors[0];
+        if (c.end == RunEnd::Refused) {
+            EXPECT_EQ(scripted.randomizes, 0);
+        } else {
+            EXPECT_NE(ClosingQuestion(*world, run).find("Nothing was written: "),
+                      std::string::npos);
+        }
+        test::CopyTree(TQ3_TEST_DATA "/mini/Config", dir.path / "Config");
+    }
 }
