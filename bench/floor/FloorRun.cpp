@@ -3,8 +3,10 @@
 // backup) and nothing else. The bytes to write are taken from a reference folder that holds
 // what a real run wrote; reading them is the only work the real run does not have.
 //
-// usage: floor_run GAME_DIR [REFERENCE_DIR]
-// Without REFERENCE_DIR it only reads: the floor of `tq3gen check`.
+// usage: floor_run GAME_DIR [REFERENCE_DIR [--durable]]
+// Without REFERENCE_DIR it only reads: the floor of `tq3gen check`. With --durable it writes as
+// a run must to be safe: each output to a temporary beside it, synced, renamed over the old
+// file, and each folder written synced once.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -47,7 +49,7 @@ bool ReadAll(const std::string& name, std::string& text) {
     return ::close(fd) == 0;
 }
 
-bool WriteAll(const std::string& name, const std::string& text) {
+bool WriteAll(const std::string& name, const std::string& text, bool sync = false) {
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return false;
     std::size_t done = 0;
@@ -59,18 +61,33 @@ bool WriteAll(const std::string& name, const std::string& text) {
         }
         done += static_cast<std::size_t>(n);
     }
-    return ::close(fd) == 0;
+    const bool synced = !sync || ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+// Writes through a synced temporary renamed over the target.
+bool WriteDurably(const std::string& name, const std::string& text) {
+    const std::string temporary = name + ".floor";
+    return WriteAll(temporary, text, true) && ::rename(temporary.c_str(), name.c_str()) == 0;
+}
+
+bool SyncFolder(const std::string& name) {
+    const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && argc != 3) {
-        std::fputs("usage: floor_run GAME_DIR [REFERENCE_DIR]\n", stderr);
+    const bool durable = argc == 4 && std::string(argv[3]) == "--durable";
+    if (argc != 2 && argc != 3 && !durable) {
+        std::fputs("usage: floor_run GAME_DIR [REFERENCE_DIR [--durable]]\n", stderr);
         return 2;
     }
     const std::string game = argv[1];
-    const bool writes = argc == 3;
+    const bool writes = argc >= 3;
     const std::string reference = writes ? argv[2] : "";
     std::string text;
     std::size_t bytes = 0;
@@ -83,10 +100,15 @@ int main(int argc, char** argv) {
     }
     if (!writes) return bytes > 0 ? 0 : 1;
     for (const char* output : kOutputs) {
-        if (!ReadAll(reference + "/" + output, text) || !WriteAll(game + "/" + output, text)) {
+        const std::string target = game + "/" + output;
+        if (!ReadAll(reference + "/" + output, text) ||
+            !(durable ? WriteDurably(target, text) : WriteAll(target, text))) {
             std::fprintf(stderr, "cannot copy %s to %s\n", output, game.c_str());
             return 1;
         }
     }
+    if (durable)
+        for (const char* folder : {"/DB", "/Scenarios"})
+            if (!SyncFolder(game + folder)) return 1;
     return bytes > 0 ? 0 : 1;
 }

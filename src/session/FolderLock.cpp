@@ -6,14 +6,13 @@
 #include "base/GamePath.h"
 #include "base/Platform.h"
 #include "base/ReplaceJournal.h"
+#include "base/TextFile.h"
 
 namespace tq3 {
 
 namespace {
 constexpr int kPollMs = 50;
-}
 
-namespace {
 // Finishes the journal of a run that was cut short, and says what was done. False when the
 // folder cannot be used: the journal is there and cannot be finished.
 bool FinishCutShortRun(const std::string& folder, Dialogs& dialogs) {
@@ -41,6 +40,13 @@ bool FinishCutShortRun(const std::string& folder, Dialogs& dialogs) {
                      std::to_string(journal.replaced.size()) +
                      " files it had left were put in place now.");
     return true;
+}
+
+// Removes the temporary files that a command cut short may have left in the folders it writes.
+void RemoveLeftovers(const std::string& folder) {
+    RemoveLeftoverTemporaryFiles(folder);
+    for (const char* sub : {"\\DB", "\\Scenarios", "\\Backup", "\\Backup\\Scenarios", "\\Config"})
+        RemoveLeftoverTemporaryFiles(GamePath(folder, sub));
 }
 }  // namespace
 
@@ -81,8 +87,10 @@ std::unique_ptr<FolderLock> FolderLock::Take(const std::string& folder, Dialogs&
     auto lock = std::unique_ptr<FolderLock>(new FolderLock(handle));
 
     // A run cut short while it replaced its files is finished first, so the folder holds
-    // the whole set of that run.
-    return FinishCutShortRun(folder, dialogs) ? std::move(lock) : nullptr;
+    // the whole set of that run; then what it staged and never named goes.
+    if (!FinishCutShortRun(folder, dialogs)) return nullptr;
+    RemoveLeftovers(folder);
+    return lock;
 }
 
 FolderUse::FolderUse(const std::string& folder, Dialogs& dialogs, const FolderHold& hold)

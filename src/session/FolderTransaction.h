@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Dialogs.h"
+#include "base/GamePath.h"
 #include "base/OperationReport.h"
 #include "base/ReplaceJournal.h"
 #include "verify/GameFileVerifier.h"
@@ -32,6 +33,9 @@ class FolderTransaction {
     explicit FolderTransaction(const std::string& folder, JournalFolder kind = JournalFolder::Game);
 
     const std::string& folder() const { return folder_; }
+    // Names added from now on take the spelling they have in `folder` (a game folder whose
+    // files this transaction writes elsewhere, as --out does), where it holds them.
+    void SpellAs(const std::string& folder) { spelling_ = AbsolutePath(folder); }
 
     // Adds a file by its game path under the folder with its whole text.
     void Add(const std::string& relative, std::string text);
@@ -75,6 +79,7 @@ class FolderTransaction {
     void Keep(const std::string& original, const std::string& keep, OperationReport& report);
 
     std::string folder_;
+    std::string spelling_;
     JournalFolder kind_;
     std::vector<TransactionFile> files_;
     std::vector<TransactionFile> keeping_;  // copies of originals and the written list

@@ -108,14 +108,6 @@ std::optional<uint64_t> SeedOf(const RandomSource& random) {
     return std::nullopt;
 }
 
-// Removes what an interrupted run may have left: temporary files of whole-file writes.
-void RemoveLeftovers(const std::string& target) {
-    RemoveLeftoverTemporaryFiles(target);
-    for (const char* folder :
-         {"\\DB", "\\Scenarios", "\\Backup", "\\Backup\\Scenarios", "\\Config"})
-        RemoveLeftoverTemporaryFiles(GamePath(target, folder));
-}
-
 // The run on its held folder, from the checks of its inputs to the commit.
 void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const RunHooks& hooks,
                  RunReport& report) {
@@ -128,6 +120,7 @@ void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const Run
 
     dialogs.Progress(RunProgress::Start);
     FolderTransaction files(inGameFolder ? world.ProgramFolder : hooks.outFolder);
+    if (!inGameFolder) files.SpellAs(world.ProgramFolder);
     if (inGameFolder) {
         // The keeping copies of the originals that no run has replaced yet, so that every
         // one of them can be brought back (the diplomatic matrix, which no run writes, among
@@ -178,7 +171,6 @@ RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs
     const std::string& target = inGameFolder ? world.ProgramFolder : hooks.outFolder;
     return RunFolderOperation<RunReport>(target, userDialogs, hooks.folder,
                                          [&](Dialogs& dialogs, RunReport& report) {
-                                             RemoveLeftovers(target);
                                              RunInFolder(world, random, dialogs, hooks, report);
                                          });
 }

@@ -410,3 +410,32 @@ TEST_F(NothingLost, AGameFolderNamedBeyondAsciiWorksThroughout) {
     EXPECT_FALSE(fs::exists(folder / ".tq3gen-journal"));
     EXPECT_EQ(test::ReadFile(folder / "DB" / "Province.csv"), originalProvinces);
 }
+
+#ifndef _WIN32
+// A restore killed between two of its files (a tracer kills it at its third rename: the
+// journal's, then the first file's) leaves its journal; the next command finishes it, so
+// every original is back.
+TEST_F(NothingLost, ARestoreKilledBetweenTwoFilesIsFinishedByTheNextCommand) {
+    const char* const tracer = "/usr/bin/strace";
+    if (!fs::exists(tracer)) GTEST_SKIP() << "needs strace";
+    const auto originals = Tree(game.path / "DB");
+    ASSERT_EQ(Generate().status, 0);
+    const auto generated = Tree(game.path / "DB");
+    const Result killed =
+        test::RunProgram(tracer,
+                         {"-f", "-o", "/dev/null", "-e", "inject=rename:signal=SIGKILL:when=3",
+                          TQ3_EXECUTABLE, "restore", "--game-dir", game.str()},
+                         scratch.path);
+    EXPECT_NE(killed.status, 0);
+    const auto mixed = Tree(game.path / "DB");
+    EXPECT_NE(mixed, originals);
+    EXPECT_NE(mixed, generated);
+
+    const Result next = RunTq3({"check", "--game-dir", game.str()}, scratch.path);
+    EXPECT_NE(next.err.find("a run was cut short"), std::string::npos) << next.err;
+    const Result restore = RunTq3({"restore", "--game-dir", game.str()}, scratch.path);
+    EXPECT_EQ(restore.status, 0) << restore.err;
+    EXPECT_NE(restore.err.find("were put in place now"), std::string::npos) << restore.err;
+    EXPECT_EQ(Tree(game.path / "DB"), originals);
+}
+#endif
