@@ -1,10 +1,13 @@
 // The fixed tables: the input is Config/TQ3GenerFixedProvince.csv and
-// Config/TQ3GenerFixedCountry.csv, separated by FileSeparator, written into the province
-// and country tables of the tiny test game's world as a run writes them.
+// Config/TQ3GenerFixedCountry.csv, separated by FileSeparator, appended to the province and
+// country tables of the tiny test game's world as a run formats them.
 
 #include "FuzzGame.h"
 #include "base/Random.h"
-#include "session/GameFileWrites.h"
+#include "base/TextFile.h"
+#include "engine/ScenarioDraws.h"
+#include "output/CountryTable.h"
+#include "output/ProvinceTable.h"
 
 using namespace tq3;
 
@@ -15,12 +18,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const auto files = fuzz::SplitFiles(fuzz::AsText(data, size));
-    fuzz::WriteConfig("TQ3GenerFixedProvince.csv", files[0]);
-    fuzz::WriteConfig("TQ3GenerFixedCountry.csv", files.size() > 1 ? files[1] : "");
+    std::string province(files[0]), country(files.size() > 1 ? files[1] : "");
+    NormalizeLineFeeds(province);
+    NormalizeLineFeeds(country);
     auto world = fuzz::LoadedWorld(12);
-    fuzz::FixedDialogs dialogs;
     Random random(1);
-    WriteProvinceTable(*world, dialogs);
-    WriteCountryTable(*world, random, dialogs);
+    ProvinceTableText(*world, province);
+    DrawPolicies(*world, random);
+    CountryTableText(*world, country);
     return 0;
 }

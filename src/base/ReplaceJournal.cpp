@@ -115,7 +115,9 @@ std::string FolderProblem(const std::string& folder, const Entry& e) {
 
 // A name under `folder` as a journal holds it: relative, "/" between components.
 std::string RelativeTo(const std::string& folder, const std::string& path) {
-    std::string relative = NameOf(PathOf(path).lexically_relative(PathOf(folder)));
+    fs::path base = PathOf(folder).lexically_normal();
+    if (!base.has_filename() && base.has_relative_path()) base = base.parent_path();
+    std::string relative = NameOf(PathOf(path).lexically_normal().lexically_relative(base));
     if constexpr (fs::path::preferred_separator != '/')
         std::replace(relative.begin(), relative.end(), '\\', '/');
     return relative;
@@ -284,8 +286,15 @@ JournalOutcome FinishJournal(const std::string& folder, JournalFolder kind) {
         outcome.error = problem;
         return outcome;
     }
-    if (!RenameEntries(folder, entries, true, outcome.replaced, outcome.error)) return outcome;
-    SyncFoldersOf(folder, entries);
+    // The kept originals first, and on the disk before any file they keep is replaced.
+    const auto kept = std::stable_partition(entries.begin(), entries.end(), [](const Entry& e) {
+        return Same(Components(e.target).front(), "Backup");
+    });
+    for (const std::vector<Entry>& group :
+         {std::vector<Entry>(entries.begin(), kept), std::vector<Entry>(kept, entries.end())}) {
+        if (!RenameEntries(folder, group, true, outcome.replaced, outcome.error)) return outcome;
+        SyncFoldersOf(folder, group);
+    }
     RemoveFile(journal);
     SyncFolder(folder);
     outcome.finished = true;

@@ -5,7 +5,6 @@
 #include "base/GamePath.h"
 #include "base/Platform.h"
 #include "base/TextFile.h"
-#include "engine/ScenarioDraws.h"
 #include "output/CountryTable.h"
 #include "output/GameTables.h"
 #include "output/ProvinceTable.h"
@@ -97,61 +96,6 @@ bool AddCountryTable(const World& world, Dialogs& dialogs, FolderTransaction& fi
     if (fixedFound && ReadWholeFile(dialogs, fixedName, fixed)) NormalizeLineFeeds(fixed);
     files.Add(GameFiles::CountryTable, CountryTableText(world, fixed));
     return fixedFound;
-}
-
-namespace {
-// Lands one file on its own, as the run would land it.
-bool CommitAlone(FolderTransaction& files, Dialogs& dialogs, OperationReport* report) {
-    OperationReport own;
-    files.KeepOriginals();
-    return files.Commit(dialogs, report ? *report : own);
-}
-}  // namespace
-
-bool WriteGoodsTable(World& world, RandomSource& random, Dialogs& dialogs,
-                     OperationReport* report) {
-    DrawGoodsPrices(world, random);
-    FolderTransaction files(world.ProgramFolder);
-    AddGoodsTable(world, files);
-    return CommitAlone(files, dialogs, report);
-}
-
-bool WriteTaxStabilityTable(const World& world, Dialogs& dialogs, OperationReport* report) {
-    FolderTransaction files(world.ProgramFolder);
-    AddTaxStabilityTable(world, files);
-    return CommitAlone(files, dialogs, report);
-}
-
-bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs,
-                       OperationReport* report) {
-    FolderTransaction files(world.ProgramFolder);
-    if (!IsPlainScenarioFileName(world.Settings.ScenarioFileName)) {
-        world.CentresOfTrade = {};
-        return AddScenarioFile(world, dialogs, files, report);
-    }
-    DrawScenarioValues(world, random);
-    return AddScenarioFile(world, dialogs, files, report) && CommitAlone(files, dialogs, report);
-}
-
-bool WriteRevoltTable(const World& world, Dialogs& dialogs, OperationReport* report) {
-    FolderTransaction files(world.ProgramFolder);
-    AddRevoltTable(world, files);
-    return CommitAlone(files, dialogs, report);
-}
-
-bool WriteProvinceTable(const World& world, Dialogs& dialogs, OperationReport* report) {
-    FolderTransaction files(world.ProgramFolder);
-    return AddProvinceTable(world, dialogs, files, report) && CommitAlone(files, dialogs, report);
-}
-
-bool WriteCountryTable(World& world, RandomSource& random, Dialogs& dialogs,
-                       OperationReport* report) {
-    DrawPolicies(world, random);
-    FolderTransaction files(world.ProgramFolder);
-    const bool fixedFound = AddCountryTable(world, dialogs, files);
-    const bool written = CommitAlone(files, dialogs, report);
-    if (!fixedFound) dialogs.Error("File TQ3GenerFixedCountry.csv not found");
-    return written;
 }
 
 }  // namespace tq3

@@ -11,10 +11,9 @@
 namespace tq3 {
 
 // The one place where a run's files are formatted for the game folder. A run adds each file
-// to its transaction at the point of the run where the file is due and lands them all at once;
-// the Write functions land one file on its own, drawing first what it needs. The outcome goes
-// into `report` when one is given: the file as written, or as failed with the message the user
-// was shown. Each gives true when its file was added or written.
+// to its transaction at the point of the run where the file is due and lands them all at once.
+// A failure goes into `report` when one is given, with the message the user was shown. Each
+// gives true when its file was added.
 
 // DB/Goods.csv and DB/tax_stab.csv, from the goods prices drawn.
 void AddGoodsTable(const World& world, FolderTransaction& files);
@@ -34,20 +33,5 @@ bool AddProvinceTable(const World& world, Dialogs& dialogs, FolderTransaction& f
 // without that table the nations' lines are added alone: gives false then, and the caller
 // reports the missing table once the file is written.
 bool AddCountryTable(const World& world, Dialogs& dialogs, FolderTransaction& files);
-
-// Each file on its own: DB/Goods.csv after drawing the goods prices (RandomizeGoodsValues),
-// DB/tax_stab.csv, the scenario after drawing its values (nothing drawn or written for a
-// ScenarioFileName that would leave Scenarios/), DB/Revolt.txt, DB/province.csv, and DB/country.csv
-// after drawing the policies (RandomizeDP; a missing fixed table reported after the write).
-bool WriteGoodsTable(World& world, RandomSource& random, Dialogs& dialogs,
-                     OperationReport* report = nullptr);
-bool WriteTaxStabilityTable(const World& world, Dialogs& dialogs,
-                            OperationReport* report = nullptr);
-bool WriteScenarioFile(World& world, RandomSource& random, Dialogs& dialogs,
-                       OperationReport* report = nullptr);
-bool WriteRevoltTable(const World& world, Dialogs& dialogs, OperationReport* report = nullptr);
-bool WriteProvinceTable(const World& world, Dialogs& dialogs, OperationReport* report = nullptr);
-bool WriteCountryTable(World& world, RandomSource& random, Dialogs& dialogs,
-                       OperationReport* report = nullptr);
 
 }  // namespace tq3

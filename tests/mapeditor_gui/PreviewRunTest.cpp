@@ -90,10 +90,10 @@ TEST(PreviewRun, OkWritesTheProvinceTableWithThePaintedValues) {
     plain.SetUp();
     game.SetUp();
     ASSERT_EQ(plain.Run([](TFormMap& f) { return Part<QPushButton>(f, "BitBtnClose"); }),
-              RunEnd::Quit);
+              RunEnd::Finished);
     const std::string unpainted = plain.File("Province.csv");
 
-    ASSERT_EQ(game.Run([&game](TFormMap& f) { return game.PaintFirstLand(f); }), RunEnd::Quit);
+    ASSERT_EQ(game.Run([&game](TFormMap& f) { return game.PaintFirstLand(f); }), RunEnd::Finished);
     ASSERT_GT(game.painted, 0);
     EXPECT_EQ(game.world->Provinces[game.painted].Terrain, TerrainCode::Marsh);
     const std::string written = game.File("Province.csv");

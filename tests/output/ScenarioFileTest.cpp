@@ -192,11 +192,11 @@ TEST_F(ScenarioFile, RefusesAFileNameThatLeavesTheScenariosFolder) {
     for (const char* name : {"../escape", "sub/dir", "..\\up", "..", "a\\b"}) {
         world->Settings.ScenarioFileName = name;
         dialogs.errors.clear();
-        ScriptedRandom random;
-        EXPECT_FALSE(WriteScenarioFile(*world, random, dialogs)) << name;
+        FolderTransaction files(dir.str());
+        EXPECT_FALSE(AddScenarioFile(*world, dialogs, files, nullptr)) << name;
+        EXPECT_TRUE(files.empty());
         ASSERT_EQ(dialogs.errors.size(), 1u) << name;
         EXPECT_NE(dialogs.errors[0].find("ScenarioFileName"), std::string::npos);
-        EXPECT_TRUE(random.asked.empty());
     }
     EXPECT_FALSE(fs::exists(dir.path / "Scenarios"));
     EXPECT_FALSE(fs::exists(dir.path.parent_path() / "escape.tqg"));

@@ -1,12 +1,15 @@
 // The province, country, revolt, goods and tax tables: the rules the golden files do not
-// single out, and the failures.
+// single out.
 
 #include <filesystem>
 
 #include "GoldenWorld.h"
 #include "OutputTestSupport.h"
 #include "TestSupport.h"
-#include "session/GameFileWrites.h"
+#include "engine/ScenarioDraws.h"
+#include "output/CountryTable.h"
+#include "output/GameTables.h"
+#include "output/ProvinceTable.h"
 
 using namespace tq3;
 
@@ -17,15 +20,18 @@ namespace {
 struct Tables : ::testing::Test {
     TempDir dir;
     std::unique_ptr<World> world = NewWorld();
-    RecordingDialogs dialogs;
-    void SetUp() override {
-        BuildGoldenWorld(*world, dir.str());
-        WriteFile(dir.path / "Config" / "TQ3GenerFixedProvince.csv", "header\r\n");
-        WriteFile(dir.path / "Config" / "TQ3GenerFixedCountry.csv", "");
-    }
+    void SetUp() override { BuildGoldenWorld(*world, dir.str()); }
     std::vector<std::string> ProvinceLines() {
-        WriteProvinceTable(*world, dialogs);
-        return SplitLines(ReadFile(dir.path / "DB" / "province.csv"));
+        return SplitLines(ProvinceTableText(*world, "header\r\n"));
+    }
+    // The country table after the policies are drawn, without a fixed table.
+    std::vector<std::string> CountryLines(RandomSource& random) {
+        DrawPolicies(*world, random);
+        return SplitLines(CountryTableText(*world, ""));
+    }
+    std::vector<std::string> GoodsLines(RandomSource& random) {
+        DrawGoodsPrices(*world, random);
+        return SplitLines(GoodsTableText(*world));
     }
     // Field f (1-based) of province p's line.
     std::string Field(const std::vector<std::string>& lines, int p, int f) {
@@ -85,19 +91,13 @@ TEST_F(Tables, CodesOutsideTheNameListsWriteEmptyNames) {
     EXPECT_EQ(Field(lines, 1, 4) + "|" + Field(lines, 1, 5) + "|" + Field(lines, 1, 17), "||");
 }
 
-TEST_F(Tables, MissingFixedProvinceTableLeavesTheOldTable) {
-    fs::remove(dir.path / "Config" / "TQ3GenerFixedProvince.csv");
-    WriteFile(dir.path / "DB" / "province.csv", "old");
-    WriteProvinceTable(*world, dialogs);
-    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"File TQ3GenerFixedProvince.csv not found"});
-    EXPECT_EQ(ReadFile(dir.path / "DB" / "province.csv"), "old");
-}
-
 TEST_F(Tables, ProvinceProgressOverAFullMap) {
     world->Settings.ProvinceCount = 1620;
-    WriteProvinceTable(*world, dialogs);
-    EXPECT_EQ(dialogs.progress, (std::vector<int>{8, 9, 10, 11, 12, 13, 14}));
-    EXPECT_EQ(SplitLines(ReadFile(dir.path / "DB" / "province.csv")).size(), 1u + 1621u + 27u);
+    std::vector<int> progress;
+    const std::string text = ProvinceTableText(*world, "header\r\n",
+                                               [&](int position) { progress.push_back(position); });
+    EXPECT_EQ(progress, (std::vector<int>{8, 9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(SplitLines(text).size(), 1u + 1621u + 27u);
 }
 
 TEST_F(Tables, CountryTablePolicies) {
@@ -105,8 +105,7 @@ TEST_F(Tables, CountryTablePolicies) {
     // RandomizeDP: eight draws 0..9 per nation, in field order.
     s.RandomizeDP = true;
     ScriptedRandom random{9, 8, 7, 6, 5, 4, 3, 2};
-    WriteCountryTable(*world, random, dialogs);
-    auto lines = SplitLines(ReadFile(dir.path / "DB" / "country.csv"));
+    auto lines = CountryLines(random);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[1], "AAA;red;blue;western;SPA;SPA;SPA;SPA;9;8;7;6;5;4;3;2;0;X");
     EXPECT_EQ(lines[2], "BBB;blue;green;muslim;ARA;ARA;ARA;ARA;0;0;0;0;0;0;0;0;1;X");
@@ -118,18 +117,8 @@ TEST_F(Tables, CountryTablePolicies) {
     s.DefaultDPMercantilism = 4, s.DefaultDPOffensive = 5, s.DefaultDPLand = 6;
     s.DefaultDPQuality = 7, s.DefaultDPSerfdom = 8;
     s.AllElectors = true;
-    WriteCountryTable(*world, random, dialogs);
-    lines = SplitLines(ReadFile(dir.path / "DB" / "country.csv"));
+    lines = CountryLines(random);
     EXPECT_EQ(lines[3], "CCC;green;red;eastern;NAV;NAV;NAV;NAV;1;2;3;4;5;6;7;8;1;X");
-    EXPECT_TRUE(dialogs.errors.empty());
-}
-
-TEST_F(Tables, MissingFixedCountryTableStillWritesTheGeneratedLines) {
-    fs::remove(dir.path / "Config" / "TQ3GenerFixedCountry.csv");
-    ScriptedRandom random;
-    WriteCountryTable(*world, random, dialogs);
-    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"File TQ3GenerFixedCountry.csv not found"});
-    EXPECT_EQ(SplitLines(ReadFile(dir.path / "DB" / "country.csv")).size(), 5u);
 }
 
 TEST_F(Tables, TaxModifierColumn) {
@@ -153,9 +142,7 @@ TEST_F(Tables, TaxModifierColumn) {
     for (const Case& c : cases) {
         s.TaxStabilImpact = static_cast<int8_t>(c.impact);
         s.TaxValue = static_cast<int8_t>(c.value);
-        WriteTaxStabilityTable(*world, dialogs);
-        EXPECT_EQ(SplitLines(ReadFile(dir.path / "DB" / "tax_stab.csv")), c.lines)
-            << c.impact << " " << c.value;
+        EXPECT_EQ(SplitLines(TaxStabilityTableText(*world)), c.lines) << c.impact << " " << c.value;
     }
 }
 
@@ -167,8 +154,7 @@ TEST_F(Tables, GoodsValuesAreScaledAndLimitedExceptCodeFive) {
     s.GoodsValues[4] = 1;
     s.GoodsValueModifier = 3;
     ScriptedRandom random;
-    WriteGoodsTable(*world, random, dialogs);
-    auto lines = SplitLines(ReadFile(dir.path / "DB" / "Goods.csv"));
+    auto lines = GoodsLines(random);
     ASSERT_EQ(lines.size(), 22u);
     EXPECT_EQ(lines[1], "CLOTHES;3;0;0;0");  // 1 limited to 3
     EXPECT_EQ(lines[2], "COFFEE;25;0;1;0");  // 40 limited to 25
@@ -176,8 +162,7 @@ TEST_F(Tables, GoodsValuesAreScaledAndLimitedExceptCodeFive) {
     EXPECT_TRUE(random.asked.empty());
     s.GoodsValueModifier = 5;
     s.GoodsValues[1] = 12;  // 12 * 5 / 3 = 20
-    WriteGoodsTable(*world, random, dialogs);
-    lines = SplitLines(ReadFile(dir.path / "DB" / "Goods.csv"));
+    lines = GoodsLines(random);
     EXPECT_EQ(lines[2], "COFFEE;20;0;1;0");
     EXPECT_EQ(lines[21], "NOTHING;0;0;0;0");
 }
@@ -189,16 +174,14 @@ TEST_F(Tables, RandomGoodsValuesStartAfreshOnEveryCall) {
     for (int run = 0; run < 2; ++run) {
         ScriptedRandom random;
         for (int i = 0; i < 19; ++i) random.script.push_back(10);  // +5 each time
-        WriteGoodsTable(*world, random, dialogs);
-        EXPECT_EQ(SplitLines(ReadFile(dir.path / "DB" / "Goods.csv"))[1], "CLOTHES;15;0;0;0");
+        EXPECT_EQ(GoodsLines(random)[1], "CLOTHES;15;0;0;0");
     }
     EXPECT_EQ(s.GoodsValues[0], 10);
 }
 
 TEST_F(Tables, RevoltExtraListsEveryProvinceAfterTheCapital) {
     SetList(world->Nations[1].OwnedProvinces, {1, 4, 6, 2});
-    WriteRevoltTable(*world, dialogs);
-    const std::string text = ReadFile(dir.path / "DB" / "Revolt.txt");
+    const std::string text = RevoltTableText(*world);
     EXPECT_TRUE(HasLine(text, "\textra = { 4 6 2 }"));
     EXPECT_TRUE(HasLine(text, "\textra = { }"));
     EXPECT_EQ(SplitLines(text).size(), 4u * 8u);

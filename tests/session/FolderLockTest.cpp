@@ -93,8 +93,10 @@ TEST_F(HeldFolder, AJournalIsTrustedOnlyWithinItsRules) {
     };
     const auto entry = [&](const std::string& temporary, const std::string& target) {
         return [=](const fs::path& game, const fs::path&) {
-            if (temporary.rfind("..", 0) != 0 && temporary.find(".tq3gen-") != std::string::npos)
-                test::WriteFile(game / temporary, "attacker");
+            const fs::path file = game / temporary;
+            if (temporary.rfind("..", 0) != 0 && temporary.find(".tq3gen-") != std::string::npos &&
+                !fs::is_symlink(file) && !fs::is_directory(file))
+                test::WriteFile(file, "attacker");
             journal(game, "tq3gen replace journal 2\n" + temporary + "\n" + target + "\nend\n");
         };
     };
@@ -175,8 +177,8 @@ TEST_F(HeldFolder, AJournalIsTrustedOnlyWithinItsRules) {
         for (const auto* list : {&dialogs.errors, &dialogs.infos})
             for (const std::string& text : *list) said += text + "\n";
         EXPECT_NE(said.find(c.said), std::string::npos) << said;
-        if (said.find("not to be trusted") != std::string::npos)
-            EXPECT_NE(said.find(refused), std::string::npos) << said;
+        const bool untrusted = said.find("not to be trusted") != std::string::npos;
+        EXPECT_TRUE(!untrusted || said.find(refused) != std::string::npos) << said;
         EXPECT_TRUE(restored.failed.empty());
         EXPECT_FALSE(fs::exists(copy.path / JournalFileName));
         EXPECT_EQ(test::ReadFile(victim), "the user's own");

@@ -270,3 +270,11 @@ TEST_F(Run, ARunThatCannotGoOnReplacesNothing) {
         test::CopyTree(TQ3_TEST_DATA "/mini/Config", dir.path / "Config");
     }
 }
+
+// Without the fixed country table the nations' lines are written alone, and the run says so.
+TEST_F(Run, AMissingFixedCountryTableWritesTheNationsAlone) {
+    fs::remove(dir.path / "Config" / "TQ3GenerFixedCountry.csv");
+    EXPECT_EQ(Generate(0), RunEnd::Finished);
+    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"File TQ3GenerFixedCountry.csv not found"});
+    EXPECT_NE(Files().at("DB/Country.csv"), test::ReadFile(TQ3_TEST_DATA "/mini/DB/Country.csv"));
+}
