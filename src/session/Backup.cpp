@@ -6,6 +6,7 @@
 #include "base/GameFiles.h"
 #include "base/GamePath.h"
 #include "base/Platform.h"
+#include "base/TextFile.h"
 #include "base/WriteTarget.h"
 #include "output/ScenarioFile.h"
 #include "session/FolderOperation.h"
@@ -175,7 +176,8 @@ std::optional<std::string> ChosenCopyFolder(const World& world, Dialogs& dialogs
 }
 
 // The copy of a scenario and the six database files into the chosen folder, made through
-// that folder's own journal (a copy killed half-way is finished by the next one).
+// that folder's own journal: a copy killed half-way is finished by the next one, which
+// removes what it staged and never named.
 void CopyScenarioOut(const World& world, const std::string& folder, Dialogs& dialogs,
                      OperationReport& report) {
     const JournalOutcome journal = FinishJournal(folder, JournalFolder::Copy);
@@ -187,6 +189,7 @@ void CopyScenarioOut(const World& world, const std::string& folder, Dialogs& dia
         report.refused = true;
         return;
     }
+    RemoveLeftoverTemporaryFiles(folder);
     FolderTransaction copy(folder, JournalFolder::Copy);
     const std::string scenario = ScenarioName(world);
     const std::string own = GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + scenario);
