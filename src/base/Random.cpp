@@ -34,4 +34,8 @@ void Random::Randomize() {
     Reseed(seed_ ^ (reseeds_ * 0xD1B54A32D192ED03ULL));
 }
 
+std::unique_ptr<RandomSource> Random::Clone() const {
+    return std::make_unique<Random>(*this);
+}
+
 }  // namespace tq3

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace tq3 {
@@ -13,6 +14,9 @@ class RandomSource {
     virtual int RandInt(int n) = 0;
     // Reseeds the generator (from the clock, or from the run's seed).
     virtual void Randomize() = 0;
+    // A source that goes on from here exactly as this one would; none from a source that
+    // cannot be copied (such a source draws only worlds without rerolls).
+    virtual std::unique_ptr<RandomSource> Clone() const { return nullptr; }
 };
 
 // xoshiro256** seeded through splitmix64: the same seed gives the same draws on every machine.
@@ -45,6 +49,7 @@ class Random final : public RandomSource {
         return static_cast<int>(m >> 64);
     }
     void Randomize() override;
+    std::unique_ptr<RandomSource> Clone() const override;
     uint64_t Seed() const { return seed_; }
 
   private:

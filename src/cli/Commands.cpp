@@ -70,6 +70,33 @@ std::string CheckSetting(const std::string& s) {
     return {};
 }
 
+void AddRerollOption(CLI::App& command, std::vector<std::string>& rerolls) {
+    std::string steps;
+    for (const DrawStepName& n : DrawStepNames)
+        steps += "\n  " + std::string(n.name) + ": " + n.layers;
+    command
+        .add_option("--reroll", rerolls,
+                    "Draw one step of the run again from its own seed (repeatable); the steps "
+                    "before it stay as the seed draws them, the steps after it draw their own "
+                    "numbers as before. The steps, in the run's order:" +
+                        steps)
+        ->type_name("STEP=SEED")
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                std::string why;
+                return ParseReroll(text, why) ? std::string() : why;
+            },
+            "STEP=SEED"));
+}
+
+Rerolls RerollsOf(const std::vector<std::string>& texts) {
+    Rerolls rerolls;
+    std::string why;
+    for (const std::string& text : texts)
+        if (const std::optional<Reroll> r = ParseReroll(text, why)) SetReroll(rerolls, *r);
+    return rerolls;
+}
+
 void AddGameDirOption(CLI::App& command, std::string& gameDir, const char* holding) {
     command.add_option(
         "--game-dir", gameDir,
@@ -148,6 +175,8 @@ void FinishGenerate(const GenerateOptions& options, World& world, const RunRepor
     if (run.end == RunEnd::Finished)
         dialogs.Confirm(ClosingQuestion(world, run), Buttons::OkCancel);
     std::cout << "Seed: " << seed << "\n";
+    for (const Reroll& r : RerollsOf(options.rerolls))
+        std::cout << "Rerolled: " << RerollText(r) << "\n";
     for (const std::string& file : run.written) std::cout << "Wrote " << file << "\n";
     for (const std::string& file : pictures) std::cout << "Wrote " << file << "\n";
     if (RunWroteEverything(run)) {
@@ -203,9 +232,16 @@ int RunGenerate(const GenerateOptions& options) {
     std::vector<std::string> pictures;
     AddPreview(options, dialogs, report, hooks, pictures);
 
+    hooks.rerolls = RerollsOf(options.rerolls);
+    if (const std::string problem = RerollProblem(hooks.rerolls, world->Settings.GeneratorMode);
+        !problem.empty()) {
+        dialogs.Error(problem + " Nothing was written.");
+        return 1;
+    }
+
     // The recipe is made from the inputs as the run finds them, before anything is drawn.
     Random random(options.seed);
-    const RecipeResult recipe = RecipeOfRun(*world, random.Seed());
+    const RecipeResult recipe = RecipeOfRun(*world, random.Seed(), hooks.rerolls);
     if (!recipe.recipe && options.recipe) {
         dialogs.Error(recipe.error);
         return 1;
@@ -281,6 +317,7 @@ Command AddGenerateCommand(CLI::App& app) {
             "Override one setting of Config/TQ3Gener.csv, read as the file reads it (repeatable).")
         ->type_name("KEY=VALUE")
         ->check(CLI::Validator(CheckSetting, "KEY=VALUE"));
+    AddRerollOption(*command, options->rerolls);
     AddPresetOption(*command, options->preset);
     command->add_option("--preview-dir", options->previewDir,
                         "Save the five map layers and the minimap as PNG into this folder at the "

@@ -12,6 +12,7 @@
 #include "base/Dialogs.h"
 #include "base/OperationReport.h"
 #include "engine/World.h"
+#include "session/Rerolls.h"
 
 namespace tq3 {
 
@@ -28,6 +29,7 @@ struct GenerateOptions {
     int mode = -1;
     std::optional<uint64_t> seed;
     std::vector<std::string> sets;      // --set KEY=VALUE
+    std::vector<std::string> rerolls;   // --reroll STEP=SEED
     std::optional<std::string> preset;  // --preset NAME|FILE, applied before --mode and --set
     std::optional<std::string> previewDir;
     std::optional<std::string> recipe;  // --recipe: where to write the run's recipe
@@ -69,6 +71,12 @@ std::string GameFolder(const std::string& gameDir);
 // Why a --set argument is not KEY=VALUE with a key of the settings file and a value on one
 // line; empty when it is.
 std::string CheckSetting(const std::string& s);
+
+// Adds --reroll STEP=SEED (repeatable) to a subcommand; a text that is not one is a usage
+// error.
+void AddRerollOption(CLI::App& command, std::vector<std::string>& rerolls);
+// The rerolls of every --reroll, in step order; a step named twice takes the last.
+Rerolls RerollsOf(const std::vector<std::string>& texts);
 
 // Adds --game-dir to a subcommand.
 void AddGameDirOption(CLI::App& command, std::string& gameDir, const char* holding);

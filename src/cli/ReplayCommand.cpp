@@ -47,11 +47,13 @@ int RunReplay(const ReplayOptions& options) {
         dialogs.Info(text);
     }
 
-    // The run as recorded: its generator mode, then each of its settings, with its seed.
+    // The run as recorded: its generator mode, then each of its settings, with its seed and
+    // rerolls.
     GenerateOptions run;
     run.gameDir = options.gameDir;
     run.mode = recipe.generatorMode;
     run.seed = recipe.seed;
+    for (const Reroll& r : recipe.rerolls) run.rerolls.push_back(RerollText(r));
     for (const auto& [key, value] : recipe.settings) run.sets.push_back(key + "=" + value);
     run.outDir = options.outDir;
     run.strict = options.strict;

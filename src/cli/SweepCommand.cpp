@@ -37,7 +37,10 @@ struct SweepOptions {
     std::string seeds;              // "A..B"
     std::vector<std::string> sets;  // --set KEY=VALUE
     std::optional<std::string> preset;
-    int jobs = 0;  // 0: one per processor
+    std::optional<std::string> vary;   // --vary STEP: keep the world of --seed, sweep STEP
+    std::optional<uint64_t> seed;      // the kept world's seed
+    std::vector<std::string> rerolls;  // --reroll STEP=SEED of the kept world
+    int jobs = 0;                      // 0: one per processor
     int top = kDefaultTop;
     std::string sort = "fairness";
     std::optional<std::string> csv;
@@ -172,7 +175,14 @@ std::string GenerateCommand(const SweepOptions& options, const World& loaded, ui
     std::string command = "tq3gen generate";
     if (!options.gameDir.empty()) command += " --game-dir " + ShellQuote(loaded.ProgramFolder);
     command += " --mode " + std::to_string(loaded.Settings.GeneratorMode);
-    command += " --seed " + std::to_string(seed);
+    if (options.vary) {
+        Rerolls rerolls = RerollsOf(options.rerolls);
+        SetReroll(rerolls, {*DrawStepNamed(*options.vary), seed});
+        command += " --seed " + std::to_string(*options.seed);
+        for (const Reroll& r : rerolls) command += " --reroll " + RerollText(r);
+    } else {
+        command += " --seed " + std::to_string(seed);
+    }
     if (options.preset) command += " --preset " + ShellQuote(*options.preset);
     for (const std::string& s : options.sets) command += " --set " + ShellQuote(s);
     return command;
@@ -242,6 +252,8 @@ struct SweepRequest {
     std::pair<uint64_t, uint64_t> range;
     SweepOrder order{};
     std::vector<Requirement> requirements;
+    // --vary: the kept world and the step swept.
+    std::optional<SweepVariation> variation;
 };
 
 // Reads the options that need no game folder: 0, or the status of a usage error (said).
@@ -261,7 +273,14 @@ int ReadRequest(const SweepOptions& options, SweepRequest& request) {
     if (options.top < 1) return UsageError("--top must be 1 or more");
     auto requirements = ParseRequirements(options, why);
     if (!requirements) return UsageError(why);
-    request = {*range, *order, std::move(*requirements)};
+    if (options.vary && !options.seed)
+        return UsageError("--vary needs --seed: the seed of the world that is kept");
+    if (!options.vary && (options.seed || !options.rerolls.empty()))
+        return UsageError("--seed and --reroll name a world to keep, and need --vary STEP");
+    request = {*range, *order, std::move(*requirements), std::nullopt};
+    if (options.vary)
+        request.variation = SweepVariation{*options.seed, RerollsOf(options.rerolls),
+                                           *DrawStepNamed(*options.vary)};
     return 0;
 }
 
@@ -304,7 +323,7 @@ struct SweepProgress {
 SweepProgress MeasureSeeds(const SweepOptions& options, const SweepRequest& request,
                            const World& world, TemporaryFile* csv, BestSeeds& best,
                            RequirementTally& tally) {
-    const SeedSweep sweep(world);
+    const SeedSweep sweep(world, request.variation);
     const uint64_t total = request.range.second - request.range.first + 1;
     ProgressBar bar(total, IsTerminal(stderr));
     SweepProgress progress;
@@ -362,6 +381,7 @@ void PrintBest(const SweepOptions& options, const SweepRequest& request, const W
         std::cout << "Stopped after " << options.stopAfter << " matching worlds.\n";
     const uint64_t rankedAmong = request.requirements.empty() ? progress.done : tally.MetAll();
     std::cout << "Best " << ranked.size() << " of " << rankedAmong
+              << (options.vary ? " " + *options.vary : std::string())
               << (rankedAmong == 1 ? " seed" : " seeds")
               << (request.requirements.empty() ? "" : " that met every requirement") << " by "
               << options.sort << ":\n"
@@ -389,6 +409,16 @@ int RunSweep(const SweepOptions& options) {
     if (!LoadSettings(*world, dialogs, true)) return 1;
     ReviewConfiguration(*world, dialogs);
     if (!SeedSweep::Check(*world, dialogs)) return 1;
+    if (request.variation) {
+        // A step that the run does not draw cannot be varied.
+        Rerolls all = request.variation->rerolls;
+        SetReroll(all, {request.variation->step, 0});
+        if (const std::string problem = RerollProblem(all, world->Settings.GeneratorMode);
+            !problem.empty()) {
+            dialogs.Error(problem);
+            return 1;
+        }
+    }
     std::unique_ptr<TemporaryFile> csv;
     if (!OpenTable(options, *world, dialogs, csv)) return 1;
 
@@ -433,6 +463,24 @@ Command AddSweepCommand(CLI::App& app) {
         ->type_name("KEY=VALUE")
         ->check(CLI::Validator(CheckSetting, "KEY=VALUE"));
     AddPresetOption(*command, options->preset);
+    std::string steps;
+    for (const DrawStepName& n : DrawStepNames)
+        steps += (steps.empty() ? "" : ", ") + std::string(n.name);
+    command
+        ->add_option("--vary", options->vary,
+                     "Keep the world of --seed (with its --reroll) and draw only this step anew "
+                     "from each seed of --seeds: " +
+                         steps + ".")
+        ->type_name("STEP")
+        ->check(CLI::Validator(
+            [steps](const std::string& name) {
+                return DrawStepNamed(name)
+                           ? std::string()
+                           : "\"" + name + "\" is not a step of the run (" + steps + ")";
+            },
+            "STEP"));
+    command->add_option("--seed", options->seed, "The seed of the world that --vary keeps.");
+    AddRerollOption(*command, options->rerolls);
     command->add_option("--jobs", options->jobs,
                         "Worlds measured at once, each by its own worker (default: one per "
                         "processor).");

@@ -78,6 +78,19 @@ class FolderSteps final : public RunFileSteps {
     FolderTransaction& files_;
 };
 
+// The random numbers of each step: with rerolls, where each step begins without them is
+// learnt first from a run in memory that writes nothing.
+StepStreams RunStreams(const World& world, RandomSource& random, const Rerolls& rerolls) {
+    if (rerolls.empty()) return StepStreams(random);
+    QuietDialogs quiet;
+    RunReport report;
+    // Never committed: it leaves the folder as it was.
+    FolderTransaction files(world.ProgramFolder);
+    FolderSteps steps(quiet, report, files);
+    auto starts = PlainStarts(world, random, steps);
+    return starts ? StepStreams(std::move(starts), rerolls) : StepStreams(random);
+}
+
 // Scenario-only mode puts the game's own province table back from the backup: its bytes
 // land with the run's other files.
 void AddBackedUpProvinceTable(const World& world, Dialogs& dialogs, FolderTransaction& files,
@@ -129,7 +142,8 @@ void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const Run
         files.KeepOriginals();
     }
     FolderSteps folder(dialogs, report, files);
-    DrawWorld(world, random, dialogs, folder);
+    StepStreams streams = RunStreams(world, random, hooks.rerolls);
+    DrawWorld(world, streams, dialogs, folder);
 
     if (hooks.preview) hooks.preview(world);
     if (world.Settings.EditorEnabled && hooks.mapEditor && !hooks.mapEditor(world)) {
@@ -143,7 +157,7 @@ void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const Run
     dialogs.Progress(RunProgress::ProvinceTableWritten);
     bool fixedCountryFound = true;
     if (mode == GeneratorMode::MapAndScenario) {
-        DrawPolicies(world, random);
+        DrawPolicies(world, streams.Current());
         fixedCountryFound = AddCountryTable(world, dialogs, files);
     }
     if (mode == GeneratorMode::ScenarioOnly)

@@ -8,6 +8,7 @@
 #include "engine/World.h"
 #include "session/FolderLock.h"
 #include "session/FolderTransaction.h"
+#include "session/Rerolls.h"
 #include "session/RunReport.h"
 #include "verify/GameFileVerifier.h"
 
@@ -31,6 +32,9 @@ struct RunHooks {
     // A test seam between the run's files and that check: it may change the texts the check
     // reads, as a faulty writer would have written them.
     std::function<void(GameFileTexts&)> staged;
+    // The steps drawn again from their own seeds; the others draw as in the world of
+    // `random` without rerolls.
+    Rerolls rerolls;
 };
 
 // One whole generation run on the loaded world, as the "Run!" button starts it, up to the

@@ -77,8 +77,9 @@ struct RecipeReader {
 
     Recipe Read() const {
         if (!root.is_object()) Fail("it is not a JSON object");
-        static const std::set<std::string> known = {"programVersion", "drawOrder", "generatorMode",
-                                                    "seed",           "settings",  "files"};
+        static const std::set<std::string> known = {"recipeVersion", "programVersion", "drawOrder",
+                                                    "generatorMode", "seed",           "rerolls",
+                                                    "settings",      "files"};
         for (const auto& [name, value] : root.items())
             if (!known.contains(name)) Fail("it has an unknown member " + Quoted(name));
 
@@ -96,9 +97,38 @@ struct RecipeReader {
         recipe.drawOrder = RecipeDrawOrder;
         recipe.generatorMode = static_cast<int>(Whole("generatorMode", LowestMode, HighestMode));
         recipe.seed = Whole("seed", 0, UINT64_MAX);
+        ReadRerolls(recipe);
         ReadSettings(recipe);
         ReadFiles(recipe);
         return recipe;
+    }
+
+    // A recipe of the first version has neither its version nor rerolls.
+    void ReadRerolls(Recipe& recipe) const {
+        const bool versioned = root.contains("recipeVersion");
+        if (!versioned && !root.contains("rerolls")) return;
+        if (!versioned) Fail("it has \"rerolls\" but no \"recipeVersion\"");
+        const Json& version = Member("recipeVersion");
+        if (!version.is_number_integer() || version.get<int64_t>() != RecipeVersion)
+            Fail("\"recipeVersion\" is " + version.dump() +
+                 "; this program reads recipes of version 1 "
+                 "and " +
+                 std::to_string(RecipeVersion));
+        const Json& rerolls = Member("rerolls");
+        if (!rerolls.is_array())
+            Fail("\"rerolls\" must be a list of \"STEP=SEED\" texts, such as \"placement=77\"");
+        for (const Json& r : rerolls) {
+            std::string why;
+            const std::optional<Reroll> reroll =
+                r.is_string() ? ParseReroll(r.get<std::string>(), why) : std::nullopt;
+            if (!reroll)
+                Fail("its reroll " + r.dump() + " is not STEP=SEED" +
+                     (why.empty() ? std::string() : ": " + why));
+            if (!recipe.rerolls.empty() && recipe.rerolls.back().step >= reroll->step)
+                Fail("its reroll " + r.dump() +
+                     " is out of the steps' order or names a step twice");
+            recipe.rerolls.push_back(*reroll);
+        }
     }
 
     void ReadSettings(Recipe& recipe) const {
@@ -164,11 +194,12 @@ std::vector<std::string> RecipeInputFiles(int generatorMode) {
     return files;
 }
 
-RecipeResult RecipeOfRun(const World& world, uint64_t seed) {
+RecipeResult RecipeOfRun(const World& world, uint64_t seed, const Rerolls& rerolls) {
     Recipe recipe;
     recipe.programVersion = TQ3GEN_PROGRAM_VERSION;
     recipe.generatorMode = world.Settings.GeneratorMode;
     recipe.seed = seed;
+    recipe.rerolls = rerolls;
 
     // The settings as the file on disk gives them, against those the run uses.
     std::string text;
@@ -195,11 +226,15 @@ std::string RecipeJson(const Recipe& recipe) {
     Json files = Json::object();
     for (const RecipeFile& f : recipe.files)
         files[f.path] = f.sha256 ? Json(*f.sha256) : Json(nullptr);
+    Json rerolls = Json::array();
+    for (const Reroll& r : recipe.rerolls) rerolls.push_back(RerollText(r));
     Json root = Json::object();
+    root["recipeVersion"] = RecipeVersion;
     root["programVersion"] = recipe.programVersion;
     root["drawOrder"] = recipe.drawOrder;
     root["generatorMode"] = recipe.generatorMode;
     root["seed"] = recipe.seed;
+    root["rerolls"] = std::move(rerolls);
     root["settings"] = SettingsJson(recipe.settings);
     root["files"] = std::move(files);
     return root.dump(2) + "\n";

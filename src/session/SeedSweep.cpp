@@ -168,25 +168,45 @@ bool SeedSweep::Check(const World& loaded, Dialogs& dialogs) {
     return CheckRunInputs(loaded, dialogs) && CheckRunSettings(loaded, dialogs);
 }
 
-SeedSweep::SeedSweep(const World& loaded)
+SeedSweep::SeedSweep(const World& loaded, std::optional<SweepVariation> vary)
     : loaded_(std::make_unique<World>(loaded)),
-      placement_(std::make_unique<NeighbourTable>(loaded.Neighbours)) {
+      placement_(std::make_unique<NeighbourTable>(loaded.Neighbours)),
+      vary_(std::move(vary)) {
     // A run reads these again mid-way; what a failed read leaves is what the run would keep.
     QuietDialogs quiet;
     ReadPlacementAdjacency(*loaded_, quiet, *placement_);
     const std::string file = GamePath(loaded_->ProgramFolder, GameFiles::ProvinceTemplate);
     templateFile_ = AbsolutePath(file);
     if (!ReadTextFile(quiet, file, templateText_)) templateText_.clear();
+    if (!vary_) return;
+
+    // The kept world up to the varied step, which every seed then draws anew.
+    std::erase_if(vary_->rerolls, [&](const Reroll& r) { return r.step == vary_->step; });
+    MemorySteps steps(*placement_, loaded_->Neighbours, templateText_, templateFile_);
+    starts_ = PlainStarts(*loaded_, Random(vary_->seed), steps);
+    kept_ = std::make_unique<World>(*loaded_);
+    StepStreams streams(starts_, vary_->rerolls);
+    if (vary_->step != DrawStep::Climate)
+        DrawWorld(*kept_, streams, quiet, steps, DrawStep::Climate,
+                  static_cast<DrawStep>(static_cast<int>(vary_->step) - 1));
 }
 
 SeedSweep::~SeedSweep() = default;
 
 WorldBalance SeedSweep::Measure(uint64_t seed, World& scratch) const {
-    scratch = *loaded_;
-    Random random(seed);
     QuietDialogs quiet;
     MemorySteps steps(*placement_, loaded_->Neighbours, templateText_, templateFile_);
-    DrawWorld(scratch, random, quiet, steps);
+    if (vary_) {
+        scratch = *kept_;
+        Rerolls rerolls = vary_->rerolls;
+        SetReroll(rerolls, {vary_->step, seed});
+        StepStreams streams(starts_, rerolls);
+        DrawWorld(scratch, streams, quiet, steps, vary_->step);
+    } else {
+        scratch = *loaded_;
+        Random random(seed);
+        DrawWorld(scratch, random, quiet, steps);
+    }
     return MeasureBalance(scratch);
 }
 

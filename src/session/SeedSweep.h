@@ -4,11 +4,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/Dialogs.h"
 #include "engine/BalanceMeasures.h"
 #include "engine/World.h"
+#include "session/Rerolls.h"
+#include "session/StepStreams.h"
 
 namespace tq3 {
 
@@ -28,6 +31,14 @@ struct SweepRow {
     WorldBalance balance;
 };
 
+// A sweep that keeps one world and varies one step of it: the world of `seed` with
+// `rerolls`, with `step` drawn from each seed of the sweep.
+struct SweepVariation {
+    uint64_t seed = 0;
+    Rerolls rerolls;
+    DrawStep step = DrawStep::Placement;
+};
+
 // Many worlds drawn from one loaded configuration, each measured and none written. The world
 // measured for a seed is the world that a run with that seed writes: the same steps on a copy
 // of the loaded world, with the tables a run reads again mid-way kept from the load.
@@ -38,11 +49,13 @@ class SeedSweep {
     static bool Check(const World& loaded, Dialogs& dialogs);
 
     // Copies the loaded world (as after a full load with the run's settings) and reads the
-    // placement adjacency and the province template once.
-    explicit SeedSweep(const World& loaded);
+    // placement adjacency and the province template once. With `vary`, the steps before the
+    // varied one are drawn once here.
+    explicit SeedSweep(const World& loaded, std::optional<SweepVariation> vary = std::nullopt);
     ~SeedSweep();
 
-    // The world of `seed`, drawn on `scratch` (overwritten), measured.
+    // The world of `seed` (with `vary`: the kept world with the varied step drawn from
+    // `seed`), drawn on `scratch` (overwritten), measured.
     WorldBalance Measure(uint64_t seed, World& scratch) const;
 
     // Measures seeds first..last with `jobs` workers, each on its own copy of the world.
@@ -63,6 +76,11 @@ class SeedSweep {
     std::unique_ptr<NeighbourTable> placement_;
     std::string templateText_;
     std::string templateFile_;
+    // With a varied step: the world as that step begins, where each step begins in the
+    // stream of the kept seed, and the kept rerolls.
+    std::optional<SweepVariation> vary_;
+    std::unique_ptr<World> kept_;
+    std::shared_ptr<const StepStarts> starts_;
 };
 
 }  // namespace tq3

@@ -1,5 +1,7 @@
 #include "session/WorldDraws.h"
 
+#include <array>
+#include <memory>
 #include <string>
 
 #include "engine/Climate.h"
@@ -23,52 +25,115 @@ void BuildExploredWorldList(World& world) {
     for (int p = 1; p <= world.ProvinceCount(); ++p)
         world.ExploredWorldList += std::to_string(p) + " ";
 }
+
+// What every step reads: the world, the step's random source, and which run this is.
+struct StepRun {
+    World& world;
+    RandomSource& random;
+    Dialogs& dialogs;
+    RunFileSteps& files;
+    bool drawsMap, drawsNations, writesEverything;
+};
+
+// The run's first reseed, then the climate (IsRandomClimate).
+void Climate(StepRun& r) {
+    r.random.Randomize();
+    if (!r.drawsMap) return;
+    GenerateClimate(r.world, r.random);
+    r.dialogs.Progress(RunProgress::Climate);
+}
+
+void Terrain(StepRun& r) {
+    if (r.drawsMap) GenerateTerrain(r.world, r.random);
+}
+
+void Values(StepRun& r) {
+    if (r.drawsMap) GenerateProvinceValues(r.world, r.random);
+    r.dialogs.Progress(RunProgress::MapDrawn);
+}
+
+// The goods (IsRandomGoods), and a full run's goods and tax tables with the goods prices.
+void Goods(StepRun& r) {
+    if (r.drawsMap) GenerateGoods(r.world, r.random);
+    if (r.writesEverything) r.files.GoodsAndTaxTables(r.world, r.random);
+    r.dialogs.Progress(RunProgress::TablesWritten);
+}
+
+void Religions(StepRun& r) {
+    if (r.drawsNations) GenerateReligions(r.world, r.random);
+}
+
+void Majors(StepRun& r) {
+    if (!r.drawsNations) return;
+    BuildExploredWorldList(r.world);
+    SelectMajors(r.world, r.random);
+}
+
+// The second reseed, the nations placed (RandomStartLoc) and grown on the placement
+// adjacency, their faith, then manpower and income and the protected regions
+// (DontChangeEurope, DontChangeAsia).
+void Placement(StepRun& r) {
+    const TGeneratorSettings& s = r.world.Settings;
+    if (r.drawsNations) {
+        r.random.Randomize();
+        r.dialogs.Progress(RunProgress::NationsChosen);
+        r.files.LoadAdjacency(r.world, false);
+        if (s.RandomStartLoc > 0) PlaceNations(r.world, r.random);
+        ExpandNations(r.world);
+        r.files.LoadAdjacency(r.world, true);
+        ApplyNationFaith(r.world);
+    }
+    if (r.drawsMap) {
+        GenerateManpowerIncome(r.world, r.random);
+        if (s.DontChangeEurope || s.DontChangeAsia)
+            r.files.RestoreProtectedRegions(r.world, s.DontChangeEurope, s.DontChangeAsia);
+    }
+    r.dialogs.Progress(RunProgress::NationsPlaced);
+}
+
+// The scenario's values: the centres of trade and the leaders, with its files.
+void Scenario(StepRun& r) {
+    r.world.CentresOfTrade = {};
+    if (r.drawsNations) r.files.ScenarioFiles(r.world, r.random);
+    r.dialogs.Progress(RunProgress::ReadyForPreview);
+}
+
+using StepBody = void (*)(StepRun&);
+constexpr std::array<StepBody, DrawStepCount> StepBodies = {
+    Climate, Terrain, Values, Goods, Religions, Majors, Placement, Scenario};
 }  // namespace
 
+void DrawWorld(World& world, StepStreams& streams, Dialogs& dialogs, RunFileSteps& files,
+               DrawStep first, DrawStep last) {
+    const GeneratorMode mode = ModeOf(world.Settings.GeneratorMode);
+    for (int i = static_cast<int>(first); i <= static_cast<int>(last); ++i) {
+        StepRun run{world,
+                    streams.Begin(static_cast<DrawStep>(i)),
+                    dialogs,
+                    files,
+                    mode != GeneratorMode::ScenarioOnly,
+                    mode != GeneratorMode::MapOnly,
+                    mode == GeneratorMode::MapAndScenario};
+        StepBodies[static_cast<std::size_t>(i)](run);
+    }
+}
+
 void DrawWorld(World& world, RandomSource& random, Dialogs& dialogs, RunFileSteps& files) {
-    const TGeneratorSettings& s = world.Settings;
-    const GeneratorMode mode = ModeOf(s.GeneratorMode);
-    const bool drawsMap = mode != GeneratorMode::ScenarioOnly;
-    const bool drawsNations = mode != GeneratorMode::MapOnly;
-    const bool writesEverything = mode == GeneratorMode::MapAndScenario;
-    random.Randomize();
+    StepStreams streams(random);
+    DrawWorld(world, streams, dialogs, files);
+}
 
-    // Map steps.
-    if (drawsMap) {
-        GenerateClimate(world, random);
-        dialogs.Progress(RunProgress::Climate);
-        GenerateTerrain(world, random);
-        GenerateProvinceValues(world, random);
-    }
-    dialogs.Progress(RunProgress::MapDrawn);
-    if (drawsMap) GenerateGoods(world, random);
-    if (writesEverything) files.GoodsAndTaxTables(world, random);
-    dialogs.Progress(RunProgress::TablesWritten);
-
-    // Nation steps, on the placement adjacency while nations are placed and grown.
-    if (drawsNations) {
-        GenerateReligions(world, random);
-        BuildExploredWorldList(world);
-        SelectMajors(world, random);
-        random.Randomize();
-        dialogs.Progress(RunProgress::NationsChosen);
-        files.LoadAdjacency(world, false);
-        if (s.RandomStartLoc > 0) PlaceNations(world, random);
-        ExpandNations(world);
-        files.LoadAdjacency(world, true);
-        ApplyNationFaith(world);
-    }
-
-    if (drawsMap) {
-        GenerateManpowerIncome(world, random);
-        if (s.DontChangeEurope || s.DontChangeAsia)
-            files.RestoreProtectedRegions(world, s.DontChangeEurope, s.DontChangeAsia);
-    }
-    dialogs.Progress(RunProgress::NationsPlaced);
-
-    world.CentresOfTrade = {};
-    if (drawsNations) files.ScenarioFiles(world, random);
-    dialogs.Progress(RunProgress::ReadyForPreview);
+std::shared_ptr<const StepStarts> PlainStarts(const World& world, const RandomSource& random,
+                                              RunFileSteps& files) {
+    const auto plain = std::make_unique<World>(world);
+    const std::unique_ptr<RandomSource> source = random.Clone();
+    if (!source) return nullptr;
+    StepStreams streams(*source, true);
+    QuietDialogs quiet;
+    // The last step's start is all that is needed of it.
+    DrawWorld(*plain, streams, quiet, files, DrawStep::Climate, DrawStep::Placement);
+    streams.Begin(DrawStep::Scenario);
+    return streams.Starts();
 }
 
 }  // namespace tq3

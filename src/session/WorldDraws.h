@@ -3,6 +3,8 @@
 #include "base/Dialogs.h"
 #include "base/Random.h"
 #include "engine/World.h"
+#include "session/Rerolls.h"
+#include "session/StepStreams.h"
 
 namespace tq3 {
 
@@ -29,7 +31,19 @@ class RunFileSteps {
 // Every step of a run from its first reseed to the point where the map editor would open,
 // in the run's order (GeneratorMode says which run): the map, the goods, the religions, the
 // majors, the placement and growth of the nations, manpower and income, and the scenario's
-// values. Progress goes to `dialogs` as the run reaches each position.
+// values. Progress goes to `dialogs` as the run reaches each position. Each step draws from
+// `streams`; only the steps `first` to `last` are drawn, on a world that holds what the steps
+// before `first` drew.
+void DrawWorld(World& world, StepStreams& streams, Dialogs& dialogs, RunFileSteps& files,
+               DrawStep first = DrawStep::Climate, DrawStep last = DrawStep::Scenario);
+
+// The world without rerolls: every step draws from `random` in turn.
 void DrawWorld(World& world, RandomSource& random, Dialogs& dialogs, RunFileSteps& files);
+
+// Where each step of the world of `random` without rerolls begins: that world is drawn on a
+// copy of `world` through `files`, which must write nothing; `random` is left as it was.
+// None when `random` cannot be copied.
+std::shared_ptr<const StepStarts> PlainStarts(const World& world, const RandomSource& random,
+                                              RunFileSteps& files);
 
 }  // namespace tq3

@@ -73,7 +73,10 @@ TEST_F(CliGame, UsageErrorsExitWithTwo) {
           {"generate", "--set", "NoSuchKey=1"},
           {"generate", "--set", "Age"},
           {"frobnicate"},
-          {"generate", "--seed", "x"}}) {
+          {"generate", "--seed", "x"},
+          {"generate", "--reroll", "weather=1"},
+          {"generate", "--reroll", "placement=-1"},
+          {"generate", "--reroll", "placement"}}) {
         const Result r = Tq3(args);
         EXPECT_EQ(r.status, 2) << args.back() << r.err;
     }

@@ -38,6 +38,10 @@ TEST_F(Sweep, UsageErrorsExitWithTwoBeforeLoading) {
         {"--seeds", "1..5", "--set", "NoSuchKey=1"},
         {"--seeds", "1..5", "--require", "room=>3"},
         {"--seeds", "1..5", "--stop-after", "0"},
+        {"--seeds", "1..5", "--vary", "weather", "--seed", "1"},
+        {"--seeds", "1..5", "--vary", "placement"},
+        {"--seeds", "1..5", "--seed", "1"},
+        {"--seeds", "1..5", "--reroll", "climate=1"},
         {},
     };
     for (const auto& args : cases) {

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <filesystem>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,10 +36,15 @@ class RecipeRuns : public ::testing::Test {
 TEST_F(RecipeRuns, ReplayOnAnotherCopyGivesTheSameFiles) {
     struct Case {
         std::string mode;
-        std::vector<std::string> sets;
+        std::vector<std::string> sets, rerolls;
+        bool firstVersion;  // replayed from a recipe of the form without rerolls
     } cases[] = {
-        {"0", {"Temperature=2", "IsRandomGoods=0", "CoTCount=3", "ScenarioName=Shared World"}},
-        {"2", {"RandomizeDP=1", "StartingFunds=400"}},
+        {"0",
+         {"Temperature=2", "IsRandomGoods=0", "CoTCount=3", "ScenarioName=Shared World"},
+         {},
+         false},
+        {"2", {"RandomizeDP=1", "StartingFunds=400"}, {}, true},
+        {"0", {"RandomizeDP=1"}, {"placement=77", "religions=1234", "climate=5"}, false},
     };
     for (const Case& c : cases) {
         test::TempDir a, b;
@@ -48,11 +54,24 @@ TEST_F(RecipeRuns, ReplayOnAnotherCopyGivesTheSameFiles) {
         std::vector<std::string> args = {"generate", "--game-dir", a.str(), "--mode",
                                          c.mode,     "--recipe",   recipe};
         for (const std::string& s : c.sets) args.insert(args.end(), {"--set", s});
+        for (const std::string& r : c.rerolls) args.insert(args.end(), {"--reroll", r});
         const clitest::Result made = RunTq3(args, scratch.path);
         ASSERT_EQ(made.status, 0) << made.err;
+        for (const std::string& r : c.rerolls)
+            EXPECT_NE(made.out.find("Rerolled: " + r + "\n"), std::string::npos) << made.out;
         // The last run's recipe is the same recipe, kept outside the game folder.
         EXPECT_EQ(test::ReadFile(scratch.path / "state/tq3gen/last-run-recipe.json"),
                   test::ReadFile(recipe));
+        if (c.firstVersion) {
+            std::string text = test::ReadFile(recipe), kept;
+            std::istringstream lines(text);
+            for (std::string line; std::getline(lines, line);)
+                if (line.find("\"recipeVersion\"") == std::string::npos &&
+                    line.find("\"rerolls\"") == std::string::npos)
+                    kept += line + "\n";
+            ASSERT_NE(kept, text);
+            test::WriteFile(recipe, kept);
+        }
 
         const clitest::Result replayed =
             RunTq3({"replay", recipe, "--game-dir", b.str()}, scratch.path);

@@ -61,8 +61,11 @@ TEST(Recipe, ReadsWhatItWritesByteForByte) {
     // An 8-bit name and a file that was not there come back as they were.
     recipe.settings.emplace_back("ScenarioName", "Caf\xe9 \x80");
     recipe.files[2].sha256.reset();
+    EXPECT_TRUE(recipe.rerolls.empty());
+    recipe.rerolls = {{DrawStep::Religions, 1234}, {DrawStep::Placement, UINT64_MAX}};
     const RecipeResult again = ParseRecipe(RecipeJson(recipe));
     ASSERT_TRUE(again.recipe) << again.error;
+    EXPECT_EQ(again.recipe->rerolls, recipe.rerolls);
     EXPECT_EQ(again.recipe->settings, recipe.settings);
     EXPECT_FALSE(again.recipe->files[2].sha256);
     EXPECT_EQ(again.recipe->files[3].sha256, kHash);
@@ -77,6 +80,15 @@ TEST(Recipe, RefusesWhatIsNotARecipeAndNamesTheProblem) {
         {"[1, 2]", "not a JSON object"},
         {RecipeWith("drawOrder", "\"drawOrder\": 0"), "another order (draw order 0"},
         {RecipeWith("extra", "\"extra\": 1"), "unknown member \"extra\""},
+        {RecipeWith("rerolls", "\"rerolls\": []"), "\"rerolls\" but no \"recipeVersion\""},
+        {RecipeWith("recipeVersion", "\"recipeVersion\": 2"), "has no member \"rerolls\""},
+        {RecipeWith("recipeVersion", "\"recipeVersion\": 3, \"rerolls\": []"),
+         "reads recipes of version 1 and 2"},
+        {RecipeWith("recipeVersion", "\"recipeVersion\": 2, \"rerolls\": [\"weather=1\"]"),
+         "\"weather\" is not a step of the run"},
+        {RecipeWith("recipeVersion",
+                    "\"recipeVersion\": 2, \"rerolls\": [\"goods=1\", \"goods=2\"]"),
+         "out of the steps' order or names a step twice"},
         {RecipeWith("seed", ""), "has no member \"seed\""},
         {RecipeWith("seed", "\"seed\": -1"), "\"seed\" must be a whole number from 0"},
         {RecipeWith("seed", "\"seed\": 1.5"), "\"seed\" must be a whole number"},
