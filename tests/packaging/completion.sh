@@ -35,7 +35,7 @@ expect "render" ren
 expect "render" --game-dir "$scratch/games" ren
 expect "restore restore-scenario" rest
 expect "--layer" render --la
-expect "--seeds --set" sweep --se
+expect "--seed --seeds --set" sweep --se
 expect "$scratch/games" generate --game-dir "$scratch/gam"
 expect "$scratch/game-notes.txt $scratch/games" replay "$scratch/gam"
 expect "0 2" sweep --mode ""
