@@ -3,6 +3,7 @@
 
 #include "CliSupport.h"
 #include "TestSupport.h"
+#include "render/PngFile.h"
 
 using namespace clitest;
 
@@ -36,8 +37,12 @@ TEST_F(WriteTargets, ReservedNamesAreRefusedByEveryCommand) {
             args.push_back((game.path / name).string());
             SCOPED_TRACE(args[0] + " " + args[args.size() - 2] + " " + name);
             const Result r = RunTq3(args, scratch.path);
+            // A build without PNG support refuses every picture before it looks at the target.
+            const bool pictures = args[0] == "render" || args[args.size() - 2] == "--preview-dir";
+            const char* why =
+                pictures && !CanWritePictures() ? NoPicturesMessage : "keeps for its own files";
             EXPECT_EQ(r.status, 1);
-            EXPECT_NE(r.err.find("keeps for its own files"), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(why), std::string::npos) << r.err;
             EXPECT_TRUE(Files(game.path) == before);
         }
     }

@@ -162,6 +162,10 @@ TEST_F(HeldFolder, AJournalIsTrustedOnlyWithinItsRules) {
     const test::TempDir outside;
     const fs::path victim = outside.path / "victim.csv";
     for (const Case& c : cases) {
+#ifdef _WIN32
+        // Symbolic links need a privilege on Windows that users seldom have.
+        if (std::string_view(c.name).ends_with(" link")) continue;
+#endif
         SCOPED_TRACE(c.name);
         test::TempDir copy;
         test::CopyTree(TQ3_TEST_DATA "/mini", copy.path);
