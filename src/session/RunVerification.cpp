@@ -47,7 +47,8 @@ bool CheckOwnOutput(const World& world, const RunHooks& hooks, std::optional<uin
     dialogs.Error(text);
     // Each file with a finding is named; a run that stopped never reads as a success.
     const std::size_t failedBefore = report.failed.size();
-    for (const auto& [relative, text_] : staged) {
+    for (const auto& file : staged) {
+        const std::string& relative = file.first;
         const auto found = [&](const Finding& x) { return x.file == ShownGamePath(relative); };
         if (std::any_of(findings.begin(), findings.end(), found))
             report.failed.push_back({AbsolutePath(GamePath(folder, relative)), text});
