@@ -3,135 +3,50 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <optional>
+#include <cstring>
 
 namespace tq3 {
 
 namespace {
 // Deeper than any block the game's files nest (a leader's id inside a unit inside a country).
 constexpr int MaxDepth = 16;
+// Bytes per item of a scenario or Revolt.txt ("key = value", a list's numbers) at the least.
+constexpr std::size_t BytesPerItem = 6;
 
-enum class TokenKind { Open, Close, Equals, Word, Quoted };
-
-struct Token {
-    TokenKind kind;
-    std::string_view text;
-    int line = 0;
-};
-
-enum class CharClass : uint8_t { Word, Blank, LineFeed, Special };
+// The classes of bytes. Every class from Blank on is skipped between tokens; End is no byte's:
+// it stands for the end of the text.
+enum class CharClass : uint8_t { Open, Close, Equals, Word, Quote, Blank, LineFeed, End };
 
 // The class of every byte: blanks (a CR among them: its line end is checked elsewhere), the
 // line feed that counts lines, and the four characters of the syntax.
 constexpr std::array<CharClass, 256> CharClasses = [] {
     std::array<CharClass, 256> classes{};
+    classes.fill(CharClass::Word);
     classes[' '] = classes['\t'] = classes['\r'] = CharClass::Blank;
     classes['\n'] = CharClass::LineFeed;
-    classes['{'] = classes['}'] = classes['='] = classes['"'] = CharClass::Special;
+    classes['{'] = CharClass::Open;
+    classes['}'] = CharClass::Close;
+    classes['='] = CharClass::Equals;
+    classes['"'] = CharClass::Quote;
     return classes;
 }();
 
-// Splits the text into tokens as the parser asks for them, looking at most one token beyond
-// the next; a quoted text runs on over line ends up to its closing quote.
-class Tokens {
-  public:
-    Tokens(std::string_view text, const std::string& file, FindingList& findings)
-        : text_(text), file_(file), findings_(findings) {}
-
-    const Token* Peek(std::size_t ahead = 0) {
-        while (buffered_ <= ahead) {
-            if (!Read(ahead_[buffered_])) return nullptr;
-            ++buffered_;
-        }
-        return &ahead_[ahead];
-    }
-    std::optional<Token> Next() {
-        const Token* t = Peek();
-        if (!t) return std::nullopt;
-        const Token next = *t;
-        ahead_[0] = ahead_[1];
-        --buffered_;
-        return next;
-    }
-
-  private:
-    static CharClass Class(char c) { return CharClasses[static_cast<unsigned char>(c)]; }
-
-    bool Read(Token& token) {
-        const std::size_t size = text_.size();
-        while (pos_ < size) {
-            const CharClass c = Class(text_[pos_]);
-            if (c == CharClass::Blank) {
-                ++pos_;
-            } else if (c == CharClass::LineFeed) {
-                ++pos_, ++line_;
-            } else {
-                break;
-            }
-        }
-        if (pos_ >= size) return false;
-        const char c = text_[pos_];
-        token.line = line_;
-        if (c == '"') return ReadQuoted(token);
-        if (Class(c) == CharClass::Special) {
-            token.kind = c == '{'   ? TokenKind::Open
-                         : c == '}' ? TokenKind::Close
-                                    : TokenKind::Equals;
-            token.text = text_.substr(pos_++, 1);
-            return true;
-        }
-        const std::size_t start = pos_;
-        while (pos_ < size && Class(text_[pos_]) == CharClass::Word) ++pos_;
-        token.kind = TokenKind::Word;
-        token.text = text_.substr(start, pos_ - start);
-        return true;
-    }
-
-    // From the opening quote to the closing one, over as many lines as it takes.
-    bool ReadQuoted(Token& token) {
-        const std::size_t close = text_.find('"', pos_ + 1);
-        if (close == std::string_view::npos) {
-            findings_.Add(file_, line_, "the quoted text opened here is never closed");
-            pos_ = text_.size();
-            return false;
-        }
-        token.kind = TokenKind::Quoted;
-        token.text = text_.substr(pos_ + 1, close - pos_ - 1);
-        line_ += static_cast<int>(std::count(token.text.begin(), token.text.end(), '\n'));
-        pos_ = close + 1;
-        return true;
-    }
-
-    std::string_view text_;
-    const std::string& file_;
-    FindingList& findings_;
-    std::size_t pos_ = 0;
-    int line_ = 1;
-    Token ahead_[2] = {};
-    std::size_t buffered_ = 0;
+// A word or a quoted text (without its quotes), and the line it begins on.
+struct TextToken {
+    std::string_view text;
+    int line = 0;
+    bool quoted = false;
 };
 
+// Reads the items of a text in one pass over its bytes, appending each to the tree's list as it
+// is read. Between tokens it skips blanks and counts lines; a quoted text runs on over line
+// ends up to its closing quote. Nothing is read past the text.
 class Parser {
   public:
-    Parser(Tokens& tokens, const std::string& file, FindingList& findings)
-        : tokens_(tokens), file_(file), findings_(findings) {}
-
-    // The items up to the "}" that closes the block opened at `openLine` (0: the whole text),
-    // each appended to the tree's list as it is read.
-    void Items(int depth, int openLine) {
-        while (std::optional<Token> t = tokens_.Next()) {
-            if (t->kind == TokenKind::Close) {
-                if (depth > 0) return;
-                findings_.Add(file_, t->line, "this } closes no block");
-            } else if (t->kind == TokenKind::Equals) {
-                findings_.Add(file_, t->line, "this = follows no key");
-            } else if (t->kind == TokenKind::Open) {
-                Block({}, t->line, depth);
-            } else {
-                Item(*t, depth);
-            }
-        }
-        if (depth > 0) findings_.Add(file_, openLine, "the block opened here is never closed");
+    Parser(std::string_view text, const std::string& file, FindingList& findings)
+        : at_(text.data()), end_(text.data() + text.size()), file_(file), findings_(findings) {
+        // Room for the items of a text as the game's files are written: the list grows rarely.
+        tree_.all.reserve(text.size() / BytesPerItem);
     }
 
     BlockTree Tree() {
@@ -140,6 +55,64 @@ class Parser {
     }
 
   private:
+    static CharClass Class(char c) { return CharClasses[static_cast<unsigned char>(c)]; }
+
+    // Skips blanks and line ends up to the next token; gives the class of its first byte.
+    CharClass Skip() {
+        for (; at_ != end_; ++at_) {
+            const CharClass c = Class(*at_);
+            if (c < CharClass::Blank) return c;
+            line_ += c == CharClass::LineFeed ? 1 : 0;
+        }
+        return CharClass::End;
+    }
+
+    // The word or quoted text that begins here (its class `c`). A quoted text never closed is
+    // a finding and ends the reading: gives false then.
+    bool ReadText(CharClass c, TextToken& token) {
+        token.line = line_;
+        token.quoted = c == CharClass::Quote;
+        if (token.quoted) {
+            const auto* close = static_cast<const char*>(
+                std::memchr(at_ + 1, '"', static_cast<std::size_t>(end_ - at_ - 1)));
+            if (!close) {
+                findings_.Add(file_, line_, "the quoted text opened here is never closed");
+                at_ = end_;
+                return false;
+            }
+            token.text = {at_ + 1, static_cast<std::size_t>(close - at_ - 1)};
+            line_ += static_cast<int>(std::count(token.text.begin(), token.text.end(), '\n'));
+            at_ = close + 1;
+            return true;
+        }
+        const char* const start = at_++;
+        while (at_ != end_ && Class(*at_) == CharClass::Word) ++at_;
+        token.text = {start, static_cast<std::size_t>(at_ - start)};
+        return true;
+    }
+
+    // The items up to the "}" that closes the block opened at `openLine` (0: the whole text).
+    void Items(int depth, int openLine) {
+        for (CharClass c = Skip(); c != CharClass::End; c = Skip()) {
+            if (c == CharClass::Close) {
+                ++at_;
+                if (depth > 0) return;
+                findings_.Add(file_, line_, "this } closes no block");
+            } else if (c == CharClass::Equals) {
+                ++at_;
+                findings_.Add(file_, line_, "this = follows no key");
+            } else if (c == CharClass::Open) {
+                ++at_;
+                Block({}, line_, depth);
+            } else {
+                TextToken first;
+                if (!ReadText(c, first)) break;
+                Item(first, depth);
+            }
+        }
+        if (depth > 0) findings_.Add(file_, openLine, "the block opened here is never closed");
+    }
+
     void Add(std::string_view key, int line, std::string_view value, bool quoted) {
         BlockItem& item = tree_.all.emplace_back();
         item.key = key;
@@ -162,36 +135,45 @@ class Parser {
     }
 
     // A word or quoted text: a key when "=" follows it, else a bare value.
-    void Item(const Token& first, int depth) {
-        const bool quoted = first.kind == TokenKind::Quoted;
-        const Token* next = tokens_.Peek();
-        if (!next || next->kind != TokenKind::Equals)
-            return Add({}, first.line, first.text, quoted);
-        tokens_.Next();
-        const Token* value = tokens_.Peek();
-        if (value && value->kind == TokenKind::Open) {
-            tokens_.Next();
-            return Block(first.text, first.line, depth);
+    void Item(TextToken first, int depth) {
+        for (;;) {
+            if (Skip() != CharClass::Equals) return Add({}, first.line, first.text, first.quoted);
+            ++at_;
+            const CharClass c = Skip();
+            if (c == CharClass::Open) {
+                ++at_;
+                return Block(first.text, first.line, depth);
+            }
+            TextToken value;
+            if (c == CharClass::End || c == CharClass::Close || c == CharClass::Equals ||
+                !ReadText(c, value))
+                return Add(first.text, first.line, {}, false);
+            if (Skip() != CharClass::Equals)
+                return Add(first.text, first.line, value.text, value.quoted);
+            // "key =" before the next "key =" has an empty value; the word read is that key.
+            Add(first.text, first.line, {}, false);
+            first = value;
         }
-        // "key =" before a "}", the end, or the next "key =" has an empty value.
-        const Token* after = tokens_.Peek(1);
-        if (!value || value->kind == TokenKind::Close || value->kind == TokenKind::Equals ||
-            (after && after->kind == TokenKind::Equals))
-            return Add(first.text, first.line, {}, false);
-        const Token taken = *tokens_.Next();
-        Add(first.text, first.line, taken.text, taken.kind == TokenKind::Quoted);
     }
 
     void SkipBlock(int openLine) {
         int open = 1;
-        while (std::optional<Token> t = tokens_.Next()) {
-            if (t->kind == TokenKind::Open) ++open;
-            if (t->kind == TokenKind::Close && --open == 0) return;
+        for (CharClass c = Skip(); c != CharClass::End; c = Skip()) {
+            TextToken skipped;
+            if (c == CharClass::Word || c == CharClass::Quote) {
+                if (!ReadText(c, skipped)) break;
+                continue;
+            }
+            ++at_;
+            if (c == CharClass::Open) ++open;
+            if (c == CharClass::Close && --open == 0) return;
         }
         findings_.Add(file_, openLine, "the block opened here is never closed");
     }
 
-    Tokens& tokens_;
+    const char* at_;
+    const char* const end_;
+    int line_ = 1;
     const std::string& file_;
     FindingList& findings_;
     BlockTree tree_;
@@ -212,8 +194,7 @@ const BlockItem* BlockItem::Find(std::string_view wanted) const {
 }
 
 BlockTree ParseBlocks(std::string_view text, const std::string& file, FindingList& findings) {
-    Tokens tokens(text, file, findings);
-    Parser parser(tokens, file, findings);
+    Parser parser(text, file, findings);
     return parser.Tree();
 }
 

@@ -1,6 +1,8 @@
 #include "verify/GameLines.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace tq3 {
 
@@ -16,18 +18,46 @@ void CheckLineBytes(std::string_view text, const std::string& file, int number,
     if (text.find('\r') != std::string_view::npos)
         findings.Add(file, number, "the line holds a CR that no LF follows");
 }
+
 }  // namespace
 
-std::vector<GameLine> SplitGameLines(std::string_view bytes, const std::string& file,
-                                     FindingList& findings, bool lastLineEnded) {
-    std::vector<GameLine> lines;
-    lines.reserve(bytes.size() / ExpectedLineLength);
+std::size_t CountByte(std::string_view bytes, char byte) {
+    constexpr std::uint64_t Ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t Low7 = 0x7f7f7f7f7f7f7f7fULL, High = 0x8080808080808080ULL;
+    std::size_t count = 0, at = 0;
+    for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        word ^= Ones * static_cast<unsigned char>(byte);  // the byte sought is now zero
+        // A byte's high bit is clear here exactly when the byte is zero.
+        const std::uint64_t nonZero = ((word & Low7) + Low7) | word;
+        // One per zero byte in each byte's low bit, summed into the top byte.
+        count += static_cast<std::size_t>((((~nonZero & High) >> 7) * Ones) >> 56);
+    }
+    return count + static_cast<std::size_t>(std::count(bytes.begin() + at, bytes.end(), byte));
+}
+
+namespace {
+
+// The lines that hold a NUL or a CR inside them, in order.
+void BadBytesByLine(std::string_view bytes, const std::string& file, FindingList& findings) {
+    std::size_t start = 0;
+    for (int number = 1; start < bytes.size(); ++number) {
+        const std::size_t lf = std::min(bytes.find('\n', start), bytes.size());
+        const bool crlf = lf < bytes.size() && lf > start && bytes[lf - 1] == '\r';
+        CheckLineBytes(bytes.substr(start, lf - start - (crlf ? 1 : 0)), file, number, findings);
+        start = lf + 1;
+    }
+}
+
+// Walks the lines of `bytes` as the game reads them, handing each to `take` and reporting the
+// faults of their ends and bytes.
+template <typename TakeLine>
+void WalkGameLines(std::string_view bytes, const std::string& file, FindingList& findings,
+                   bool lastLineEnded, TakeLine take) {
     // Most texts hold neither NUL nor a CR outside a line end: then no line is searched for them.
     const bool nul = bytes.find('\0') != std::string_view::npos;
-    std::size_t crs = 0;
-    for (std::size_t cr = bytes.find('\r'); cr != std::string_view::npos;
-         cr = bytes.find('\r', cr + 1))
-        ++crs;
+    const std::size_t crs = CountByte(bytes, '\r');
     std::size_t lineEndCrs = 0;
     std::size_t start = 0;
     int number = 0;
@@ -35,20 +65,31 @@ std::vector<GameLine> SplitGameLines(std::string_view bytes, const std::string& 
         ++number;
         const std::size_t lf = bytes.find('\n', start);
         if (lf == std::string_view::npos) {
-            const std::string_view text = bytes.substr(start);
             if (lastLineEnded) findings.Add(file, number, "the last line does not end with CR LF");
-            lines.push_back({text, number});
+            take(GameLine{bytes.substr(start), number});
             break;
         }
         const bool crlf = lf > start && bytes[lf - 1] == '\r';
         lineEndCrs += crlf ? 1 : 0;
         if (!crlf) findings.Add(file, number, "the line ends with LF alone, not CR LF");
-        lines.push_back({bytes.substr(start, lf - start - (crlf ? 1 : 0)), number});
+        take(GameLine{bytes.substr(start, lf - start - (crlf ? 1 : 0)), number});
         start = lf + 1;
     }
-    if (nul || crs != lineEndCrs)
-        for (const GameLine& line : lines) CheckLineBytes(line.text, file, line.number, findings);
+    if (nul || crs != lineEndCrs) BadBytesByLine(bytes, file, findings);
+}
+}  // namespace
+
+std::vector<GameLine> SplitGameLines(std::string_view bytes, const std::string& file,
+                                     FindingList& findings, bool lastLineEnded) {
+    std::vector<GameLine> lines;
+    lines.reserve(bytes.size() / ExpectedLineLength);
+    WalkGameLines(bytes, file, findings, lastLineEnded,
+                  [&](const GameLine& line) { lines.push_back(line); });
     return lines;
+}
+
+void CheckGameLines(std::string_view bytes, const std::string& file, FindingList& findings) {
+    WalkGameLines(bytes, file, findings, true, [](const GameLine&) {});
 }
 
 void SplitFields(std::string_view row, std::vector<std::string_view>& fields) {
@@ -61,6 +102,29 @@ void SplitFields(std::string_view row, std::vector<std::string_view>& fields) {
         start = i + 1;
     }
     fields.push_back(row.substr(start));
+}
+
+FieldsHead SplitLeadingFields(std::string_view row, std::size_t wanted,
+                              std::vector<std::string_view>& fields) {
+    fields.resize(wanted);
+    std::size_t found = 0, start = 0;
+    // The fields before the last wanted one, each ended by ";".
+    for (std::size_t i = 0; i < row.size() && found + 1 < wanted; ++i) {
+        if (row[i] != ';') continue;
+        fields[found++] = row.substr(start, i - start);
+        start = i + 1;
+    }
+    const std::string_view rest = row.substr(start);
+    if (found + 1 < wanted) {
+        fields[found++] = rest;
+        fields.resize(found);
+        return {found, rest};
+    }
+    // The fields beyond the wanted ones are only counted.
+    fields[found] = rest.substr(0, rest.find(';'));
+    const std::size_t lastSemicolon = rest.rfind(';');
+    return {wanted + CountByte(rest, ';'),
+            lastSemicolon == std::string_view::npos ? rest : rest.substr(lastSemicolon + 1)};
 }
 
 std::vector<std::string_view> SplitFields(std::string_view row) {

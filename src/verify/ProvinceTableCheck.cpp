@@ -95,11 +95,11 @@ class ProvinceRows {
     }
 
     void Province(const GameLine& row, int p) {
-        SplitFields(row.text, fields_);
+        const FieldsHead head = SplitLeadingFields(row.text, GeneratedFields + 1, fields_);
         const std::vector<std::string_view>& fields = fields_;
-        FieldCount(row, fields);
-        if (static_cast<int>(fields.size()) <= GeneratedFields) {
-            Add(row, "the row has " + std::to_string(fields.size()) + " fields, fewer than the " +
+        FieldCount(row, head);
+        if (static_cast<int>(head.count) <= GeneratedFields) {
+            Add(row, "the row has " + std::to_string(head.count) + " fields, fewer than the " +
                          std::to_string(GeneratedFields + 1) + " of a province row");
             return;
         }
@@ -117,8 +117,7 @@ class ProvinceRows {
     void Filler(const GameLine& row) {
         if (!row.text.starts_with(FillerFields))
             Add(row, "a filler row must begin " + std::string(FillerFields));
-        SplitFields(row.text, fields_);
-        FieldCount(row, fields_);
+        FieldCount(row, SplitLeadingFields(row.text, GeneratedFields + 1, fields_));
     }
 
   private:
@@ -129,9 +128,9 @@ class ProvinceRows {
     // Every row has the field count of the first province row and, under a header that
     // ends in END, ends in X; but once the fixed table that supplies the rest of each row has
     // run out, the rows hold the generated fields alone, up to the last.
-    void FieldCount(const GameLine& row, const std::vector<std::string_view>& fields) {
-        const int count = static_cast<int>(fields.size());
-        const bool generatedOnly = count == GeneratedFields + 1 && fields.back().empty();
+    void FieldCount(const GameLine& row, const FieldsHead& fields) {
+        const int count = static_cast<int>(fields.count);
+        const bool generatedOnly = count == GeneratedFields + 1 && fields.last.empty();
         if (fixedEnded_ || (generatedOnly && fieldCount_ != 0 && count != fieldCount_)) {
             if (!fixedEnded_ && generatedOnly) fixedEnded_ = row.number;
             if (!generatedOnly)
@@ -143,7 +142,7 @@ class ProvinceRows {
         if (count != fieldCount_)
             Add(row, "the row has " + std::to_string(count) +
                          " fields where the row of province 0 has " + std::to_string(fieldCount_));
-        if (endsInX_ && fields.back() != "X") Add(row, "the row does not end in X");
+        if (endsInX_ && fields.last != "X") Add(row, "the row does not end in X");
     }
 
     void Field(const GameLine& row, const FieldRule& rule, std::string_view value) {
@@ -228,7 +227,7 @@ class ProvinceRows {
     bool endsInX_ = false;
     int fieldCount_ = 0;
     int fixedEnded_ = 0;                    // the first row that holds the generated fields alone
-    std::vector<std::string_view> fields_;  // of the row at hand
+    std::vector<std::string_view> fields_;  // the generated fields of the row at hand
 };
 }  // namespace
 

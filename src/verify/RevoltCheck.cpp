@@ -101,7 +101,7 @@ class RevoltBlocks {
 
 void CheckRevoltTable(std::string_view bytes, const std::string& file,
                       const VerifySettings& settings, VerifyFacts& facts, FindingList& findings) {
-    const std::vector<GameLine> lines = SplitGameLines(bytes, file, findings);
+    CheckGameLines(bytes, file, findings);
     const BlockTree tree = ParseBlocks(bytes, file, findings);
     const BlockItems items = tree.items();
     facts.revolts.emplace();

@@ -3,22 +3,9 @@
 namespace tq3 {
 
 namespace {
-constexpr std::size_t MaxDigits = 15;
 constexpr std::size_t MaxQuoted = 40;
 constexpr std::size_t TagLength = 3;
 }  // namespace
-
-std::optional<long long> WholeNumber(std::string_view text) {
-    const bool negative = !text.empty() && text.front() == '-';
-    const std::string_view digits = negative ? text.substr(1) : text;
-    if (digits.empty() || digits.size() > MaxDigits) return std::nullopt;
-    long long value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return negative ? -value : value;
-}
 
 bool IsTag(std::string_view text) {
     if (text.size() != TagLength) return false;

@@ -12,8 +12,20 @@ namespace tq3 {
 // Small readings that the rules of several files share.
 
 // A decimal integer with an optional minus sign and nothing else; nothing when the text is
-// not one or has more digits than any value of the game's files.
-std::optional<long long> WholeNumber(std::string_view text);
+// not one or has more digits than any value of the game's files. Inline: the tables hold tens
+// of thousands of them.
+inline std::optional<long long> WholeNumber(std::string_view text) {
+    constexpr std::size_t MaxDigits = 15;
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > MaxDigits) return std::nullopt;
+    long long value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
 // A country tag: three ASCII letters.
 bool IsTag(std::string_view text);
 // Whether `name` is one of `names` (exact, as the writers copy them).

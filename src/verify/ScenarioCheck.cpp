@@ -473,7 +473,7 @@ void ScenarioRules::AcrossBlocks() {
 
 void CheckScenario(std::string_view bytes, const std::string& file, const VerifySettings& settings,
                    const VerifyFacts& facts, FindingList& findings) {
-    const std::vector<GameLine> lines = SplitGameLines(bytes, file, findings);
+    CheckGameLines(bytes, file, findings);
     const BlockTree tree = ParseBlocks(bytes, file, findings);
     const BlockItems items = tree.items();
     ScenarioRules rules(file, settings, facts, findings);
