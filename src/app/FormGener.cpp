@@ -34,7 +34,6 @@
 #include "base/OperationReport.h"
 #include "base/Random.h"
 #include "config/SettingsFile.h"
-#include "output/ProvinceTable.h"
 #include "session/Backup.h"
 #include "session/GenerateWorld.h"
 #include "session/RunClosing.h"
@@ -470,25 +469,19 @@ void TFormGener::SpeedButton1Click() {
     RunGenerator(std::nullopt);
 }
 
-void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor) {
+void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor, Rerolls rerolls) {
     if (!worldReady_ || !SpeedButton1->isEnabled()) return;
     Random random(seed);
-    RecipeResult recipe = RecipeOfRun(world_, random.Seed());
+    RecipeResult recipe = RecipeOfRun(world_, random.Seed(), rerolls);
     if (majorsChosenOnMap_)
         recipe = {std::nullopt,
                   "The last run started from majors chosen on the map, whose capitals a recipe "
                   "cannot hold."};
     RunHooks hooks;
+    hooks.rerolls = std::move(rerolls);
     if (mapEditor_.preview && withEditor)
-        hooks.mapEditor = [this, &random, &recipe](World& world) {
-            // A repainted map shows in the province table the run would write.
-            const std::string before = ProvinceTableText(world, {});
-            const bool ok = mapEditor_.preview(world, random, this);
-            if (ProvinceTableText(world, {}) != before)
-                recipe = {std::nullopt,
-                          "The last run's map was repainted in the map editor, which a recipe "
-                          "cannot hold."};
-            return ok;
+        hooks.mapEditor = [this, &random](World& world, RunRedraw* redraw) {
+            return mapEditor_.preview(world, random, redraw, this);
         };
     // Run! is off while the run goes on; the keyboard's focus comes back to it afterwards.
     const bool focused = SpeedButton1->hasFocus();
@@ -498,6 +491,13 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor) {
     ShowSeed();
     windowDialogs_->runSeed = lastSeed_;
     RunReport report = GenerateWorld(world_, random, *windowDialogs_, hooks);
+    // The world written is that of the seed and the rerolls, those drawn in the map editor
+    // included, unless the editor repainted it.
+    if (report.repainted)
+        recipe = {std::nullopt,
+                  "The last run's map was repainted in the map editor, which a recipe cannot "
+                  "hold."};
+    if (recipe.recipe) recipe.recipe->rerolls = report.rerolls;
     // The window asks the closing question; staying loads the configuration again.
     if (report.end == RunEnd::Finished) {
         const bool quit = windowDialogs_->Confirm(ClosingQuestion(world_, report),

@@ -12,6 +12,7 @@
 #include "base/Random.h"
 #include "engine/World.h"
 #include "session/Recipe.h"
+#include "session/RunRedraw.h"
 #include "session/RunReport.h"
 
 class QAction;
@@ -34,9 +35,9 @@ class SettingsPage;
 class TechnologyPage;
 
 // How the map editor plugs into the window: the preview during a run with the run's random
-// source (false: Abort) and the majors selection (true: OK).
+// source and its redraw (false: Abort) and the majors selection (true: OK).
 struct MapEditorHooks {
-    std::function<bool(World&, RandomSource&, QWidget* owner)> preview;
+    std::function<bool(World&, RandomSource&, RunRedraw*, QWidget* owner)> preview;
     std::function<bool(World&, QWidget* owner)> selectMajors;
 };
 
@@ -56,8 +57,9 @@ class TFormGener : public QMainWindow {
 
     // Commands.
     void SpeedButton1Click();  // "Run!"
-    // A run; `withEditor` false skips the map editor's preview (a replay).
-    void RunGenerator(std::optional<uint64_t> seed, bool withEditor = true);
+    // A run with the given rerolls; `withEditor` false skips the map editor's preview (a
+    // replay).
+    void RunGenerator(std::optional<uint64_t> seed, bool withEditor = true, Rerolls rerolls = {});
     void SetGeneratorMode(int mode);
     void SetEditorEnabled(bool enabled);
     void ShowGeneralSettings();

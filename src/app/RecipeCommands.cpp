@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include "widgets/FileChooser.h"
 #include "app/FormGener.h"
 #include "base/GamePath.h"
 #include "base/OperationReport.h"
@@ -12,6 +11,7 @@
 #include "config/SettingsFile.h"
 #include "session/RecipeStore.h"
 #include "session/RunClosing.h"
+#include "widgets/FileChooser.h"
 
 namespace tq3 {
 
@@ -114,7 +114,7 @@ bool TFormGener::ReplayRecipe(const std::string& file) {
         SetRunNote(
             "\r\n\r\nSome input files differed from those of the recorded run, so this world "
             "may differ from the recorded one.");
-    RunGenerator(recipe.seed, false);
+    RunGenerator(recipe.seed, false, recipe.rerolls);
     return true;
 }
 

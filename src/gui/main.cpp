@@ -23,8 +23,9 @@ namespace {
 // through the window's dialogs.
 tq3::MapEditorHooks MapEditorFor(tq3::Dialogs& dialogs) {
     tq3::MapEditorHooks hooks;
-    hooks.preview = [&dialogs](tq3::World& world, tq3::RandomSource& random, QWidget* owner) {
-        return tq3::ShowScenarioPreview(world, random, dialogs, owner);
+    hooks.preview = [&dialogs](tq3::World& world, tq3::RandomSource& random, tq3::RunRedraw* redraw,
+                               QWidget* owner) {
+        return tq3::ShowScenarioPreview(world, random, redraw, dialogs, owner);
     };
     hooks.selectMajors = [&dialogs](tq3::World& world, QWidget* owner) {
         return tq3::SelectMajorsOnMap(world, dialogs, owner);

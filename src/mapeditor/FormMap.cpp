@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -35,7 +36,8 @@ namespace {
 constexpr ScrollPosition FirstScroll{1000, 50};
 // Where the floating bars sit, shown and collapsed.
 constexpr QPoint ToolbarShown{8, 8};
-constexpr QPoint ToolbarHidden{-154, 2};
+// Hidden, the bar leaves its show button in view: it sits at this x.
+constexpr QPoint ToolbarHidden{1, 2};
 constexpr int InfoBarTop = 8, InfoBarCollapsedTop = 2;
 constexpr int InfoBarRightMargin = 8;
 constexpr int InfoBarCollapsedRightGap = 34, InfoBarCollapsedSide = 26;
@@ -102,6 +104,8 @@ void TFormMap::FormShow() {
 
         bitBtnClose_->setVisible(previewMode_);
         bitBtnAbort_->setVisible(previewMode_);
+        menuBar_->setVisible(previewMode_ && rerollMenu_);
+        if (rerollButton_) rerollButton_->setVisible(previewMode_);
         bitBtnOk_->setVisible(!previewMode_);
         bitBtnCancel_->setVisible(!previewMode_);
         panel1_->setEnabled(!previewMode_);
@@ -209,7 +213,7 @@ void TFormMap::ShowHoverProvince(QPoint pixel) {
 }
 
 void TFormMap::SpeedButtonHideClick() {
-    controlBarMap_->move(ToolbarHidden);
+    controlBarMap_->move(ToolbarHidden.x() - speedButtonShow_->x(), ToolbarHidden.y());
     speedButtonHide_->hide();
     speedButtonShow_->show();
 }

@@ -18,6 +18,8 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QStatusBar;
@@ -46,7 +48,9 @@ class TFormMap : public QDialog {
     static constexpr int FormWidth = 790;
     static constexpr int FormHeight = 517;
 
-    TFormMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner = nullptr);
+    // With the run's redraw (preview mode), the Reroll menu draws steps of the run again.
+    TFormMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner = nullptr,
+             RunRedraw* redraw = nullptr);
     ~TFormMap() override;
 
     // Set by the opener before showing: true for preview mode, false for majors mode.
@@ -66,6 +70,10 @@ class TFormMap : public QDialog {
     void ComboBoxMExit(int row);  // leaving a list settles its typed text
     // Scrolls the map to put province p in the middle, boxes it and shows its info.
     void CentreOnProvince(int p);
+    // An entry of the Reroll menu: draws the step again and says in the status bar what
+    // changed (FormMapRerolls.cpp).
+    void RerollStep(DrawStep step);
+    QMenu* RerollMenu() const { return rerollMenu_; }
 
     // Zoom of the map picture (1 = 100 %), with the point under the view's centre kept; Fit
     // shows the whole map in the part of the view the floating bars leave free.
@@ -112,6 +120,8 @@ class TFormMap : public QDialog {
     void CreateToolBar();
     void CreateMinimapBar();
     void CreateStatusBar();
+    // The Reroll menu, and its drop-down button on the tool bar (FormMapRerolls.cpp).
+    void CreateRerollMenu();
 
     // Show set-up, layers, navigation and the floating bars (FormMap.cpp).
     void FormShow();
@@ -183,6 +193,9 @@ class TFormMap : public QDialog {
     QPushButton* bitBtnClose_ = nullptr;
     QPushButton* bitBtnAbort_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* rerollMenu_ = nullptr;
+    QToolButton* rerollButton_ = nullptr;
     QLabel* statusProvince_ = nullptr;
     QLabel* statusZoom_ = nullptr;
     bool miniMapCollapsed_ = false;

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -80,11 +81,12 @@ void ColourText(QWidget* widget, QColor colour) {
 }
 }  // namespace
 
-TFormMap::TFormMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner)
+TFormMap::TFormMap(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner,
+                   RunRedraw* redraw)
     : QDialog(owner),
       world_(world),
       dialogs_(dialogs),
-      document_(new MapDocument(world, random, this)),
+      document_(new MapDocument(world, random, redraw, this)),
       pictures_(new LayerPictures(*document_, this)) {
     FormCreate();
 }
@@ -123,6 +125,8 @@ void TFormMap::FormCreate() {
     infoBar_->onCollapse = [this] { PlaceFloatingBars(); };
     CreateMinimapBar();
     CreateActions();
+    CreateRerollMenu();
+    column->setMenuBar(menuBar_);
 }
 
 // Undo and redo of every change made here; zoom keys; Alt+F4.

@@ -17,6 +17,8 @@ class MapEditCommand : public QUndoCommand {
     void undo() override;
     void redo() override;
 
+    const WorldEdit& Edit() const { return edit_; }
+
   private:
     World& world_;
     WorldEdit edit_;

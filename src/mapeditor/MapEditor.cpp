@@ -4,8 +4,9 @@
 
 namespace tq3 {
 
-bool ShowScenarioPreview(World& world, RandomSource& random, Dialogs& dialogs, QWidget* owner) {
-    TFormMap form(world, random, dialogs, owner);
+bool ShowScenarioPreview(World& world, RandomSource& random, RunRedraw* redraw, Dialogs& dialogs,
+                         QWidget* owner) {
+    TFormMap form(world, random, dialogs, owner, redraw);
     form.setWindowTitle("Map Editor / Scenario Preview");
     form.SetPreviewMode(true);
     return form.exec() == QDialog::Accepted;

@@ -80,6 +80,13 @@ GameFileTexts FolderTransaction::Texts() const {
 }
 
 void FolderTransaction::Add(const std::string& relative, std::string text) {
+    // A file added again (a world drawn again before it lands) keeps its place with the new
+    // text: one target is written once.
+    for (TransactionFile& file : files_)
+        if (file.relative == relative) {
+            file.text = std::move(text);
+            return;
+        }
     files_.push_back({relative, Resolve(relative), std::move(text), true, {}});
 }
 

@@ -37,7 +37,8 @@ class FolderTransaction {
     // files this transaction writes elsewhere, as --out does), where it holds them.
     void SpellAs(const std::string& folder) { spelling_ = AbsolutePath(folder); }
 
-    // Adds a file by its game path under the folder with its whole text.
+    // Adds a file by its game path under the folder with its whole text; a path added before
+    // takes the new text.
     void Add(const std::string& relative, std::string text);
     // Adds a file whose new content is the whole content of `from`, read now. When it cannot
     // be read, the failure goes into `report` with `message` (or the reading's own), and the

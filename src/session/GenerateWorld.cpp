@@ -6,15 +6,15 @@
 #include "base/GamePath.h"
 #include "base/Platform.h"
 #include "base/TextFile.h"
-#include "config/Adjacency.h"
-#include "config/ProvinceTemplate.h"
 #include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
 #include "engine/RunChecks.h"
 #include "engine/RunProgress.h"
 #include "engine/ScenarioDraws.h"
+#include "output/ProvinceTable.h"
 #include "session/FolderLock.h"
 #include "session/FolderOperation.h"
+#include "session/FolderSteps.h"
 #include "session/FolderTransaction.h"
 #include "session/GameFileWrites.h"
 #include "session/RunInputs.h"
@@ -33,50 +33,6 @@ void MakeDatabaseWritable(const World& world) {
         if (FileExists(path)) MakeWritable(path);
     }
 }
-
-// The run's file steps on the game folder: the tables are read again, and each file is
-// formatted whole when it is due and kept with the run's files until they land together. A
-// table that cannot be read again stops the run before anything is replaced.
-class FolderSteps final : public RunFileSteps {
-  public:
-    FolderSteps(Dialogs& dialogs, RunReport& report, FolderTransaction& files)
-        : dialogs_(dialogs), report_(report), files_(files) {}
-    void LoadAdjacency(World& world, bool mapTable) override {
-        const std::string table =
-            mapTable ? GameFiles::MapAdjacency : GameFiles::PlacementAdjacency;
-        if (tq3::LoadAdjacency(world, dialogs_, mapTable).refused) Unread(world, table);
-    }
-    void RestoreProtectedRegions(World& world, bool europe, bool asia) override {
-        if (LoadProvinceTemplate(world, dialogs_, europe, asia).refused)
-            Unread(world, GameFiles::ProvinceTemplate);
-    }
-    void GoodsAndTaxTables(World& world, RandomSource& random) override {
-        DrawGoodsPrices(world, random);
-        AddGoodsTable(world, files_);
-        AddTaxStabilityTable(world, files_);
-    }
-    void ScenarioFiles(World& world, RandomSource& random) override {
-        // A run has refused a ScenarioFileName that would leave Scenarios/ before it started.
-        DrawScenarioValues(world, random);
-        AddScenarioFile(world, dialogs_, files_, &report_);
-        dialogs_.Progress(RunProgress::ScenarioWritten);
-        AddRevoltTable(world, files_);
-    }
-
-  private:
-    void Unread(const World& world, const std::string& table) {
-        const std::string file = AbsolutePath(GamePath(world.ProgramFolder, table));
-        const std::string message = "\"" + file +
-                                    "\" could not be read again during the run, so the run "
-                                    "stops here.";
-        dialogs_.Error(message);
-        report_.failed.push_back({file, message});
-    }
-
-    Dialogs& dialogs_;
-    RunReport& report_;
-    FolderTransaction& files_;
-};
 
 // The random numbers of each step: with rerolls, where each step begins without them is
 // learnt first from a run in memory that writes nothing.
@@ -121,6 +77,26 @@ std::optional<uint64_t> SeedOf(const RandomSource& random) {
     return std::nullopt;
 }
 
+// The map editor at the preview point, on the world drawn; false when the user aborts. When it
+// drew steps again, the files the draws add and the numbers of the draws after it follow the
+// world of its rerolls, drawn again through the run's own file steps into `redrawn`; the
+// world written stays the one the editor shows. A world the editor changed beyond its
+// rerolls is marked repainted.
+bool ShowEditor(World& world, RunRedraw* redraw, const RunHooks& hooks, Dialogs& dialogs,
+                RunFileSteps& folder, RunReport& report, std::unique_ptr<StepStreams>& redrawn) {
+    std::string drawn = ProvinceTableText(world, {});
+    if (!hooks.mapEditor(world, redraw && redraw->Available() ? redraw : nullptr)) return false;
+    if (redraw && redraw->Current() != hooks.rerolls) {
+        report.rerolls = redraw->Current();
+        const auto fresh = std::make_unique<World>(redraw->Before());
+        redrawn = std::make_unique<StepStreams>(redraw->Starts(), report.rerolls);
+        DrawWorld(*fresh, *redrawn, dialogs, folder);
+        drawn = ProvinceTableText(*fresh, {});
+    }
+    report.repainted = ProvinceTableText(world, {}) != drawn;
+    return true;
+}
+
 // The run on its held folder, from the checks of its inputs to the commit.
 void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const RunHooks& hooks,
                  RunReport& report) {
@@ -142,11 +118,20 @@ void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const Run
         files.KeepOriginals();
     }
     FolderSteps folder(dialogs, report, files);
+    report.rerolls = hooks.rerolls;
+    // The editor draws steps again from the world as the run finds it.
+    const bool editor = world.Settings.EditorEnabled && hooks.mapEditor;
+    Random clockSeeds;
+    const auto redraw =
+        editor ? std::make_unique<RunRedraw>(world, random, hooks.rerolls,
+                                             hooks.rerollSeeds ? *hooks.rerollSeeds : clockSeeds)
+               : nullptr;
     StepStreams streams = RunStreams(world, random, hooks.rerolls);
     DrawWorld(world, streams, dialogs, folder);
 
     if (hooks.preview) hooks.preview(world);
-    if (world.Settings.EditorEnabled && hooks.mapEditor && !hooks.mapEditor(world)) {
+    std::unique_ptr<StepStreams> redrawn;
+    if (editor && !ShowEditor(world, redraw.get(), hooks, dialogs, folder, report, redrawn)) {
         dialogs.Progress(RunProgress::Start);
         LoadSettings(world, dialogs, false);
         report.end = RunEnd::Aborted;
@@ -157,7 +142,7 @@ void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const Run
     dialogs.Progress(RunProgress::ProvinceTableWritten);
     bool fixedCountryFound = true;
     if (mode == GeneratorMode::MapAndScenario) {
-        DrawPolicies(world, streams.Current());
+        DrawPolicies(world, redrawn ? redrawn->Current() : streams.Current());
         fixedCountryFound = AddCountryTable(world, dialogs, files);
     }
     if (mode == GeneratorMode::ScenarioOnly)

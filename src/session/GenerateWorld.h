@@ -9,6 +9,7 @@
 #include "session/FolderLock.h"
 #include "session/FolderTransaction.h"
 #include "session/Rerolls.h"
+#include "session/RunRedraw.h"
 #include "session/RunReport.h"
 #include "verify/GameFileVerifier.h"
 
@@ -16,8 +17,13 @@ namespace tq3 {
 
 struct RunHooks {
     // The map editor in preview mode; gives false when the user aborts the run. Without it,
-    // the run goes on as if the editor were closed with OK.
-    std::function<bool(World&)> mapEditor;
+    // the run goes on as if the editor were closed with OK. Through the redraw (none when the
+    // run's source cannot be copied) it draws steps again; the run then writes the world of
+    // the redraw's rerolls as the editor left it.
+    std::function<bool(World&, RunRedraw*)> mapEditor;
+    // Where the editor's rerolls take their fresh seeds; without it, from a source seeded
+    // from the clock.
+    RandomSource* rerollSeeds = nullptr;
     // Called at the same point of every run that reaches it, editor or not, with the world as
     // the editor would show it (for example to save pictures of it).
     std::function<void(const World&)> preview;

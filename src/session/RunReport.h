@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/OperationReport.h"
+#include "session/Rerolls.h"
 
 namespace tq3 {
 
@@ -16,6 +17,11 @@ enum class RunEnd {
 // What a run did: how it ended, the files it wrote or failed to write, and every message.
 struct RunReport : OperationReport {
     RunEnd end = RunEnd::Refused;
+    // The rerolls of the world written, those drawn in the map editor included.
+    Rerolls rerolls;
+    // The map editor changed the world beyond its rerolls (it was painted): no seed and
+    // rerolls make it again.
+    bool repainted = false;
 };
 
 }  // namespace tq3

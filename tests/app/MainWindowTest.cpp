@@ -261,7 +261,7 @@ TEST_F(WindowTest, AbortInTheMapEditorEndsTheRunBeforeTheProvinceTableIsWritten)
     Open();
     int previews = 0;
     MapEditorHooks hooks;
-    hooks.preview = [&](World&, RandomSource&, QWidget* owner) {
+    hooks.preview = [&](World&, RandomSource&, RunRedraw*, QWidget* owner) {
         ++previews;
         EXPECT_EQ(owner, form.get());
         return false;

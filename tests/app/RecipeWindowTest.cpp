@@ -79,7 +79,7 @@ TEST_F(WindowTest, TheRecipeSavedIsTheOpenFoldersAndTheSeedStaysInTheStatusBar) 
     ASSERT_TRUE(form->OpenGameFolder(other.string()));
     EXPECT_TRUE(form->seedLabel->isHidden());
     MapEditorHooks abort;
-    abort.preview = [](World&, RandomSource&, QWidget*) { return false; };
+    abort.preview = [](World&, RandomSource&, RunRedraw*, QWidget*) { return false; };
     form->SetMapEditor(abort);
     form->SetEditorEnabled(true);
     form->RunGenerator(44);

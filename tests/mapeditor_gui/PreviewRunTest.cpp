@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 #include "GuiTestSupport.h"
 #include "TestSupport.h"
@@ -11,6 +14,8 @@
 #include "mapeditor/LegendBar.h"
 #include "mapeditor/MapEditor.h"
 #include "mapeditor/MapView.h"
+#include "output/ProvinceTable.h"
+#include "output/ScenarioFile.h"
 #include "session/GenerateWorld.h"
 
 using namespace tq3;
@@ -26,6 +31,8 @@ struct Game {
     std::unique_ptr<World> world = test::NewWorld();
     test::RecordingDialogs dialogs;
     Random random{5};
+    Random rerollSeeds{77};
+    RunReport report;
     int painted = 0;
 
     void SetUp() {
@@ -40,7 +47,7 @@ struct Game {
     // The editor as the window opens it, used by `use` inside its modal loop.
     RunEnd Close(const std::function<void(TFormMap&)>& use) {
         RunHooks hooks;
-        hooks.mapEditor = [&](World& w) {
+        hooks.mapEditor = [&](World& w, RunRedraw* redraw) {
             QTimer::singleShot(0, [&] {
                 auto* form = qobject_cast<TFormMap*>(QApplication::activeModalWidget());
                 ASSERT_NE(form, nullptr);
@@ -53,21 +60,30 @@ struct Game {
                     form->done(TFormMap::AbortResult);
                 }
             });
-            return ShowScenarioPreview(w, random, dialogs, nullptr);
+            return ShowScenarioPreview(w, random, redraw, dialogs, nullptr);
         };
+        hooks.rerollSeeds = &rerollSeeds;
+        report = GenerateWorld(*world, random, dialogs, hooks);
+        return report.end;
+    }
+    // The same run with the editor closed at once, as `generate --seed 5 --reroll ...` makes
+    // it.
+    RunEnd Generate(const Rerolls& rerolls) {
+        RunHooks hooks;
+        hooks.rerolls = rerolls;
         return GenerateWorld(*world, random, dialogs, hooks).end;
     }
     RunEnd Run(const std::function<QPushButton*(TFormMap&)>& edit) {
         return Close([&](TFormMap& form) { QTest::mouseClick(edit(form), Qt::LeftButton); });
     }
-    // Every file of the game folder with its bytes, but for the keeping copies of Backup/
-    // and the folder's lock.
+    // Every file of the game folder with its bytes by its path in the folder, but for the
+    // keeping copies of Backup/ and the folder's lock.
     std::map<std::string, std::string> Files() const {
         std::map<std::string, std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(dir.path))
             if (entry.is_regular_file() && entry.path().parent_path() != dir.path / "Backup" &&
                 entry.path().filename() != ".tq3gen.lock")
-                files[entry.path().string()] = test::ReadFile(entry.path());
+                files[fs::relative(entry.path(), dir.path).string()] = test::ReadFile(entry.path());
         return files;
     }
     // Paints the first land province Marsh with a click on its mark.
@@ -143,6 +159,80 @@ TEST(PreviewRun, ClosingTheEditorAbortsTheRunAndWritesNothing) {
         EXPECT_EQ(game.Files(), before) << way;
         EXPECT_TRUE(game.dialogs.confirms.empty()) << way;
     }
+}
+
+// The tables of the world the editor shows: its provinces and its scenario.
+std::string Tables(const TFormMap& form) {
+    const World& w = form.Document().Model();
+    return ProvinceTableText(w, {}) + ScenarioText(w);
+}
+
+// A reroll by the keyboard alone (Alt+R, then the entry's letter), undone and done again, then
+// OK: the run writes the world of its seed and that reroll, as a run without the editor makes it.
+TEST(PreviewRun, ARerollUndoneAndRedoneThenOkWritesTheWorldOfItsRerolls) {
+    Game game;
+    game.SetUp();
+    ASSERT_EQ(game.Close([](TFormMap& f) {
+        const std::string drawn = Tables(f);
+        QTest::keyClick(&f, Qt::Key_R, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_T);
+        const std::string rerolled = Tables(f);
+        EXPECT_TRUE(rerolled != drawn);
+        EXPECT_EQ(f.findChild<QStatusBar*>()->currentMessage().left(26),
+                  "Terrain drawn again (seed ");
+        QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(Tables(f) == drawn);
+        QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(Tables(f) == rerolled);
+        QTest::mouseClick(Part<QPushButton>(f, "BitBtnClose"), Qt::LeftButton);
+    }),
+              RunEnd::Finished);
+    ASSERT_EQ(game.report.rerolls.size(), 1u);
+    EXPECT_EQ(game.report.rerolls[0].step, DrawStep::Terrain);
+    EXPECT_FALSE(game.report.repainted);
+
+    Game plain;
+    plain.SetUp();
+    ASSERT_EQ(plain.Generate(game.report.rerolls), RunEnd::Finished);
+    EXPECT_TRUE(game.Files() == plain.Files());
+}
+
+// Painting stays through a reroll of a later step; a reroll that would draw a painted layer
+// anew asks first: No draws nothing, Yes draws, and Undo brings the painting back.
+TEST(PreviewRun, ARerollAsksOnlyWhenItWouldDrawAPaintedLayerAnew) {
+    Game game;
+    game.SetUp();
+    ASSERT_EQ(game.Close([&game](TFormMap& f) {
+        QPushButton* ok = game.PaintFirstLand(f);
+        const TProvince& painted = f.Document().Model().Provinces[game.painted];
+        QUndoStack* undo = f.Document().UndoStack();
+        f.RerollStep(DrawStep::Religions);
+        EXPECT_TRUE(game.dialogs.confirms.empty());
+        EXPECT_EQ(painted.Terrain, TerrainCode::Marsh);
+        EXPECT_EQ(undo->count(), 2);
+
+        game.dialogs.answers = {Answer::No};
+        const std::string before = Tables(f);
+        f.RerollStep(DrawStep::Terrain);
+        ASSERT_EQ(game.dialogs.confirms.size(), 1u);
+        EXPECT_NE(game.dialogs.confirms[0].find("the terrain layer"), std::string::npos);
+        EXPECT_EQ(undo->count(), 2);
+        EXPECT_TRUE(Tables(f) == before);
+
+        f.RerollStep(DrawStep::Climate);
+        EXPECT_EQ(game.dialogs.confirms.size(), 2u);
+        EXPECT_EQ(undo->count(), 3);
+        EXPECT_TRUE(f.Document().PaintedLayersFrom(DrawStep::Climate).empty());
+        QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(Tables(f) == before);
+        EXPECT_EQ(painted.Terrain, TerrainCode::Marsh);
+        QTest::mouseClick(ok, Qt::LeftButton);
+    }),
+              RunEnd::Finished);
+    // A painted world is the world of no seed: the run has no recipe.
+    EXPECT_TRUE(game.report.repainted);
 }
 
 }  // namespace

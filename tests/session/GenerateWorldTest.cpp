@@ -162,7 +162,7 @@ TEST_F(Run, AbortInTheEditorLeavesTheFolderAsItWas) {
     const auto before = Files();
     int shown = 0;
     RunHooks hooks;
-    hooks.mapEditor = [&](World&) {
+    hooks.mapEditor = [&](World&, RunRedraw*) {
         ++shown;
         EXPECT_EQ(Files(), before);
         return false;
