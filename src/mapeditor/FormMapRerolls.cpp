@@ -58,8 +58,11 @@ void TFormMap::CreateRerollMenu() {
 
 void TFormMap::RerollStep(DrawStep step) {
     SpeedButtonClearCursorClick();
-    if (const std::optional<std::string> said = document_->Reroll(step, dialogs_))
+    if (const std::optional<std::string> said = document_->Reroll(step, dialogs_)) {
+        // The whole sentence also in the bar's hint, where the zoom buttons cut it short.
         statusBar_->showMessage(QString::fromStdString(*said), RerollMessageTime);
+        statusBar_->setToolTip(QString::fromStdString(*said));
+    }
 }
 
 }  // namespace tq3

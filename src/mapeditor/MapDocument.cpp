@@ -56,6 +56,15 @@ std::string StepTitle(DrawStep step) {
     return title;
 }
 
+// The first province layer a step draws, as the status line names it; the majors and the
+// scenario draw none themselves, and change the owners after them.
+const char* FirstLayerOf(DrawStep step) {
+    constexpr std::array<const char*, DrawStepCount> first = {
+        "climate", "terrain", "economy and natives", "goods", "religion", "owner",
+        "owner",   "owner"};
+    return first[static_cast<std::size_t>(step)];
+}
+
 // "the terrain and religion layers", "the climate layer".
 std::string LayersPhrase(const std::vector<std::string>& layers) {
     std::string text = "the ";
@@ -163,8 +172,9 @@ std::optional<std::string> MapDocument::Reroll(DrawStep step, Dialogs& dialogs) 
         for (const auto& [field, p] : painted)
             if (*StepOf(field) < step) WriteField(before, field, p, ReadField(world_, field, p));
     });
-    const std::string said = StepTitle(step) + " drawn again (seed " + std::to_string(seed) +
-                             "): " + ChangesText(ChangesBetween(world_, *drawn));
+    const std::string said =
+        StepTitle(step) + " drawn again (seed " + std::to_string(seed) +
+        "): " + ChangesText(ChangesBetween(world_, *drawn, FirstLayerOf(step)));
     const auto refresh = [this] {
         MapChange whole;
         whole.nations = true;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <iostream>
 #include <memory>
 
@@ -15,11 +17,36 @@
 namespace tq3 {
 
 namespace {
+// Where the pictures' rerolls take their seeds.
+constexpr uint64_t RerollSeed = 7;
+
 // The first land province that owns a capital, for a view with something on it.
 int FirstCapital(const World& world) {
     for (int n = 1; n <= world.NationCountLoaded(); ++n)
         if (world.IsValidProvince(world.Nations[n].Capital())) return world.Nations[n].Capital();
     return 0;
+}
+
+// The preview of the world the run of seed 1 draws: its Reroll menu open
+// (map-reroll-menu.png), and the status line after the religions were drawn again
+// (map-rerolled.png), on the religion layer.
+bool WriteRerollPictures(RunRedraw& redraw, const QDir& dir) {
+    ScreenshotDialogs dialogs;
+    World drawn;
+    redraw.Draw(drawn, {}, DrawStep::Climate);
+    Random random(1);
+    TFormMap form(drawn, random, dialogs, nullptr, &redraw);
+    form.SetPreviewMode(true);
+    form.show();
+    form.ShowLayer(MapLayer::Religion);
+    QMenu* menu = form.RerollMenu();
+    auto* bar = form.findChild<QMenuBar*>("MenuBar");
+    bar->setActiveAction(menu->menuAction());
+    bool ok = SaveWidgetWithPopup(&form, menu, dir, "map-reroll-menu");
+    menu->close();
+    form.RerollStep(DrawStep::Religions);
+    ok = SaveWidgetPicture(&form, dir, "map-rerolled") && ok;
+    return ok;
 }
 }  // namespace
 
@@ -30,11 +57,14 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
     // The pictures work on a copy: painting and majors never reach the caller's world.
     auto world = std::make_unique<World>(loaded);
     Random random(1);
+    // The preview draws steps again as a run's does.
+    Random seeds(RerollSeed);
+    RunRedraw redraw(loaded, random, {}, seeds);
     bool ok = true;
     const int centre = FirstCapital(*world);
 
     {
-        TFormMap form(*world, random, dialogs);
+        TFormMap form(*world, random, dialogs, nullptr, &redraw);
         form.SetPreviewMode(true);
         form.show();
         ok = SaveScreenWithWindow(&form, dir.filePath("opening-map.png")) && ok;
@@ -65,7 +95,7 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
 
     // A dragged rectangle painted Desert, with the tool chosen.
     {
-        TFormMap form(*world, random, dialogs);
+        TFormMap form(*world, random, dialogs, nullptr, &redraw);
         form.show();
         if (centre) {
             const PixelPoint c = MapCentre(world->Provinces[centre]);
@@ -78,6 +108,8 @@ bool WriteMapEditorPictures(const World& loaded, const std::string& folder) {
         }
         ok = SaveWidgetPicture(&form, dir, "map-painted") && ok;
     }
+
+    ok = WriteRerollPictures(redraw, dir) && ok;
 
     // Majors mode with two rows and a capital picked.
     {

@@ -42,6 +42,16 @@ bool SaveWidgetPicture(QWidget* widget, const QDir& dir, const QString& name) {
     return SavePicture(widget->grab(), dir.filePath(name + QStringLiteral(".png")));
 }
 
+bool SaveWidgetWithPopup(QWidget* widget, QWidget* popup, const QDir& dir, const QString& name) {
+    QApplication::processEvents();
+    QPixmap picture = widget->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(popup->mapToGlobal(QPoint(0, 0)) - widget->mapToGlobal(QPoint(0, 0)),
+                       popup->grab());
+    painter.end();
+    return SavePicture(picture, dir.filePath(name + QStringLiteral(".png")));
+}
+
 bool SaveScreenWithWindow(QWidget* window, const QString& file) {
     QApplication::processEvents();
     const QScreen* screen = window->screen();

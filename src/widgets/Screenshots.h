@@ -30,6 +30,10 @@ class ScreenshotDialogs : public Dialogs {
 // said on the standard error and gives false.
 bool SaveWidgetPicture(QWidget* widget, const QDir& dir, const QString& name);
 
+// A picture of `widget` with `popup` (an open menu, a separate window) drawn over it where it
+// shows on the screen, as `name`.png in `dir`.
+bool SaveWidgetWithPopup(QWidget* widget, QWidget* popup, const QDir& dir, const QString& name);
+
 // A picture of the screen `window` is on, with the window where it opened (its frame drawn
 // as a dark border and bar), written as PNG to `file`: shows whether the window fits.
 bool SaveScreenWithWindow(QWidget* window, const QString& file);

@@ -21,6 +21,21 @@ class RecipeStateFolder : public ::testing::Environment {
 
 using test::WindowTest;
 
+// Replays `recipe` in a window on a fresh copy of the demo game under `dir` ("other"), then
+// stays; gives that copy's folder.
+std::filesystem::path ReplayInAnotherWindow(const std::filesystem::path& dir,
+                                            const std::string& recipe, World& world) {
+    const std::filesystem::path other = dir / "other";
+    test::CopyTree(std::filesystem::path(TQ3_BINARY_DIR) / "demo-game", other);
+    world.ProgramFolder = other.string();
+    test::RecordingDialogs dialogs;
+    tq3::TFormGener form(world, dialogs);
+    form.FormActivate();
+    dialogs.answers = {Answer::Yes, Answer::Cancel};
+    EXPECT_TRUE(form.ReplayRecipe(recipe)) << ::testing::PrintToString(dialogs.errors);
+    return other;
+}
+
 TEST_F(WindowTest, ARecipeSavedInOneWindowMakesTheSameWorldInAnother) {
     Open();
     S().Temperature = 3;  // as the user moves the slider
@@ -30,16 +45,33 @@ TEST_F(WindowTest, ARecipeSavedInOneWindowMakesTheSameWorldInAnother) {
     const std::string recipe = (dir.path / "shared.json").string();
     ASSERT_TRUE(form->SaveLastRecipe(recipe)) << ::testing::PrintToString(dialogs.errors);
 
-    const std::filesystem::path other = dir.path / "other";
-    test::CopyTree(std::filesystem::path(TQ3_BINARY_DIR) / "demo-game", other);
     World otherWorld;
-    otherWorld.ProgramFolder = other.string();
-    test::RecordingDialogs otherDialogs;
-    tq3::TFormGener otherForm(otherWorld, otherDialogs);
-    otherForm.FormActivate();
-    otherDialogs.answers = {Answer::Yes, Answer::Cancel};  // replay there, then stay
-    ASSERT_TRUE(otherForm.ReplayRecipe(recipe)) << ::testing::PrintToString(otherDialogs.errors);
+    const std::filesystem::path other = ReplayInAnotherWindow(dir.path, recipe, otherWorld);
     EXPECT_EQ(otherWorld.Settings.Temperature, 3);
+    EXPECT_TRUE(clitest::Tree(game) == clitest::Tree(other));
+}
+
+// A step drawn again in the map editor goes into the recipe, whose replay in another window
+// (without the editor) makes the same files.
+TEST_F(WindowTest, ARerollInTheEditorIsRecordedAndReplayed) {
+    Open();
+    MapEditorHooks hooks;
+    hooks.preview = [](World& world, RandomSource&, RunRedraw* redraw, QWidget*) {
+        const Rerolls rerolls = {{DrawStep::Placement, 77}};
+        redraw->Draw(world, rerolls, DrawStep::Placement);
+        redraw->SetCurrent(rerolls);
+        return true;
+    };
+    form->SetMapEditor(hooks);
+    form->SetEditorEnabled(true);
+    dialogs.answers = {Answer::Cancel};
+    form->RunGenerator(42);
+    const std::string recipe = (dir.path / "rerolled.json").string();
+    ASSERT_TRUE(form->SaveLastRecipe(recipe)) << ::testing::PrintToString(dialogs.errors);
+    EXPECT_NE(test::ReadFile(recipe).find("placement"), std::string::npos);
+
+    World otherWorld;
+    const std::filesystem::path other = ReplayInAnotherWindow(dir.path, recipe, otherWorld);
     EXPECT_TRUE(clitest::Tree(game) == clitest::Tree(other));
 }
 

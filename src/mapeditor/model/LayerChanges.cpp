@@ -51,7 +51,7 @@ bool NationDiffers(const World& before, const World& after, int n) {
 }
 }  // namespace
 
-WorldChanges ChangesBetween(const World& before, const World& after) {
+WorldChanges ChangesBetween(const World& before, const World& after, std::string_view firstLayer) {
     WorldChanges changes;
     const int provinces = std::max(before.ProvinceCount(), after.ProvinceCount());
     for (const ProvinceLayer& layer : ProvinceLayers) {
@@ -60,6 +60,14 @@ WorldChanges ChangesBetween(const World& before, const World& after) {
             differing += layer.differs(before.Provinces[p], after.Provinces[p]);
         if (differing > 0) changes.layers.push_back({layer.name, differing});
     }
+    // What the step draws comes first; a status line cut short loses the rest.
+    const auto first = std::find_if(ProvinceLayers.begin(), ProvinceLayers.end(),
+                                    [&](const ProvinceLayer& l) { return l.name == firstLayer; });
+    std::stable_partition(changes.layers.begin(), changes.layers.end(), [&](const LayerChange& c) {
+        return std::find_if(first, ProvinceLayers.end(), [&](const ProvinceLayer& l) {
+                   return l.name == std::string_view(c.layer);
+               }) != ProvinceLayers.end();
+    });
     const int nations = std::max(before.NationCountLoaded(), after.NationCountLoaded());
     for (int n = 1; n <= nations; ++n) changes.nations += NationDiffers(before, after, n);
     return changes;

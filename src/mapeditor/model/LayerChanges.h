@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/World.h"
@@ -14,13 +15,14 @@ struct LayerChange {
 };
 
 // What differs between the world before a step was drawn again and after it: each province
-// layer that differs, in the run's order, and the number of nations whose drawn values
+// layer that differs in the run's order, from `firstLayer` (the first the step draws) on, then
+// those before it that the later steps changed; and the number of nations whose drawn values
 // (majors, treasury, armies, technology, provinces) differ.
 struct WorldChanges {
     std::vector<LayerChange> layers;
     int nations = 0;
 };
-WorldChanges ChangesBetween(const World& before, const World& after);
+WorldChanges ChangesBetween(const World& before, const World& after, std::string_view firstLayer);
 
 // The changes as the status bar says them: "religion changed in 212 provinces, culture in 198",
 // then "; 8 nations changed"; "no province changed" when no layer differs.
