@@ -66,6 +66,8 @@ struct BlockItem {
     BlockItems items() const { return {this + 1, this + 1 + inside}; }
     // The items of this block with `key`, in order.
     std::vector<const BlockItem*> All(std::string_view key) const;
+    // How many items of this block have `key`.
+    std::size_t Count(std::string_view key) const;
     // The first item with `key`, or nothing.
     const BlockItem* Find(std::string_view key) const;
 };

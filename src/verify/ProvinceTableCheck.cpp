@@ -17,9 +17,10 @@ constexpr std::string_view FillerFields =
     "-1;Filler;inland;0;none;0;0;0;0;0;0;0;0;8;0;0;nothing;0;-3;0;0;0;0;0;0;";
 constexpr int TerrainField = 13;
 constexpr int IceField = 8, StormField = 9, MineFlagField = 14, MineValueField = 15;
-constexpr int ReligionsOfProvinces = 10;  // codes 1 to 10; 11 is for nations only
+constexpr std::size_t ReligionsOfProvinces = 10;  // codes 1 to 10; 11 is for nations only
 
-enum class Kind { Coast, Religion, Culture, Zero, Flag, Number, Terrain, Goods, Integer, Tenths };
+// The kinds of whole numbers come first: most fields are one.
+enum class Kind { Zero, Flag, Number, Terrain, Integer, Coast, Religion, Culture, Goods, Tenths };
 
 struct FieldRule {
     int index;  // 0-based
@@ -80,6 +81,9 @@ class ProvinceRows {
         // The names a row may use, looked up by hash: a province row names three of them.
         for (const std::string& name : settings.cultureNames)
             if (!name.empty()) cultures_.insert(name);
+        const std::size_t religions = std::min(ReligionsOfProvinces, settings.religionNames.size());
+        for (std::size_t r = 0; r < religions; ++r)
+            if (!settings.religionNames[r].empty()) religions_.insert(settings.religionNames[r]);
         if (facts.goodsNames) {
             for (const std::string& name : *facts.goodsNames) goods_.insert(name);
         } else {
@@ -107,7 +111,9 @@ class ProvinceRows {
         if (!id || *id != p)
             Add(row, "province id " + Quoted(fields[0]) + " where " + std::to_string(p) +
                          " is due: the ids must run from 0 without gaps or repeats");
-        for (const FieldRule& rule : FieldRules) Field(row, rule, fields[rule.index]);
+        for (const FieldRule& rule : FieldRules)
+            if (const char* problem = Problem(rule, fields[rule.index]))
+                Report(row, rule, fields[rule.index], problem);
         const std::optional<long long> terrain = WholeNumber(fields[TerrainField]);
         facts_.provinces->terrain[p] =
             terrain && *terrain >= 0 && *terrain <= UnusedTerrain ? static_cast<int>(*terrain) : -1;
@@ -145,10 +151,9 @@ class ProvinceRows {
         if (endsInX_ && fields.last != "X") Add(row, "the row does not end in X");
     }
 
-    void Field(const GameLine& row, const FieldRule& rule, std::string_view value) {
-        // The finding's text is made only for a field that breaks its rule.
-        const char* problem = Problem(rule, value);
-        if (!problem) return;
+    // A field that breaks its rule; its finding's text is made only then.
+    void Report(const GameLine& row, const FieldRule& rule, std::string_view value,
+                const char* problem) {
         std::string text = std::string("the ") + rule.name + " " + Quoted(value) + " " + problem;
         if (problem == Outside) text += " " + RangeText(rule.range);
         Add(row, std::move(text));
@@ -158,12 +163,13 @@ class ProvinceRows {
 
     // What is wrong with a field; nothing when it keeps its rule.
     const char* Problem(const FieldRule& rule, std::string_view value) const {
+        if (rule.kind <= Kind::Integer) return NumberProblem(rule, value);
         switch (rule.kind) {
             case Kind::Coast:
                 return value == "coastal" || value == "inland" ? nullptr
                                                                : "is neither coastal nor inland";
             case Kind::Religion:
-                return value == "0" || ProvinceReligion(value)
+                return value == "0" || religions_.contains(value)
                            ? nullptr
                            : "is none of the religions a province can have";
             case Kind::Culture:
@@ -194,13 +200,6 @@ class ProvinceRows {
         return nullptr;
     }
 
-    bool ProvinceReligion(std::string_view value) const {
-        const std::vector<std::string>& names = settings_.religionNames;
-        const auto end =
-            names.begin() + std::min<std::ptrdiff_t>(ReligionsOfProvinces, std::ssize(names));
-        return !value.empty() && std::find(names.begin(), end, value) != end;
-    }
-
     // Goods as Goods.csv spells them (in capitals), or as the settings name them.
     bool KnownGoods(std::string_view value) const {
         if (facts_.goodsNames) return goods_.contains(Upper(value));
@@ -223,6 +222,7 @@ class ProvinceRows {
     VerifyFacts& facts_;
     FindingList& findings_;
     std::unordered_set<std::string_view> cultures_;
+    std::unordered_set<std::string_view> religions_;  // those a province can have
     std::unordered_set<std::string> goods_;
     bool endsInX_ = false;
     int fieldCount_ = 0;

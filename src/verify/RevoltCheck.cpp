@@ -24,7 +24,7 @@ class RevoltBlocks {
     RevoltNation Nation(const BlockItem& block) {
         RevoltNation nation{block.line, 0, {}};
         for (const char* key : {"date", "expirydate", "minimum", "extra", "capital", "group"})
-            if (block.All(key).size() != 1)
+            if (block.Count(key) != 1)
                 Add(block.line, std::string(block.key) + " must have one " + key);
         for (const BlockItem& item : block.items())
             if (item.key.empty() || !IsKnownKey(item.key))
@@ -80,6 +80,7 @@ class RevoltBlocks {
     std::vector<int> Numbers(const BlockItem* list) {
         std::vector<int> numbers;
         if (!list) return numbers;
+        numbers.reserve(list->inside);
         if (!list->isBlock) Add(list->line, std::string(list->key) + " must be a list in braces");
         for (const BlockItem& item : list->items()) {
             const std::optional<long long> p = WholeNumber(item.value);

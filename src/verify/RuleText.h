@@ -16,16 +16,19 @@ namespace tq3 {
 // of thousands of them.
 inline std::optional<long long> WholeNumber(std::string_view text) {
     constexpr std::size_t MaxDigits = 15;
+    constexpr unsigned Base = 10;
     const bool negative = !text.empty() && text.front() == '-';
     const std::string_view digits = negative ? text.substr(1) : text;
     if (digits.empty() || digits.size() > MaxDigits) return std::nullopt;
     long long value = 0;
     for (const char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
+        const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+        if (digit >= Base) return std::nullopt;
+        value = value * Base + digit;
     }
     return negative ? -value : value;
 }
+
 // A country tag: three ASCII letters.
 bool IsTag(std::string_view text);
 // Whether `name` is one of `names` (exact, as the writers copy them).

@@ -20,14 +20,43 @@ struct ScenarioNation {
     long long treasury = 0;
 };
 
+// What is recorded of each province number: in a list for the numbers of the province table,
+// in a map for any number beyond it (a fault of its own).
+template <typename T>
+class ByProvince {
+  public:
+    explicit ByProvince(int highest) : inTable_(static_cast<std::size_t>(highest) + 1) {}
+
+    // Records `value` for p unless p has one; gives p's value and whether it is new.
+    std::pair<const T&, bool> Emplace(int p, const T& value) {
+        if (p < 0 || p >= std::ssize(inTable_)) {
+            const auto [at, fresh] = beyond_.emplace(p, value);
+            return {at->second, fresh};
+        }
+        std::optional<T>& slot = inTable_[static_cast<std::size_t>(p)];
+        const bool fresh = !slot.has_value();
+        if (fresh) slot = value;
+        return {*slot, fresh};
+    }
+
+  private:
+    std::vector<std::optional<T>> inTable_;
+    std::map<int, T> beyond_;
+};
+
 class ScenarioRules {
   public:
     ScenarioRules(const std::string& file, const VerifySettings& settings, const VerifyFacts& facts,
                   FindingList& findings)
-        : file_(file), settings_(settings), facts_(facts), findings_(findings) {
-        highest_ = facts.provinces ? facts.provinces->Highest()
-                                   : std::clamp(settings.provinceCount, 0, MaxProvinceNumber);
-    }
+        : file_(file),
+          settings_(settings),
+          facts_(facts),
+          findings_(findings),
+          highest_(facts.provinces ? facts.provinces->Highest()
+                                   : std::clamp(settings.provinceCount, 0, MaxProvinceNumber)),
+          ownerOf_(highest_),
+          cityLocations_(highest_),
+          overrides_(highest_) {}
 
     void Check(const BlockItems& items);
 
@@ -68,8 +97,8 @@ class ScenarioRules {
     std::map<std::string, long long> numCities_, numGold_;
     std::map<std::string, ScenarioNation, std::less<>> nations_;
     std::vector<std::string> countryOrder_;
-    std::map<int, std::string> ownerOf_;
-    std::set<int> cityLocations_, overrides_;
+    ByProvince<std::string> ownerOf_;
+    ByProvince<bool> cityLocations_, overrides_;
     std::set<std::string, std::less<>> cotNations_;
     std::vector<const BlockItem*> cots_;
 };
@@ -95,6 +124,7 @@ void ScenarioRules::InRange(const BlockItem* item, std::string_view what,
 
 std::vector<int> ScenarioRules::ProvinceList(const BlockItem& list) {
     std::vector<int> provinces;
+    provinces.reserve(list.inside);
     if (!list.isBlock) Add(list.line, std::string(list.key) + " must be a list in braces");
     for (const BlockItem& item : list.items()) {
         const std::optional<long long> p = WholeNumber(item.value);
@@ -208,9 +238,12 @@ void ScenarioRules::Selectable(const BlockItem& header) {
     }
     // After the majors the others follow in the order of the nations (that of Revolt.txt).
     if (!facts_.revolts) return;
+    std::map<std::string_view, std::size_t, std::less<>> ranks;
+    for (std::size_t i = 0; i < facts_.revoltOrder.size(); ++i)
+        ranks.emplace(facts_.revoltOrder[i], i);
     const auto rank = [&](const std::string& tag) {
-        const auto at = std::find(facts_.revoltOrder.begin(), facts_.revoltOrder.end(), tag);
-        return at - facts_.revoltOrder.begin();
+        const auto at = ranks.find(tag);
+        return at == ranks.end() ? ranks.size() : at->second;
     };
     const std::size_t majors = std::count_if(
         header.items().begin(), header.items().end(),
@@ -295,10 +328,10 @@ void ScenarioRules::ProvinceLists(const BlockItem& country, ScenarioNation& nati
     if (nation.owned.empty()) Add(owned->line, "the nation " + tag + " owns no province");
     for (const int p : nation.owned) {
         Province(p, owned->line, "the owned province", true);
-        const auto [at, fresh] = ownerOf_.emplace(p, tag);
+        const auto [owner, fresh] = ownerOf_.Emplace(p, tag);
         if (!fresh)
-            Add(owned->line, "the province " + std::to_string(p) + " is owned by " + at->second +
-                                 " and by " + tag);
+            Add(owned->line,
+                "the province " + std::to_string(p) + " is owned by " + owner + " and by " + tag);
     }
     for (const char* key : {"controlledprovinces", "nationalprovinces"}) {
         const BlockItem* list = country.Find(key);
@@ -323,7 +356,7 @@ void ScenarioRules::Cities(const BlockItem& country, const ScenarioNation& natio
         if (!at) continue;
         const int line = location->line;
         const int p = static_cast<int>(*at);
-        if (!cityLocations_.insert(p).second)
+        if (!cityLocations_.Emplace(p, true).second)
             Add(line, "a second city in province " + std::to_string(p));
         if (std::find(nation.owned.begin(), nation.owned.end(), p) == nation.owned.end())
             Add(line, "the city in province " + std::to_string(p) +
@@ -434,7 +467,7 @@ void ScenarioRules::ProvinceOverride(const BlockItem& province) {
         Number(province.Find("id"), "the province id", province.line);
     if (!id) return;
     Province(static_cast<int>(*id), province.line, "the province", true);
-    if (!overrides_.insert(static_cast<int>(*id)).second)
+    if (!overrides_.Emplace(static_cast<int>(*id), true).second)
         Add(province.line, "a second province block for " + std::to_string(*id));
     // A province without religion has no religion entry.
     const BlockItem* religion = province.Find("religion");
