@@ -16,7 +16,8 @@ inline tq3::World* DemoWorld() {
         auto w = std::make_unique<tq3::World>();
         w->ProgramFolder = TQ3_BINARY_DIR "/demo-game";
         tq3::QuietDialogs dialogs;
-        if (!std::filesystem::exists(w->ProgramFolder) || !tq3::LoadSettings(*w, dialogs, true))
+        if (!std::filesystem::exists(w->ProgramFolder) ||
+            tq3::LoadSettings(*w, dialogs, true).refused)
             w.reset();
         return w;
     }();

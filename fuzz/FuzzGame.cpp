@@ -98,7 +98,7 @@ std::unique_ptr<World> LoadedWorld(int provinceCount) {
         auto world = std::make_unique<World>();
         world->ProgramFolder = GameFolder();
         FixedDialogs dialogs;
-        if (!LoadSettings(*world, dialogs, true)) Broken("the tiny test game does not load");
+        if (LoadSettings(*world, dialogs, true).refused) Broken("the tiny test game does not load");
         return world;
     }();
     auto world = std::make_unique<World>(*base);

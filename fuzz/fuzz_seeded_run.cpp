@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     auto world = std::make_unique<World>();
     world->ProgramFolder = fuzz::GameFolder();
-    if (!LoadSettings(*world, dialogs, true)) return 0;
+    if (LoadSettings(*world, dialogs, true).refused) return 0;
     Random random(kSeed);
     GenerateWorld(*world, random, dialogs);
     return 0;

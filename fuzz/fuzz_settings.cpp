@@ -17,6 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     auto world = std::make_unique<World>();
     world->ProgramFolder = fuzz::GameFolder();
     fuzz::FixedDialogs dialogs;
-    if (LoadSettings(*world, dialogs, true)) CheckRunSettings(*world, dialogs);
+    if (!LoadSettings(*world, dialogs, true).refused) CheckRunSettings(*world, dialogs);
     return 0;
 }

@@ -204,7 +204,7 @@ FairWorldDialog::~FairWorldDialog() {
 
 bool FairWorldDialog::Start() {
     if (Running()) return false;
-    if (!SeedSweep::Check(world_, dialogs_)) return false;
+    if (SeedSweep::Check(world_, dialogs_).refused) return false;
     sweep_ = std::make_unique<SeedSweep>(world_);
     scratch_ = std::make_unique<World>();
     mapShown_ = false;

@@ -294,7 +294,7 @@ void TFormGener::LoadAndShow() {
     OperationReport report;
     ExplainedErrors explained(*windowDialogs_, why);
     ReportingDialogs reporting(explained, report);
-    if (LoadSettings(world_, reporting, true)) {
+    if (!LoadSettings(world_, reporting, true).refused) {
         SetWorldReady(true);
         ShowSettings();
         RememberFolder();
@@ -525,9 +525,13 @@ void TFormGener::ShowGeneralSettings() {
 }
 
 void TFormGener::RestoreOrigFiles() {
-    const RestoreReport report = RestoreGameFiles(world_, *windowDialogs_);
+    const OperationReport report = RestoreGameFiles(world_, *windowDialogs_);
+    // The window asks the closing question of a restore that put every file back.
+    const std::string question = RestoreClosingQuestion(report);
+    const bool quit =
+        !question.empty() && windowDialogs_->Confirm(question, Buttons::OkCancel) == Answer::Ok;
     SayWritten(tr("Restore orig. files"), report);
-    if (report.quit) close();
+    if (quit) close();
 }
 
 void TFormGener::BackupScenarioCommand() {

@@ -103,7 +103,7 @@ bool TFormGener::ReplayRecipe(const std::string& file) {
     world_.MajorNations.reset();
     majorsChosenOnMap_ = false;
     ReportingDialogs reporting(WindowMessages(), report);
-    if (!LoadSettings(world_, reporting, true)) {
+    if (LoadSettings(world_, reporting, true).refused) {
         const std::vector<std::string> errors = report.Texts(MessageKind::Error);
         LoadFailed(errors.empty() ? std::string("it could not be read") : errors.back());
         return false;

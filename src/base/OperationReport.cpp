@@ -32,6 +32,12 @@ void OperationReport::Add(const OperationReport& other) {
     messages.insert(messages.end(), other.messages.begin(), other.messages.end());
 }
 
+void OperationReport::Refuse(Dialogs& dialogs, const std::string& error) {
+    messages.push_back({MessageKind::Error, error});
+    dialogs.Error(error);
+    refused = true;
+}
+
 void ReportingDialogs::Error(const std::string& text) {
     report_.messages.push_back({MessageKind::Error, text});
     ForwardingDialogs::Error(text);

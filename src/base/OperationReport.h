@@ -38,6 +38,8 @@ struct OperationReport {
     std::vector<std::string> Texts(MessageKind kind) const;
     // Takes on what another operation of the same command did.
     void Add(const OperationReport& other);
+    // Shows `error` through `dialogs`, records it and marks the operation refused.
+    void Refuse(Dialogs& dialogs, const std::string& error);
 };
 
 // Passes every call on to `inner` and records what the user was shown in `report`.

@@ -46,9 +46,9 @@ std::unique_ptr<World> OpenGameFolder(const std::string& gameDir, Dialogs& dialo
                                       OperationReport& report) {
     auto world = std::make_unique<World>();
     world->ProgramFolder = GameFolder(gameDir);
-    ReportingDialogs reporting(dialogs, report);
-    if (!IsGameFolder(world->ProgramFolder, reporting)) return nullptr;
-    return world;
+    const OperationReport opened = IsGameFolder(world->ProgramFolder, dialogs);
+    report.Add(opened);
+    return opened.refused ? nullptr : std::move(world);
 }
 
 void AddSettingOverrides(World& world, int mode, const std::vector<std::string>& sets) {
@@ -221,7 +221,7 @@ int RunGenerate(const GenerateOptions& options) {
         hooks.folder = FolderHold{lock.get()};
         report.Add(StartupBackup(*world, cli, hooks.folder));
     }
-    if (!LoadSettings(*world, dialogs, true)) return 1;
+    if (LoadSettings(*world, dialogs, true).refused) return 1;
     // What `check` would find beyond the load is said here too; under --strict a note
     // refuses the run before anything is written.
     ReviewConfiguration(*world, dialogs);
@@ -277,7 +277,11 @@ int RunRestore(const std::string& gameDir) {
     OperationReport report;
     const std::unique_ptr<World> world = OpenGameFolder(gameDir, cli, report);
     if (!world) return 1;
-    report.Add(RestoreGameFiles(*world, cli));
+    const OperationReport restored = RestoreGameFiles(*world, cli);
+    report.Add(restored);
+    // The closing question, answered "quit" as after a run.
+    if (const std::string question = RestoreClosingQuestion(restored); !question.empty())
+        cli.Confirm(question, Buttons::OkCancel);
     return ExitStatus(report, false);
 }
 
@@ -290,7 +294,7 @@ int RunScenarioCopy(const std::string& gameDir, const std::string& folder,
     const std::unique_ptr<World> world = OpenGameFolder(gameDir, cli, report);
     if (!world) return 1;
     ReportingDialogs dialogs(cli, report);
-    if (!LoadSettings(*world, dialogs, true)) return 1;
+    if (LoadSettings(*world, dialogs, true).refused) return 1;
     cli.SetChosenFolder(AbsolutePath(folder));
     report.Add(copy(*world, cli, {}));
     return ExitStatus(report, false);

@@ -40,8 +40,9 @@ int RunRender(const RenderOptions& options) {
     if (!world) return 1;
     ReportingDialogs dialogs(cli, report);
     // The full load of the window's first activation: settings, template, adjacency, nations.
-    if (!LoadSettings(*world, dialogs, true)) return 1;
-    if (!CheckRunInputs(*world, dialogs) || !CheckRunSettings(*world, dialogs)) return 1;
+    if (LoadSettings(*world, dialogs, true).refused) return 1;
+    if (CheckRunInputs(*world, dialogs).refused || CheckRunSettings(*world, dialogs).refused)
+        return 1;
 
     // Each layer as the window shows it: the lines, then the layer's marks on top.
     std::vector<std::pair<MapLayer, std::string>> files;

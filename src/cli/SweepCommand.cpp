@@ -406,9 +406,9 @@ int RunSweep(const SweepOptions& options) {
     ReportingDialogs dialogs(cli, report);
     if (!AddPresetOverrides(*world, options.preset, dialogs)) return 1;
     AddSettingOverrides(*world, options.mode, options.sets);
-    if (!LoadSettings(*world, dialogs, true)) return 1;
+    if (LoadSettings(*world, dialogs, true).refused) return 1;
     ReviewConfiguration(*world, dialogs);
-    if (!SeedSweep::Check(*world, dialogs)) return 1;
+    if (SeedSweep::Check(*world, dialogs).refused) return 1;
     if (request.variation) {
         // A step that the run does not draw cannot be varied.
         Rerolls all = request.variation->rerolls;

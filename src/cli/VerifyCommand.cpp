@@ -36,7 +36,7 @@ int RunVerify(const VerifyOptions& options) {
     // The settings name the scenario and bound its values; problems of the configuration
     // are `check`'s to list, so only a load that stops is said.
     QuietDialogs quiet;
-    if (!LoadSettings(*world, quiet, true)) {
+    if (LoadSettings(*world, quiet, true).refused) {
         cli.Error(quiet.lastError.empty() ? "Cannot load the settings of " + world->ProgramFolder
                                           : quiet.lastError);
         return 1;

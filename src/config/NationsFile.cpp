@@ -247,15 +247,21 @@ class NationsReader {
 
 }  // namespace
 
-void LoadNations(World& world, Dialogs& dialogs) {
+OperationReport LoadNations(World& world, Dialogs& dialogs) {
+    OperationReport report;
+    ReportingDialogs reporting(dialogs, report);
     for (int p = 1; p <= world.ProvinceCount(); ++p) world.Provinces[p].Owner = 0;
     for (int n = 1; n <= world.NationCountLoaded(); ++n) world.Nations[n].Specifics = 0;
 
     const std::string file = GamePath(world.ProgramFolder, GameFiles::NationsTable);
     std::string text;
     world.NationsLoaded = 0;
-    if (!ReadTextFile(dialogs, file, text)) return;
-    NationsReader(world, dialogs, AbsolutePath(file)).ReadAll(text);
+    if (!ReadTextFile(reporting, file, text)) {
+        report.refused = true;
+        return report;
+    }
+    NationsReader(world, reporting, AbsolutePath(file)).ReadAll(text);
+    return report;
 }
 
 }  // namespace tq3

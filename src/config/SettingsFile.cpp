@@ -61,38 +61,49 @@ void ComputeColors(TGeneratorSettings& s) {
 
 }  // namespace
 
-bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
-    dialogs.Busy(true);
+namespace {
+// The settings text of the folder with the command's overrides written into it; false, with
+// the error shown, when the settings or the nations file is missing or unreadable.
+bool ReadSettingsText(World& world, Dialogs& dialogs) {
     const std::string settingsFile = GamePath(world.ProgramFolder, GameFiles::SettingsTable);
-    // Without the settings or the nations file nothing is loaded and nothing changes.
     if (!FileExists(settingsFile)) {
         dialogs.Error("File TQ3Gener.csv not found");
-        dialogs.Busy(false);
         return false;
     }
     if (!FileExists(GamePath(world.ProgramFolder, GameFiles::NationsTable))) {
         dialogs.Error("File TQ3GenerCountry.csv not found");
-        dialogs.Busy(false);
         return false;
     }
     std::string text;
-    if (!ReadTextFile(dialogs, settingsFile, text)) {
-        dialogs.Busy(false);
-        return false;
-    }
+    if (!ReadTextFile(dialogs, settingsFile, text)) return false;
     world.SettingsText = WithOverrides(std::move(text), world.SettingOverrides);
+    return true;
+}
+}  // namespace
+
+OperationReport LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
+    OperationReport report;
+    // Every loader below reports through these, so the report holds all in the order shown.
+    ReportingDialogs reporting(dialogs, report);
+    reporting.Busy(true);
+    // Without the settings or the nations file nothing is loaded and nothing changes.
+    if (!ReadSettingsText(world, reporting)) {
+        reporting.Busy(false);
+        report.refused = true;
+        return report;
+    }
 
     // The user settings are read only on a full load; a reload keeps the window's choices.
     if (fullReload) {
         ReadKeys(world, [](auto& s, auto&& visit) { VisitUserSettings(s, visit); });
         ComputeColors(world.Settings);
-        CheckSettingRanges(world, dialogs);
+        CheckSettingRanges(world, reporting);
     }
     ReadKeys(world, [](auto& s, auto&& visit) { VisitGenerationTables(s, visit); });
 
-    LoadProvinceTemplate(world, dialogs, false, false);
-    if (fullReload) LoadAdjacency(world, dialogs, true);
-    LoadNations(world, dialogs);
+    LoadProvinceTemplate(world, reporting, false, false);
+    if (fullReload) LoadAdjacency(world, reporting, true);
+    LoadNations(world, reporting);
 
     // IndivSizeDoubled doubles every nation's own size, within 1..10.
     if (world.Settings.IndivSizeDoubled) {
@@ -100,8 +111,8 @@ bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
             world.Nations[n].Size =
                 static_cast<int8_t>(std::clamp<int>(2 * world.Nations[n].Size, 1, 10));
     }
-    dialogs.Busy(false);
-    return true;
+    reporting.Busy(false);
+    return report;
 }
 
 TGeneratorSettings SettingsOfText(const std::string& text) {
@@ -165,7 +176,9 @@ std::string WithOverrides(std::string text,
     return text;
 }
 
-void CheckSettingRanges(World& world, Dialogs& dialogs) {
+OperationReport CheckSettingRanges(World& world, Dialogs& userDialogs) {
+    OperationReport report;
+    ReportingDialogs dialogs(userDialogs, report);
     TGeneratorSettings& s = world.Settings;
     // A number its key cannot hold is wrapped into the key's range, as the game's own
     // reader does; the note names the value used.
@@ -181,6 +194,7 @@ void CheckSettingRanges(World& world, Dialogs& dialogs) {
                             " is above the highest province number 1620; 1620 is used");
         s.ProvinceCount = MaxProvinceNumber;
     }
+    return report;
 }
 
 }  // namespace tq3

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/Dialogs.h"
+#include "base/OperationReport.h"
 #include "engine/World.h"
 
 namespace tq3 {
@@ -13,8 +14,9 @@ namespace tq3 {
 // Loads Config/TQ3Gener.csv into world.Settings, then the province template, the map
 // adjacency (full load only) and the nations file. Without `fullReload` the user settings
 // keep their current values; the generation tables and the template world are read again.
-// Gives false when the settings or nations file is missing or unreadable (nothing loaded).
-bool LoadSettings(World& world, Dialogs& dialogs, bool fullReload);
+// The report holds what every loader showed, in the order shown; it is refused when the
+// settings or nations file is missing or unreadable (nothing loaded).
+OperationReport LoadSettings(World& world, Dialogs& dialogs, bool fullReload);
 
 // Every setting as a fresh full load reads it from a settings text (no range checks).
 TGeneratorSettings SettingsOfText(const std::string& text);
@@ -31,7 +33,7 @@ std::string WithOverrides(std::string text,
                           const std::vector<std::pair<std::string, std::string>>& overrides);
 
 // Reports settings whose values would take the run outside the world's tables and puts
-// them back in range (ProvinceCount above 1620).
-void CheckSettingRanges(World& world, Dialogs& dialogs);
+// them back in range (ProvinceCount above 1620); the report holds the notes.
+OperationReport CheckSettingRanges(World& world, Dialogs& dialogs);
 
 }  // namespace tq3

@@ -77,7 +77,7 @@ int RunWindow(QApplication& app) {
         shown->ProgramFolder = world->ProgramFolder;
         const int status = tq3::WriteScreenshots(*world, pictures);
         tq3::ScreenshotDialogs messages;
-        if (!tq3::LoadSettings(*shown, messages, true)) return 1;
+        if (tq3::LoadSettings(*shown, messages, true).refused) return 1;
         return tq3::WriteMapEditorPictures(*shown, pictures) ? status : 1;
     }
 

@@ -125,24 +125,23 @@ void AddRestoreCopies(const World& world, FolderTransaction& restore, OperationR
 }
 }  // namespace
 
-RestoreReport RestoreGameFiles(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
-    return RunFolderOperation<RestoreReport>(
-        world.ProgramFolder, userDialogs, hold, [&](Dialogs& dialogs, RestoreReport& report) {
+OperationReport RestoreGameFiles(const World& world, Dialogs& userDialogs, const FolderHold& hold) {
+    return RunFolderOperation(
+        world.ProgramFolder, userDialogs, hold, [&](Dialogs& dialogs, OperationReport& report) {
             FolderTransaction restore(world.ProgramFolder);
             AddRestoreCopies(world, restore, report);
             if (!restore.broken()) restore.Commit(dialogs, report);
-            if (!report.failed.empty()) {
+            if (!report.failed.empty())
                 dialogs.Error("These files could not be restored from \"" +
                               AbsolutePath(GamePath(world.ProgramFolder, "\\Backup")) +
                               "\": " + FailedList(report));
-                return;
-            }
-            report.quit = dialogs.Confirm(
-                              "Original files: Province.csv, DiplomaticMatrix.csv, "
-                              "Country.csv,\r\nRevolt.txt, Goods.csv and tax_stab.csv "
-                              "were restored from backup\r\nDo you want to quit ?",
-                              Buttons::OkCancel) == Answer::Ok;
         });
+}
+
+std::string RestoreClosingQuestion(const OperationReport& restore) {
+    if (restore.refused || !restore.failed.empty()) return {};
+    return "Original files: Province.csv, DiplomaticMatrix.csv, Country.csv,\r\nRevolt.txt, "
+           "Goods.csv and tax_stab.csv were restored from backup\r\nDo you want to quit ?";
 }
 
 OperationReport RestoreForMapOnly(const World& world, Dialogs& userDialogs,

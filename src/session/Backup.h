@@ -14,13 +14,12 @@ namespace tq3 {
 // agrees, or completes an existing one with the files it lacks (never replacing a backup).
 OperationReport StartupBackup(const World& world, Dialogs& dialogs, const FolderHold& hold = {});
 
-struct RestoreReport : OperationReport {
-    bool quit = false;  // the user answered the closing question with OK
-};
+// "Restore orig. files": puts the six backed-up database files back into DB. Files that could
+// not be put back are named in an error. The front ends ask the closing question.
+OperationReport RestoreGameFiles(const World& world, Dialogs& dialogs, const FolderHold& hold = {});
 
-// "Restore orig. files": puts the six backed-up database files back into DB and asks whether
-// to quit. Files that could not be put back are named in an error instead.
-RestoreReport RestoreGameFiles(const World& world, Dialogs& dialogs, const FolderHold& hold = {});
+// The closing question of a restore that put every file back; empty when it did not.
+std::string RestoreClosingQuestion(const OperationReport& restore);
 
 // Map-only mode: puts back the diplomatic matrix, the country table and the revolt table.
 OperationReport RestoreForMapOnly(const World& world, Dialogs& dialogs,

@@ -52,19 +52,22 @@ void CheckSettingKeys(const World& world, Dialogs& dialogs) {
 
 }  // namespace
 
-void ReviewConfiguration(const World& world, Dialogs& dialogs) {
+OperationReport ReviewConfiguration(const World& world, Dialogs& userDialogs) {
+    OperationReport report;
+    ReportingDialogs dialogs(userDialogs, report);
     CheckSettingKeys(world, dialogs);
     for (const char* rel : {GameFiles::FixedProvinceTable, GameFiles::FixedCountryTable,
                             GameFiles::PlacementAdjacency}) {
         const std::string path = GamePath(world.ProgramFolder, rel);
         if (!FileExists(path)) dialogs.Problem(AbsolutePath(path), 0, "the file is missing");
     }
+    return report;
 }
 
 OperationReport CheckConfiguration(World& world, Dialogs& userDialogs) {
     OperationReport report;
     ReportingDialogs dialogs(userDialogs, report);
-    if (!LoadSettings(world, dialogs, true)) return report;
+    if (LoadSettings(world, dialogs, true).refused) return report;
     ReviewConfiguration(world, dialogs);
     // A run cut short while it replaced its files; the next command that takes the folder
     // finishes it.

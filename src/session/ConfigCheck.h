@@ -15,7 +15,8 @@ OperationReport CheckConfiguration(World& world, Dialogs& dialogs);
 
 // The problems of a loaded configuration that loading does not report itself: keys missing
 // from or doubled in the settings file, and missing fixed and placement tables. A headless
-// run reports them too, so that it never passes over what the check finds.
-void ReviewConfiguration(const World& world, Dialogs& dialogs);
+// run reports them too, so that it never passes over what the check finds. The report holds
+// them as notes.
+OperationReport ReviewConfiguration(const World& world, Dialogs& dialogs);
 
 }  // namespace tq3

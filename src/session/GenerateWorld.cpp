@@ -105,7 +105,7 @@ void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const Run
 
     // Inputs the run cannot use soundly, and settings under which the nation steps could
     // never end, are refused before anything is drawn or written.
-    if (!CheckRunInputs(world, dialogs) || !CheckRunSettings(world, dialogs)) return;
+    if (CheckRunInputs(world, dialogs).refused || CheckRunSettings(world, dialogs).refused) return;
 
     dialogs.Progress(RunProgress::Start);
     FolderTransaction files(inGameFolder ? world.ProgramFolder : hooks.outFolder);

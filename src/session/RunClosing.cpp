@@ -27,9 +27,9 @@ std::string ClosingQuestion(const World& world, const RunReport& run) {
     return text + "\r\nDo you want to quit ?";
 }
 
-void StayAfterRun(World& world, Dialogs& dialogs) {
+OperationReport StayAfterRun(World& world, Dialogs& dialogs) {
     dialogs.Progress(RunProgress::Start);
-    LoadSettings(world, dialogs, false);
+    return LoadSettings(world, dialogs, false);
 }
 
 bool RunWroteEverything(const RunReport& run) {

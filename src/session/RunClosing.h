@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/Dialogs.h"
+#include "base/OperationReport.h"
 #include "engine/World.h"
 #include "session/Recipe.h"
 #include "session/RunReport.h"
@@ -17,8 +18,9 @@ namespace tq3 {
 // could not be written, the files that failed, saying whether anything was written at all.
 std::string ClosingQuestion(const World& world, const RunReport& run);
 
-// The user stays after the run: the configuration is loaded again for the next one.
-void StayAfterRun(World& world, Dialogs& dialogs);
+// The user stays after the run: the configuration is loaded again for the next one. The
+// report holds what the load showed.
+OperationReport StayAfterRun(World& world, Dialogs& dialogs);
 
 // Whether a run has a world to make again: it finished and wrote every file.
 bool RunWroteEverything(const RunReport& run);

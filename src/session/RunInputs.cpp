@@ -125,11 +125,12 @@ std::vector<std::string> RunInputRefusals(const World& world) {
     return refusals;
 }
 
-bool CheckRunInputs(const World& world, Dialogs& dialogs) {
+OperationReport CheckRunInputs(const World& world, Dialogs& dialogs) {
+    OperationReport report;
     const std::vector<std::string> refusals = RunInputRefusals(world);
-    if (refusals.empty()) return true;
-    dialogs.Error(refusals.front());
-    return false;
+    if (refusals.empty()) return report;
+    report.Refuse(dialogs, refusals.front());
+    return report;
 }
 
 }  // namespace tq3

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/Dialogs.h"
+#include "base/OperationReport.h"
 #include "engine/World.h"
 
 namespace tq3 {
@@ -16,7 +17,7 @@ namespace tq3 {
 // (runs that write the province table). Empty when the run may start.
 std::vector<std::string> RunInputRefusals(const World& world);
 
-// Shows the first refusal as an error and gives false; true when the run may start.
-bool CheckRunInputs(const World& world, Dialogs& dialogs);
+// Shows the first refusal as an error; the report is refused then.
+OperationReport CheckRunInputs(const World& world, Dialogs& dialogs);
 
 }  // namespace tq3

@@ -158,14 +158,17 @@ std::vector<std::thread> StartWorkers(SweepChunks& chunks, int wanted) {
 }
 }  // namespace
 
-bool SeedSweep::Check(const World& loaded, Dialogs& dialogs) {
+OperationReport SeedSweep::Check(const World& loaded, Dialogs& dialogs) {
     if (ModeOf(loaded.Settings.GeneratorMode) == GeneratorMode::MapOnly) {
-        dialogs.Error(
-            "GeneratorMode is 1 (map only): such a run places no nations, so there is no balance "
-            "between majors to measure. Sweep with GeneratorMode 0 or 2.");
-        return false;
+        OperationReport report;
+        report.Refuse(dialogs,
+                      "GeneratorMode is 1 (map only): such a run places no nations, so there is "
+                      "no balance between majors to measure. Sweep with GeneratorMode 0 or 2.");
+        return report;
     }
-    return CheckRunInputs(loaded, dialogs) && CheckRunSettings(loaded, dialogs);
+    OperationReport report = CheckRunInputs(loaded, dialogs);
+    if (!report.refused) report = CheckRunSettings(loaded, dialogs);
+    return report;
 }
 
 SeedSweep::SeedSweep(const World& loaded, std::optional<SweepVariation> vary)

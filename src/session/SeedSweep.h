@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/Dialogs.h"
+#include "base/OperationReport.h"
 #include "engine/BalanceMeasures.h"
 #include "engine/World.h"
 #include "session/Rerolls.h"
@@ -45,8 +46,8 @@ struct SweepVariation {
 class SeedSweep {
   public:
     // Shows why a run on this loaded world would be refused (as `generate` refuses it), or
-    // that map-only runs place no nations to measure; false then.
-    static bool Check(const World& loaded, Dialogs& dialogs);
+    // that map-only runs place no nations to measure; the report is refused then.
+    static OperationReport Check(const World& loaded, Dialogs& dialogs);
 
     // Copies the loaded world (as after a full load with the run's settings) and reads the
     // placement adjacency and the province template once. With `vary`, the steps before the

@@ -33,5 +33,5 @@ struct MiniGame : ::testing::Test {
         text.replace(at, from.size(), to);
         Write(configName, text);
     }
-    bool Load(bool full = true) { return LoadSettings(*world, dialogs, full); }
+    bool Load(bool full = true) { return !LoadSettings(*world, dialogs, full).refused; }
 };

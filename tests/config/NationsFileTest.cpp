@@ -75,7 +75,7 @@ TEST_F(NationsFile, TheThreeMessagesStopLoading) {
          }) {
         test::RecordingDialogs d;
         Nations(c.rows);
-        ASSERT_TRUE(LoadSettings(*world, d, true));
+        ASSERT_FALSE(LoadSettings(*world, d, true).refused);
         ASSERT_EQ(d.errors.size(), 1u) << c.message;
         EXPECT_EQ(d.errors[0], c.message);
         EXPECT_EQ(world->NationsLoaded, c.loaded);

@@ -31,7 +31,7 @@ TEST_F(MiniGame, MissingSettingsOrNationsFileChangesNothing) {
         std::filesystem::rename(Config(name), Config("moved"));
         world->Settings.Age = 3;
         test::RecordingDialogs d;
-        EXPECT_FALSE(LoadSettings(*world, d, true));
+        EXPECT_TRUE(LoadSettings(*world, d, true).refused);
         ASSERT_EQ(d.errors.size(), 1u);
         EXPECT_EQ(d.errors[0], std::string("File ") + name + " not found");
         EXPECT_EQ(world->Settings.Age, 3);
@@ -121,6 +121,24 @@ TEST_F(MiniGame, NumbersBeyondTheirKeyAreNotedWithTheValueUsed) {
                                        "); -25 is used"),
               std::string::npos)
         << dialogs.problems[0];
+}
+
+// The report of a load holds what every loader showed, in the order shown: the settings
+// first, then the province template, then the nations.
+TEST_F(MiniGame, TheReportHoldsWhatEveryLoaderShowedInOrder) {
+    Edit("TQ3Gener.csv", "Temperature;0", "Temperature;999");
+    Write("TQ3GenerProvince.csv", Read("TQ3GenerProvince.csv").substr(0, 40));
+    Write("TQ3GenerCountry.csv", "header\r\nAAA;Red;Blue\r\n");
+    const OperationReport report = LoadSettings(*world, dialogs, true);
+    EXPECT_FALSE(report.refused);
+    EXPECT_EQ(report.Texts(MessageKind::Error), dialogs.errors);
+    const std::vector<std::string> notes = report.Texts(MessageKind::Note);
+    ASSERT_EQ(notes.size(), dialogs.problems.size());
+    ASSERT_GE(notes.size(), 3u) << ::testing::PrintToString(notes);
+    EXPECT_NE(notes.front().find("TQ3Gener.csv:13: Temperature"), std::string::npos);
+    EXPECT_NE(notes[1].find("TQ3GenerProvince.csv:"), std::string::npos) << notes[1];
+    EXPECT_NE(notes.back().find("TQ3GenerCountry.csv:2:"), std::string::npos) << notes.back();
+    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"Nations file syntax error!"});
 }
 
 TEST_F(MiniGame, OverridesReadAsIfTheFileHeldThem) {

@@ -111,7 +111,7 @@ TEST(CheckRunSettings, RefusesOnlyRunsThatCouldNeverEnd) {
         auto world = ValidWorld();
         c.setUp(*world);
         test::RecordingDialogs dialogs;
-        const bool ok = CheckRunSettings(*world, dialogs);
+        const bool ok = !CheckRunSettings(*world, dialogs).refused;
         if (!c.refusedSetting) {
             EXPECT_TRUE(ok) << c.name;
             EXPECT_TRUE(dialogs.errors.empty()) << c.name;

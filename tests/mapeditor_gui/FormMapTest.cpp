@@ -429,7 +429,7 @@ TEST(NationsLegendOfTheDemoWorld, EveryNameReadsOnItsCellAndFitsIt) {
     World world;
     world.ProgramFolder = TQ3_BINARY_DIR "/demo-game";
     QuietDialogs quiet;
-    ASSERT_TRUE(LoadSettings(world, quiet, true));
+    ASSERT_FALSE(LoadSettings(world, quiet, true).refused);
     Random random(1);
     TFormMap f(world, random, quiet);
     f.show();

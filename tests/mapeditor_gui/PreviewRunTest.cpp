@@ -40,7 +40,7 @@ struct Game {
         test::CopyTree(TQ3_TEST_DATA "/mini", dir.path);
         fs::create_directories(dir.path / "Backup");
         world->ProgramFolder = dir.str();
-        ASSERT_TRUE(LoadSettings(*world, dialogs, true));
+        ASSERT_FALSE(LoadSettings(*world, dialogs, true).refused);
         world->Settings.EditorEnabled = true;
         world->Settings.GeneratorMode = 0;
     }

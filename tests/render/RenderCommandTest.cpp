@@ -24,7 +24,7 @@ struct RenderCommand : ::testing::Test {
         auto world = std::make_unique<World>();
         world->ProgramFolder = game.str();
         test::RecordingDialogs dialogs;
-        EXPECT_TRUE(LoadSettings(*world, dialogs, true));
+        EXPECT_FALSE(LoadSettings(*world, dialogs, true).refused);
         return world;
     }
 };

@@ -64,14 +64,14 @@ TEST_F(BackupFolder, RestoreGameFilesPutsEveryFileBack) {
     StartupBackup(*world, dialogs);
     for (const std::string& f : kDatabase) WriteFile(game.path / "DB" / f, "generated");
     dialogs = test::RecordingDialogs{};
-    dialogs.answers = {Answer::Cancel};
-    EXPECT_FALSE(RestoreGameFiles(*world, dialogs).quit);
+    const OperationReport report = RestoreGameFiles(*world, dialogs);
     for (const std::string& f : kDatabase) EXPECT_EQ(Db(f), "game " + f) << f;
-    EXPECT_EQ(dialogs.confirms,
-              std::vector<std::string>{
-                  "Original files: Province.csv, DiplomaticMatrix.csv, Country.csv,\r\n"
-                  "Revolt.txt, Goods.csv and tax_stab.csv were restored from backup\r\n"
-                  "Do you want to quit ?"});
+    // The front ends ask the closing question; the restore itself asks nothing.
+    EXPECT_TRUE(dialogs.confirms.empty());
+    EXPECT_EQ(RestoreClosingQuestion(report),
+              "Original files: Province.csv, DiplomaticMatrix.csv, Country.csv,\r\n"
+              "Revolt.txt, Goods.csv and tax_stab.csv were restored from backup\r\n"
+              "Do you want to quit ?");
 }
 
 TEST_F(BackupFolder, RestoreGameFilesNamesWhatItCouldNotRestore) {
@@ -82,8 +82,8 @@ TEST_F(BackupFolder, RestoreGameFilesNamesWhatItCouldNotRestore) {
     fs::remove(game.path / "Backup" / "Revolt.txt");
     WriteFile(game.path / "DB" / "Country.csv", "generated");
     dialogs = test::RecordingDialogs{};
-    const RestoreReport report = RestoreGameFiles(*world, dialogs);
-    EXPECT_FALSE(report.quit);
+    const OperationReport report = RestoreGameFiles(*world, dialogs);
+    EXPECT_EQ(RestoreClosingQuestion(report), "");
     EXPECT_EQ(Db("Country.csv"), "game Country.csv");
     EXPECT_EQ(ReadFile(game.path / "Backup" / "Revolt.txt"), "game Revolt.txt");
     ASSERT_EQ(dialogs.errors.size(), 1u);

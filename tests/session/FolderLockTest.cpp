@@ -66,8 +66,7 @@ TEST_F(HeldFolder, AHeldFolderRefusesEveryOperation) {
     dialogs.folder = (game.path / "elsewhere").string();
     const auto db = test::ReadFile(game.path / "DB" / "Country.csv");
     for (const OperationReport& report :
-         {StartupBackup(*world, dialogs, noWait),
-          OperationReport(RestoreGameFiles(*world, dialogs, noWait)),
+         {StartupBackup(*world, dialogs, noWait), RestoreGameFiles(*world, dialogs, noWait),
           RestoreForMapOnly(*world, dialogs, noWait), BackupScenario(*world, dialogs, noWait),
           RestoreScenario(*world, dialogs, noWait)}) {
         EXPECT_TRUE(report.refused);
@@ -176,7 +175,7 @@ TEST_F(HeldFolder, AJournalIsTrustedOnlyWithinItsRules) {
         c.make(copy.path, victim);
 
         dialogs = test::RecordingDialogs{};
-        const RestoreReport restored = RestoreGameFiles(*world, dialogs);
+        const OperationReport restored = RestoreGameFiles(*world, dialogs);
         std::string said;
         for (const auto* list : {&dialogs.errors, &dialogs.infos})
             for (const std::string& text : *list) said += text + "\n";

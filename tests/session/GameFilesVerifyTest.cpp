@@ -36,7 +36,7 @@ const GoodSet& Good() {
         World world;
         world.ProgramFolder = dir.str();
         test::RecordingDialogs dialogs;
-        EXPECT_TRUE(LoadSettings(world, dialogs, true));
+        EXPECT_FALSE(LoadSettings(world, dialogs, true).refused);
         // Amounts every nation gets alike, so that the settings bound them.
         TGeneratorSettings& s = world.Settings;
         s.IsNationSpecifGold = s.IsNationSpecifTech = s.IsNationSpecifArmy = false;
@@ -191,7 +191,7 @@ TEST(GameFilesVerify, SeededRunsInEveryModeHaveNoFinding) {
             at = end + 1;
         }
         test::RecordingDialogs dialogs;
-        ASSERT_TRUE(LoadSettings(loaded, dialogs, true)) << folder;
+        ASSERT_FALSE(LoadSettings(loaded, dialogs, true).refused) << folder;
         for (int mode = 0; mode <= 2; ++mode) {
             for (int seed = 1; seed <= seeds; ++seed) {
                 auto world = std::make_unique<World>(loaded);
@@ -232,7 +232,7 @@ TEST(GameFilesVerify, AFaultInARunsOwnOutputStopsTheRunAndChangesNothing) {
     World world;
     world.ProgramFolder = dir.str();
     test::RecordingDialogs dialogs;
-    ASSERT_TRUE(LoadSettings(world, dialogs, true));
+    ASSERT_FALSE(LoadSettings(world, dialogs, true).refused);
     const std::map<std::string, std::string> before = FolderBytes(dir.path);
 
     std::string broken;

@@ -26,7 +26,7 @@ struct Run : ::testing::Test {
         fs::create_directories(dir.path / "Backup");
         fs::copy_file(dir.path / "DB" / "Province.csv", dir.path / "Backup" / "Province.csv");
         world->ProgramFolder = dir.str();
-        ASSERT_TRUE(LoadSettings(*world, dialogs, true));
+        ASSERT_FALSE(LoadSettings(*world, dialogs, true).refused);
         dialogs = test::RecordingDialogs{};
     }
     RunEnd Generate(int mode, const RunHooks& hooks = {}) {
@@ -91,7 +91,7 @@ TEST_F(Run, ProgressAndQuestionOfEachMode) {
         EXPECT_EQ(ClosingQuestion(*world, run), c.question);
         EXPECT_EQ(scripted.randomizes, c.randomizes);
         EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors[0];
-        ASSERT_TRUE(LoadSettings(*world, dialogs, true));
+        ASSERT_FALSE(LoadSettings(*world, dialogs, true).refused);
     }
 }
 
@@ -147,7 +147,7 @@ TEST_F(Run, CancelReloadsTheWorldAndKeepsTheUserSettings) {
 
     auto fresh = test::NewWorld();
     fresh->ProgramFolder = dir.str();
-    ASSERT_TRUE(LoadSettings(*fresh, dialogs, true));
+    ASSERT_FALSE(LoadSettings(*fresh, dialogs, true).refused);
     for (int p = 0; p <= 12; ++p) {
         EXPECT_EQ(world->Provinces[p].Terrain, fresh->Provinces[p].Terrain) << p;
         EXPECT_EQ(world->Provinces[p].Goods, fresh->Provinces[p].Goods) << p;
@@ -180,7 +180,7 @@ TEST_F(Run, ProtectedRegionsKeepTheirTemplateRows) {
     world->Settings.DontChangeEurope = true;
     auto fresh = test::NewWorld();
     fresh->ProgramFolder = dir.str();
-    ASSERT_TRUE(LoadSettings(*fresh, dialogs, true));
+    ASSERT_FALSE(LoadSettings(*fresh, dialogs, true).refused);
     world->Settings.Temperature = 4;
     world->Settings.Humidity = 4;
     world->Settings.GeneratorMode = 1;
@@ -196,7 +196,7 @@ TEST_F(Run, ProtectedRegionsKeepTheirTemplateRows) {
 TEST_F(Run, TheSameSeedGivesTheSameWorld) {
     auto other = test::NewWorld();
     other->ProgramFolder = dir.str();
-    ASSERT_TRUE(LoadSettings(*other, dialogs, true));
+    ASSERT_FALSE(LoadSettings(*other, dialogs, true).refused);
     Random a{2024}, b{2024};
     world->Settings.GeneratorMode = other->Settings.GeneratorMode = 1;
     GenerateWorld(*world, a, dialogs);
@@ -248,7 +248,7 @@ TEST_F(Run, ARunThatCannotGoOnReplacesNothing) {
              Case{"TQ3GenerAdjDataOrig.tbl", false, RunEnd::Finished, "TQ3GenerAdjDataOrig.tbl"},
          }) {
         SCOPED_TRACE(c.removed);
-        ASSERT_TRUE(LoadSettings(*world, dialogs, true));
+        ASSERT_FALSE(LoadSettings(*world, dialogs, true).refused);
         dialogs = test::RecordingDialogs{};
         world->Settings.DontChangeEurope = c.europe;
         const auto before = Files();

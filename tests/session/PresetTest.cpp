@@ -35,7 +35,7 @@ Outcome DemoOutcome(const SettingValues& overrides) {
     world->ProgramFolder = dir.str();
     world->SettingOverrides = overrides;
     QuietDialogs quiet;
-    EXPECT_TRUE(LoadSettings(*world, quiet, true));
+    EXPECT_FALSE(LoadSettings(*world, quiet, true).refused);
     const SeedSweep sweep(*world);
     auto scratch = test::NewWorld();
     Outcome o;

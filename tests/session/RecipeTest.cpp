@@ -132,7 +132,7 @@ class RecipeOfRunTest : public ::testing::Test {
     void SetUp() override {
         test::CopyTree(TQ3_TEST_DATA "/mini", dir.path);
         world->ProgramFolder = dir.str();
-        ASSERT_TRUE(LoadSettings(*world, dialogs, true));
+        ASSERT_FALSE(LoadSettings(*world, dialogs, true).refused);
     }
     test::TempDir dir;
     std::unique_ptr<World> world = test::NewWorld();
@@ -155,7 +155,7 @@ TEST_F(RecipeOfRunTest, KeepsWhatTheUserChangedAndReplaysItIntoTheSameSettings) 
     auto again = test::NewWorld();
     again->ProgramFolder = dir.str();
     again->SettingOverrides = RecipeOverrides(*ParseRecipe(RecipeJson(*made.recipe)).recipe);
-    ASSERT_TRUE(LoadSettings(*again, dialogs, true));
+    ASSERT_FALSE(LoadSettings(*again, dialogs, true).refused);
     EXPECT_TRUE(ChangedSettings(again->Settings, world->Settings).empty());
 }
 

@@ -85,7 +85,7 @@ TEST(Reroll, KeepsEarlierLayersDrawsItsOwnAndLeavesAnIndependentLaterLayer) {
                                 {"IsRandomMajor", "1"},
                                 {"Temperature", "2"}};
     QuietDialogs quiet;
-    ASSERT_TRUE(LoadSettings(*loaded, quiet, true));
+    ASSERT_FALSE(LoadSettings(*loaded, quiet, true).refused);
 
     auto plain = test::NewWorld();
     SeedSweep(*loaded).Measure(kSeed, *plain);

@@ -24,7 +24,7 @@ std::unique_ptr<World> LoadDemo(const fs::path& folder,
     world->ProgramFolder = folder.string();
     world->SettingOverrides = settings;
     QuietDialogs quiet;
-    EXPECT_TRUE(LoadSettings(*world, quiet, true));
+    EXPECT_FALSE(LoadSettings(*world, quiet, true).refused);
     return world;
 }
 
@@ -71,7 +71,8 @@ TEST(SeedSweep, RowOfEachSeedIsTheWorldThatGenerateWrites) {
         settings.insert(settings.begin(), {"GeneratorMode", std::to_string(c.mode)});
         const auto loaded = LoadDemo(dir.path, settings);
         test::RecordingDialogs dialogs;
-        ASSERT_TRUE(SeedSweep::Check(*loaded, dialogs)) << ::testing::PrintToString(dialogs.errors);
+        ASSERT_FALSE(SeedSweep::Check(*loaded, dialogs).refused)
+            << ::testing::PrintToString(dialogs.errors);
         const SeedSweep sweep(*loaded);
         auto scratch = test::NewWorld();
         for (uint64_t seed : c.seeds) {
@@ -148,7 +149,7 @@ TEST(SeedSweep, RefusesWhatGenerateRefusesAndMapOnlyRuns) {
         QuietDialogs quiet;
         LoadSettings(*world, quiet, true);
         test::RecordingDialogs dialogs;
-        EXPECT_FALSE(SeedSweep::Check(*world, dialogs)) << c.error;
+        EXPECT_TRUE(SeedSweep::Check(*world, dialogs).refused) << c.error;
         ASSERT_EQ(dialogs.errors.size(), 1u) << c.error;
         EXPECT_NE(dialogs.errors[0].find(c.error), std::string::npos) << dialogs.errors[0];
     }

@@ -53,7 +53,7 @@ TEST(SweepRequirements, TheExplanationsCountsAgreeWithACountByHand) {
     auto world = test::NewWorld();
     world->ProgramFolder = dir.str();
     QuietDialogs quiet;
-    ASSERT_TRUE(LoadSettings(*world, quiet, true));
+    ASSERT_FALSE(LoadSettings(*world, quiet, true).refused);
     const SeedSweep sweep(*world);
 
     std::vector<Requirement> requirements;
