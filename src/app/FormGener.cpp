@@ -239,7 +239,13 @@ void TFormGener::ShowFolder() {
 }
 
 void TFormGener::ShowSeed() {
-    seedLabel->setText(lastSeed_ ? tr("Seed of the last run: %1").arg(*lastSeed_) : QString());
+    QString rerolled;
+    for (const Reroll& r : lastRerolls_)
+        rerolled += (rerolled.isEmpty() ? QStringLiteral(" (") : QStringLiteral(", ")) +
+                    QString::fromStdString(RerollText(r));
+    if (!rerolled.isEmpty()) rerolled += QLatin1Char(')');
+    seedLabel->setText(lastSeed_ ? tr("Seed of the last run: %1").arg(*lastSeed_) + rerolled
+                                 : QString());
     seedLabel->setVisible(lastSeed_.has_value());
 }
 
@@ -331,6 +337,7 @@ void TFormGener::SetWorldReady(bool ready) {
 
 void TFormGener::ForgetFolderState() {
     lastSeed_.reset();
+    lastRerolls_.clear();
     lastRecipe_.reset();
     lastRecipeProblem_.clear();
     majorsChosenOnMap_ = false;
@@ -351,7 +358,9 @@ void TFormGener::FindFairWorld() {
     // One dialog while the folder stays open: it keeps its seeds and results between visits.
     if (!fairWorld_)
         fairWorld_ = std::make_unique<FairWorldDialog>(
-            world_, dialogs_, [this](uint64_t seed) { RunGenerator(seed); }, this);
+            world_, dialogs_,
+            [this](uint64_t seed, const Rerolls& rerolls) { RunGenerator(seed, true, rerolls); },
+            this);
     fairWorld_->exec();
 }
 
@@ -471,6 +480,12 @@ void TFormGener::SpeedButton1Click() {
 
 void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor, Rerolls rerolls) {
     if (!worldReady_ || !SpeedButton1->isEnabled()) return;
+    // A step the mode does not draw cannot be drawn again.
+    if (const std::string problem = RerollProblem(rerolls, world_.Settings.GeneratorMode);
+        !problem.empty()) {
+        windowDialogs_->Error(problem);
+        return;
+    }
     Random random(seed);
     RecipeResult recipe = RecipeOfRun(world_, random.Seed(), rerolls);
     if (majorsChosenOnMap_)
@@ -478,7 +493,7 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor, Rer
                   "The last run started from majors chosen on the map, whose capitals a recipe "
                   "cannot hold."};
     RunHooks hooks;
-    hooks.rerolls = std::move(rerolls);
+    hooks.rerolls = rerolls;
     if (mapEditor_.preview && withEditor)
         hooks.mapEditor = [this, &random](World& world, RunRedraw* redraw) {
             return mapEditor_.preview(world, random, redraw, this);
@@ -488,9 +503,17 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor, Rer
     SpeedButton1->setEnabled(false);
     // The seed is known before the run: the status bar and the closing question show it.
     lastSeed_ = random.Seed();
+    lastRerolls_ = rerolls;
     ShowSeed();
     windowDialogs_->runSeed = lastSeed_;
     RunReport report = GenerateWorld(world_, random, *windowDialogs_, hooks);
+    // The status bar and the closing question name the rerolls beside the seed, those drawn
+    // in the map editor included: both make the world.
+    lastRerolls_ = report.rerolls;
+    ShowSeed();
+    std::string rerolled;
+    for (const Reroll& r : report.rerolls) rerolled += "\r\nRerolled: " + RerollText(r);
+    windowDialogs_->runNote.insert(0, rerolled);
     // The world written is that of the seed and the rerolls, those drawn in the map editor
     // included, unless the editor repainted it.
     if (report.repainted)

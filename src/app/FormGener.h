@@ -12,6 +12,7 @@
 #include "base/Random.h"
 #include "engine/World.h"
 #include "session/Recipe.h"
+#include "session/Rerolls.h"
 #include "session/RunRedraw.h"
 #include "session/RunReport.h"
 
@@ -153,6 +154,7 @@ class TFormGener : public QMainWindow {
     bool placed_ = false;
     bool worldReady_ = false;
     std::optional<uint64_t> lastSeed_;
+    Rerolls lastRerolls_;  // of the last run, shown beside its seed
     // The recipe of the last run that wrote its files, or why it has none.
     std::optional<Recipe> lastRecipe_;
     std::string lastRecipeProblem_;

@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <filesystem>
@@ -14,6 +16,7 @@
 #include "app/FormGener.h"
 #include "app/ProblemsDialog.h"
 #include "app/QtDialogs.h"
+#include "app/RequirementRows.h"
 #include "widgets/Cp1252.h"
 #include "widgets/Screenshots.h"
 
@@ -111,6 +114,51 @@ bool ShootDialogs(TFormGener& form, World& world, const QDir& dir) {
         "directory.");
     return ok;
 }
+// The fair-world finder after a sweep of its default number of seeds, the fairest selected,
+// alone and on the screen it opens on; then a search with requirements and its explanation,
+// and a sweep that keeps the fairest world and varies its start provinces.
+bool ShootFairWorld(TFormGener& form, World& world, Dialogs& dialogs, const QDir& dir) {
+    FairWorldDialog fair(world, dialogs, {}, &form);
+    fair.show();
+    if (fair.Start()) fair.WaitUntilDone();
+    fair.SelectRow(0);
+    bool ok = Save(&fair, dir, QStringLiteral("find-a-fair-world"), false);
+    ok =
+        SaveScreenWithWindow(&fair, dir.filePath(QStringLiteral("find-a-fair-world-screen.png"))) &&
+        ok;
+    // Where the three are tabs, the chart's and the map's.
+    auto* tabs = fair.findChild<QTabWidget*>(QStringLiteral("WorldTabs"));
+    for (int tab = 1; fair.Tabbed() && tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        ok = Save(&fair, dir, QStringLiteral("find-a-fair-world-tab%1").arg(tab), false) && ok;
+    }
+    if (fair.Tabbed()) tabs->setCurrentIndex(0);
+
+    // fairness >= 0.6, room >= 4, coastal-majors >= 5: each turns worlds away.
+    constexpr double kFairness = 0.6, kRoom = 4, kCoastal = 5;
+    const auto measure = [](std::string_view name) {
+        std::size_t i = 0;
+        while (RequirementMeasures[i].name != name) ++i;
+        return i;
+    };
+    fair.Requirements()->AddRow(measure("fairness"), 0, kFairness);
+    fair.Requirements()->AddRow(measure("room"), 0, kRoom);
+    fair.Requirements()->AddRow(measure("coastal-majors"), 0, kCoastal);
+    // Where the body scrolls, the control the picture is of is scrolled into view.
+    auto* body = fair.findChild<QScrollArea*>(QStringLiteral("Body"));
+    if (fair.Start()) fair.WaitUntilDone();
+    QApplication::processEvents();
+    body->ensureWidgetVisible(fair.findChild<QWidget*>(QStringLiteral("Explanation")));
+    ok = Save(&fair, dir, QStringLiteral("find-a-fair-world-requirements"), false) && ok;
+
+    fair.SelectRow(0);
+    fair.VaryStep()->setCurrentIndex(static_cast<int>(DrawStep::Placement));
+    if (fair.Vary()) fair.WaitUntilDone();
+    QApplication::processEvents();
+    body->ensureWidgetVisible(fair.VaryStep());
+    ok = Save(&fair, dir, QStringLiteral("find-a-fair-world-vary"), false) && ok;
+    return ok;
+}
 }  // namespace
 
 int WriteScreenshots(World& world, const std::string& folder) {
@@ -133,24 +181,7 @@ int WriteScreenshots(World& world, const std::string& folder) {
     ok = ShootTechnology(form, dir) && ok;
     ok = ShootDialogs(form, world, dir) && ok;
 
-    // The fair-world finder after a sweep of its default number of seeds, the fairest selected,
-    // alone and on the screen it opens on.
-    {
-        FairWorldDialog fair(world, dialogs, {}, &form);
-        fair.show();
-        if (fair.Start()) fair.WaitUntilDone();
-        fair.SelectRow(0);
-        ok = Save(&fair, dir, QStringLiteral("find-a-fair-world"), false) && ok;
-        ok = SaveScreenWithWindow(&fair,
-                                  dir.filePath(QStringLiteral("find-a-fair-world-screen.png"))) &&
-             ok;
-        // Where the three are tabs, the chart's and the map's.
-        auto* tabs = fair.findChild<QTabWidget*>(QStringLiteral("WorldTabs"));
-        for (int tab = 1; fair.Tabbed() && tab < tabs->count(); ++tab) {
-            tabs->setCurrentIndex(tab);
-            ok = Save(&fair, dir, QStringLiteral("find-a-fair-world-tab%1").arg(tab), false) && ok;
-        }
-    }
+    ok = ShootFairWorld(form, world, dialogs, dir) && ok;
 
     // A game folder whose nations file is missing: the bar above the tabs says why nothing runs.
     const std::filesystem::path broken =

@@ -332,7 +332,7 @@ SweepProgress MeasureSeeds(const SweepOptions& options, const SweepRequest& requ
         request.range.first, request.range.second, Jobs(options),
         [&](const SweepRow& row) {
             // Rows measured ahead of the world that ended the search do not count.
-            if (progress.enough) return;
+            if (tally.Enough()) return;
             if (csv) {
                 if (progress.done == 0)
                     csv->Write(SweepCsvHeader(static_cast<int>(row.balance.majors.size())));
@@ -341,7 +341,7 @@ SweepProgress MeasureSeeds(const SweepOptions& options, const SweepRequest& requ
             if (tally.Offer(row.balance)) best.Offer(row);
             bar.Update(++progress.done);
             // Enough worlds found: the sweep stops as Ctrl+C stops it.
-            progress.enough = options.stopAfter > 0 && tally.MetAll() == options.stopAfter;
+            progress.enough = tally.Enough();
             if (progress.enough) interrupted.store(true);
         },
         interrupted, &progress.workers);
@@ -423,7 +423,7 @@ int RunSweep(const SweepOptions& options) {
     if (!OpenTable(options, *world, dialogs, csv)) return 1;
 
     BestSeeds best(request.order, static_cast<std::size_t>(options.top));
-    RequirementTally tally(request.requirements);
+    RequirementTally tally(request.requirements, options.stopAfter);
     const SweepProgress progress = MeasureSeeds(options, request, *world, csv.get(), best, tally);
     const uint64_t total = request.range.second - request.range.first + 1;
     const bool stopped = interrupted.load() && !progress.enough && progress.done < total;

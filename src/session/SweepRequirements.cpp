@@ -4,34 +4,40 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/World.h"
 #include "session/SweepRanking.h"
 
 namespace tq3 {
 
+namespace {
+// Shares (fairness, the Gini coefficient) to three places, percents to one.
+constexpr int kShareDecimals = 3;
+constexpr int kPercentDecimals = 1;
+constexpr double kPercent = 100;
+// Room for any double written shortest.
+constexpr std::size_t kNumberChars = 32;
+}  // namespace
+
 const std::array<RequirementMeasure, 7> RequirementMeasures = {{
     {"fairness", "the weakest major's strength over the strongest's, 0 to 1",
-     [](const WorldBalance& b) { return b.fairness; }},
+     [](const WorldBalance& b) { return b.fairness; }, 0, 1, kShareDecimals},
     {"income-spread", "the Gini coefficient of the majors' incomes, 0 when equal",
-     [](const WorldBalance& b) { return b.incomeGini; }},
+     [](const WorldBalance& b) { return b.incomeGini; }, 0, 1, kShareDecimals},
     {"native-land", "percent of the land that no nation holds",
-     [](const WorldBalance& b) { return b.nativeShare; }},
+     [](const WorldBalance& b) { return b.nativeShare; }, 0, kPercent, kPercentDecimals},
     {"distance", "neighbour steps between the two closest majors' capitals, -1 when none reach",
-     [](const WorldBalance& b) { return static_cast<double>(ClosestRivals(b)); }},
+     [](const WorldBalance& b) { return static_cast<double>(ClosestRivals(b)); }, -1,
+     MaxProvinceNumber, 0},
     {"short-nations", "nations that received fewer provinces than their size",
-     [](const WorldBalance& b) { return static_cast<double>(b.shortNations); }},
+     [](const WorldBalance& b) { return static_cast<double>(b.shortNations); }, 0, MaxNations, 0},
     {"room", "the fewest free land provinces within 3 steps of any major's capital",
-     [](const WorldBalance& b) { return static_cast<double>(b.room); }},
+     [](const WorldBalance& b) { return static_cast<double>(b.room); }, 0, MaxProvinceNumber, 0},
     {"coastal-majors", "majors that hold a coastal province",
-     [](const WorldBalance& b) { return static_cast<double>(b.coastalMajors); }},
+     [](const WorldBalance& b) { return static_cast<double>(b.coastalMajors); }, 0, MaxNations, 0},
 }};
 
-namespace {
-struct ComparisonText {
-    const char* text;
-    Comparison comparison;
-};
 // Two-character operators first, so that ">=" is not read as ">".
-constexpr std::array<ComparisonText, 5> Comparisons = {{
+const std::array<ComparisonText, 5> ComparisonTexts = {{
     {">=", Comparison::AtLeast},
     {"<=", Comparison::AtMost},
     {"==", Comparison::Equal},
@@ -39,6 +45,7 @@ constexpr std::array<ComparisonText, 5> Comparisons = {{
     {"<", Comparison::Below},
 }};
 
+namespace {
 std::string MeasureNames() {
     std::string names;
     for (const RequirementMeasure& m : RequirementMeasures)
@@ -91,16 +98,16 @@ std::optional<Requirement> ParseRequirement(const std::string& text, std::string
         return std::nullopt;
     }
     const auto comparison =
-        std::find_if(Comparisons.begin(), Comparisons.end(), [&](const ComparisonText& c) {
+        std::find_if(ComparisonTexts.begin(), ComparisonTexts.end(), [&](const ComparisonText& c) {
             return compact.compare(op, std::string(c.text).size(), c.text) == 0;
         });
     const std::size_t number =
-        comparison == Comparisons.end() ? op : op + std::string(comparison->text).size();
+        comparison == ComparisonTexts.end() ? op : op + std::string(comparison->text).size();
     const char* first = compact.data() + number;
     const char* last = compact.data() + compact.size();
     const auto [end, error] = std::from_chars(first, last, r.value);
-    if (comparison == Comparisons.end() || first == last || error != std::errc() || end != last ||
-        !std::isfinite(r.value)) {
+    if (comparison == ComparisonTexts.end() || first == last || error != std::errc() ||
+        end != last || !std::isfinite(r.value)) {
         why = "\"" + text + "\" is not a requirement: " + shape;
         return std::nullopt;
     }
@@ -108,12 +115,29 @@ std::optional<Requirement> ParseRequirement(const std::string& text, std::string
     return r;
 }
 
-RequirementTally::RequirementTally(std::vector<Requirement> requirements)
+Requirement RequirementOf(const RequirementMeasure& measure, Comparison comparison, double value) {
+    Requirement r;
+    r.measure = &measure;
+    r.comparison = comparison;
+    r.value = value;
+    // The shortest number that reads back as the value: 0.8, not 0.80000000000000004.
+    std::array<char, kNumberChars> number{};
+    const auto end = std::to_chars(number.data(), number.data() + number.size(), value).ptr;
+    const auto op =
+        std::find_if(ComparisonTexts.begin(), ComparisonTexts.end(),
+                     [&](const ComparisonText& c) { return c.comparison == comparison; });
+    r.text = std::string(measure.name) + op->text + std::string(number.data(), end);
+    return r;
+}
+
+RequirementTally::RequirementTally(std::vector<Requirement> requirements, uint64_t stopAfter)
     : requirements_(std::move(requirements)),
+      stopAfter_(stopAfter),
       failed_(requirements_.size()),
       failedAlone_(requirements_.size()) {}
 
 bool RequirementTally::Offer(const WorldBalance& balance) {
+    if (Enough()) return false;
     ++drawn_;
     std::size_t failures = 0, lastFailed = 0;
     for (std::size_t i = 0; i < requirements_.size(); ++i) {

@@ -1,5 +1,6 @@
 // The window's recipes: the recipe of a run saved from one window makes the same world in
-// another window on a fresh copy of the game; a differing input is listed with a question.
+// another window on a fresh copy of the game, rerolls included; a differing input is listed
+// with a question.
 
 #include <QLabel>
 #include <QStatusBar>
@@ -41,9 +42,17 @@ TEST_F(WindowTest, ARecipeSavedInOneWindowMakesTheSameWorldInAnother) {
     S().Temperature = 3;  // as the user moves the slider
     S().CoTCount = 4;
     dialogs.answers = {Answer::Cancel};
-    form->RunGenerator(42);
+    // The world of a seed with its start provinces drawn again, as the fair-world dialog
+    // hands it over: the closing question, the status bar and the recipe name the reroll.
+    form->RunGenerator(42, true, {{tq3::DrawStep::Placement, 77}});
+    ASSERT_FALSE(dialogs.confirms.empty());
+    EXPECT_NE(dialogs.confirms.back().find("Seed of this run: 42\r\nRerolled: placement=77"),
+              std::string::npos)
+        << dialogs.confirms.back();
+    EXPECT_EQ(form->seedLabel->text(), QStringLiteral("Seed of the last run: 42 (placement=77)"));
     const std::string recipe = (dir.path / "shared.json").string();
     ASSERT_TRUE(form->SaveLastRecipe(recipe)) << ::testing::PrintToString(dialogs.errors);
+    EXPECT_NE(test::ReadFile(recipe).find("\"placement=77\""), std::string::npos);
 
     World otherWorld;
     const std::filesystem::path other = ReplayInAnotherWindow(dir.path, recipe, otherWorld);
