@@ -509,7 +509,7 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor, Rer
     RunReport report = GenerateWorld(world_, random, *windowDialogs_, hooks);
     // The status bar and the closing question name the rerolls beside the seed, those drawn
     // in the map editor included: both make the world.
-    lastRerolls_ = report.rerolls;
+    if (report.end == RunEnd::Finished) lastRerolls_ = report.rerolls;
     ShowSeed();
     std::string rerolled;
     for (const Reroll& r : report.rerolls) rerolled += "\r\nRerolled: " + RerollText(r);
