@@ -48,6 +48,10 @@ void TFormMap::CreateRerollMenu() {
     for (QToolButton* button : {speedButtonHide_, speedButtonShow_})
         button->move(button->x() + RerollButtonWidth, button->y());
     controlBarMap_->resize(controlBarMap_->width() + RerollButtonWidth, controlBarMap_->height());
+    // The hint goes with the sentence.
+    connect(statusBar_, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty()) statusBar_->setToolTip({});
+    });
     // The majors panel shows where each major starts, which a reroll may move.
     connect(document_, &MapDocument::changed, this, [this](const MapChange& change) {
         if (!previewMode_ || !change.nations || !listsBuilt_) return;
