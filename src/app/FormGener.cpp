@@ -1,6 +1,7 @@
 #include "app/FormGener.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -261,6 +262,11 @@ bool TFormGener::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void TFormGener::closeEvent(QCloseEvent* event) {
+    RememberChanges();
+    QMainWindow::closeEvent(event);
+}
+
 void TFormGener::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Sized to the screen it opens on and centred there, at the first show.
@@ -283,7 +289,9 @@ void TFormGener::FormActivate() {
         OfferGameFolder();
         return;
     }
+    TakeFolderOverrides();
     LoadAndShow();
+    SayFolderOverrides();
 }
 
 void TFormGener::LoadAndShow() {
@@ -332,6 +340,7 @@ void TFormGener::SetWorldReady(bool ready) {
     for (SettingsPage* page : Pages()) page->setEnabled(ready);
     for (QAction* command : needWorld_) command->setEnabled(ready);
     selectMajors_->setEnabled(ready && mapEditor_.selectMajors);
+    FillPresetsMenu();
     if (ready) messageBar->hide();
 }
 
@@ -397,6 +406,8 @@ bool TFormGener::OpenGameFolder(const std::string& folder) {
         windowDialogs_->Error(absolute + " is not a game folder: it has no Config/TQ3Gener.csv.");
         return false;
     }
+    // The changes made in the folder open before are kept for its next opening.
+    RememberChanges();
     world_.ProgramFolder = absolute;
     world_.MajorNations.reset();
     world_.SettingOverrides.clear();
@@ -404,7 +415,9 @@ bool TFormGener::OpenGameFolder(const std::string& folder) {
     StartupBackup(world_, *windowDialogs_);
     loaded_ = true;
     statusBar()->clearMessage();
+    TakeFolderOverrides();
     LoadAndShow();
+    SayFolderOverrides();
     return worldReady_;
 }
 
@@ -486,6 +499,8 @@ void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor, Rer
         windowDialogs_->Error(problem);
         return;
     }
+    // The settings of a run are worth keeping, whatever becomes of the run.
+    RememberChanges();
     Random random(seed);
     RecipeResult recipe = RecipeOfRun(world_, random.Seed(), rerolls);
     if (majorsChosenOnMap_)

@@ -11,6 +11,7 @@
 #include "base/Dialogs.h"
 #include "base/Random.h"
 #include "engine/World.h"
+#include "session/Preset.h"
 #include "session/Recipe.h"
 #include "session/Rerolls.h"
 #include "session/RunRedraw.h"
@@ -83,6 +84,27 @@ class TFormGener : public QMainWindow {
     // with the question whether to go on; then the recipe's settings and its run.
     bool ReplayRecipe(const std::string& file);
 
+    // Presets (PresetCommands.cpp). A preset applied goes over the game's settings file, as
+    // --preset does, and its values show in the tabs at once; one given before the first load
+    // is applied over the settings that load restores.
+    bool ApplyPreset(const Preset& preset);
+    // "Save current settings as preset...": the settings changed against the game's settings
+    // file, as the user's preset `name`; an existing one is replaced only when the user says so.
+    bool SavePreset(const std::string& name, const std::string& description);
+    // "Delete preset...": one of the user's own, after asking.
+    bool DeletePreset(const std::string& name);
+    // "Import preset...": a preset file checked as --preset FILE checks it, kept as the user's
+    // preset `name`.
+    bool ImportPreset(const std::string& file, const std::string& name);
+    // "Export preset...": the settings changed against the game's settings file as `file`.
+    bool ExportPreset(const std::string& file, const std::string& description);
+    // "Reset to the game's settings": after asking, every setting as the game's settings file
+    // gives it, and the changes kept for this folder forgotten.
+    bool ResetToGameSettings();
+    // Keeps the settings changed in the open folder for its next opening (a run, another
+    // folder and closing the window keep them too).
+    void RememberChanges();
+
     // The seed of the last run in the open folder (or of the run under way), shown in the
     // status bar.
     std::optional<uint64_t> LastSeed() const { return lastSeed_; }
@@ -105,6 +127,7 @@ class TFormGener : public QMainWindow {
   protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     class WindowDialogs;
@@ -112,6 +135,23 @@ class TFormGener : public QMainWindow {
     void BuildModeMenu();
     void BuildEditorMenu();
     void BuildFileMenu();
+    void BuildPresetsMenu();
+    // The presets menu as the preset folder holds it now.
+    void FillPresetsMenu();
+    void SavePresetCommand();
+    // Writes `preset` as the user's preset of its name, asking before it replaces one: `what`
+    // names the new content in that question, `done` what the status bar says was done.
+    bool KeepUserPreset(const Preset& preset, const std::string& what, const QString& done);
+    void DeletePresetCommand();
+    void ImportPresetCommand();
+    void ExportPresetCommand();
+    // The overrides a folder opens with: the settings the user changed there last time, then
+    // the preset given before the first load.
+    void TakeFolderOverrides();
+    // Says in the status bar what the folder opened with.
+    void SayFolderOverrides();
+    // The settings file with `overrides` over it, loaded in full and shown in the tabs.
+    bool LoadWithOverrides(SettingValues overrides);
     void SetUpKeyboard();
     void ApplyModeLayout(const ModeLayout& layout, int mode);
     void MarkMode(int mode);
@@ -176,6 +216,11 @@ class TFormGener : public QMainWindow {
     // The commands that need the open folder's world.
     std::vector<QAction*> needWorld_;
     std::unique_ptr<FairWorldDialog> fairWorld_;
+    QMenu* presetsMenu_ = nullptr;
+    // The preset to apply at the first load, and what the open folder's load applied.
+    std::optional<Preset> startPreset_;
+    std::string appliedPreset_;
+    bool restoredChanges_ = false;
 };
 
 }  // namespace tq3

@@ -1,4 +1,5 @@
-// The main window's menus: generator modes, general settings, map editor and files.
+// The main window's menus: generator modes, general settings, map editor and files (the
+// presets menu is in PresetCommands.cpp).
 #include <QActionGroup>
 #include <QDir>
 #include <QInputDialog>
@@ -32,6 +33,7 @@ void TFormGener::BuildMenus() {
     needWorld_.push_back(basicSettings_);
     BuildEditorMenu();
     BuildFileMenu();
+    BuildPresetsMenu();
 }
 
 // Generator Mode: the three modes, one of them marked.

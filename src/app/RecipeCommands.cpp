@@ -98,17 +98,7 @@ bool TFormGener::ReplayRecipe(const std::string& file) {
     if (WindowMessages().Confirm(text, Buttons::YesNo) != Answer::Yes) return false;
     // The recipe's settings over the settings file, shown in the controls, then its run
     // without the map editor: the recorded run had no edits.
-    OperationReport report;
-    world_.SettingOverrides = RecipeOverrides(recipe);
-    world_.MajorNations.reset();
-    majorsChosenOnMap_ = false;
-    ReportingDialogs reporting(WindowMessages(), report);
-    if (LoadSettings(world_, reporting, true).refused) {
-        const std::vector<std::string> errors = report.Texts(MessageKind::Error);
-        LoadFailed(errors.empty() ? std::string("it could not be read") : errors.back());
-        return false;
-    }
-    ShowSettings();
+    if (!LoadWithOverrides(RecipeOverrides(recipe))) return false;
     // A forced replay's closing question says that its world may not be the recorded one.
     if (!differing.empty())
         SetRunNote(

@@ -32,6 +32,8 @@ constexpr KindRule kRules[] = {
      kNothingWritten, false, true},
     {TargetKind::Recipe, "The recipe cannot be written to", "a recipe", kNothingWritten, false,
      false},
+    {TargetKind::Preset, "The preset cannot be written to", "a preset", kNothingWritten, false,
+     false},
     {TargetKind::OutFolder, "The run's files cannot be written into", "", kNothingWritten, true,
      false},
     {TargetKind::PictureFolder, "The pictures cannot be written into", "", kNothingWritten, true,

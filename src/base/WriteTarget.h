@@ -6,9 +6,17 @@
 namespace tq3 {
 
 // What a command writes besides the game's own files: a picture, a sweep's table, a recipe,
-// a folder that receives a run's files in place of the game folder (--out), a folder of
+// a preset, a folder that receives a run's files in place of the game folder (--out), a folder of
 // pictures, or a folder that scenario copies go to or come from.
-enum class TargetKind { Picture, SweepTable, Recipe, OutFolder, PictureFolder, ScenarioCopy };
+enum class TargetKind {
+    Picture,
+    SweepTable,
+    Recipe,
+    Preset,
+    OutFolder,
+    PictureFolder,
+    ScenarioCopy
+};
 
 // Whether a command on the game folder `gameFolder` may write `path` as a target of `kind`:
 // empty when it may, else the whole message that says why not and that nothing was written.

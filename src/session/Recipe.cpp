@@ -10,6 +10,7 @@
 #include "engine/GeneratorMode.h"
 #include "session/FileDigest.h"
 #include "session/SettingsJson.h"
+#include "session/WorldChanges.h"
 
 #ifndef TQ3GEN_PROGRAM_VERSION
 #define TQ3GEN_PROGRAM_VERSION "unknown"
@@ -201,21 +202,11 @@ RecipeResult RecipeOfRun(const World& world, uint64_t seed, const Rerolls& rerol
     recipe.seed = seed;
     recipe.rerolls = rerolls;
 
-    // The settings as the file on disk gives them, against those the run uses.
-    std::string text;
-    QuietDialogs quiet;
-    const std::string settingsFile = GamePath(world.ProgramFolder, GameFiles::SettingsTable);
-    if (!ReadTextFile(quiet, settingsFile, text))
-        return {std::nullopt, "Cannot read " + AbsolutePath(settingsFile) + " for the recipe."};
-    for (auto& [key, value] : ChangedSettings(SettingsOfText(text), world.Settings)) {
-        if (key == "GeneratorMode") continue;
-        const std::string takes = SettingValueProblem(key, value);
-        if (!takes.empty())
-            return {std::nullopt, "The setting " + key + " holds " + Quoted(value) +
-                                      ", which a recipe cannot keep: " + key + " takes " + takes +
-                                      "."};
-        recipe.settings.emplace_back(key, std::move(value));
-    }
+    // The settings the run uses that differ from the file on disk; the mode is held apart.
+    WorldChanges changes = ChangesOfWorld(world, "recipe");
+    if (!changes.settings) return {std::nullopt, changes.error};
+    for (auto& [key, value] : *changes.settings)
+        if (key != "GeneratorMode") recipe.settings.emplace_back(key, std::move(value));
 
     for (const std::string& path : RecipeInputFiles(recipe.generatorMode))
         recipe.files.push_back({path, FileSha256(InputPath(world.ProgramFolder, path))});

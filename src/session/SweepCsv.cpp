@@ -10,6 +10,8 @@ constexpr const char* kMajorColumns[] = {
     "coastal", "gold_mines", "trade_goods", "religion_share", "capital_distance"};
 constexpr int kRatioDecimals = 4;
 constexpr int kPercentDecimals = 2;
+// The start measures, after every major's columns so that older readers find theirs in place.
+constexpr const char* kStartColumns = ",room,coastal_majors";
 }  // namespace
 
 std::string SweepCsvHeader(int majors) {
@@ -17,7 +19,7 @@ std::string SweepCsvHeader(int majors) {
     for (int m = 1; m <= majors; ++m)
         for (const char* column : kMajorColumns)
             line += ",major" + std::to_string(m) + "_" + column;
-    return line + "\n";
+    return line + kStartColumns + "\n";
 }
 
 std::string SweepCsvLine(const World& loaded, const SweepRow& row) {
@@ -34,7 +36,7 @@ std::string SweepCsvLine(const World& loaded, const SweepRow& row) {
                 std::to_string(m.tradeGoods) + "," + FixedText(m.religionShare, kPercentDecimals) +
                 "," + std::to_string(m.capitalDistance);
     }
-    return line + "\n";
+    return line + "," + std::to_string(b.room) + "," + std::to_string(b.coastalMajors) + "\n";
 }
 
 }  // namespace tq3

@@ -8,7 +8,8 @@
 namespace tq3 {
 
 // The sweep's rows as comma-separated values for a spreadsheet: a header, then one line per
-// seed with the world's measures and, major by major, its tag and measures.
+// seed with the world's measures, major by major its tag and measures, and last the start
+// measures (room, coastal majors).
 std::string SweepCsvHeader(int majors);
 std::string SweepCsvLine(const World& loaded, const SweepRow& row);
 

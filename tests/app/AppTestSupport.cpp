@@ -19,7 +19,13 @@ class QtEnvironment : public ::testing::Environment {
         static QApplication* const app = new QApplication(argc, argv);
         (void)app;
         QApplication::setOrganizationName(QStringLiteral("tq3gen-test"));
+        // The settings each window keeps per game folder, and the user's presets, go here.
+        config_ = std::make_unique<UserConfigAt>(folder_.str());
     }
+
+  private:
+    TempDir folder_;
+    std::unique_ptr<UserConfigAt> config_;
 };
 [[maybe_unused]] ::testing::Environment* const kQt =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);

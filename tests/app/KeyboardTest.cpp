@@ -33,7 +33,7 @@ TEST_F(WindowTest, NoMnemonicClashesOnAnyTabAndTheMenuBarsLettersWin) {
     for (QAction* menu : form->menuBar()->actions()) window += MnemonicOf(menu->text());
     for (int tab = 0; tab < form->PageControl1->count(); ++tab)
         window += MnemonicOf(form->PageControl1->tabText(tab));
-    EXPECT_EQ(window, QStringLiteral("gsefpycti"));
+    EXPECT_EQ(window, QStringLiteral("gsefrpycti"));
     // Alt+G opens "Generator Mode" on the Economy tab too.
     EXPECT_EQ(Control<QLabel>("Label32")->text(), QStringLiteral("Gold &Mines"));
     for (SettingsPage* page : form->Pages()) {

@@ -81,6 +81,13 @@ TEST_F(Sweep, PrintsTheBestAndWritesEveryRowToTheTableButNothingInTheGame) {
     const std::string table = test::ReadFile(csv);
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 41);
     EXPECT_TRUE(table.starts_with("seed,fairness,income_gini,native_share,short_nations,major1_"));
+    // The start measures close every line, after the majors' columns.
+    const std::string header = table.substr(0, table.find('\n'));
+    EXPECT_TRUE(header.ends_with("_capital_distance,room,coastal_majors")) << header;
+    const std::string first =
+        table.substr(header.size() + 1, table.find('\n', header.size() + 1) - header.size() - 1);
+    EXPECT_EQ(std::count(first.begin(), first.end(), ','),
+              std::count(header.begin(), header.end(), ','));
 
     // A game table named as the target is left alone.
     const Result refused =
