@@ -1,5 +1,6 @@
 #include "session/GenerateWorld.h"
 
+#include <climits>
 #include <string>
 
 #include "base/GameFiles.h"
@@ -77,14 +78,29 @@ std::optional<uint64_t> SeedOf(const RandomSource& random) {
     return std::nullopt;
 }
 
+// Whether two sources go on with other numbers (compared on copies; false when either cannot
+// be copied).
+bool StreamsDiffer(const RandomSource& a, const RandomSource& b) {
+    constexpr int Compared = 4;
+    const auto x = a.Clone(), y = b.Clone();
+    if (!x || !y) return false;
+    for (int i = 0; i < Compared; ++i)
+        if (x->RandInt(INT_MAX) != y->RandInt(INT_MAX)) return true;
+    return false;
+}
+
 // The map editor at the preview point, on the world drawn; false when the user aborts. When it
 // drew steps again, the files the draws add and the numbers of the draws after it follow the
 // world of its rerolls, drawn again through the run's own file steps into `redrawn`; the
 // world written stays the one the editor shows. A world the editor changed beyond its
-// rerolls is marked repainted.
-bool ShowEditor(World& world, RunRedraw* redraw, const RunHooks& hooks, Dialogs& dialogs,
-                RunFileSteps& folder, RunReport& report, std::unique_ptr<StepStreams>& redrawn) {
+// rerolls is marked repainted: one whose province table differs, or whose draws after the
+// editor (from `after`, when there are any) lost numbers to painting (gold's mine values), even
+// when the paint was undone.
+bool ShowEditor(World& world, RunRedraw* redraw, RandomSource* after, const RunHooks& hooks,
+                Dialogs& dialogs, RunFileSteps& folder, RunReport& report,
+                std::unique_ptr<StepStreams>& redrawn) {
     std::string drawn = ProvinceTableText(world, {});
+    const std::unique_ptr<RandomSource> untouched = after ? after->Clone() : nullptr;
     if (!hooks.mapEditor(world, redraw && redraw->Available() ? redraw : nullptr)) return false;
     if (redraw && redraw->Current() != hooks.rerolls) {
         report.rerolls = redraw->Current();
@@ -93,7 +109,8 @@ bool ShowEditor(World& world, RunRedraw* redraw, const RunHooks& hooks, Dialogs&
         DrawWorld(*fresh, *redrawn, dialogs, folder);
         drawn = ProvinceTableText(*fresh, {});
     }
-    report.repainted = ProvinceTableText(world, {}) != drawn;
+    report.repainted = ProvinceTableText(world, {}) != drawn ||
+                       (!redrawn && untouched && StreamsDiffer(*untouched, *after));
     return true;
 }
 
@@ -131,7 +148,10 @@ void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const Run
 
     if (hooks.preview) hooks.preview(world);
     std::unique_ptr<StepStreams> redrawn;
-    if (editor && !ShowEditor(world, redraw.get(), hooks, dialogs, folder, report, redrawn)) {
+    // The policies are drawn after the editor, in a run that writes everything.
+    RandomSource* after = mode == GeneratorMode::MapAndScenario ? &streams.Current() : nullptr;
+    if (editor &&
+        !ShowEditor(world, redraw.get(), after, hooks, dialogs, folder, report, redrawn)) {
         dialogs.Progress(RunProgress::Start);
         LoadSettings(world, dialogs, false);
         report.end = RunEnd::Aborted;

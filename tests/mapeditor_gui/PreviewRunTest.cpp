@@ -235,4 +235,19 @@ TEST(PreviewRun, ARerollAsksOnlyWhenItWouldDrawAPaintedLayerAnew) {
     EXPECT_TRUE(game.report.repainted);
 }
 
+// Gold painted and undone leaves the province table as drawn, but its mine value took a number
+// of the run's source that the policies would have drawn: no seed makes this world again.
+TEST(PreviewRun, GoldPaintedAndUndoneStillLeavesTheRunWithoutARecipe) {
+    const int gold = 6;  // "Gold" in the mini folder's GoodsNames
+    Game game;
+    game.SetUp();
+    ASSERT_EQ(game.Close([&game](TFormMap& f) {
+        ASSERT_TRUE(f.Document().Paint(1, {PaintLayer::Goods, gold}));
+        f.Document().UndoStack()->undo();
+        QTest::mouseClick(Part<QPushButton>(f, "BitBtnClose"), Qt::LeftButton);
+    }),
+              RunEnd::Finished);
+    EXPECT_TRUE(game.report.repainted);
+}
+
 }  // namespace
