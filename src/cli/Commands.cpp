@@ -210,6 +210,7 @@ int RunGenerate(const GenerateOptions& options) {
     AddSettingOverrides(*world, options.mode, options.sets);
     RunHooks hooks;
     hooks.verify = !options.noVerify;
+    hooks.staged = options.seams.stagedFiles;
     if (!CheckRunTargets(options, *world, dialogs, hooks)) return 1;
 
     // The folder is held once for the whole command: the backup and the run. With --out the
@@ -301,8 +302,9 @@ int RunScenarioCopy(const std::string& gameDir, const std::string& folder,
 }
 }  // namespace
 
-Command AddGenerateCommand(CLI::App& app) {
+Command AddGenerateCommand(CLI::App& app, const CommandSeams& seams) {
     auto options = std::make_shared<GenerateOptions>();
+    options->seams = seams;
     CLI::App* command = app.add_subcommand(
         "generate",
         "Run one whole generation headless: backup, load, generate and write the game files.");

@@ -13,6 +13,7 @@
 #include "base/OperationReport.h"
 #include "engine/World.h"
 #include "session/Rerolls.h"
+#include "verify/GameFileVerifier.h"
 
 namespace tq3 {
 
@@ -21,6 +22,14 @@ namespace tq3 {
 struct Command {
     CLI::App* app = nullptr;
     std::function<int()> run;
+};
+
+// What tests change in a run of the program built from this code, each where only a test can
+// reach it: tq3gen itself leaves every one empty and has no option that fills them.
+struct CommandSeams {
+    // Changes the texts of a run's staged files before the run checks them, as a fault in a
+    // writer would (the test program tq3gen-writer-fault).
+    std::function<void(GameFileTexts&)> stagedFiles;
 };
 
 // What `generate` runs with; `replay` runs a recipe through it too.
@@ -36,6 +45,7 @@ struct GenerateOptions {
     std::optional<std::string> outDir;  // --out: the folder that receives the run's files
     bool strict = false;
     bool noVerify = false;  // --no-verify: the run does not check its own files
+    CommandSeams seams;     // a test program's only
 };
 
 // One whole headless run: the start-up backup, the load, the run with the map editor
@@ -43,7 +53,7 @@ struct GenerateOptions {
 int RunGenerate(const GenerateOptions& options);
 
 // Each adds its subcommand with its options to `app`.
-Command AddGenerateCommand(CLI::App& app);
+Command AddGenerateCommand(CLI::App& app, const CommandSeams& seams);
 Command AddRenderCommand(CLI::App& app);
 Command AddCheckCommand(CLI::App& app);
 Command AddRestoreCommand(CLI::App& app);

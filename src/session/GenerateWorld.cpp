@@ -170,6 +170,7 @@ void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const Run
 
     // The run's files land together, or none of them when any could not be made or breaks a
     // rule of the game's files.
+    InjectWriterFault(hooks, files);
     if (report.failed.empty())
         CheckOwnOutput(world, hooks, SeedOf(random), files, files.folder(), dialogs, report);
     if (report.failed.empty()) {

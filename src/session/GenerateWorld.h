@@ -35,8 +35,8 @@ struct RunHooks {
     // Every run checks its own files before they replace anything, as `tq3gen verify` would,
     // and stops on a finding (RunVerification.h); generate --no-verify turns it off.
     bool verify = true;
-    // A test seam between the run's files and that check: it may change the texts the check
-    // reads, as a faulty writer would have written them.
+    // A test seam: it may change the texts of the run's files before they are checked and
+    // land, as a faulty writer would have written them (InjectWriterFault).
     std::function<void(GameFileTexts&)> staged;
     // The steps drawn again from their own seeds; the others draw as in the world of
     // `random` without rerolls.

@@ -35,12 +35,25 @@ std::string OwnFaultText(const std::vector<Finding>& findings, std::optional<uin
     return text + ".";
 }
 
+void InjectWriterFault(const RunHooks& hooks, FolderTransaction& files) {
+    if (!hooks.staged) return;
+    GameFileTexts texts = files.Texts();
+    const GameFileTexts before = texts;
+    hooks.staged(texts);
+    // A text the seam replaced becomes the file's text, as its writer would have made it.
+    for (const auto& [path, text] : texts) {
+        const auto was = before.find(path);
+        if (was == before.end() || was->second.data() != text.data() ||
+            was->second.size() != text.size())
+            files.Add(path, std::string(text));
+    }
+}
+
 bool CheckOwnOutput(const World& world, const RunHooks& hooks, std::optional<uint64_t> seed,
                     const FolderTransaction& files, const std::string& folder, Dialogs& dialogs,
                     OperationReport& report) {
     if (!hooks.verify) return true;
-    GameFileTexts staged = files.Texts();
-    if (hooks.staged) hooks.staged(staged);
+    const GameFileTexts staged = files.Texts();
     const std::vector<Finding> findings = VerifyRunFiles(world, staged, dialogs);
     if (findings.empty()) return true;
     const std::string text = OwnFaultText(findings, seed);

@@ -26,6 +26,10 @@ std::vector<Finding> VerifyRunFiles(const World& world, const GameFileTexts& sta
 // the first finding, and the seed to report it with.
 std::string OwnFaultText(const std::vector<Finding>& findings, std::optional<uint64_t> seed);
 
+// The test seam hooks.staged, when set, changes the texts of the run's files as a faulty
+// writer would have written them: they are checked and, unchecked, land so.
+void InjectWriterFault(const RunHooks& hooks, FolderTransaction& files);
+
 // The last look of a run at its files before they land in `folder`: unless hooks.verify is
 // off, VerifyRunFiles. A finding stops the run: the error of OwnFaultText is shown and each
 // file with a finding is recorded as failed in `report`, so that nothing is replaced. Gives

@@ -300,3 +300,27 @@ TEST_F(CliGame, VerifyListsTheFindingsOfTheInstalledFiles) {
     EXPECT_NE(r.out.find("\"file\": \"DB/Revolt.txt\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"line\": " + std::to_string(line)), std::string::npos) << r.out;
 }
+
+// tq3gen-writer-fault is tq3gen with a Revolt.txt writer that writes the first expiry year one
+// past the settings' end: the run's own check stops it before anything is replaced.
+TEST_F(CliGame, AWriterFaultStopsGenerateAndLeavesTheFolderAsItWas) {
+    ASSERT_EQ(Tq3({"generate", "--game-dir", game.str(), "--seed", "3"}).status, 0);
+    const std::map<std::string, std::string> before = Tree(game.path);
+    const Result r =
+        test::RunProgram(TQ3_WRITER_FAULT_EXECUTABLE,
+                         {"generate", "--game-dir", game.str(), "--seed", "5"}, scratch.path);
+    EXPECT_EQ(r.status, 1);
+    for (const char* said : {"found a fault in its own output", "replaced nothing",
+                             "DB/Revolt.txt:3: expirydate has the year \"1793\"", "seed 5"})
+        EXPECT_NE(r.err.find(said), std::string::npos) << said << " in\n" << r.err;
+    EXPECT_EQ(r.out.find("Wrote "), std::string::npos) << r.out;
+    EXPECT_EQ(Tree(game.path), before);
+    // Without the check the same fault lands: the test program does break the writer.
+    EXPECT_EQ(test::RunProgram(TQ3_WRITER_FAULT_EXECUTABLE,
+                               {"generate", "--game-dir", game.str(), "--seed", "5", "--no-verify"},
+                               scratch.path)
+                  .status,
+              0);
+    EXPECT_NE(test::ReadFile(game.path / "DB" / "Revolt.txt").find("year = 1793"),
+              std::string::npos);
+}
