@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -14,9 +16,11 @@
 #include "app/FairWorldDialog.h"
 #include "app/FormBasic.h"
 #include "app/FormGener.h"
+#include "app/PresetNameDialog.h"
 #include "app/ProblemsDialog.h"
 #include "app/QtDialogs.h"
 #include "app/RequirementRows.h"
+#include "session/PresetStore.h"
 #include "widgets/Cp1252.h"
 #include "widgets/Screenshots.h"
 
@@ -161,6 +165,28 @@ bool ShootFairWorld(TFormGener& form, World& world, Dialogs& dialogs, const QDir
 }
 }  // namespace
 
+// The presets menu open under its title with one preset of the user's among the built-in
+// ones, the first entry highlighted; then the dialog that names a preset, with a name that
+// cannot be one.
+bool ShootPresets(TFormGener& form, const QDir& dir) {
+    WriteUserPreset({"friends-campaign",
+                     "The settings of our Sunday campaign.",
+                     std::nullopt,
+                     {{"NationCount", "60"}, {"Temperature", "1"}},
+                     false});
+    auto* menu = form.findChild<QMenu*>(QStringLiteral("PresetsMenu"));
+    QMenuBar* bar = form.menuBar();
+    menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+    if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().front());
+    bool ok = SaveWindowWithPopup(&form, menu, dir.filePath(QStringLiteral("presets-menu.png")));
+    menu->hide();
+    PresetNameDialog naming(QStringLiteral("Save current settings as preset"),
+                            {QStringLiteral("cold world"), QStringLiteral("Cold, few nations")},
+                            true, &form);
+    naming.show();
+    return Save(&naming, dir, QStringLiteral("save-preset")) && ok;
+}
+
 int WriteScreenshots(World& world, const std::string& folder) {
     QDir dir(QString::fromStdString(folder));
     if (!dir.mkpath(QStringLiteral("."))) {
@@ -177,6 +203,7 @@ int WriteScreenshots(World& world, const std::string& folder) {
     form.FormActivate();
     // The window as it opens on this screen.
     bool ok = SaveScreenWithWindow(&form, dir.filePath(QStringLiteral("opening-main.png")));
+    ok = ShootPresets(form, dir) && ok;
     ok = ShootTabs(form, dir) && ok;
     ok = ShootTechnology(form, dir) && ok;
     ok = ShootDialogs(form, world, dir) && ok;

@@ -69,4 +69,20 @@ bool SaveScreenWithWindow(QWidget* window, const QString& file) {
     return SavePicture(picture, file);
 }
 
+bool SaveWindowWithPopup(QWidget* window, QWidget* popup, const QString& file) {
+    QApplication::processEvents();
+    // Both stand in global coordinates: the picture holds the two, the screen's colour around.
+    const QRect area = window->frameGeometry().united(popup->geometry());
+    const qreal scale = window->devicePixelRatioF();
+    QPixmap picture((QSizeF(area.size()) * scale).toSize());
+    picture.setDevicePixelRatio(scale);
+    picture.fill(kScreenColour);
+    QPainter painter(&picture);
+    painter.fillRect(window->frameGeometry().translated(-area.topLeft()), kFrameColour);
+    painter.drawPixmap(window->geometry().topLeft() - area.topLeft(), window->grab());
+    painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
+    painter.end();
+    return SavePicture(picture, file);
+}
+
 }  // namespace tq3

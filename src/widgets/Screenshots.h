@@ -38,4 +38,8 @@ bool SaveWidgetWithPopup(QWidget* widget, QWidget* popup, const QDir& dir, const
 // as a dark border and bar), written as PNG to `file`: shows whether the window fits.
 bool SaveScreenWithWindow(QWidget* window, const QString& file);
 
+// A picture of `window` with the open `popup` (a menu) over it, where each stands on the
+// screen, written as PNG to `file`.
+bool SaveWindowWithPopup(QWidget* window, QWidget* popup, const QString& file);
+
 }  // namespace tq3
