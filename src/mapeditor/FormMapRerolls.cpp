@@ -1,5 +1,9 @@
 // The Reroll menu of the map window: one entry per step the run draws, in the run's order, in
 // the window's menu bar and behind a drop-down button of the tool bar.
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -63,9 +67,14 @@ void TFormMap::CreateRerollMenu() {
 void TFormMap::RerollStep(DrawStep step) {
     SpeedButtonClearCursorClick();
     if (const std::optional<std::string> said = document_->Reroll(step, dialogs_)) {
-        // The whole sentence also in the bar's hint, where the zoom buttons cut it short.
-        statusBar_->showMessage(QString::fromStdString(*said), RerollMessageTime);
-        statusBar_->setToolTip(QString::fromStdString(*said));
+        // A sentence wider than the bar's free part ends in "..." before the zoom buttons;
+        // the whole sentence is the bar's hint.
+        const QString sentence = QString::fromStdString(*said);
+        const int room = std::max(statusProvince_->width(), 1);
+        statusBar_->showMessage(
+            statusBar_->fontMetrics().elidedText(sentence, Qt::ElideRight, room),
+            RerollMessageTime);
+        statusBar_->setToolTip(sentence);
     }
 }
 
