@@ -43,7 +43,10 @@ struct FileState {
 };
 FileState LookAt(const std::string& path);
 
-// The permission bits a new file gets: read and write for all, less the process's umask.
+// Read and write for all: the permission bits a new file starts from.
+inline constexpr unsigned ReadWriteMode = 0666;
+
+// The permission bits a new file gets: ReadWriteMode, less the process's umask.
 unsigned NewFileMode();
 
 // The system's text for the last failed C library call (errno), as messages add it.

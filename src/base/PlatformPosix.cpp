@@ -6,7 +6,6 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <system_error>
 
 #include <fcntl.h>
@@ -20,14 +19,6 @@
 namespace tq3 {
 
 namespace fs = std::filesystem;
-
-namespace {
-constexpr unsigned kReadWriteMode = 0666;
-}  // namespace
-
-std::string ErrnoReason() {
-    return std::strerror(errno);
-}
 
 fs::path PathOf(std::string_view name) {
     return fs::path(name);
@@ -58,7 +49,7 @@ FileState LookAt(const std::string& path) {
 unsigned NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return kReadWriteMode & ~mask;
+    return ReadWriteMode & ~mask;
 }
 
 std::FILE* OpenFile(const std::string& path, const char* mode) {

@@ -4,7 +4,6 @@
 #include "base/Platform.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -23,14 +22,6 @@
 namespace tq3 {
 
 namespace fs = std::filesystem;
-
-namespace {
-constexpr unsigned kReadWriteMode = 0666;
-}  // namespace
-
-std::string ErrnoReason() {
-    return std::strerror(errno);
-}
 
 namespace {
 constexpr UINT kGameCodePage = 1252;
@@ -127,12 +118,12 @@ FileState LookAt(const std::string& path) {
                                                 : FileKind::Regular;
     state.writable = (a & FILE_ATTRIBUTE_READONLY) == 0;
     state.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    state.mode = state.writable ? kReadWriteMode : kReadWriteMode & ~0222u;
+    state.mode = state.writable ? ReadWriteMode : ReadWriteMode & ~0222u;
     return state;
 }
 
 unsigned NewFileMode() {
-    return kReadWriteMode;
+    return ReadWriteMode;
 }
 
 std::FILE* OpenFile(const std::string& path, const char* mode) {
