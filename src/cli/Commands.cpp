@@ -8,15 +8,14 @@
 #include "base/Platform.h"
 #include "base/WriteTarget.h"
 #include "cli/CliDialogs.h"
+#include "cli/GameCommand.h"
 #include "cli/PresetCommand.h"
 #include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
 #include "render/LayerExport.h"
-#include "render/PngFile.h"
 #include "session/Backup.h"
 #include "session/ConfigCheck.h"
 #include "session/FolderLock.h"
-#include "session/GameFolder.h"
 #include "session/GenerateWorld.h"
 #include "session/Recipe.h"
 #include "session/RecipeStore.h"
@@ -40,15 +39,6 @@ std::string GameFolder(const std::string& gameDir) {
 
 int ExitStatus(const OperationReport& report, bool strict) {
     return report.HasErrors() || (strict && report.HasNotes()) ? 1 : 0;
-}
-
-std::unique_ptr<World> OpenGameFolder(const std::string& gameDir, Dialogs& dialogs,
-                                      OperationReport& report) {
-    auto world = std::make_unique<World>();
-    world->ProgramFolder = GameFolder(gameDir);
-    const OperationReport opened = IsGameFolder(world->ProgramFolder, dialogs);
-    report.Add(opened);
-    return opened.refused ? nullptr : std::move(world);
 }
 
 void AddSettingOverrides(World& world, int mode, const std::vector<std::string>& sets) {
@@ -197,35 +187,30 @@ void FinishGenerate(const GenerateOptions& options, World& world, const RunRepor
 }  // namespace
 
 int RunGenerate(const GenerateOptions& options) {
-    CliDialogs cli(std::cerr);
-    if (options.previewDir && !CanWritePictures()) {
-        cli.Error(NoPicturesMessage);
+    GameCommand command;
+    if (!command.Open(options.gameDir, options.previewDir.has_value()) ||
+        !command.AddOverrides(options.preset, options.mode, options.sets))
         return 1;
-    }
-    OperationReport report;
-    const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
-    if (!world) return 1;
-    ReportingDialogs dialogs(cli, report);
-    if (!AddPresetOverrides(*world, options.preset, dialogs)) return 1;
-    AddSettingOverrides(*world, options.mode, options.sets);
+    World& world = *command.world;
+    CliDialogs& cli = command.cli;
+    ReportingDialogs& dialogs = command.dialogs;
+    OperationReport& report = command.report;
     RunHooks hooks;
     hooks.verify = !options.noVerify;
     hooks.staged = options.seams.stagedFiles;
-    if (!CheckRunTargets(options, *world, dialogs, hooks)) return 1;
+    if (!CheckRunTargets(options, world, dialogs, hooks)) return 1;
 
     // The folder is held once for the whole command: the backup and the run. With --out the
     // game folder is only read: no lock, no start-up backup there.
     std::unique_ptr<FolderLock> lock;
     if (!options.outDir) {
-        lock = FolderLock::Take(world->ProgramFolder, dialogs);
+        lock = FolderLock::Take(world.ProgramFolder, dialogs);
         if (!lock) return 1;
         hooks.folder = FolderHold{lock.get()};
-        report.Add(StartupBackup(*world, cli, hooks.folder));
+        report.Add(StartupBackup(world, cli, hooks.folder));
     }
-    if (LoadSettings(*world, dialogs, true).refused) return 1;
-    // What `check` would find beyond the load is said here too; under --strict a note
-    // refuses the run before anything is written.
-    ReviewConfiguration(*world, dialogs);
+    if (!command.Load(true)) return 1;
+    // Under --strict a note refuses the run before anything is written.
     if (options.strict && report.HasNotes()) {
         dialogs.Error("--strict: the notes above refuse the run. Nothing was written.");
         return 1;
@@ -234,7 +219,7 @@ int RunGenerate(const GenerateOptions& options) {
     AddPreview(options, dialogs, report, hooks, pictures);
 
     hooks.rerolls = RerollsOf(options.rerolls);
-    if (const std::string problem = RerollProblem(hooks.rerolls, world->Settings.GeneratorMode);
+    if (const std::string problem = RerollProblem(hooks.rerolls, world.Settings.GeneratorMode);
         !problem.empty()) {
         dialogs.Error(problem + " Nothing was written.");
         return 1;
@@ -242,63 +227,57 @@ int RunGenerate(const GenerateOptions& options) {
 
     // The recipe is made from the inputs as the run finds them, before anything is drawn.
     Random random(options.seed);
-    const RecipeResult recipe = RecipeOfRun(*world, random.Seed(), hooks.rerolls);
+    const RecipeResult recipe = RecipeOfRun(world, random.Seed(), hooks.rerolls);
     if (!recipe.recipe && options.recipe) {
         dialogs.Error(recipe.error);
         return 1;
     }
-    const RunReport run = GenerateWorld(*world, random, cli, hooks);
+    const RunReport run = GenerateWorld(world, random, cli, hooks);
     report.Add(run);
-    FinishGenerate(options, *world, run, recipe, random.Seed(), pictures, dialogs, report);
+    FinishGenerate(options, world, run, recipe, random.Seed(), pictures, dialogs, report);
     return ExitStatus(report, options.strict);
 }
 
 namespace {
 // Loads the whole configuration and lists every problem; 1 when there is any.
 int RunCheck(const std::string& gameDir) {
-    CliDialogs cli(std::cerr);
-    OperationReport report;
-    const std::unique_ptr<World> world = OpenGameFolder(gameDir, cli, report);
-    if (!world) return 1;
-    report.Add(CheckConfiguration(*world, cli));
+    GameCommand command;
+    if (!command.Open(gameDir)) return 1;
+    const World& world = *command.world;
+    OperationReport& report = command.report;
+    report.Add(CheckConfiguration(*command.world, command.cli));
     const std::size_t found =
         report.Count(MessageKind::Note) + report.Count(MessageKind::Error) + report.failed.size();
     if (found == 0) {
-        std::cout << "No problems found in " << AbsolutePath(world->ProgramFolder) << "\n";
+        std::cout << "No problems found in " << AbsolutePath(world.ProgramFolder) << "\n";
         return 0;
     }
     std::cout << found << (found == 1 ? " problem" : " problems") << " found in "
-              << AbsolutePath(world->ProgramFolder) << "\n";
+              << AbsolutePath(world.ProgramFolder) << "\n";
     return 1;
 }
 
 // "Restore orig. files": the six database files back from Backup/.
 int RunRestore(const std::string& gameDir) {
-    CliDialogs cli(std::cerr);
-    OperationReport report;
-    const std::unique_ptr<World> world = OpenGameFolder(gameDir, cli, report);
-    if (!world) return 1;
-    const OperationReport restored = RestoreGameFiles(*world, cli);
-    report.Add(restored);
+    GameCommand command;
+    if (!command.Open(gameDir)) return 1;
+    const OperationReport restored = RestoreGameFiles(*command.world, command.cli);
+    command.report.Add(restored);
     // The closing question, answered "quit" as after a run.
     if (const std::string question = RestoreClosingQuestion(restored); !question.empty())
-        cli.Confirm(question, Buttons::OkCancel);
-    return ExitStatus(report, false);
+        command.cli.Confirm(question, Buttons::OkCancel);
+    return ExitStatus(command.report, false);
 }
 
 // Loads the settings (for ScenarioFileName) and runs one scenario copy with `folder` as the
 // user's choice.
 int RunScenarioCopy(const std::string& gameDir, const std::string& folder,
                     OperationReport (*copy)(const World&, Dialogs&, const FolderHold&)) {
-    CliDialogs cli(std::cerr);
-    OperationReport report;
-    const std::unique_ptr<World> world = OpenGameFolder(gameDir, cli, report);
-    if (!world) return 1;
-    ReportingDialogs dialogs(cli, report);
-    if (LoadSettings(*world, dialogs, true).refused) return 1;
-    cli.SetChosenFolder(AbsolutePath(folder));
-    report.Add(copy(*world, cli, {}));
-    return ExitStatus(report, false);
+    GameCommand command;
+    if (!command.Open(gameDir) || !command.Load(false)) return 1;
+    command.cli.SetChosenFolder(AbsolutePath(folder));
+    command.report.Add(copy(*command.world, command.cli, {}));
+    return ExitStatus(command.report, false);
 }
 }  // namespace
 

@@ -64,11 +64,6 @@ Command AddRestoreScenarioCommand(CLI::App& app);
 // failed to write a file, or (with --strict) showed a note; 0 otherwise.
 int ExitStatus(const OperationReport& report, bool strict);
 
-// The start every command shares: the world of the game folder of --game-dir, or nothing
-// when the folder is not a game folder (the user was told why, into `report`).
-std::unique_ptr<World> OpenGameFolder(const std::string& gameDir, Dialogs& dialogs,
-                                      OperationReport& report);
-
 // --mode first, then every --set in order, as overrides of the settings file: each is read
 // as the settings file would read that key. A mode below 0 means --mode was not given.
 void AddSettingOverrides(World& world, int mode, const std::vector<std::string>& sets);

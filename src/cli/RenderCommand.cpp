@@ -8,7 +8,7 @@
 #include "base/Platform.h"
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
-#include "config/SettingsFile.h"
+#include "cli/GameCommand.h"
 #include "engine/RunChecks.h"
 #include "render/LayerExport.h"
 #include "render/PngFile.h"
@@ -30,18 +30,12 @@ struct RenderOptions {
 // Loads the world as the window would show it and writes the layer (adjacency lines, then the
 // layer's marks) as PNG. A configuration that a run would refuse draws nothing.
 int RunRender(const RenderOptions& options) {
-    CliDialogs cli(std::cerr);
-    if (!CanWritePictures()) {
-        cli.Error(NoPicturesMessage);
-        return 1;
-    }
-    OperationReport report;
-    const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
-    if (!world) return 1;
-    ReportingDialogs dialogs(cli, report);
+    GameCommand command;
     // The full load of the window's first activation: settings, template, adjacency, nations.
-    if (LoadSettings(*world, dialogs, true).refused) return 1;
-    if (CheckRunInputs(*world, dialogs).refused || CheckRunSettings(*world, dialogs).refused)
+    if (!command.Open(options.gameDir, true) || !command.Load(false)) return 1;
+    const World& world = *command.world;
+    ReportingDialogs& dialogs = command.dialogs;
+    if (CheckRunInputs(world, dialogs).refused || CheckRunSettings(world, dialogs).refused)
         return 1;
 
     // Each layer as the window shows it: the lines, then the layer's marks on top.
@@ -56,14 +50,14 @@ int RunRender(const RenderOptions& options) {
         return 1;
     }
     for (const auto& [layer, path] : files) {
-        const ExportReport exported = WriteLayerPng(*world, layer, path);
+        const ExportReport exported = WriteLayerPng(world, layer, path);
         for (const FileFailure& f : exported.failed) dialogs.Error(f.reason);
         for (const std::string& written : exported.written)
             std::cout << "Wrote " << AbsolutePath(written) << "\n";
-        report.Add(exported);
+        command.report.Add(exported);
     }
     std::cout << std::flush;
-    return ExitStatus(report, options.strict);
+    return ExitStatus(command.report, options.strict);
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/CliDialogs.h"
+#include "cli/GameCommand.h"
 #include "session/Recipe.h"
 #include "session/RecipeStore.h"
 
@@ -20,20 +21,19 @@ struct ReplayOptions {
 };
 
 int RunReplay(const ReplayOptions& options) {
-    CliDialogs cli(std::cerr);
-    OperationReport report;
-    ReportingDialogs dialogs(cli, report);
+    GameCommand command;
+    ReportingDialogs& dialogs = command.dialogs;
     const RecipeResult read = ReadRecipeFile(options.recipe);
     if (!read.recipe) {
         dialogs.Error(read.error);
         return 1;
     }
     const Recipe& recipe = *read.recipe;
-    const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
-    if (!world) return 1;
+    if (!command.Open(options.gameDir)) return 1;
+    const World& world = *command.world;
 
     // Every input must be the file the recorded run read; otherwise nothing is written.
-    const std::vector<DifferingFile> differing = DifferingFiles(recipe, world->ProgramFolder);
+    const std::vector<DifferingFile> differing = DifferingFiles(recipe, world.ProgramFolder);
     if (!differing.empty()) {
         std::string text = options.force
                                ? "These files differ from those of the recorded run; replaying "

@@ -15,11 +15,10 @@
 #include "base/TemporaryFile.h"
 #include "base/WriteTarget.h"
 #include "cli/CliDialogs.h"
+#include "cli/GameCommand.h"
 #include "cli/PresetCommand.h"
-#include "config/SettingsFile.h"
 #include "engine/GeneratorMode.h"
 #include "session/BalanceSummary.h"
-#include "session/ConfigCheck.h"
 #include "session/SeedSweep.h"
 #include "session/SweepCsv.h"
 #include "session/SweepRanking.h"
@@ -399,32 +398,29 @@ int RunSweep(const SweepOptions& options) {
     if (const int usage = ReadRequest(options, request); usage != 0) return usage;
 
     // The load of `generate`, without its backup: the sweep writes nothing to the folder.
-    CliDialogs cli(std::cerr);
-    OperationReport report;
-    const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
-    if (!world) return 1;
-    ReportingDialogs dialogs(cli, report);
-    if (!AddPresetOverrides(*world, options.preset, dialogs)) return 1;
-    AddSettingOverrides(*world, options.mode, options.sets);
-    if (LoadSettings(*world, dialogs, true).refused) return 1;
-    ReviewConfiguration(*world, dialogs);
-    if (SeedSweep::Check(*world, dialogs).refused) return 1;
+    GameCommand command;
+    if (!command.Open(options.gameDir) ||
+        !command.AddOverrides(options.preset, options.mode, options.sets) || !command.Load(true))
+        return 1;
+    World& world = *command.world;
+    ReportingDialogs& dialogs = command.dialogs;
+    if (SeedSweep::Check(world, dialogs).refused) return 1;
     if (request.variation) {
         // A step that the run does not draw cannot be varied.
         Rerolls all = request.variation->rerolls;
         SetReroll(all, {request.variation->step, 0});
-        if (const std::string problem = RerollProblem(all, world->Settings.GeneratorMode);
+        if (const std::string problem = RerollProblem(all, world.Settings.GeneratorMode);
             !problem.empty()) {
             dialogs.Error(problem);
             return 1;
         }
     }
     std::unique_ptr<TemporaryFile> csv;
-    if (!OpenTable(options, *world, dialogs, csv)) return 1;
+    if (!OpenTable(options, world, dialogs, csv)) return 1;
 
     BestSeeds best(request.order, static_cast<std::size_t>(options.top));
     RequirementTally tally(request.requirements, options.stopAfter);
-    const SweepProgress progress = MeasureSeeds(options, request, *world, csv.get(), best, tally);
+    const SweepProgress progress = MeasureSeeds(options, request, world, csv.get(), best, tally);
     const uint64_t total = request.range.second - request.range.first + 1;
     const bool stopped = interrupted.load() && !progress.enough && progress.done < total;
     if (progress.workers.started < progress.workers.wanted)
@@ -434,9 +430,9 @@ int RunSweep(const SweepOptions& options) {
                                                     : "the sweep measured with those."));
 
     int status = stopped ? kInterrupted : 0;
-    if (csv && !FinishTable(options, *world, *csv, stopped, progress.done, dialogs) && status == 0)
+    if (csv && !FinishTable(options, world, *csv, stopped, progress.done, dialogs) && status == 0)
         status = 1;
-    PrintBest(options, request, *world, best, tally, progress, stopped);
+    PrintBest(options, request, world, best, tally, progress, stopped);
     return status;
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/GamePath.h"
 #include "cli/CliDialogs.h"
+#include "cli/GameCommand.h"
 #include "config/SettingsFile.h"
 #include "session/GameFilesCheck.h"
 
@@ -29,22 +30,22 @@ void PrintJson(const std::string& folder, const InstalledFilesCheck& check) {
 }
 
 int RunVerify(const VerifyOptions& options) {
-    CliDialogs cli(std::cerr);
-    OperationReport report;
-    const std::unique_ptr<World> world = OpenGameFolder(options.gameDir, cli, report);
-    if (!world) return 1;
+    GameCommand command;
+    if (!command.Open(options.gameDir)) return 1;
+    World& world = *command.world;
+    CliDialogs& cli = command.cli;
     // The settings name the scenario and bound its values; problems of the configuration
     // are `check`'s to list, so only a load that stops is said.
     QuietDialogs quiet;
-    if (LoadSettings(*world, quiet, true).refused) {
-        cli.Error(quiet.lastError.empty() ? "Cannot load the settings of " + world->ProgramFolder
+    if (LoadSettings(world, quiet, true).refused) {
+        cli.Error(quiet.lastError.empty() ? "Cannot load the settings of " + world.ProgramFolder
                                           : quiet.lastError);
         return 1;
     }
     QuietDialogs unshown;
     const InstalledFilesCheck check =
-        VerifyInstalledFiles(*world, options.json ? static_cast<Dialogs&>(unshown) : cli);
-    const std::string folder = AbsolutePath(world->ProgramFolder);
+        VerifyInstalledFiles(world, options.json ? static_cast<Dialogs&>(unshown) : cli);
+    const std::string folder = AbsolutePath(world.ProgramFolder);
     if (options.json) {
         PrintJson(folder, check);
     } else if (check.findings.empty()) {
