@@ -187,18 +187,6 @@ std::vector<const BlockItem*> BlockItem::All(std::string_view wanted) const {
     return found;
 }
 
-std::size_t BlockItem::Count(std::string_view wanted) const {
-    std::size_t count = 0;
-    for (const BlockItem& item : items()) count += item.key == wanted ? 1 : 0;
-    return count;
-}
-
-const BlockItem* BlockItem::Find(std::string_view wanted) const {
-    for (const BlockItem& item : items())
-        if (item.key == wanted) return &item;
-    return nullptr;
-}
-
 BlockTree ParseBlocks(std::string_view text, const std::string& file, FindingList& findings) {
     Parser parser(text, file, findings);
     return parser.Tree();

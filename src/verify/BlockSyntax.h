@@ -77,6 +77,19 @@ inline BlockItems::Iterator& BlockItems::Iterator::operator++() {
     return *this;
 }
 
+// Inline, as the rules look keys up by literal names many thousand times a run.
+inline std::size_t BlockItem::Count(std::string_view wanted) const {
+    std::size_t count = 0;
+    for (const BlockItem& item : items()) count += item.key == wanted ? 1 : 0;
+    return count;
+}
+
+inline const BlockItem* BlockItem::Find(std::string_view wanted) const {
+    for (const BlockItem& item : items())
+        if (item.key == wanted) return &item;
+    return nullptr;
+}
+
 // The items of a whole text in one list, each block followed by its content.
 struct BlockTree {
     std::vector<BlockItem> all;
