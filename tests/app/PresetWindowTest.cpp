@@ -109,12 +109,20 @@ TEST_F(WindowTest, ChangedSettingsComeBackInTheirOwnFolderUntilReset) {
     EXPECT_EQ(Status(*form),
               QStringLiteral("Your changed settings of the last session were restored"));
 
-    // A new window on the folder (the next session) restores them too.
+    // A new window on the folder (the next session) restores them too, with the preset of
+    // its command line over them.
     form.reset();
     world = std::make_unique<World>();
     world->ProgramFolder = game.string();
-    Open();
+    form = std::make_unique<tq3::TFormGener>(*world, dialogs);
+    form->ApplyPreset(BuiltIn("equal-majors"));
+    form->FormActivate();
     EXPECT_EQ(S().Temperature, 4);
+    EXPECT_EQ(S().StartingCountrySize, 3);
+    EXPECT_TRUE(Status(*form).startsWith(
+        QStringLiteral("Your changed settings of the last session were restored; the preset "
+                       "\"equal-majors\"")))
+        << Status(*form).toStdString();
 
     // Reset asks, then drops them and the file that kept them.
     const std::string kept = tq3::RememberedSettingsFile(game.string());
