@@ -190,6 +190,11 @@ class ProvinceRows {
     }
 
     static const char* NumberProblem(const FieldRule& rule, std::string_view value) {
+        // Most zeros and flags are a "0" or "1" that keeps the rule.
+        if (value.size() == 1 && (value[0] == '0' || value[0] == '1') && rule.kind != Kind::Zero &&
+            rule.kind != Kind::Number)
+            return nullptr;
+        if (value == "0" && (rule.kind == Kind::Zero || rule.range.Holds(0))) return nullptr;
         const std::optional<long long> v = WholeNumber(value);
         if (!v) return "is not a whole number";
         if (rule.kind == Kind::Zero && *v != 0) return "is not 0";
