@@ -1,5 +1,6 @@
 #include "base/GamePath.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -78,6 +79,21 @@ std::string GamePath(const std::string& programFolder, const std::string& relati
         path /= PathOf(part);
     }
     return NameOf(path);
+}
+
+const std::string& GamePaths::Resolve(const std::string& programFolder,
+                                      const std::string& relative) {
+    // Names resolved under another folder say nothing of this one.
+    if (programFolder != folder_) {
+        resolved_.clear();
+        folder_ = programFolder;
+    }
+    // "\\DB\\Goods.csv" and "/DB/Goods.csv" are one game path.
+    std::string key = relative;
+    std::replace(key.begin(), key.end(), '/', '\\');
+    auto [at, added] = resolved_.try_emplace(std::move(key));
+    if (added) at->second = GamePath(programFolder, relative);
+    return at->second;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

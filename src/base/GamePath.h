@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 namespace tq3 {
 
@@ -9,6 +10,20 @@ namespace tq3 {
 // DB/Province.csv and DB/province.csv are one file; components that do not exist yet keep
 // the spelling given.
 std::string GamePath(const std::string& programFolder, const std::string& relative);
+
+// The game paths of one program folder, each resolved by GamePath once and given again from
+// then on, so that a run looks each name up once. A file that the run makes takes the
+// spelling its path was resolved to, so the answers stay right for the run; Forget starts
+// afresh (a new run, or a load that may find files changed in between). One per thread.
+class GamePaths {
+  public:
+    const std::string& Resolve(const std::string& programFolder, const std::string& relative);
+    void Forget() { resolved_.clear(); }
+
+  private:
+    std::string folder_;
+    std::unordered_map<std::string, std::string> resolved_;
+};
 
 // Joins a folder and a plain file name (no case folding).
 std::string JoinPath(const std::string& folder, const std::string& name);

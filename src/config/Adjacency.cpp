@@ -24,9 +24,9 @@ int RecordValue(const std::string& data, std::size_t r) {
 
 // Fills `table` from the index file and the chosen data file; false when either cannot be read.
 bool ReadAdjacency(const World& world, Dialogs& dialogs, bool mapTable, NeighbourTable& table) {
-    const std::string indexFile = GamePath(world.ProgramFolder, GameFiles::AdjacencyIndex);
-    const std::string dataFile = GamePath(
-        world.ProgramFolder, mapTable ? GameFiles::MapAdjacency : GameFiles::PlacementAdjacency);
+    const std::string indexFile = world.GamePath(GameFiles::AdjacencyIndex);
+    const std::string dataFile =
+        world.GamePath(mapTable ? GameFiles::MapAdjacency : GameFiles::PlacementAdjacency);
     std::string index, data;
     if (!ReadWholeFile(dialogs, indexFile, index)) return false;
     if (!ReadWholeFile(dialogs, dataFile, data)) return false;

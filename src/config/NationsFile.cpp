@@ -253,7 +253,7 @@ OperationReport LoadNations(World& world, Dialogs& dialogs) {
     for (int p = 1; p <= world.ProvinceCount(); ++p) world.Provinces[p].Owner = 0;
     for (int n = 1; n <= world.NationCountLoaded(); ++n) world.Nations[n].Specifics = 0;
 
-    const std::string file = GamePath(world.ProgramFolder, GameFiles::NationsTable);
+    const std::string file = world.GamePath(GameFiles::NationsTable);
     std::string text;
     world.NationsLoaded = 0;
     if (!ReadTextFile(reporting, file, text)) {

@@ -164,7 +164,7 @@ OperationReport LoadProvinceTemplate(World& world, Dialogs& dialogs, bool europe
                                      bool asianOnly) {
     OperationReport report;
     ReportingDialogs reporting(dialogs, report);
-    const std::string file = GamePath(world.ProgramFolder, GameFiles::ProvinceTemplate);
+    const std::string file = world.GamePath(GameFiles::ProvinceTemplate);
     const bool restricted = europeanOnly || asianOnly;
     if (!restricted) world.ProvinceTemplateRead = false;
     std::string text;

@@ -65,12 +65,12 @@ namespace {
 // The settings text of the folder with the command's overrides written into it; false, with
 // the error shown, when the settings or the nations file is missing or unreadable.
 bool ReadSettingsText(World& world, Dialogs& dialogs) {
-    const std::string settingsFile = GamePath(world.ProgramFolder, GameFiles::SettingsTable);
+    const std::string settingsFile = world.GamePath(GameFiles::SettingsTable);
     if (!FileExists(settingsFile)) {
         dialogs.Error("File TQ3Gener.csv not found");
         return false;
     }
-    if (!FileExists(GamePath(world.ProgramFolder, GameFiles::NationsTable))) {
+    if (!FileExists(world.GamePath(GameFiles::NationsTable))) {
         dialogs.Error("File TQ3GenerCountry.csv not found");
         return false;
     }
@@ -85,6 +85,8 @@ OperationReport LoadSettings(World& world, Dialogs& dialogs, bool fullReload) {
     OperationReport report;
     // Every loader below reports through these, so the report holds all in the order shown.
     ReportingDialogs reporting(dialogs, report);
+    // The game paths are resolved afresh for each load: files may have changed since the last.
+    world.Paths.Forget();
     reporting.Busy(true);
     // Without the settings or the nations file nothing is loaded and nothing changes.
     if (!ReadSettingsText(world, reporting)) {
@@ -182,13 +184,13 @@ OperationReport CheckSettingRanges(World& world, Dialogs& userDialogs) {
     TGeneratorSettings& s = world.Settings;
     // A number its key cannot hold is wrapped into the key's range, as the game's own
     // reader does; the note names the value used.
-    const std::string file = GamePath(world.ProgramFolder, GameFiles::SettingsTable);
+    const std::string file = world.GamePath(GameFiles::SettingsTable);
     for (const SettingOutOfRange& r : SettingsOutOfRange(s, world.SettingsText))
         dialogs.Problem(file, SettingLineNumber(world.SettingsText, r.key),
                         r.key + " is " + r.written + ", outside what it holds (" + r.takes + "); " +
                             r.used + " is used");
     if (s.ProvinceCount > MaxProvinceNumber) {
-        dialogs.Problem(GamePath(world.ProgramFolder, GameFiles::SettingsTable),
+        dialogs.Problem(world.GamePath(GameFiles::SettingsTable),
                         SettingLineNumber(world.SettingsText, "ProvinceCount"),
                         "ProvinceCount " + std::to_string(s.ProvinceCount) +
                             " is above the highest province number 1620; 1620 is used");

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/GamePath.h"
 #include "base/Numbers.h"
 #include "engine/GeneratorSettings.h"
 
@@ -188,6 +189,8 @@ struct World {
     // Base values of the goods table as drawn for the run, by goods code (1..20).
     std::array<int16_t, GoodsCodes + 1> GoodsPrices{};
     std::string ProgramFolder;
+    // The game paths of ProgramFolder as this run resolved them (see GamePaths).
+    mutable GamePaths Paths;
     // Whether the last full load could read the province template and the map adjacency: a
     // run needs both.
     bool ProvinceTemplateRead = false;
@@ -197,6 +200,11 @@ struct World {
     // Settings given on the command line: every load reads them as if the settings file held
     // them (key, value).
     std::vector<std::pair<std::string, std::string>> SettingOverrides;
+
+    // A game path ("\\DB\\Province.csv") under ProgramFolder, resolved once per run.
+    const std::string& GamePath(const std::string& relative) const {
+        return Paths.Resolve(ProgramFolder, relative);
+    }
 
     // Settings.ProvinceCount limited to the table: the highest province number any loop visits.
     int ProvinceCount() const {

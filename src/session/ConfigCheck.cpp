@@ -20,7 +20,7 @@ namespace {
 // Keys missing from the settings file take defaults (true, -1, empty) that are rarely meant;
 // a key given twice counts only on its first line.
 void CheckSettingKeys(const World& world, Dialogs& dialogs) {
-    const std::string file = AbsolutePath(GamePath(world.ProgramFolder, GameFiles::SettingsTable));
+    const std::string file = AbsolutePath(world.GamePath(GameFiles::SettingsTable));
     std::unordered_map<std::string_view, int> firstLine;  // keys viewed in the settings text
     LineCursor cursor(world.SettingsText);
     while (!cursor.done) {
@@ -58,7 +58,7 @@ OperationReport ReviewConfiguration(const World& world, Dialogs& userDialogs) {
     CheckSettingKeys(world, dialogs);
     for (const char* rel : {GameFiles::FixedProvinceTable, GameFiles::FixedCountryTable,
                             GameFiles::PlacementAdjacency}) {
-        const std::string path = GamePath(world.ProgramFolder, rel);
+        const std::string path = world.GamePath(rel);
         if (!FileExists(path)) dialogs.Problem(AbsolutePath(path), 0, "the file is missing");
     }
     return report;
@@ -80,7 +80,7 @@ OperationReport CheckConfiguration(World& world, Dialogs& userDialogs) {
     for (const std::string& refusal : RunInputRefusals(world)) dialogs.Error(refusal);
     CheckRunSettings(world, dialogs);
     // The placement table is read as a run reads it, into a table of its own.
-    if (FileExists(GamePath(world.ProgramFolder, GameFiles::PlacementAdjacency))) {
+    if (FileExists(world.GamePath(GameFiles::PlacementAdjacency))) {
         auto placement = std::make_unique<NeighbourTable>();
         ReadPlacementAdjacency(world, dialogs, *placement);
     }

@@ -35,7 +35,7 @@ void FolderSteps::ScenarioFiles(World& world, RandomSource& random) {
 }
 
 void FolderSteps::Unread(const World& world, const std::string& table) {
-    const std::string file = AbsolutePath(GamePath(world.ProgramFolder, table));
+    const std::string file = AbsolutePath(world.GamePath(table));
     const std::string message = "\"" + file +
                                 "\" could not be read again during the run, so the run "
                                 "stops here.";

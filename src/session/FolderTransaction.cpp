@@ -67,10 +67,10 @@ FolderTransaction::FolderTransaction(const std::string& folder, JournalFolder ki
     : folder_(AbsolutePath(folder)), kind_(kind) {}
 
 std::string FolderTransaction::Resolve(const std::string& relative) const {
-    if (spelling_.empty()) return AbsolutePath(GamePath(folder_, relative));
-    const std::string own = GamePath(spelling_, relative);
+    if (spelling_.empty()) return AbsolutePath(paths_.Resolve(folder_, relative));
+    const std::string& own = spellings_.Resolve(spelling_, relative);
     return AbsolutePath(
-        GamePath(folder_, NameOf(PathOf(own).lexically_relative(PathOf(spelling_)))));
+        paths_.Resolve(folder_, NameOf(PathOf(own).lexically_relative(PathOf(spelling_)))));
 }
 
 GameFileTexts FolderTransaction::Texts() const {

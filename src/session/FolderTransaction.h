@@ -81,6 +81,8 @@ class FolderTransaction {
 
     std::string folder_;
     std::string spelling_;
+    // Each game path is looked up once in the transaction's folder and in the spelling one.
+    mutable GamePaths paths_, spellings_;
     JournalFolder kind_;
     std::vector<TransactionFile> files_;
     std::vector<TransactionFile> keeping_;  // copies of originals and the written list

@@ -72,8 +72,8 @@ void AddRevoltTable(const World& world, FolderTransaction& files) {
 
 bool AddProvinceTable(const World& world, Dialogs& dialogs, FolderTransaction& files,
                       OperationReport* report) {
-    const std::string target = GamePath(world.ProgramFolder, GameFiles::ProvinceTable);
-    const std::string fixedName = GamePath(world.ProgramFolder, GameFiles::FixedProvinceTable);
+    const std::string target = world.GamePath(GameFiles::ProvinceTable);
+    const std::string fixedName = world.GamePath(GameFiles::FixedProvinceTable);
     if (!FileExists(fixedName)) {
         const std::string message = "File TQ3GenerFixedProvince.csv not found";
         dialogs.Error(message);
@@ -90,7 +90,7 @@ bool AddProvinceTable(const World& world, Dialogs& dialogs, FolderTransaction& f
 
 bool AddCountryTable(const World& world, Dialogs& dialogs, FolderTransaction& files) {
     // A fixed table that exists but cannot be read has reported its failure and adds nothing.
-    const std::string fixedName = GamePath(world.ProgramFolder, GameFiles::FixedCountryTable);
+    const std::string fixedName = world.GamePath(GameFiles::FixedCountryTable);
     const bool fixedFound = FileExists(fixedName);
     std::string fixed;
     if (fixedFound && ReadWholeFile(dialogs, fixedName, fixed)) NormalizeLineFeeds(fixed);

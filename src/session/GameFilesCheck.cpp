@@ -76,7 +76,7 @@ InstalledFilesCheck VerifyInstalledFiles(const World& world, Dialogs& dialogs) {
     texts.reserve(paths.size());
     GameFileTexts files;
     for (const std::string& path : paths) {
-        const std::string absolute = GamePath(world.ProgramFolder, path);
+        const std::string absolute = world.GamePath(path);
         QuietDialogs quiet;
         std::string text;
         result.checked.push_back(ShownGamePath(path));

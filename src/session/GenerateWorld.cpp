@@ -29,8 +29,7 @@ namespace {
 // files; a missing file or a failure is ignored.
 void MakeDatabaseWritable(const World& world) {
     for (const char* name : GameFiles::DatabaseFiles) {
-        const std::string path =
-            GamePath(world.ProgramFolder, std::string(GameFiles::DatabaseFolder) + name);
+        const std::string path = world.GamePath(std::string(GameFiles::DatabaseFolder) + name);
         if (FileExists(path)) MakeWritable(path);
     }
 }
@@ -52,14 +51,11 @@ StepStreams RunStreams(const World& world, RandomSource& random, const Rerolls& 
 // land with the run's other files.
 void AddBackedUpProvinceTable(const World& world, Dialogs& dialogs, FolderTransaction& files,
                               RunReport& report) {
-    std::string from =
-        GamePath(world.ProgramFolder, std::string(GameFiles::BackupFolder) + "Province.csv");
+    std::string from = world.GamePath(std::string(GameFiles::BackupFolder) + "Province.csv");
     // A folder that has never been backed up (only read, for --out) still holds its own map.
     if (!FileExists(from))
-        from =
-            GamePath(world.ProgramFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
-    const std::string to =
-        GamePath(world.ProgramFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
+        from = world.GamePath(std::string(GameFiles::DatabaseFolder) + "Province.csv");
+    const std::string to = world.GamePath(std::string(GameFiles::DatabaseFolder) + "Province.csv");
     QuietDialogs quiet;
     std::string bytes;
     if (ReadWholeFile(quiet, from, bytes)) {
@@ -185,6 +181,8 @@ void RunInFolder(World& world, RandomSource& random, Dialogs& dialogs, const Run
 
 RunReport GenerateWorld(World& world, RandomSource& random, Dialogs& userDialogs,
                         const RunHooks& hooks) {
+    // Each game path is resolved once in a run: files may have changed since the last one.
+    world.Paths.Forget();
     // The files land in the game folder, or in the folder of --out, which the run then holds
     // while the game folder is only read. One run at a time in the folder written.
     const bool inGameFolder = hooks.outFolder.empty();

@@ -174,10 +174,12 @@ struct RecipeReader {
 
 // The file a run reads for an input the recipe names. The kept province table of a folder
 // that has none yet is the game's own one, which a run keeps (or, with --out, reads) first.
-std::string InputPath(const std::string& programFolder, const std::string& name) {
-    const std::string path = GamePath(programFolder, "\\" + name);
+// `resolve` gives the file of a game path.
+template <class Resolve>
+std::string InputPath(Resolve&& resolve, const std::string& name) {
+    const std::string path = resolve("\\" + name);
     if (name == RecipeName(GameFiles::BackupFolder) + "Province.csv" && !FileExists(path))
-        return GamePath(programFolder, std::string(GameFiles::DatabaseFolder) + "Province.csv");
+        return resolve(std::string(GameFiles::DatabaseFolder) + "Province.csv");
     return path;
 }
 
@@ -209,7 +211,10 @@ RecipeResult RecipeOfRun(const World& world, uint64_t seed, const Rerolls& rerol
         if (key != "GeneratorMode") recipe.settings.emplace_back(key, std::move(value));
 
     for (const std::string& path : RecipeInputFiles(recipe.generatorMode))
-        recipe.files.push_back({path, FileSha256(InputPath(world.ProgramFolder, path))});
+        recipe.files.push_back(
+            {path,
+             FileSha256(InputPath(
+                 [&](const std::string& relative) { return world.GamePath(relative); }, path))});
     return {std::move(recipe), {}};
 }
 
@@ -242,7 +247,9 @@ RecipeResult ParseRecipe(const std::string& text) {
 std::vector<DifferingFile> DifferingFiles(const Recipe& recipe, const std::string& programFolder) {
     std::vector<DifferingFile> differing;
     for (const RecipeFile& f : recipe.files) {
-        const std::optional<std::string> now = FileSha256(InputPath(programFolder, f.path));
+        const std::optional<std::string> now = FileSha256(InputPath(
+            [&](const std::string& relative) { return GamePath(programFolder, relative); },
+            f.path));
         if (now == f.sha256) continue;
         const char* how = !now        ? "missing"
                           : !f.sha256 ? "present, but absent in the recorded run"

@@ -47,10 +47,9 @@ std::string ScenarioNameProblem(const std::string& name) {
 }
 // Why the scenario file cannot be written where the run would write it; empty when it can.
 std::string ScenarioTargetProblem(const World& world) {
-    const std::string folder = GamePath(world.ProgramFolder, "\\Scenarios");
-    const std::string target =
-        GamePath(world.ProgramFolder, GameFiles::ScenarioFolder + world.Settings.ScenarioFileName +
-                                          GameFiles::ScenarioExtension);
+    const std::string folder = world.GamePath("\\Scenarios");
+    const std::string target = world.GamePath(
+        GameFiles::ScenarioFolder + world.Settings.ScenarioFileName + GameFiles::ScenarioExtension);
     const FileState file = LookAt(target);
     if (file.kind != FileKind::Missing) {
         if (file.kind != FileKind::Regular)
@@ -81,21 +80,20 @@ std::vector<std::string> RunInputRefusals(const World& world) {
         refuse("ProvinceCount is " + Quote(WrittenValue(world, "ProvinceCount")) +
                "; it must be a whole number from 1 to " + std::to_string(MaxProvinceNumber) + ".");
 
-    const std::string& folder = world.ProgramFolder;
     if (!world.ProvinceTemplateRead)
         refuse("the province template " +
-               Quote(AbsolutePath(GamePath(folder, GameFiles::ProvinceTemplate))) +
+               Quote(AbsolutePath(world.GamePath(GameFiles::ProvinceTemplate))) +
                " could not be read, or was not written whole.");
     if (!world.MapAdjacencyRead)
         refuse("the adjacency tables " +
-               Quote(AbsolutePath(GamePath(folder, GameFiles::AdjacencyIndex))) + " and " +
-               Quote(AbsolutePath(GamePath(folder, GameFiles::MapAdjacency))) +
+               Quote(AbsolutePath(world.GamePath(GameFiles::AdjacencyIndex))) + " and " +
+               Quote(AbsolutePath(world.GamePath(GameFiles::MapAdjacency))) +
                " could not be read.");
 
     const bool placesNations = ModeOf(mode) != GeneratorMode::MapOnly;
     const bool writesProvinceTable = ModeOf(mode) != GeneratorMode::ScenarioOnly;
     if (placesNations) {
-        const std::string placement = GamePath(folder, GameFiles::PlacementAdjacency);
+        const std::string placement = world.GamePath(GameFiles::PlacementAdjacency);
         if (!IsReadable(placement))
             refuse("the placement adjacency table " + Quote(AbsolutePath(placement)) +
                    " is missing or cannot be read.");
@@ -107,11 +105,11 @@ std::vector<std::string> RunInputRefusals(const World& world) {
     if (writesProvinceTable) {
         // The province table is made with the fixed table's lines: without it, nothing is
         // drawn.
-        if (!FileExists(GamePath(folder, GameFiles::FixedProvinceTable)))
+        if (!FileExists(world.GamePath(GameFiles::FixedProvinceTable)))
             refusals.push_back("File TQ3GenerFixedProvince.csv not found");
         // A row that ends with LF alone inside a CR LF table would put every later row one
         // province off in the game's table.
-        const std::string fixed = GamePath(folder, GameFiles::FixedProvinceTable);
+        const std::string fixed = world.GamePath(GameFiles::FixedProvinceTable);
         std::string text;
         QuietDialogs quiet;
         if (IsReadable(fixed) && ReadWholeFile(quiet, fixed, text) && !NormalizeLineFeeds(text)) {

@@ -16,7 +16,7 @@ WorldChanges ChangesOfWorld(const World& world, const std::string& kind) {
     // The settings as the file on disk gives them, against those of the world.
     std::string text;
     QuietDialogs quiet;
-    const std::string settingsFile = GamePath(world.ProgramFolder, GameFiles::SettingsTable);
+    const std::string settingsFile = world.GamePath(GameFiles::SettingsTable);
     if (!ReadTextFile(quiet, settingsFile, text))
         return {std::nullopt,
                 "Cannot read " + AbsolutePath(settingsFile) + " for the " + kind + "."};
