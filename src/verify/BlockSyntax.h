@@ -66,8 +66,6 @@ struct BlockItem {
     BlockItems items() const { return {this + 1, this + 1 + inside}; }
     // The items of this block with `key`, in order.
     std::vector<const BlockItem*> All(std::string_view key) const;
-    // How many items of this block have `key`.
-    std::size_t Count(std::string_view key) const;
     // The first item with `key`, or nothing.
     const BlockItem* Find(std::string_view key) const;
 };
@@ -78,12 +76,6 @@ inline BlockItems::Iterator& BlockItems::Iterator::operator++() {
 }
 
 // Inline, as the rules look keys up by literal names many thousand times a run.
-inline std::size_t BlockItem::Count(std::string_view wanted) const {
-    std::size_t count = 0;
-    for (const BlockItem& item : items()) count += item.key == wanted ? 1 : 0;
-    return count;
-}
-
 inline const BlockItem* BlockItem::Find(std::string_view wanted) const {
     for (const BlockItem& item : items())
         if (item.key == wanted) return &item;

@@ -1,5 +1,7 @@
 #include "verify/RevoltCheck.h"
 
+#include <array>
+
 #include "verify/BlockSyntax.h"
 #include "verify/GameLines.h"
 #include "verify/RuleText.h"
@@ -15,6 +17,11 @@ struct DateRule {
 constexpr DateRule StartDate{"date", 1, "january"};
 constexpr DateRule ExpiryDate{"expirydate", 29, "december"};
 
+// The entries of a nation's block, in the order the rules name them.
+constexpr std::array<std::string_view, 6> NationKeys = {"date",  "expirydate", "minimum",
+                                                        "extra", "capital",    "group"};
+enum NationKey : std::size_t { DateKey, ExpiryKey, MinimumKey, ExtraKey, CapitalKey, GroupKey };
+
 class RevoltBlocks {
   public:
     RevoltBlocks(const std::string& file, const VerifySettings& settings, FindingList& findings)
@@ -23,19 +30,34 @@ class RevoltBlocks {
     // One nation's block; gives what it says of the nation.
     RevoltNation Nation(const BlockItem& block) {
         RevoltNation nation{block.line, 0, {}};
-        for (const char* key : {"date", "expirydate", "minimum", "extra", "capital", "group"})
-            if (block.Count(key) != 1)
-                Add(block.line, std::string(block.key) + " must have one " + key);
-        for (const BlockItem& item : block.items())
-            if (item.key.empty() || !IsKnownKey(item.key))
-                Add(item.line, "unknown entry " + Quoted(item.key.empty() ? item.value : item.key));
-        Date(block, StartDate, settings_.startYear);
-        Date(block, ExpiryDate, settings_.endYear);
-        const std::vector<int> minimum = Numbers(block.Find("minimum"));
-        if (minimum.size() != 1 && block.Find("minimum"))
-            Add(block.Find("minimum")->line, "minimum must hold the capital alone");
-        nation.extra = Numbers(block.Find("extra"));
-        if (const BlockItem* capital = block.Find("capital")) {
+        // One pass over the block: how often each entry stands in it and where first.
+        std::array<int, NationKeys.size()> counts{};
+        std::array<const BlockItem*, NationKeys.size()> first{};
+        bool unknown = false;
+        for (const BlockItem& item : block.items()) {
+            const std::size_t k = KeyIndex(item.key);
+            if (k == NationKeys.size()) {
+                unknown = true;
+            } else if (counts[k]++ == 0) {
+                first[k] = &item;
+            }
+        }
+        for (std::size_t k = 0; k < NationKeys.size(); ++k)
+            if (counts[k] != 1)
+                Add(block.line,
+                    std::string(block.key) + " must have one " + std::string(NationKeys[k]));
+        if (unknown)
+            for (const BlockItem& item : block.items())
+                if (KeyIndex(item.key) == NationKeys.size())
+                    Add(item.line,
+                        "unknown entry " + Quoted(item.key.empty() ? item.value : item.key));
+        Date(first[DateKey], StartDate, settings_.startYear);
+        Date(first[ExpiryKey], ExpiryDate, settings_.endYear);
+        const std::vector<int> minimum = Numbers(first[MinimumKey]);
+        if (minimum.size() != 1 && first[MinimumKey])
+            Add(first[MinimumKey]->line, "minimum must hold the capital alone");
+        nation.extra = Numbers(first[ExtraKey]);
+        if (const BlockItem* capital = first[CapitalKey]) {
             const std::optional<long long> c = WholeNumber(capital->value);
             if (!c || capital->isBlock) {
                 Add(capital->line, "the capital " + Quoted(capital->value) + " is not a number");
@@ -45,7 +67,7 @@ class RevoltBlocks {
                     Add(capital->line, "the capital is not the province of minimum");
             }
         }
-        if (const BlockItem* group = block.Find("group");
+        if (const BlockItem* group = first[GroupKey];
             group && !IsOneOf(settings_.techGroupNames, group->value))
             Add(group->line,
                 "the group " + Quoted(group->value) + " is none of the technology groups");
@@ -53,16 +75,16 @@ class RevoltBlocks {
     }
 
   private:
-    static bool IsKnownKey(std::string_view key) {
-        for (const char* k : {"date", "expirydate", "minimum", "extra", "capital", "group"})
-            if (key == k) return true;
-        return false;
+    // The place of `key` among NationKeys; NationKeys.size() for any other.
+    static std::size_t KeyIndex(std::string_view key) {
+        for (std::size_t k = 0; k < NationKeys.size(); ++k)
+            if (key == NationKeys[k]) return k;
+        return NationKeys.size();
     }
 
     void Add(int line, std::string text) { findings_.Add(file_, line, std::move(text)); }
 
-    void Date(const BlockItem& block, const DateRule& rule, int year) {
-        const BlockItem* date = block.Find(rule.key);
+    void Date(const BlockItem* date, const DateRule& rule, int year) {
         if (!date) return;
         const BlockItem* d = date->Find("day");
         const BlockItem* m = date->Find("month");
