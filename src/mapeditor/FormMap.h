@@ -73,6 +73,9 @@ class TFormMap : public QDialog {
     // An entry of the Reroll menu: draws the step again and says in the status bar what
     // changed (FormMapRerolls.cpp).
     void RerollStep(DrawStep step);
+    // Says `sentence` on the status line for a while, ending in "..." where the line is too
+    // short for it; the whole sentence is the line's hint.
+    void SayOnStatusLine(const QString& sentence);
     QMenu* RerollMenu() const { return rerollMenu_; }
 
     // Zoom of the map picture (1 = 100 %), with the point under the view's centre kept; Fit

@@ -131,10 +131,21 @@ void TFormMap::FormCreate() {
 
 // Undo and redo of every change made here; zoom keys; Alt+F4.
 void TFormMap::CreateActions() {
-    QAction* undo = document_->UndoStack()->createUndoAction(this, "&Undo");
+    QUndoStack* stack = document_->UndoStack();
+    QAction* undo = stack->createUndoAction(this, "&Undo");
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = document_->UndoStack()->createRedoAction(this, "&Redo");
-    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    QAction* redo = stack->createRedoAction(this, "&Redo");
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The status line says what was undone or redone, not what the change before said.
+    connect(undo, &QAction::triggered, this,
+            [this, stack] { SayOnStatusLine("Undone: " + stack->redoText()); });
+    connect(redo, &QAction::triggered, this,
+            [this, stack] { SayOnStatusLine("Redone: " + stack->undoText()); });
+    // The hint goes with the sentence.
+    connect(statusBar_, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty()) statusBar_->setToolTip({});
+    });
     auto* zoomIn = new QAction("Zoom in", this);
     zoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});

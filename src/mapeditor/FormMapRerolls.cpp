@@ -14,7 +14,7 @@
 namespace tq3 {
 
 namespace {
-// How long the status bar says what a reroll changed, in milliseconds.
+// How long the status bar says what a reroll, an undo or a redo changed, in milliseconds.
 constexpr int RerollMessageTime = 30000;
 // The drop-down button's place on the tool bar, after the layer buttons, and its width.
 constexpr int RerollButtonX = 152;
@@ -52,10 +52,6 @@ void TFormMap::CreateRerollMenu() {
     for (QToolButton* button : {speedButtonHide_, speedButtonShow_})
         button->move(button->x() + RerollButtonWidth, button->y());
     controlBarMap_->resize(controlBarMap_->width() + RerollButtonWidth, controlBarMap_->height());
-    // The hint goes with the sentence.
-    connect(statusBar_, &QStatusBar::messageChanged, this, [this](const QString& message) {
-        if (message.isEmpty()) statusBar_->setToolTip({});
-    });
     // The majors panel shows where each major starts, which a reroll may move.
     connect(document_, &MapDocument::changed, this, [this](const MapChange& change) {
         if (!previewMode_ || !change.nations || !listsBuilt_) return;
@@ -66,16 +62,16 @@ void TFormMap::CreateRerollMenu() {
 
 void TFormMap::RerollStep(DrawStep step) {
     SpeedButtonClearCursorClick();
-    if (const std::optional<std::string> said = document_->Reroll(step, dialogs_)) {
-        // A sentence wider than the bar's free part ends in "..." before the zoom buttons;
-        // the whole sentence is the bar's hint.
-        const QString sentence = QString::fromStdString(*said);
-        const int room = std::max(statusProvince_->width(), 1);
-        statusBar_->showMessage(
-            statusBar_->fontMetrics().elidedText(sentence, Qt::ElideRight, room),
-            RerollMessageTime);
-        statusBar_->setToolTip(sentence);
-    }
+    if (const std::optional<std::string> said = document_->Reroll(step, dialogs_))
+        SayOnStatusLine(QString::fromStdString(*said));
+}
+
+void TFormMap::SayOnStatusLine(const QString& sentence) {
+    // A sentence wider than the bar's free part ends in "..." before the zoom buttons.
+    const int room = std::max(statusProvince_->width(), 1);
+    statusBar_->showMessage(statusBar_->fontMetrics().elidedText(sentence, Qt::ElideRight, room),
+                            RerollMessageTime);
+    statusBar_->setToolTip(sentence);
 }
 
 }  // namespace tq3

@@ -182,8 +182,14 @@ TEST(PreviewRun, ARerollUndoneAndRedoneThenOkWritesTheWorldOfItsRerolls) {
         EXPECT_TRUE(rerolled != drawn);
         EXPECT_EQ(f.findChild<QStatusBar*>()->currentMessage().left(26),
                   "Terrain drawn again (seed ");
+        // The status line says what was undone and redone; Ctrl+Y redoes as Ctrl+Shift+Z does.
         QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_TRUE(Tables(f) == drawn);
+        EXPECT_EQ(f.findChild<QStatusBar*>()->currentMessage(), "Undone: Draw terrain again");
+        QTest::keyClick(&f, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_TRUE(Tables(f) == rerolled);
+        EXPECT_EQ(f.findChild<QStatusBar*>()->currentMessage(), "Redone: Draw terrain again");
+        QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_TRUE(Tables(f) == rerolled);
         QTest::mouseClick(Part<QPushButton>(f, "BitBtnClose"), Qt::LeftButton);
