@@ -295,6 +295,13 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     connect(generateButton_, &QPushButton::clicked, this, [this] {
         const std::optional<ChosenWorld> chosen = SelectedWorld();
         if (!chosen) return;
+        // A world whose rerolls the window's mode does not draw stays listed, the dialog open.
+        if (const std::string problem = RerollProblem(
+                chosen->rerolls, world_.Settings.GeneratorMode, RerollAudience::Window);
+            !problem.empty()) {
+            dialogs_.Error(problem);
+            return;
+        }
         Cancel();
         accept();
         if (generate_) generate_(chosen->seed, chosen->rerolls);

@@ -494,7 +494,8 @@ void TFormGener::SpeedButton1Click() {
 void TFormGener::RunGenerator(std::optional<uint64_t> seed, bool withEditor, Rerolls rerolls) {
     if (!worldReady_ || !SpeedButton1->isEnabled()) return;
     // A step the mode does not draw cannot be drawn again.
-    if (const std::string problem = RerollProblem(rerolls, world_.Settings.GeneratorMode);
+    if (const std::string problem =
+            RerollProblem(rerolls, world_.Settings.GeneratorMode, RerollAudience::Window);
         !problem.empty()) {
         windowDialogs_->Error(problem);
         return;

@@ -68,7 +68,7 @@ std::string RerollText(const Reroll& reroll) {
     return std::string(NameOf(reroll.step)) + "=" + std::to_string(reroll.seed);
 }
 
-std::string RerollProblem(const Rerolls& rerolls, int generatorMode) {
+std::string RerollProblem(const Rerolls& rerolls, int generatorMode, RerollAudience audience) {
     const GeneratorMode mode = ModeOf(generatorMode);
     for (const Reroll& r : rerolls) {
         // The map and the goods are the game's own in scenario-only runs; map-only runs draw
@@ -76,11 +76,17 @@ std::string RerollProblem(const Rerolls& rerolls, int generatorMode) {
         const bool mapStep = r.step <= DrawStep::Goods;
         const bool nationStep = r.step == DrawStep::Religions || r.step == DrawStep::Majors ||
                                 r.step == DrawStep::Scenario;
-        if ((mapStep && mode == GeneratorMode::ScenarioOnly) ||
-            (nationStep && mode == GeneratorMode::MapOnly))
-            return "--reroll " + RerollText(r) + ": a run in generator mode " +
-                   std::to_string(generatorMode) + " does not draw the " +
-                   DrawStepNames[static_cast<std::size_t>(r.step)].layers + ".";
+        if (!(mapStep && mode == GeneratorMode::ScenarioOnly) &&
+            !(nationStep && mode == GeneratorMode::MapOnly))
+            continue;
+        const std::string layers = DrawStepNames[static_cast<std::size_t>(r.step)].layers;
+        const std::string modeText = std::to_string(generatorMode);
+        if (audience == RerollAudience::Window)
+            return "This world has the " + layers + " drawn again (seed " + std::to_string(r.seed) +
+                   "), which a run in generator mode " + modeText +
+                   " does not draw. Choose a generator mode that draws them to generate it.";
+        return "--reroll " + RerollText(r) + ": a run in generator mode " + modeText +
+               " does not draw the " + layers + ".";
     }
     return {};
 }

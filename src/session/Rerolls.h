@@ -43,8 +43,12 @@ std::optional<Reroll> ParseReroll(const std::string& text, std::string& why);
 // The reroll as "STEP=SEED".
 std::string RerollText(const Reroll& reroll);
 
+// Who is told why a run cannot take rerolls: the command line names its option, the window
+// speaks of the world the user chose.
+enum class RerollAudience { CommandLine, Window };
 // Why a run in `generatorMode` cannot take these rerolls (a step it does not draw, named);
 // empty when it can.
-std::string RerollProblem(const Rerolls& rerolls, int generatorMode);
+std::string RerollProblem(const Rerolls& rerolls, int generatorMode,
+                          RerollAudience audience = RerollAudience::CommandLine);
 
 }  // namespace tq3

@@ -128,12 +128,12 @@ TEST_F(WindowTest, KeepThisWorldVariesOneStepAndHandsBackTheSeedWithItsReroll) {
     QTableWidget* table = dialog.Table();
     dialog.SelectRow(3);
     const uint64_t kept = table->item(3, 0)->data(Qt::UserRole).toULongLong();
-    dialog.VaryStep()->setCurrentIndex(static_cast<int>(DrawStep::Placement));
+    dialog.VaryStep()->setCurrentIndex(static_cast<int>(DrawStep::Terrain));
     ASSERT_TRUE(dialog.Vary());
     dialog.WaitUntilDone();
-    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), QStringLiteral("Placement\nseed"));
+    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), QStringLiteral("Terrain\nseed"));
     ASSERT_EQ(table->rowCount(), 20);
-    const SeedSweep varied(*world, SweepVariation{kept, {}, DrawStep::Placement});
+    const SeedSweep varied(*world, SweepVariation{kept, {}, DrawStep::Terrain});
     World scratch;
     for (const int r : {0, 19}) {
         const uint64_t seed = table->item(r, 0)->data(Qt::UserRole).toULongLong();
@@ -146,9 +146,17 @@ TEST_F(WindowTest, KeepThisWorldVariesOneStepAndHandsBackTheSeedWithItsReroll) {
     dialog.findChild<QPushButton*>(QStringLiteral("GenerateThisWorld"))->click();
     ASSERT_TRUE(generated.has_value());
     EXPECT_EQ(generated->first, kept);
-    EXPECT_EQ(generated->second, (Rerolls{{DrawStep::Placement, chosen}}));
+    EXPECT_EQ(generated->second, (Rerolls{{DrawStep::Terrain, chosen}}));
 
+    // A scenario-only window keeps the game's terrain: the dialog says so in its own words and
+    // stays open.
+    generated.reset();
     world->Settings.GeneratorMode = 2;
+    dialog.findChild<QPushButton*>(QStringLiteral("GenerateThisWorld"))->click();
+    EXPECT_FALSE(generated.has_value());
+    ASSERT_FALSE(dialogs.errors.empty());
+    EXPECT_TRUE(dialogs.errors.back().starts_with("This world has the terrain drawn again"));
+
     FairWorldDialog scenarioOnly(*world, dialogs, {});
     scenarioOnly.show();
     const auto* steps = static_cast<QStandardItemModel*>(scenarioOnly.VaryStep()->model());
