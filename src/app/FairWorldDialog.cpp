@@ -232,9 +232,10 @@ void FairWorldDialog::CreateTable() {
                                                     2 * kRowPadding);
     table_->horizontalHeader()->setStretchLastSection(false);
     table_->horizontalHeader()->setTextElideMode(Qt::ElideNone);
-    table_->resizeColumnsToContents();
+    // Sortable first: each column is then as wide as its heading with the sort arrow.
     table_->setSortingEnabled(true);
     table_->sortByColumn(FairnessColumn, Qt::DescendingOrder);
+    table_->resizeColumnsToContents();
     table_->setMinimumWidth(kTableMinWidth);
     table_->setWordWrap(false);
 }
@@ -277,6 +278,7 @@ FairWorldDialog::FairWorldDialog(const World& world, Dialogs& dialogs,
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setFocusPolicy(Qt::NoFocus);
+    FollowFocus(scroll_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_, 1);
     layout->addWidget(buttons);
@@ -329,6 +331,9 @@ bool FairWorldDialog::Vary() {
 bool FairWorldDialog::Begin(std::optional<SweepVariation> variation) {
     if (Running()) return false;
     if (SeedSweep::Check(world_, dialogs_).refused) return false;
+    // Before the table empties, which takes Sweep this step's selected world away.
+    QWidget* focused = focusWidget();
+    beganBy_ = focused == start_ || focused == vary_ ? focused : nullptr;
     sweep_ = std::make_unique<SeedSweep>(world_, variation);
     variation_ = std::move(variation);
     tally_ = std::make_unique<RequirementTally>(requirements_->Requirements(),
@@ -355,6 +360,7 @@ bool FairWorldDialog::Begin(std::optional<SweepVariation> variation) {
     progress_->setRange(0, static_cast<int>(total_));
     progress_->setValue(0);
     SetSearching(true);
+    focusWhileRunning_ = focusWidget();
     status_->setText(tr("Measuring..."));
     ShowExplanation();
 
@@ -459,6 +465,12 @@ void FairWorldDialog::Finish() {
     if (table_->rowCount() > 0 && table_->selectedItems().isEmpty()) SelectRow(0);
     // A world selected while the sweep ran can be generated now.
     SetSearching(false);
+    // The keyboard goes back to Start or Sweep this step, not on to Close.
+    if (beganBy_ && beganBy_->isEnabled() && focusWidget() == focusWhileRunning_) {
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        beganBy_->setFocus(Qt::TabFocusReason);
+    }
+    beganBy_ = nullptr;
 }
 
 // What the sweep measured, what ended it, and which worlds the table lists.

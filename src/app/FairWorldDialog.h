@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPointer>
 
 #include <atomic>
 #include <functional>
@@ -153,6 +154,9 @@ class FairWorldDialog : public QDialog {
     QVBoxLayout* side_;
     QTabWidget* tabs_;
     bool tabbed_ = false;
+    // The button that began the sweep, and where the keyboard went when it was disabled: a
+    // finished sweep gives the keyboard back to it unless the user moved on meanwhile.
+    QPointer<QWidget> beganBy_, focusWhileRunning_;
 
     std::unique_ptr<SeedSweep> sweep_;
     // The kept world and the varied step of the sweep shown; none: whole worlds.

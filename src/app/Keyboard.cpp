@@ -1,10 +1,12 @@
 #include "app/Keyboard.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace tq3 {
@@ -84,6 +86,15 @@ std::vector<QWidget*> ReadingOrder(QWidget* container) {
 void ChainTabOrder(const std::vector<QWidget*>& controls) {
     for (std::size_t i = 1; i < controls.size(); ++i)
         QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
+void FollowFocus(QScrollArea* area) {
+    QObject::connect(qApp, &QApplication::focusChanged, area, [area](QWidget*, QWidget* now) {
+        // A click leaves the body where it is: what was clicked is in view.
+        if (now && area->widget() && area->widget()->isAncestorOf(now) &&
+            QApplication::mouseButtons() == Qt::NoButton)
+            area->ensureWidgetVisible(now);
+    });
 }
 
 QChar MnemonicOf(const QString& caption) {

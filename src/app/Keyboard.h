@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+class QScrollArea;
 class QWidget;
 
 namespace tq3 {
@@ -16,6 +17,10 @@ std::vector<QWidget*> ReadingOrder(QWidget* container);
 
 // Tab goes from each control to the next of `controls`.
 void ChainTabOrder(const std::vector<QWidget*>& controls);
+
+// A control of `area` that the keyboard reaches by its mnemonic or a dialog gives the
+// keyboard to scrolls into view, as one reached by Tab does.
+void FollowFocus(QScrollArea* area);
 
 // The letter a caption's "&" marks, lower case; none when it has none.
 QChar MnemonicOf(const QString& caption);

@@ -98,7 +98,7 @@ void RequirementRows::AddRow(std::size_t measure, std::size_t comparison, double
     for (QWidget* w : {static_cast<QWidget*>(row.measure), static_cast<QWidget*>(row.comparison),
                        static_cast<QWidget*>(row.value), static_cast<QWidget*>(row.remove)})
         w->show();
-    row.measure->setFocus(Qt::OtherFocusReason);
+    GiveKeyboard(row.measure);
     emit RowsChanged();
 }
 
@@ -114,10 +114,16 @@ void RequirementRows::RemoveRow(int row) {
     Lay();
     // The keyboard goes on at the row that took its place, else at the add button.
     if (row < RowCount())
-        rows_[static_cast<std::size_t>(row)].measure->setFocus(Qt::OtherFocusReason);
+        GiveKeyboard(rows_[static_cast<std::size_t>(row)].measure);
     else
-        add_->setFocus(Qt::OtherFocusReason);
+        GiveKeyboard(add_);
     emit RowsChanged();
+}
+
+// The control shows its focus frame as after Tab: the keyboard is where the user looks.
+void RequirementRows::GiveKeyboard(QWidget* control) {
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    control->setFocus(Qt::TabFocusReason);
 }
 
 std::vector<Requirement> RequirementRows::Requirements() const {

@@ -49,6 +49,7 @@ class RequirementRows : public QWidget {
     // The value's range and places follow the measure chosen.
     static void FitValue(const Row& row);
     void Lay();
+    void GiveKeyboard(QWidget* control);
 
     QGridLayout* grid_;
     QLabel* none_;

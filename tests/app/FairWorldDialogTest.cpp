@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -219,6 +221,41 @@ TEST_F(WindowTest, TheFairWorldDialogIsReachedByTabAndItsMnemonicsNeverClash) {
         std::sort(unique.begin(), unique.end());
         EXPECT_EQ(std::unique(unique.begin(), unique.end()), unique.end()) << letters.toStdString();
     }
+}
+
+// The keyboard stays where the user works: a sweep begun from a button gives the keyboard back
+// to it, a control reached by its mnemonic scrolls into view, and a new requirement row takes
+// the keyboard with its focus frame shown.
+TEST_F(WindowTest, TheFairWorldDialogKeepsTheKeyboardWhereTheUserWorks) {
+    Open();
+    FairWorldDialog dialog(*world, dialogs, {});
+    dialog.SeedCount()->setValue(5);
+    dialog.resize(700, 300);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* start = dialog.findChild<QPushButton*>(QStringLiteral("Start"));
+    auto* sweepStep = dialog.findChild<QPushButton*>(QStringLiteral("SweepStep"));
+    for (QPushButton* button : {start, sweepStep}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Space);
+        dialog.WaitUntilDone();
+        EXPECT_EQ(QApplication::focusWidget(), button);
+    }
+    auto* body = dialog.findChild<QScrollArea*>(QStringLiteral("Body"));
+    body->verticalScrollBar()->setValue(0);
+    QTest::keyClick(&dialog, Qt::Key_V, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.VaryStep());
+    const QRect shown = body->viewport()->rect();
+    EXPECT_TRUE(shown.contains(QRect(dialog.VaryStep()->mapTo(body->viewport(), QPoint(0, 0)),
+                                     dialog.VaryStep()->size())));
+
+    dialog.setAttribute(Qt::WA_KeyboardFocusChange, false);
+    dialog.Requirements()->findChild<QPushButton*>(QStringLiteral("AddRequirement"))->click();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), QStringLiteral("Measure"));
+    EXPECT_TRUE(dialog.testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 }  // namespace test
