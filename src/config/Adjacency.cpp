@@ -114,8 +114,12 @@ OperationReport LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable) {
     return report;
 }
 
-void ReadPlacementAdjacency(const World& world, Dialogs& dialogs, NeighbourTable& table) {
-    ReadAdjacency(world, dialogs, false, table);
+OperationReport ReadPlacementAdjacency(const World& world, Dialogs& dialogs,
+                                       NeighbourTable& table) {
+    OperationReport report;
+    ReportingDialogs reporting(dialogs, report);
+    report.refused = !ReadAdjacency(world, reporting, false, table);
+    return report;
 }
 
 }  // namespace tq3

@@ -14,6 +14,6 @@ OperationReport LoadAdjacency(World& world, Dialogs& dialogs, bool mapTable);
 
 // Reads the placement table as LoadAdjacency does, into `table` instead of the world, so that
 // it can be checked without reading the map table again afterwards.
-void ReadPlacementAdjacency(const World& world, Dialogs& dialogs, NeighbourTable& table);
+OperationReport ReadPlacementAdjacency(const World& world, Dialogs& dialogs, NeighbourTable& table);
 
 }  // namespace tq3
