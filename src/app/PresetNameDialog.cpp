@@ -53,6 +53,11 @@ void PresetNameDialog::CheckName() {
     nameNote_->setText(name_->text().isEmpty() ? QString() : QString::fromStdString(problem));
     nameNote_->setVisible(!nameNote_->text().isEmpty());
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(problem.empty());
+    // A window does not grow by itself for wrapped lines: it takes the height the note needs.
+    if (!isVisible()) return;
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height()) resize(width(), needed);
 }
 
 PresetNaming PresetNameDialog::Naming() const {

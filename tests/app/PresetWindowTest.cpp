@@ -3,11 +3,14 @@
 // changed settings come back at the next opening of their folder, never in another folder,
 // and never in the game's settings file.
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QSlider>
 #include <QStatusBar>
 
 #include "AppTestSupport.h"
 #include "ProcessSupport.h"
+#include "app/PresetNameDialog.h"
 #include "session/PresetStore.h"
 #include "session/RememberedSettings.h"
 
@@ -152,6 +155,19 @@ TEST_F(WindowTest, ABrokenFileOfChangedSettingsIsSaidAndLeftOut) {
         EXPECT_NE(S().Temperature, 2);
         form.reset();
     }
+}
+
+TEST(PresetNameDialog, TheReasonANameIsRefusedIsShownWhole) {
+    tq3::PresetNameDialog dialog(QStringLiteral("Save"), {}, true, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    // The reason of a long refused name takes more lines than the dialog had room for.
+    dialog.findChild<QLineEdit*>(QStringLiteral("PresetName"))
+        ->setText(QStringLiteral("a/b/c/d/e/f/g/h/i/j/k/l/m/n/o/p/q/r/s/t/u/v/w/x/y/z"));
+    QApplication::processEvents();
+    const auto* note = dialog.findChild<QLabel*>(QStringLiteral("PresetNameNote"));
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
 }
 
 #ifndef _WIN32
